@@ -1,0 +1,93 @@
+#include "LessonView.h"
+
+#include "Clock.h"
+#include "Twips.h"
+
+LessonView::LessonView(frmMain &mainWindow, CountingSession &session, Clock &clock, EventPump &pump)
+    : m_main(mainWindow), m_session(session), m_clock(clock), m_pump(pump)
+{
+}
+
+LessonView::~LessonView()
+{
+    delete m_paused;
+    delete m_paused2;
+}
+
+void LessonView::showCounters(const QString &counter1, const QString *counter2)
+{
+    m_main.lblCounter1->setText(counter1);
+    if (counter2)
+        m_main.lblCounter2->setText(*counter2);
+    m_main.repaint();
+}
+
+void LessonView::setRunning(bool running)
+{
+    m_main.setRunSetEnabled(!running);
+    if (running)
+        m_main.setDefaultButton(m_main.toolbar()->cmdStop);
+    else
+        m_main.focusStart();
+}
+
+void LessonView::waitForEvents(double deadline)
+{
+    m_pump.waitForEvents(deadline - m_clock.now());
+}
+
+void LessonView::handlePendingEvents()
+{
+    m_pump.handlePendingEvents();
+}
+
+QPointF LessonView::mainWindowTopLeft()
+{
+    return QPointF(pixelsToTwips(m_main.x()), pixelsToTwips(m_main.y()));
+}
+
+PauseDialog *LessonView::pauseDialog(int counterCount)
+{
+    if (counterCount == 1) {
+        if (!m_paused)
+            m_paused = wired(new frmPaused(m_session, &m_main));
+        return m_paused;
+    }
+    if (!m_paused2) {
+        m_paused2 = wired(new frmPaused2(m_session, &m_main));
+        QObject::connect(m_paused2, &frmPaused2::maskBoth, &m_main, &frmMain::cmdMaskBoth_Click);
+    }
+    return m_paused2;
+}
+
+// The dialog's hide/show buttons act on the main window's counters exactly
+// as the main window's own buttons do.
+template <typename Dialog>
+Dialog *LessonView::wired(Dialog *dialog)
+{
+    QObject::connect(dialog, &PauseDialog::maskCounter1, &m_main, &frmMain::cmdMaskCounter1_Click);
+    QObject::connect(dialog, &PauseDialog::maskCounter2, &m_main, &frmMain::cmdMaskCounter2_Click);
+    QObject::connect(dialog, &PauseDialog::choiceMade, &m_main, [this] { m_main.repaint(); });
+    return dialog;
+}
+
+void LessonView::showPauseDialog(int counterCount, QPointF topLeft)
+{
+    PauseDialog *dialog = pauseDialog(counterCount);
+    dialog->move(twipsPoint(topLeft.x(), topLeft.y()));
+    dialog->exec();
+    if (m_session.pauseChoice == PauseChoice::Stop)
+        delete dialog;
+}
+
+void LessonView::showList()
+{
+    if (m_showList)
+        m_showList();
+}
+
+void LessonView::showGraph()
+{
+    if (m_showGraph)
+        m_showGraph();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+// The run loop's view of the windows: the main window's counters and run
+// buttons, the event pump, the pause dialogs and the list and graph windows.
+
+#include "EventPump.h"
+#include "PauseDialog.h"
+#include "RunView.h"
+#include "frmMain.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class Clock;
+
+class LessonView : public RunView {
+public:
+    LessonView(frmMain &mainWindow, CountingSession &session, Clock &clock, EventPump &pump);
+    ~LessonView() override;
+
+    void setListAction(std::function<void()> action) { m_showList = std::move(action); }
+    void setGraphAction(std::function<void()> action) { m_showGraph = std::move(action); }
+
+    void showCounters(const QString &counter1, const QString *counter2) override;
+    void setRunning(bool running) override;
+    void waitForEvents(double deadline) override;
+    void handlePendingEvents() override;
+    QPointF mainWindowTopLeft() override;
+    void showPauseDialog(int counterCount, QPointF topLeft) override;
+    void showList() override;
+    void showGraph() override;
+
+    // The pause dialog of the given kind, created on first use.
+    PauseDialog *pauseDialog(int counterCount);
+
+private:
+    template <typename Dialog>
+    Dialog *wired(Dialog *dialog);
+
+    frmMain &m_main;
+    CountingSession &m_session;
+    Clock &m_clock;
+    EventPump &m_pump;
+    QPointer<frmPaused> m_paused;
+    QPointer<frmPaused2> m_paused2;
+    std::function<void()> m_showList;
+    std::function<void()> m_showGraph;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+// Every message box text, title, icon and button set of the program, in one
+// place, and the questions asked in input boxes.
+
+#include <QString>
+
+enum class MessageIcon { Critical, Question, Warning, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct Message {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    friend bool operator==(const Message &, const Message &) = default;
+};
+
+struct Question {
+    QString prompt;
+    QString title;
+    friend bool operator==(const Question &, const Question &) = default;
+};
+
+namespace Messages {
+inline const QString programTitle = QStringLiteral("Tallyvane");
+
+inline Message maximumCount() { return {"Tallyvane has exceeded the maximum number of counts.", programTitle, MessageIcon::Critical}; }
+inline Message numbersTooLarge() { return {"The numbers have grown too large to count.", programTitle, MessageIcon::Critical}; }
+inline Message wellDone() { return {"Well done!", programTitle, MessageIcon::Warning}; }
+inline Message tryAgain() { return {"Try again.", programTitle, MessageIcon::Information}; }
+inline Message confirmClose() { return {"Are you sure you want to Quit?", programTitle, MessageIcon::Question, MessageButtons::YesNo}; }
+inline Message confirmExit() { return {"Are you sure you want to Quit Tallyvane?", programTitle, MessageIcon::Question, MessageButtons::YesNo}; }
+inline Message tooManyToList() { return {"Too many values to list.", programTitle, MessageIcon::Information}; }
+inline Message listNotPrinted() { return {"The table has not been printed.", "Printing Error", MessageIcon::Warning}; }
+inline Message listNotSaved() { return {"The list has not been saved.", "Saving Error", MessageIcon::Warning}; }
+inline Message notEnoughToGraph() { return {"Not enough values to graph.", programTitle, MessageIcon::Information}; }
+inline Message tooManyToGraph() { return {"Too many values to graph.", programTitle, MessageIcon::Information}; }
+inline Message tooManyForBars() { return {"Too many values to show on a bar graph.", programTitle, MessageIcon::Information}; }
+inline Message graphNotPrinted() { return {"The graph has not been printed.", "Printing Error", MessageIcon::Warning}; }
+inline Message graphNotSaved() { return {"The graph has not been saved.", "Saving Error", MessageIcon::Warning}; }
+inline Message numberTooLarge() { return {"That number is too large.", "Change Settings", MessageIcon::Warning}; }
+
+inline Question nextNumber() { return {"What is the next number?", "Predict"}; }
+inline Question nextNumberCounter1() { return {"What is the next number for counter 1?", "Predict Counter 1"}; }
+inline Question nextNumberCounter2() { return {"What is the next number for counter 2?", "Predict Counter 2"}; }
+} // namespace Messages
+
+// What the engine needs of the teacher-facing dialogs; the platform's dialogs
+// implement it.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual MessageAnswer showMessage(const Message &message) = 0;
+    // Empty text for Cancel as for an empty answer.
+    virtual QString askText(const Question &question) = 0;
+};

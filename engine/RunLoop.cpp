@@ -1,0 +1,169 @@
+#include "RunLoop.h"
+
+#include "NumberText.h"
+#include "Prediction.h"
+
+#include <cmath>
+
+RunLoop::RunLoop(CountingSession &session, RunView &view, Clock &clock, Prompter &prompter)
+    : m_session(session), m_view(view), m_clock(clock), m_prompter(prompter)
+{
+}
+
+void RunLoop::startRun()
+{
+    m_view.setRunning(true);
+    if (m_session.counterCount == 1)
+        runOneCounter();
+    else
+        runTwoCounters();
+}
+
+void RunLoop::requestPause()
+{
+    m_session.stopRequested = true;
+}
+
+void RunLoop::faster()
+{
+    if (m_session.speed != 0)
+        m_session.speed -= speedStep;
+}
+
+void RunLoop::slower()
+{
+    if (m_session.speed != slowestSpeed)
+        m_session.speed += speedStep;
+}
+
+void RunLoop::runOneCounter()
+{
+    run(false);
+}
+
+void RunLoop::runTwoCounters()
+{
+    run(true);
+}
+
+void RunLoop::run(bool twoCounters)
+{
+    CountingSession &s = m_session;
+    s.stopRequested = false;
+    s.countIndex = 0;
+    s.currentValue1 = s.counter1.firstNumber;
+    s.currentStep1 = s.counter1.firstStep;
+    (*s.history1)[0] = s.currentValue1;
+    if (twoCounters) {
+        s.currentValue2 = s.counter2.firstNumber;
+        s.currentStep2 = s.counter2.firstStep;
+        (*s.history2)[0] = s.currentValue2;
+    }
+    showCurrentValues(twoCounters);
+    waitSeconds(Events::AfterWait);
+
+    while (count(twoCounters)) {
+        waitSeconds(twoCounters ? Events::AfterWait : Events::DuringWait);
+        if (s.stopRequested && !pause(twoCounters))
+            return;
+    }
+}
+
+void RunLoop::showCurrentValues(bool twoCounters)
+{
+    const QString text2 = twoCounters ? numberToText(m_session.currentValue2) : QString();
+    m_view.showCounters(numberToText(m_session.currentValue1), twoCounters ? &text2 : nullptr);
+}
+
+// Makes one count; false when the run has ended instead.
+bool RunLoop::count(bool twoCounters)
+{
+    CountingSession &s = m_session;
+    if (s.countIndex == maximumCountIndex) {
+        m_prompter.showMessage(Messages::maximumCount());
+        endRun();
+        return false;
+    }
+    const double next1 = s.currentValue1 + s.currentStep1;
+    const double next2 = twoCounters ? s.currentValue2 + s.currentStep2 : 0;
+    if (!std::isfinite(next1) || !std::isfinite(next2)) {
+        m_prompter.showMessage(Messages::numbersTooLarge());
+        endRun();
+        return false;
+    }
+    s.currentValue1 = next1;
+    ++s.countIndex;
+    s.currentStep1 += s.counter1.stepChange;
+    (*s.history1)[s.countIndex] = s.currentValue1;
+    if (twoCounters) {
+        s.currentValue2 = next2;
+        s.currentStep2 += s.counter2.stepChange;
+        (*s.history2)[s.countIndex] = s.currentValue2;
+    }
+    showCurrentValues(twoCounters);
+    return true;
+}
+
+// Shows the pause dialog until the teacher continues (true) or stops (false).
+bool RunLoop::pause(bool twoCounters)
+{
+    CountingSession &s = m_session;
+    for (;;) {
+        QPointF topLeft;
+        if (s.pauseDialogPlaced)
+            topLeft = QPointF(s.pauseDialogLeft.value_or(0), s.pauseDialogTop.value_or(0));
+        else
+            topLeft = m_view.mainWindowTopLeft() + QPointF(pauseDialogOffset, pauseDialogOffset);
+        s.pauseDialogPlaced = true;
+        m_view.showPauseDialog(twoCounters ? 2 : 1, topLeft);
+
+        switch (s.pauseChoice) {
+        case PauseChoice::Continue: {
+            s.stopRequested = false;
+            const float delay = continueDelay;
+            waitSeconds(Events::AfterWait, &delay);
+            return true;
+        }
+        case PauseChoice::Predict:
+            predictNext(s, m_prompter);
+            break;
+        case PauseChoice::List:
+            m_view.showList();
+            break;
+        case PauseChoice::Graph:
+            m_view.showGraph();
+            break;
+        case PauseChoice::Stop:
+        case PauseChoice::None:
+            endRun();
+            return false;
+        }
+    }
+}
+
+// Waits the current speed (re-read on every pass, so Faster and Slower act on
+// a wait in progress) or a fixed number of seconds. Events are handled while
+// waiting or once after it; either way at least once, so Pause always works.
+void RunLoop::waitSeconds(Events events, const float *fixedSeconds)
+{
+    const double start = m_clock.now();
+    bool handled = false;
+    for (;;) {
+        const double deadline = start + double(fixedSeconds ? *fixedSeconds : m_session.speed);
+        if (m_clock.now() > deadline)
+            break;
+        if (events == Events::DuringWait) {
+            m_view.waitForEvents(deadline);
+            handled = true;
+        } else {
+            m_clock.sleepUntil(deadline);
+        }
+    }
+    if (!handled)
+        m_view.handlePendingEvents();
+}
+
+void RunLoop::endRun()
+{
+    m_view.setRunning(false);
+}

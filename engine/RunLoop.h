@@ -1,0 +1,47 @@
+#pragma once
+
+// The lesson's count: Start shows the first number, then adds the step and
+// shows each next value at the set pace, recording every value in the
+// history. Pause is noticed at the end of a count's wait; the pause dialog's
+// choice then continues, stops, or opens prediction, the list or the graph
+// and comes back to the dialog. The loop runs synchronously inside Start's
+// click handler and reaches the windows only through RunView, time only
+// through Clock and the teacher's dialogs only through Prompter.
+
+#include "Clock.h"
+#include "CountingSession.h"
+#include "Messages.h"
+#include "RunView.h"
+
+class RunLoop {
+public:
+    static constexpr float speedStep = 0.25f;
+    static constexpr float slowestSpeed = 5.0f;
+    static constexpr double continueDelay = 1.0;   // seconds
+    static constexpr double pauseDialogOffset = 400; // twips
+
+    RunLoop(CountingSession &session, RunView &view, Clock &clock, Prompter &prompter);
+
+    void startRun();
+    void requestPause();
+    void faster();
+    void slower();
+
+    void runOneCounter();
+    void runTwoCounters();
+
+private:
+    enum class Events { DuringWait, AfterWait };
+
+    void run(bool twoCounters);
+    void showCurrentValues(bool twoCounters);
+    bool count(bool twoCounters);
+    bool pause(bool twoCounters);
+    void waitSeconds(Events events, const float *fixedSeconds = nullptr);
+    void endRun();
+
+    CountingSession &m_session;
+    RunView &m_view;
+    Clock &m_clock;
+    Prompter &m_prompter;
+};

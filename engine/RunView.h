@@ -1,0 +1,34 @@
+#pragma once
+
+// What the run loop needs of the windows: the counters on screen, the run
+// buttons, the event pump, the pause dialog and the list and graph windows.
+
+#include "CountingSession.h"
+
+#include <QPointF>
+#include <QString>
+
+class RunView {
+public:
+    virtual ~RunView() = default;
+
+    // Sets the counter captions (counter 2 only when given) and repaints at once.
+    virtual void showCounters(const QString &counter1, const QString *counter2) = 0;
+    // Disables the run set at the start of a run; enables it again at its end
+    // and gives the focus to Start.
+    virtual void setRunning(bool running) = 0;
+    // Handles pending events, blocking until the next event arrives or the
+    // deadline (on the engine's clock) has passed, whichever comes first.
+    virtual void waitForEvents(double deadline) = 0;
+    virtual void handlePendingEvents() = 0;
+
+    // Top-left of the main window, in twips.
+    virtual QPointF mainWindowTopLeft() = 0;
+    // Shows the pause dialog for one or two counters modally at the given
+    // top-left (twips); its buttons write pauseChoice and its position into
+    // the session before it returns.
+    virtual void showPauseDialog(int counterCount, QPointF topLeft) = 0;
+
+    virtual void showList() = 0;
+    virtual void showGraph() = 0;
+};

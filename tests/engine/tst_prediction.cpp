@@ -1,0 +1,150 @@
+#include "CountingSession.h"
+#include "NumberText.h"
+#include "Prediction.h"
+#include "ScriptedDialogs.h"
+
+#include <QLocale>
+#include <QTest>
+
+class PredictionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void judgesOneCounter_data();
+    void judgesOneCounter();
+    void twoCounters_data();
+    void twoCounters();
+    void runOfTenthsAlwaysRight();
+    void commaRegionAnswer();
+    void neverChangesTheRun();
+};
+
+// Answers in order; the verdicts shown and the questions asked, as the class saw them.
+void PredictionTest::judgesOneCounter_data()
+{
+    QTest::addColumn<double>("current");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("verdicts");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("right") << 7.0 << 4.0 << QStringList{"11"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("wrong, right") << 7.0 << 4.0 << QStringList{"12", "11"} << QStringList{"Try again.", "Well done!"} << 2;
+    QTest::newRow("wrong, cancel") << 7.0 << 4.0 << QStringList{"12", ""} << QStringList{"Try again."} << 2;
+    QTest::newRow("cancel at once") << 7.0 << 4.0 << QStringList{""} << QStringList{} << 1;
+    QTest::newRow("apples") << 7.0 << 4.0 << QStringList{"11 apples"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("blank inside") << 7.0 << 4.0 << QStringList{"1 1"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("word is zero, wrong") << 7.0 << 4.0 << QStringList{"eleven", ""} << QStringList{"Try again."} << 2;
+    QTest::newRow("word is zero, right") << -4.0 << 4.0 << QStringList{"eleven"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("single blank is judged") << -4.0 << 4.0 << QStringList{" "} << QStringList{"Well done!"} << 1;
+    QTest::newRow("tenths shown as 0.3") << 0.1 << 0.2 << QStringList{"0.3"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("0.31 is wrong") << 0.1 << 0.2 << QStringList{"0.31", ""} << QStringList{"Try again."} << 2;
+    QTest::newRow("exact halves") << 0.5 << 0.25 << QStringList{"0.75"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("large integers exactly") << 123456789012.0 << 1.0 << QStringList{"123456789012", "123456789013"}
+                                            << QStringList{"Try again.", "Well done!"} << 2;
+}
+
+void PredictionTest::judgesOneCounter()
+{
+    QFETCH(double, current);
+    QFETCH(double, step);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, verdicts);
+    QFETCH(int, questions);
+    CountingSession session;
+    session.currentValue1 = current;
+    session.currentStep1 = step;
+    ScriptedDialogs dialogs;
+    for (const QString &a : answers)
+        dialogs.textAnswers.enqueue(a);
+    predictNext(session, dialogs);
+
+    QStringList shown;
+    for (const Message &m : dialogs.messages)
+        shown << m.text;
+    QCOMPARE(shown, verdicts);
+    QCOMPARE(dialogs.questions.size(), questions);
+    for (const Question &q : dialogs.questions)
+        QCOMPARE(q, Messages::nextNumber());
+    for (const Message &m : dialogs.messages)
+        QCOMPARE(m, m.text == "Well done!" ? Messages::wellDone() : Messages::tryAgain());
+}
+
+void PredictionTest::twoCounters_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("asked");   // 1 or 2 per question
+    QTest::addColumn<QStringList>("verdicts");
+    QTest::newRow("both right") << QStringList{"11", "20"} << QStringList{"1", "2"} << QStringList{"Well done!", "Well done!"};
+    QTest::newRow("cancel counter 1") << QStringList{""} << QStringList{"1"} << QStringList{};
+    QTest::newRow("wrong counter 1 asks it again") << QStringList{"5", "11", "20"} << QStringList{"1", "1", "2"}
+                                                   << QStringList{"Try again.", "Well done!", "Well done!"};
+    QTest::newRow("wrong counter 2 asks only counter 2") << QStringList{"11", "5", "20"} << QStringList{"1", "2", "2"}
+                                                         << QStringList{"Well done!", "Try again.", "Well done!"};
+    QTest::newRow("cancel counter 2") << QStringList{"11", ""} << QStringList{"1", "2"} << QStringList{"Well done!"};
+}
+
+void PredictionTest::twoCounters()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(QStringList, verdicts);
+    CountingSession session;
+    session.counterCount = 2;
+    session.currentValue1 = 7;
+    session.currentStep1 = 4;
+    session.currentValue2 = 15;
+    session.currentStep2 = 5;
+    ScriptedDialogs dialogs;
+    for (const QString &a : answers)
+        dialogs.textAnswers.enqueue(a);
+    predictNext(session, dialogs);
+
+    QStringList askedCounters;
+    for (const Question &q : dialogs.questions)
+        askedCounters << (q == Messages::nextNumberCounter1() ? "1" : q == Messages::nextNumberCounter2() ? "2" : "?");
+    QCOMPARE(askedCounters, asked);
+    QStringList shown;
+    for (const Message &m : dialogs.messages)
+        shown << m.text;
+    QCOMPARE(shown, verdicts);
+}
+
+void PredictionTest::runOfTenthsAlwaysRight()
+{
+    // Each next value of a 0.1 step run, answered as the counter will show it.
+    double value = 0;
+    for (int k = 0; k < 200; ++k) {
+        const double next = value + 0.1;
+        QVERIFY2(isRightAnswer(numberToText(next), next), qPrintable(numberToText(next)));
+        value = next;
+    }
+}
+
+void PredictionTest::commaRegionAnswer()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(isRightAnswer("0,5", 0.5));
+    QVERIFY(isRightAnswer("0,3", 0.1 + 0.2));
+    QVERIFY(!isRightAnswer("0", 0.5));
+}
+
+void PredictionTest::neverChangesTheRun()
+{
+    CountingSession session;
+    session.currentValue1 = 7;
+    session.currentStep1 = 4;
+    session.countIndex = 3;
+    (*session.history1)[3] = 7;
+    ScriptedDialogs dialogs;
+    dialogs.textAnswers << "12" << "11";
+    predictNext(session, dialogs);
+    QCOMPARE(session.currentValue1, 7.0);
+    QCOMPARE(session.currentStep1, 4.0);
+    QCOMPARE(session.countIndex, 3);
+    QCOMPARE((*session.history1)[3], 7.0);
+    QCOMPARE((*session.history1)[4], 0.0);
+    QCOMPARE(session.predictionAnswer, QStringLiteral("11"));
+}
+
+QTEST_APPLESS_MAIN(PredictionTest)
+#include "tst_prediction.moc"

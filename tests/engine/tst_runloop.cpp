@@ -1,0 +1,408 @@
+#include "FakeClock.h"
+#include "NumberText.h"
+#include "RunLoop.h"
+#include "ScriptedDialogs.h"
+
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+struct Shown {
+    QString counter1;
+    std::optional<QString> counter2;
+    double at;
+};
+
+struct PauseShown {
+    int counters;
+    QPointF topLeft;
+    QString counter1;
+};
+
+// Records what the windows would show and answers pause dialogs from a queue.
+class FakeView : public RunView {
+public:
+    FakeView(CountingSession &session, FakeClock &clock) : m_session(session), m_clock(clock) {}
+
+    void showCounters(const QString &c1, const QString *c2) override
+    {
+        shown.append({c1, c2 ? std::optional<QString>(*c2) : std::nullopt, m_clock.now()});
+        if (onShown)
+            onShown();
+    }
+    void setRunning(bool running) override { runningCalls.append(running); }
+    void waitForEvents(double deadline) override
+    {
+        ++eventWaits;
+        events();
+        // Time passes in slices, so a changed speed acts on the wait in progress.
+        if (deadline - m_clock.now() > 0.25)
+            m_clock.advanceBy(0.25);
+        else
+            m_clock.advanceTo(deadline);
+    }
+    void handlePendingEvents() override
+    {
+        ++pendingHandled;
+        events();
+    }
+    QPointF mainWindowTopLeft() override { return {1000, 2000}; }
+    void showPauseDialog(int counters, QPointF topLeft) override
+    {
+        pauses.append({counters, topLeft, shown.isEmpty() ? QString() : shown.last().counter1});
+        pausedAt.append(m_clock.now());
+        const auto [choice, dragTo] = choices.isEmpty() ? std::pair{PauseChoice::Stop, std::optional<QPointF>()}
+                                                        : choices.takeFirst();
+        const QPointF where = dragTo.value_or(topLeft);
+        m_session.pauseChoice = choice;
+        m_session.pauseDialogLeft = float(where.x());
+        m_session.pauseDialogTop = float(where.y());
+        m_clock.advanceBy(3);  // the teacher takes a moment
+    }
+    void showList() override { ++lists; }
+    void showGraph() override { ++graphs; }
+
+    void choose(PauseChoice choice, std::optional<QPointF> dragTo = std::nullopt) { choices.append({choice, dragTo}); }
+    QStringList counter1Texts() const
+    {
+        QStringList texts;
+        for (const Shown &s : shown)
+            texts << s.counter1;
+        return texts;
+    }
+
+    QList<Shown> shown;
+    QList<bool> runningCalls;
+    QList<PauseShown> pauses;
+    QList<double> pausedAt;
+    QList<std::pair<PauseChoice, std::optional<QPointF>>> choices;
+    std::function<void()> onEvents;
+    std::function<void()> onShown;
+    int eventWaits = 0;
+    int pendingHandled = 0;
+    int lists = 0;
+    int graphs = 0;
+
+private:
+    void events()
+    {
+        if (onEvents)
+            onEvents();
+    }
+    CountingSession &m_session;
+    FakeClock &m_clock;
+};
+
+struct Rig {
+    CountingSession session;
+    FakeClock clock;
+    ScriptedDialogs dialogs;
+    FakeView view{session, clock};
+    RunLoop loop{session, view, clock, dialogs};
+
+    // Presses Pause as soon as the counter shows the given text.
+    void pauseAt(const QString &text)
+    {
+        view.onShown = [this, text] {
+            if (view.shown.last().counter1 == text)
+                loop.requestPause();
+        };
+    }
+};
+
+} // namespace
+
+class RunLoopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultsCountOnePerSecond();
+    void secondOrderSequencePausesAfterSeven();
+    void pauseDuringFirstWaitActsAfterSecondValue();
+    void continueWaitsOneSecondThenSpeed();
+    void speedButtons_data();
+    void speedButtons();
+    void fasterShortensWaitInProgress();
+    void pauseWorksAtSpeedZeroAndBelow_data();
+    void pauseWorksAtSpeedZeroAndBelow();
+    void twoCountersCountTogetherAndDeferEvents();
+    void shorterRunLeavesOldEntries();
+    void maximumCountEndsRun();
+    void overflowEndsRunWithMessage();
+    void pauseDialogPlacement();
+    void predictListAndGraphReturnToDialog();
+    void closedDialogEndsRun();
+    void runButtonsDisabledForTheRun();
+};
+
+void RunLoopTest::defaultsCountOnePerSecond()
+{
+    Rig rig;
+    applyDefaults(rig.session);
+    rig.pauseAt("3");
+    const double start = rig.clock.now();
+    rig.loop.startRun();
+
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"0", "1", "2", "3"}));
+    for (int k = 0; k < 4; ++k)
+        QVERIFY(qAbs(rig.view.shown[k].at - (start + k)) < 1e-6);
+    QCOMPARE(rig.session.countIndex, 3);
+    QCOMPARE(rig.view.pauses.size(), 1);
+    QCOMPARE(rig.view.pauses[0].counters, 1);
+}
+
+void RunLoopTest::secondOrderSequencePausesAfterSeven()
+{
+    Rig rig;
+    rig.session.counter1 = {1, 1, 1};
+    rig.view.onShown = [&] {
+        if (rig.view.shown.last().counter1 == "7" || rig.view.shown.last().counter1 == "16")
+            rig.loop.requestPause();
+    };
+    rig.view.choose(PauseChoice::Continue);
+    rig.view.choose(PauseChoice::Stop);
+    rig.loop.startRun();
+
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"1", "2", "4", "7", "11", "16"}));
+    QCOMPARE(rig.view.pauses[0].counter1, QStringLiteral("7"));
+    QCOMPARE(rig.session.countIndex, 5);
+    const double expected[] = {1, 2, 4, 7, 11, 16};
+    for (int k = 0; k <= 5; ++k)
+        QCOMPARE((*rig.session.history1)[k], expected[k]);
+    QCOMPARE(rig.session.currentValue1 + rig.session.currentStep1, 22.0);
+}
+
+void RunLoopTest::pauseDuringFirstWaitActsAfterSecondValue()
+{
+    Rig rig;
+    bool pressed = false;
+    rig.view.onEvents = [&] {
+        if (!pressed) {  // the first events handled are those of the first wait
+            pressed = true;
+            rig.loop.requestPause();
+        }
+    };
+    rig.loop.startRun();
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"0", "1"}));
+    QCOMPARE(rig.view.pauses.size(), 1);
+    QVERIFY(rig.view.pausedAt[0] >= rig.view.shown[1].at + 1.0);
+}
+
+void RunLoopTest::continueWaitsOneSecondThenSpeed()
+{
+    Rig rig;
+    rig.session.speed = 2;
+    rig.view.choose(PauseChoice::Continue);
+    rig.view.onShown = [&] {
+        if (rig.view.shown.size() == 2 || rig.view.shown.size() == 4)
+            rig.loop.requestPause();
+    };
+    rig.loop.startRun();
+
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"0", "1", "2", "3"}));
+    const double closed = rig.view.pausedAt[0] + 3;  // the fake teacher took 3 s
+    QVERIFY(qAbs(rig.view.shown[2].at - (closed + 1)) < 1e-6);
+    QVERIFY(qAbs(rig.view.shown[3].at - (rig.view.shown[2].at + 2)) < 1e-6);
+}
+
+void RunLoopTest::speedButtons_data()
+{
+    QTest::addColumn<float>("speed");
+    QTest::addColumn<QString>("presses");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("faster at zero") << 0.0f << "ff" << QStringList{"0", "0"};
+    QTest::newRow("slower at five") << 5.0f << "ss" << QStringList{"5", "5"};
+    QTest::newRow("faster below zero") << 0.1f << "ff" << QStringList{"-0.15", "-0.4"};
+    QTest::newRow("slower above five") << 5.1f << "ss" << QStringList{"5.35", "5.6"};
+    QTest::newRow("faster from one") << 1.0f << "fff" << QStringList{"0.75", "0.5", "0.25"};
+    QTest::newRow("slower then faster") << 4.75f << "ssf" << QStringList{"5", "5", "4.75"};
+}
+
+void RunLoopTest::speedButtons()
+{
+    QFETCH(float, speed);
+    QFETCH(QString, presses);
+    QFETCH(QStringList, texts);
+    Rig rig;
+    rig.session.speed = speed;
+    QStringList seen;
+    for (const QChar press : presses) {
+        if (press == QChar('f'))
+            rig.loop.faster();
+        else
+            rig.loop.slower();
+        seen << numberToText(rig.session.speed);
+    }
+    QCOMPARE(seen, texts);
+}
+
+void RunLoopTest::fasterShortensWaitInProgress()
+{
+    Rig rig;
+    rig.session.speed = 1;
+    rig.view.onShown = [&] {
+        if (rig.view.shown.size() == 3)
+            rig.loop.requestPause();
+    };
+    bool pressed = false;
+    // Faster pressed at the start of the second wait (the first with events).
+    rig.view.onEvents = [&] {
+        if (rig.view.shown.size() == 2 && !pressed) {
+            pressed = true;
+            rig.loop.faster();
+        }
+    };
+    rig.loop.startRun();
+    QVERIFY(qAbs(rig.view.shown[2].at - rig.view.shown[1].at - 0.75) < 1e-6);
+}
+
+void RunLoopTest::pauseWorksAtSpeedZeroAndBelow_data()
+{
+    QTest::addColumn<float>("speed");
+    QTest::newRow("zero") << 0.0f;
+    QTest::newRow("negative") << -0.4f;
+}
+
+void RunLoopTest::pauseWorksAtSpeedZeroAndBelow()
+{
+    QFETCH(float, speed);
+    Rig rig;
+    rig.session.speed = speed;
+    rig.view.onEvents = [&] {
+        if (rig.session.countIndex == 50)
+            rig.loop.requestPause();
+    };
+    rig.loop.startRun();
+    QCOMPARE(rig.view.pauses.size(), 1);
+    QCOMPARE(rig.session.countIndex, 50);
+    QVERIFY(rig.view.pendingHandled + rig.view.eventWaits >= 51);
+}
+
+void RunLoopTest::twoCountersCountTogetherAndDeferEvents()
+{
+    Rig rig;
+    rig.session.counterCount = 2;
+    rig.session.counter1 = {3, 4, 0};
+    rig.session.counter2 = {10, -1, 0.5};
+    rig.view.onShown = [&] {
+        if (rig.view.shown.size() == 4)
+            rig.loop.requestPause();
+    };
+    rig.loop.startRun();
+
+    QCOMPARE(rig.view.eventWaits, 0);  // never handled during a wait
+    QCOMPARE(rig.view.pauses.size(), 1);
+    QCOMPARE(rig.view.pauses[0].counters, 2);
+    const QStringList c1 = {"3", "7", "11", "15"};
+    const QStringList c2 = {"10", "9", "8.5", "8.5"};
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(rig.view.shown[k].counter1, c1[k]);
+        QCOMPARE(rig.view.shown[k].counter2.value(), c2[k]);
+        QCOMPARE(numberToText((*rig.session.history2)[k]), c2[k]);
+    }
+    QCOMPARE(rig.session.currentValue2 + rig.session.currentStep2, 9.0);
+}
+
+void RunLoopTest::shorterRunLeavesOldEntries()
+{
+    Rig rig;
+    rig.pauseAt("10");
+    rig.loop.startRun();
+    rig.session.counter1 = {100, 1, 0};
+    rig.pauseAt("103");
+    rig.loop.startRun();
+    QCOMPARE(rig.session.countIndex, 3);
+    QCOMPARE((*rig.session.history1)[3], 103.0);
+    for (int k = 4; k <= 10; ++k)
+        QCOMPARE((*rig.session.history1)[k], double(k));
+}
+
+void RunLoopTest::maximumCountEndsRun()
+{
+    Rig rig;
+    rig.session.speed = 0;
+    rig.loop.startRun();
+    QCOMPARE(rig.session.countIndex, maximumCountIndex);
+    QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::maximumCount()});
+    QCOMPARE(rig.view.shown.last().counter1, QStringLiteral("32767"));
+    QCOMPARE((*rig.session.history1)[32767], 32767.0);
+    QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
+    QVERIFY(rig.view.pauses.isEmpty());
+}
+
+void RunLoopTest::overflowEndsRunWithMessage()
+{
+    Rig rig;
+    rig.session.counter1 = {1e308, 1e308, 0};
+    rig.loop.startRun();
+    QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::numbersTooLarge()});
+    QCOMPARE(rig.view.counter1Texts(), QStringList{"1E+308"});
+    QCOMPARE(rig.session.countIndex, 0);
+    QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
+}
+
+void RunLoopTest::pauseDialogPlacement()
+{
+    Rig rig;
+    rig.view.onShown = [&] { rig.loop.requestPause(); };
+    rig.view.choose(PauseChoice::Continue, QPointF(5000, 6000));  // dragged, then Continue
+    rig.view.choose(PauseChoice::Stop, QPointF(7000, 800));
+    rig.loop.startRun();
+    rig.session.counterCount = 2;
+    rig.loop.startRun();
+
+    QCOMPARE(rig.view.pauses.size(), 3);
+    QCOMPARE(rig.view.pauses[0].topLeft, QPointF(1400, 2400));
+    QCOMPARE(rig.view.pauses[1].topLeft, QPointF(5000, 6000));
+    QCOMPARE(rig.view.pauses[2].counters, 2);
+    QCOMPARE(rig.view.pauses[2].topLeft, QPointF(7000, 800));
+}
+
+void RunLoopTest::predictListAndGraphReturnToDialog()
+{
+    Rig rig;
+    rig.session.counter1 = {3, 4, 0};
+    rig.pauseAt("7");
+    rig.view.choose(PauseChoice::Predict, QPointF(10, 20));
+    rig.view.choose(PauseChoice::List);
+    rig.view.choose(PauseChoice::Graph);
+    rig.view.choose(PauseChoice::Stop);
+    rig.dialogs.textAnswers.enqueue("11");
+    rig.loop.startRun();
+
+    QCOMPARE(rig.view.pauses.size(), 4);
+    QCOMPARE(rig.view.pauses[1].topLeft, QPointF(10, 20));
+    QCOMPARE(rig.view.lists, 1);
+    QCOMPARE(rig.view.graphs, 1);
+    QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::wellDone()});
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"3", "7"}));  // no counting in between
+    QCOMPARE(rig.session.countIndex, 1);
+}
+
+void RunLoopTest::closedDialogEndsRun()
+{
+    Rig rig;
+    rig.pauseAt("2");
+    rig.view.choose(PauseChoice::None);
+    rig.loop.startRun();
+    QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
+    QCOMPARE(rig.view.pauses.size(), 1);
+}
+
+void RunLoopTest::runButtonsDisabledForTheRun()
+{
+    Rig rig;
+    QList<bool> duringRun;
+    rig.view.onShown = [&] {
+        duringRun = rig.view.runningCalls;
+        rig.loop.requestPause();
+    };
+    rig.loop.startRun();
+    QCOMPARE(duringRun, QList<bool>{true});
+    QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
+}
+
+QTEST_APPLESS_MAIN(RunLoopTest)
+#include "tst_runloop.moc"

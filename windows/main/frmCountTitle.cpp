@@ -1,0 +1,79 @@
+#include "frmCountTitle.h"
+
+#include "Clock.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QScreen>
+#include <QSvgWidget>
+#include <QThread>
+#include <QWindow>
+
+namespace {
+
+QLabel *titleLabel(QWidget *parent, const char *name, const QString &text, double points, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(points);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, QColor(255, 255, 128));
+    label->setPalette(p);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void addPicture(QWidget *parent, const char *name, const QString &file, QRect geometry)
+{
+    auto *picture = new QSvgWidget(file, parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(geometry);
+}
+
+} // namespace
+
+frmCountTitle::frmCountTitle() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmCountTitle"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(128, 0, 128));
+    setPalette(p);
+    setFixedSize(twipsSize(interiorWidth, interiorHeight));
+
+    titleLabel(this, "Label1", QStringLiteral("Tallyvane"), 30, twipsRect(120, 120, 6615, 1455));
+    titleLabel(this, "Label6", QStringLiteral("version 4.0d"), 8.25, twipsRect(2520, 1800, 1815, 300));
+    addPicture(this, "Image1", QStringLiteral(":/title/collage.svg"), twipsRect(240, 1560, 2265, 1815));
+    addPicture(this, "Image2", QStringLiteral(":/title/classroom.svg"), twipsRect(4440, 1560, 2295, 1935));
+}
+
+void frmCountTitle::showDrawn()
+{
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    // The window system maps the window asynchronously: let it become exposed
+    // so that the repaint really reaches the screen before the wait.
+    QElapsedTimer patience;
+    patience.start();
+    while (windowHandle() && !windowHandle()->isExposed() && patience.elapsed() < 2000)
+    {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    repaint();
+    QApplication::sync();
+}
+
+void frmCountTitle::waitShown(Clock &clock)
+{
+    clock.sleepUntil(clock.now() + shownSeconds);
+}

@@ -1,0 +1,104 @@
+#include "PauseDialog.h"
+
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+namespace {
+constexpr double buttonSize = 600;      // twips
+constexpr double continueWidth = 610;   // twips
+constexpr int iconPixels = 30;
+} // namespace
+
+PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session,
+                         const QList<ButtonSpec> &buttons, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(QStringLiteral("Paused Counting"));
+    setFixedSize(twipsSize(clientWidth, clientHeight));
+    setModal(true);
+
+    QList<QWidget *> tabOrder;
+    for (const ButtonSpec &spec : buttons) {
+        auto *b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(spec.name));
+        b->setToolTip(QString::fromLatin1(spec.tooltip));
+        b->setAccessibleName(b->toolTip());
+        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon))));
+        b->setIconSize(QSize(iconPixels, iconPixels));
+        const bool isContinue = qstrcmp(spec.name, "cmdContinue") == 0;
+        b->setGeometry(QRect(twipsPoint(spec.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
+        b->setAutoDefault(isContinue);
+        b->setDefault(isContinue);
+        tabOrder << b;
+    }
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    const auto onClick = [this](const char *name, auto slot) {
+        if (QPushButton *b = button(name))
+            connect(b, &QPushButton::clicked, this, slot);
+    };
+    onClick("cmdStopit", [this] { choose(PauseChoice::Stop); });
+    onClick("cmdContinue", [this] { choose(PauseChoice::Continue); });
+    onClick("cmdPredict", [this] { choose(PauseChoice::Predict); });
+    onClick("cmdList", [this] { choose(PauseChoice::List); });
+    onClick("cmdGraph", [this] { choose(PauseChoice::Graph); });
+    onClick("cmdMaskC1", [this] { emit maskCounter1(); });
+    onClick("cmdMaskCounter1", [this] { emit maskCounter1(); });
+    onClick("cmdMaskCounter2", [this] { emit maskCounter2(); });
+}
+
+QPushButton *PauseDialog::button(const char *name) const
+{
+    return findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void PauseDialog::choose(PauseChoice choice)
+{
+    m_session.pauseChoice = choice;
+    m_session.pauseDialogTop = float(pixelsToTwips(pos().y()));
+    m_session.pauseDialogLeft = float(pixelsToTwips(pos().x()));
+    hide();
+    emit choiceMade();
+}
+
+// The dialog has no close box: only its buttons end a pause.
+void PauseDialog::reject()
+{
+}
+
+void PauseDialog::closeEvent(QCloseEvent *event)
+{
+    if (isVisible())
+        event->ignore();
+}
+
+frmPaused::frmPaused(CountingSession &session, QWidget *parent)
+    : PauseDialog("frmPaused", 3615, session,
+                  {{"cmdContinue", 598, "Continue Counting", "continue"},
+                   {"cmdStopit", 0, "Stop Counting", "stop"},
+                   {"cmdPredict", 1830, "Predict Next Number", "predict"},
+                   {"cmdList", 3050, "Number List", "list"},
+                   {"cmdGraph", 2440, "Graph", "graph"},
+                   {"cmdMaskC1", 1220, "Hide/Show Counter", "pause_mask_one"}},
+                  parent)
+{
+}
+
+frmPaused2::frmPaused2(CountingSession &session, QWidget *parent)
+    : PauseDialog("frmPaused2", 4785, session,
+                  {{"cmdContinue", 598, "Continue Counting", "continue"},
+                   {"cmdStopit", 0, "Stop Counting", "stop"},
+                   {"cmdPredict", 3000, "Predict Next Number", "predict"},
+                   {"cmdList", 4200, "Number List", "list"},
+                   {"cmdGraph", 3600, "Graph", "graph"},
+                   {"cmdMaskCounter1", 1200, "Hide/Show Top Counter", "pause_mask_top"},
+                   {"cmdMaskCounter2", 1800, "Hide/Show Bottom Counter", "pause_mask_bottom"},
+                   {"cmdMaskBoth", 2400, "Hide/Show Both Counters", "pause_mask_both"}},
+                  parent)
+{
+    connect(button("cmdMaskBoth"), &QPushButton::clicked, this, &frmPaused2::maskBoth);
+}
