@@ -60,10 +60,10 @@ void RunLoop::run(bool twoCounters)
         (*s.history2)[0] = s.currentValue2;
     }
     showCurrentValues(twoCounters);
-    waitSeconds(Events::AfterWait);
+    waitSeconds(Events::AfterWait, m_shownAt);
 
     while (count(twoCounters)) {
-        waitSeconds(twoCounters ? Events::AfterWait : Events::DuringWait);
+        waitSeconds(twoCounters ? Events::AfterWait : Events::DuringWait, m_shownAt);
         if (s.stopRequested && !pause(twoCounters))
             return;
     }
@@ -71,6 +71,9 @@ void RunLoop::run(bool twoCounters)
 
 void RunLoop::showCurrentValues(bool twoCounters)
 {
+    // The pace runs from the moment a value goes on screen, so the time the
+    // repaint itself takes is part of the wait, not added to it.
+    m_shownAt = m_clock.now();
     const QString text2 = twoCounters ? numberToText(m_session.currentValue2) : QString();
     m_view.showCounters(numberToText(m_session.currentValue1), twoCounters ? &text2 : nullptr);
 }
@@ -121,7 +124,7 @@ bool RunLoop::pause(bool twoCounters)
         case PauseChoice::Continue: {
             s.stopRequested = false;
             const float delay = continueDelay;
-            waitSeconds(Events::AfterWait, &delay);
+            waitSeconds(Events::AfterWait, m_clock.now(), &delay);
             return true;
         }
         case PauseChoice::Predict:
@@ -144,9 +147,8 @@ bool RunLoop::pause(bool twoCounters)
 // Waits the current speed (re-read on every pass, so Faster and Slower act on
 // a wait in progress) or a fixed number of seconds. Events are handled while
 // waiting or once after it; either way at least once, so Pause always works.
-void RunLoop::waitSeconds(Events events, const float *fixedSeconds)
+void RunLoop::waitSeconds(Events events, double start, const float *fixedSeconds)
 {
-    const double start = m_clock.now();
     bool handled = false;
     for (;;) {
         const double deadline = start + double(fixedSeconds ? *fixedSeconds : m_session.speed);

@@ -37,11 +37,12 @@ private:
     void showCurrentValues(bool twoCounters);
     bool count(bool twoCounters);
     bool pause(bool twoCounters);
-    void waitSeconds(Events events, const float *fixedSeconds = nullptr);
+    void waitSeconds(Events events, double start, const float *fixedSeconds = nullptr);
     void endRun();
 
     CountingSession &m_session;
     RunView &m_view;
     Clock &m_clock;
     Prompter &m_prompter;
+    double m_shownAt = 0;
 };

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include <cstdlib>
 
@@ -64,6 +65,8 @@ void frmMain::Form_Load(Clock &clock)
         m_session.listFileNumber = 1;
         m_session.graphFileNumber = 1;
     }
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     show();
     repaint();
     setDefaultButton(m_toolbar->cmdStart);

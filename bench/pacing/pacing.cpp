@@ -1,0 +1,108 @@
+// Counts in the real main window at 0.25 s per count and reports how evenly
+// the values reach the screen and how much CPU the waiting costs.
+
+#include "Lesson.h"
+#include "PauseDialog.h"
+#include "QtDialogs.h"
+#include "SteadyClock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int counts = 40;
+constexpr float speed = 0.25f;
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Notes the moment each new value is painted, pauses after the last count
+// and stops the run at the pause dialog.
+class PaintWatcher : public QObject {
+public:
+    PaintWatcher(Lesson &lesson) : m_lesson(lesson)
+    {
+        lesson.mainWindow().lblCounter1->installEventFilter(this);
+        qApp->installEventFilter(this);
+        m_clock.start();
+    }
+    std::vector<double> paints;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched == m_lesson.mainWindow().lblCounter1) {
+            const QString text = m_lesson.mainWindow().lblCounter1->text();
+            if (text != m_lastText) {
+                m_lastText = text;
+                paints.push_back(double(m_clock.nsecsElapsed()) / 1e6);
+                if (int(paints.size()) == counts + 1)
+                    m_lesson.runLoop().requestPause();
+            }
+        }
+        if (auto *dialog = qobject_cast<PauseDialog *>(watched); dialog && event->type() == QEvent::Show)
+            QTimer::singleShot(0, dialog, [dialog] { dialog->button("cmdStopit")->click(); });
+        return false;
+    }
+
+private:
+    Lesson &m_lesson;
+    QElapsedTimer m_clock;
+    QString m_lastText;
+};
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    const double rank = p * double(values.size() - 1);
+    const auto low = size_t(std::floor(rank));
+    const auto high = std::min(low + 1, values.size() - 1);
+    return values[low] + (rank - double(low)) * (values[high] - values[low]);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QtDialogs dialogs;
+    SteadyClock clock;
+    QtEventPump pump;
+    Lesson lesson(dialogs, clock, pump);
+    lesson.session().speed = speed;
+    lesson.mainWindow().show();
+    QTest::qWaitForWindowExposed(&lesson.mainWindow());
+    PaintWatcher watcher(lesson);
+
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    lesson.mainWindow().toolbar()->cmdStart->click();
+    const double wallSeconds = double(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpuBefore;
+
+    std::vector<double> lateness;
+    for (size_t i = 1; i < watcher.paints.size(); ++i)
+        lateness.push_back(std::fabs(watcher.paints[i] - watcher.paints[i - 1] - speed * 1000));
+    std::printf("pacing_counts: %zu counts\n", lateness.size());
+    std::printf("pacing_lateness_median: %.3f ms\n", percentile(lateness, 0.5));
+    std::printf("pacing_lateness_p95: %.3f ms\n", percentile(lateness, 0.95));
+    std::printf("pacing_cpu: %.2f %%\n", 100.0 * cpu / wallSeconds);
+    return 0;
+}

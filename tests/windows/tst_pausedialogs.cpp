@@ -1,0 +1,174 @@
+#include "PauseDialog.h"
+#include "Twips.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+#include <QTest>
+
+namespace {
+struct ButtonRow {
+    const char *name;
+    int left;
+    const char *tooltip;
+};
+} // namespace
+
+class PauseDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void layout_data();
+    void layout();
+    void choiceButtons_data();
+    void choiceButtons();
+    void hideShowButtonsKeepTheDialog_data();
+    void hideShowButtonsKeepTheDialog();
+    void onlyButtonsEndThePause();
+    void enterContinues();
+};
+
+void PauseDialogsTest::layout_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("tabOrder");
+    QTest::addColumn<QList<int>>("lefts");
+    QTest::addColumn<QStringList>("tooltips");
+    QTest::newRow("one counter") << 1 << 3615
+        << QStringList{"cmdContinue", "cmdStopit", "cmdPredict", "cmdList", "cmdGraph", "cmdMaskC1"}
+        << QList<int>{598, 0, 1830, 3050, 2440, 1220}
+        << QStringList{"Continue Counting", "Stop Counting", "Predict Next Number", "Number List", "Graph", "Hide/Show Counter"};
+    QTest::newRow("two counters") << 2 << 4785
+        << QStringList{"cmdContinue", "cmdStopit", "cmdPredict", "cmdList", "cmdGraph", "cmdMaskCounter1", "cmdMaskCounter2", "cmdMaskBoth"}
+        << QList<int>{598, 0, 3000, 4200, 3600, 1200, 1800, 2400}
+        << QStringList{"Continue Counting", "Stop Counting", "Predict Next Number", "Number List", "Graph",
+                       "Hide/Show Top Counter", "Hide/Show Bottom Counter", "Hide/Show Both Counters"};
+}
+
+void PauseDialogsTest::layout()
+{
+    QFETCH(int, counters);
+    QFETCH(int, width);
+    QFETCH(QStringList, tabOrder);
+    QFETCH(QList<int>, lefts);
+    QFETCH(QStringList, tooltips);
+    CountingSession session;
+    std::unique_ptr<PauseDialog> dialog;
+    if (counters == 1)
+        dialog = std::make_unique<frmPaused>(session, nullptr);
+    else
+        dialog = std::make_unique<frmPaused2>(session, nullptr);
+    QCOMPARE(dialog->objectName(), counters == 1 ? QStringLiteral("frmPaused") : QStringLiteral("frmPaused2"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Paused Counting"));
+    QCOMPARE(dialog->size(), twipsSize(width, 585));
+    QVERIFY(!(dialog->windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(!(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint));
+
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    for (qsizetype i = 0; i < tabOrder.size(); ++i) {
+        QPushButton *b = dialog->button(tabOrder[i].toLatin1());
+        QVERIFY2(b, qPrintable(tabOrder[i]));
+        QCOMPARE(b->x(), twipsToPixels(lefts[i]));
+        QCOMPARE(b->toolTip(), tooltips[i]);
+        QCOMPARE(b->accessibleName(), tooltips[i]);
+        QVERIFY(!b->icon().isNull());
+        QCOMPARE(b->isDefault(), i == 0);
+        if (i > 0)
+            QCOMPARE(dialog->button(tabOrder[i - 1].toLatin1())->nextInFocusChain(), b);
+    }
+    QCOMPARE(dialog->button("cmdContinue")->width(), twipsToPixels(610));
+}
+
+void PauseDialogsTest::choiceButtons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<PauseChoice>("choice");
+    QTest::newRow("stop") << "cmdStopit" << PauseChoice::Stop;
+    QTest::newRow("continue") << "cmdContinue" << PauseChoice::Continue;
+    QTest::newRow("predict") << "cmdPredict" << PauseChoice::Predict;
+    QTest::newRow("list") << "cmdList" << PauseChoice::List;
+    QTest::newRow("graph") << "cmdGraph" << PauseChoice::Graph;
+}
+
+void PauseDialogsTest::choiceButtons()
+{
+    QFETCH(QString, name);
+    QFETCH(PauseChoice, choice);
+    for (int counters : {1, 2}) {
+        CountingSession session;
+        std::unique_ptr<PauseDialog> dialog;
+        if (counters == 1)
+            dialog = std::make_unique<frmPaused>(session, nullptr);
+        else
+            dialog = std::make_unique<frmPaused2>(session, nullptr);
+        dialog->move(300, 200);
+        QSignalSpy made(dialog.get(), &PauseDialog::choiceMade);
+        QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton); });
+        dialog->exec();
+        QCOMPARE(session.pauseChoice, choice);
+        QCOMPARE(session.pauseDialogLeft.value(), 300.0f * 15);
+        QCOMPARE(session.pauseDialogTop.value(), 200.0f * 15);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(made.size(), 1);
+    }
+}
+
+void PauseDialogsTest::hideShowButtonsKeepTheDialog_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("counter1");
+    QTest::addColumn<int>("counter2");
+    QTest::newRow("one counter") << 1 << "cmdMaskC1" << 1 << 0;
+    QTest::newRow("top") << 2 << "cmdMaskCounter1" << 1 << 0;
+    QTest::newRow("bottom") << 2 << "cmdMaskCounter2" << 0 << 1;
+}
+
+void PauseDialogsTest::hideShowButtonsKeepTheDialog()
+{
+    QFETCH(int, counters);
+    QFETCH(QString, name);
+    QFETCH(int, counter1);
+    QFETCH(int, counter2);
+    CountingSession session;
+    session.pauseChoice = PauseChoice::Continue;
+    std::unique_ptr<PauseDialog> dialog;
+    if (counters == 1)
+        dialog = std::make_unique<frmPaused>(session, nullptr);
+    else
+        dialog = std::make_unique<frmPaused2>(session, nullptr);
+    QSignalSpy spy1(dialog.get(), &PauseDialog::maskCounter1);
+    QSignalSpy spy2(dialog.get(), &PauseDialog::maskCounter2);
+    dialog->show();
+    QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton);
+    QCOMPARE(spy1.size(), counter1);
+    QCOMPARE(spy2.size(), counter2);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(session.pauseChoice, PauseChoice::Continue);
+    QVERIFY(!session.pauseDialogTop.has_value());
+}
+
+void PauseDialogsTest::onlyButtonsEndThePause()
+{
+    CountingSession session;
+    frmPaused dialog(session, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    dialog.close();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(session.pauseChoice, PauseChoice::None);
+}
+
+void PauseDialogsTest::enterContinues()
+{
+    CountingSession session;
+    frmPaused2 dialog(session, nullptr);
+    QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
+    dialog.exec();
+    QCOMPARE(session.pauseChoice, PauseChoice::Continue);
+}
+
+QTEST_MAIN(PauseDialogsTest)
+#include "tst_pausedialogs.moc"
