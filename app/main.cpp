@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
-    QApplication::setDesktopFileName(QStringLiteral("tallyvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tallyvane.Tallyvane"));
 
     QtDialogs dialogs;
     SteadyClock clock;
