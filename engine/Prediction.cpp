@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 
+#include <cmath>
+
 namespace {
 
 // Asks until the answer is right (true) or empty (false).
@@ -23,8 +25,12 @@ bool askUntilRight(CountingSession &session, Prompter &prompter, const Question 
 
 bool isRightAnswer(const QString &answer, double nextValue)
 {
-    // Judged against the value as the counter will show it, so 0.1 + 0.2 is 0.3.
-    return textToNumber(answer) == textToNumber(numberToText(nextValue));
+    // Beyond the largest number the run ends instead of showing it.
+    if (!std::isfinite(nextValue))
+        return false;
+    // Judged as the counter shows numbers, so after 0.1 and 0.2 the answer 0.3
+    // is right, and so is the exact sum.
+    return numberToText(textToNumber(answer)) == numberToText(nextValue);
 }
 
 void predictOneCounter(CountingSession &session, Prompter &prompter)

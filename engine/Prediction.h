@@ -10,5 +10,6 @@ void predictNext(CountingSession &session, Prompter &prompter);
 void predictOneCounter(CountingSession &session, Prompter &prompter);
 void predictTwoCounters(CountingSession &session, Prompter &prompter);
 
-// An answer is right when it reads as the number the counter will display.
+// An answer is right when it reads as the number the counter will display
+// next, shown the same way.
 bool isRightAnswer(const QString &answer, double nextValue);

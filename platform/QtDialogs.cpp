@@ -1,9 +1,16 @@
 #include "QtDialogs.h"
 
-#include <QColorDialog>
+#include "SaveFilters.h"
+#include "SwatchColourDialog.h"
+#include "TouchSizing.h"
+
+#include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -20,25 +27,39 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 } // namespace
 
+QWidget *QtDialogs::dialogParent() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (m_parent)
+        return m_parent;
+    return QApplication::activeWindow();
+}
+
 MessageAnswer QtDialogs::showMessage(const Message &message)
 {
     const bool yesNo = message.buttons == MessageButtons::YesNo;
     QMessageBox box(boxIcon(message.icon), message.title, message.text,
-                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, m_parent);
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent());
     box.setObjectName(QStringLiteral("messageBox"));
-    const int pressed = box.exec();
+    Touch::enlargeForTouch(&box);
+    box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;
-    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    // Escape and the window's close button count as No.
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 QString QtDialogs::askText(const Question &question)
 {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(dialogParent());
     dialog.setObjectName(QStringLiteral("inputBox"));
     dialog.setWindowTitle(question.title);
     dialog.setLabelText(question.prompt);
     dialog.setTextValue(QString());
+    // Answers are numbers, though "11 apples" is still allowed.
+    dialog.setInputMethodHints(Qt::ImhPreferNumbers);
+    Touch::enlargeForTouch(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
@@ -46,27 +67,54 @@ QString QtDialogs::askText(const Question &question)
 
 std::optional<QColor> QtDialogs::pickColour()
 {
-    QColorDialog dialog(m_parent);
-    dialog.setOption(QColorDialog::NoButtons, false);
+    SwatchColourDialog dialog(dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.currentColor();
+    return dialog.chosenColour();
+}
+
+QString QtDialogs::saveFolder() const
+{
+    if (!m_lastSaveFolder.isEmpty() && QFileInfo(m_lastSaveFolder).isDir())
+        return m_lastSaveFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
 
 std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter)
 {
-    const QStringList parts = filter.split(QChar('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QChar(';'), QChar(' ')));
-    QFileDialog dialog(m_parent);
+    const QList<SaveFilter> filters = parseSaveFilters(filter);
+    QStringList nameFilters;
+    for (const SaveFilter &f : filters)
+        nameFilters << f.nameFilter;
+
+    QFileDialog dialog(dialogParent());
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty())
-        dialog.selectNameFilter(filters.front());
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(saveFolder());
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(nameFilters);
+        dialog.selectNameFilter(nameFilters.front());
+        dialog.setDefaultSuffix(filters.front().defaultSuffix);
+    }
+    // A name typed without a suffix takes the one of the filter shown.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &selected) {
+        QString suffix;
+        for (const SaveFilter &f : filters)
+            if (selected == f.label || selected == f.nameFilter)
+                suffix = f.defaultSuffix;
+        dialog.setDefaultSuffix(suffix);
+    });
     dialog.selectFile(suggestedName);
+    Touch::enlargeForTouch(&dialog);
+
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().front();
+    const QString path = dialog.selectedFiles().front();
+    m_lastSaveFolder = QFileInfo(path).absolutePath();
+    return path;
 }

@@ -5,7 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
-// The real dialogs, built from Qt's widgets and made for touch.
+// The real dialogs: Qt's own message box, input box and file dialog, enlarged
+// for touch, and the swatch colour dialog. Each stands over the window the
+// teacher is working in: the open modal window, else the parent window.
 class QtDialogs : public Dialogs {
 public:
     void setParentWindow(QWidget *parent) override { m_parent = parent; }
@@ -15,5 +17,9 @@ public:
     std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter) override;
 
 private:
+    QWidget *dialogParent() const;
+    QString saveFolder() const;
+
     QPointer<QWidget> m_parent;
+    QString m_lastSaveFolder;  // for this run only
 };

@@ -41,6 +41,17 @@ void PredictionTest::judgesOneCounter_data()
     QTest::newRow("exact halves") << 0.5 << 0.25 << QStringList{"0.75"} << QStringList{"Well done!"} << 1;
     QTest::newRow("large integers exactly") << 123456789012.0 << 1.0 << QStringList{"123456789012", "123456789013"}
                                             << QStringList{"Try again.", "Well done!"} << 2;
+    // 1234567890123456 is shown rounded to 15 digits; both forms are right.
+    QTest::newRow("shown rounded, exact answer") << 1234567890123455.0 << 1.0 << QStringList{"1234567890123456"}
+                                                 << QStringList{"Well done!"} << 1;
+    QTest::newRow("shown rounded, shown answer") << 1234567890123455.0 << 1.0 << QStringList{"1.23456789012346E+15"}
+                                                 << QStringList{"Well done!"} << 1;
+    QTest::newRow("exact sum of tenths") << 0.1 << 0.2 << QStringList{"0.30000000000000004"} << QStringList{"Well done!"}
+                                         << 1;
+    // Past the largest number the run ends instead of counting, so no answer is right.
+    QTest::newRow("next beyond range, zero") << 1e308 << 1e308 << QStringList{"0", ""} << QStringList{"Try again."} << 2;
+    QTest::newRow("next beyond range, huge answer") << 1e308 << 1e308 << QStringList{"1E999", ""}
+                                                    << QStringList{"Try again."} << 2;
 }
 
 void PredictionTest::judgesOneCounter()

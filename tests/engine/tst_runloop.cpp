@@ -133,6 +133,8 @@ private slots:
     void overflowEndsRunWithMessage();
     void pauseDialogPlacement();
     void predictListAndGraphReturnToDialog();
+    void continueShowsThePredictedNumbers_data();
+    void continueShowsThePredictedNumbers();
     void closedDialogEndsRun();
     void runButtonsDisabledForTheRun();
 };
@@ -379,6 +381,48 @@ void RunLoopTest::predictListAndGraphReturnToDialog()
     QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::wellDone()});
     QCOMPARE(rig.view.counter1Texts(), QStringList({"3", "7"}));  // no counting in between
     QCOMPARE(rig.session.countIndex, 1);
+}
+
+// The class predicts at the second value; Continue then shows exactly what
+// was judged right.
+void RunLoopTest::continueShowsThePredictedNumbers_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<CounterSettings>("counter2");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("next1");
+    QTest::addColumn<QString>("next2");
+    // 0.1 + 0.1 + 0.1 is held as 0.30000000000000004 and shown as 0.3.
+    QTest::newRow("one counter") << 1 << CounterSettings{} << QStringList{"0.3"} << "0.3" << "";
+    QTest::newRow("two counters") << 2 << CounterSettings{1, 2, 1} << QStringList{"0.3", "6"} << "0.3" << "6";
+}
+
+void RunLoopTest::continueShowsThePredictedNumbers()
+{
+    QFETCH(int, counters);
+    QFETCH(CounterSettings, counter2);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, next1);
+    QFETCH(QString, next2);
+    Rig rig;
+    rig.session.counterCount = std::int16_t(counters);
+    rig.session.counter1 = {0.1, 0.1, 0};
+    rig.session.counter2 = counter2;
+    rig.view.onShown = [&] {
+        if (rig.view.shown.size() >= 2)
+            rig.loop.requestPause();
+    };
+    rig.view.choose(PauseChoice::Predict);
+    rig.view.choose(PauseChoice::Continue);
+    rig.view.choose(PauseChoice::Stop);
+    for (const QString &answer : answers)
+        rig.dialogs.textAnswers.enqueue(answer);
+    rig.loop.startRun();
+
+    QCOMPARE(rig.dialogs.messages, QList<Message>(answers.size(), Messages::wellDone()));
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"0.1", "0.2", next1}));
+    if (counters == 2)
+        QCOMPARE(rig.view.shown.last().counter2.value(), next2);
 }
 
 void RunLoopTest::closedDialogEndsRun()

@@ -1,0 +1,18 @@
+#include "TouchSizing.h"
+
+#include <QWidget>
+
+void Touch::enlargeForTouch(QWidget *dialog)
+{
+    QFont font = dialog->font();
+    if (font.pointSizeF() < fontPointSize) {
+        font.setPointSizeF(fontPointSize);
+        dialog->setFont(font);
+    }
+    // A style sheet also reaches the buttons some dialogs build only when shown;
+    // buttons it styles no longer take the dialog's font, so it sets theirs.
+    dialog->setStyleSheet(QStringLiteral("QPushButton { min-width: %1px; min-height: %2px; font-size: %3pt; }")
+                              .arg(buttonWidth)
+                              .arg(targetHeight)
+                              .arg(font.pointSizeF()));
+}

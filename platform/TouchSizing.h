@@ -1,0 +1,17 @@
+#pragma once
+
+// Sizes that suit a finger on a class display, in logical pixels and points;
+// they scale with the screen, so they stay crisp and large on a 4K board.
+
+class QWidget;
+
+namespace Touch {
+inline constexpr int targetHeight = 56;  // about 15 mm at 96 logical pixels per inch
+inline constexpr int buttonWidth = 150;
+inline constexpr int swatchSize = 72;
+inline constexpr double fontPointSize = 16;
+
+// A larger font for the whole dialog and finger-sized push buttons, also in
+// the boxes it opens itself.
+void enlargeForTouch(QWidget *dialog);
+} // namespace Touch

@@ -1,0 +1,346 @@
+#include "ColourSwatch.h"
+#include "Messages.h"
+#include "ModalDialogs.h"
+#include "QtDialogs.h"
+#include "SwatchColourDialog.h"
+#include "TouchSizing.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The real dialogs, driven as the teacher would: tapping buttons and typing
+// into the focused box.
+class QtDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void messageBox_data();
+    void messageBox();
+    void messageBoxCentresOnParentWindow();
+    void inputBox_data();
+    void inputBox();
+    void colourDialog_data();
+    void colourDialog();
+    void saveDialogShowsTheRequest();
+    void saveDialog_data();
+    void saveDialog();
+    void saveDialogAsksBeforeReplacing_data();
+    void saveDialogAsksBeforeReplacing();
+    void saveDialogFolder();
+
+private:
+    QTemporaryDir m_home;
+    QString documents() const { return m_home.filePath(QStringLiteral("Documents")); }
+};
+
+namespace {
+
+enum class Press { Ok, Yes, No, Cancel, Escape };
+
+void press(QDialog *dialog, Press how)
+{
+    if (how == Press::Escape) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        return;
+    }
+    QAbstractButton *button = nullptr;
+    if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        button = box->button(how == Press::Yes  ? QMessageBox::Yes
+                             : how == Press::No ? QMessageBox::No
+                                                : QMessageBox::Ok);
+    } else {
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        button = buttons->button(how == Press::Cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok);
+    }
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void verifyFingerSized(QDialog *dialog)
+{
+    for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+        QVERIFY2(button->height() >= Touch::targetHeight, qPrintable(button->text()));
+}
+
+// The focused name box of the file dialog, its text replaced as a user would.
+void typeName(QFileDialog *dialog, const QString &name)
+{
+    QWidget *box = dialog->focusWidget();
+    QVERIFY(qobject_cast<QLineEdit *>(box));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (!name.isEmpty())
+        QTest::keyClicks(box, name);
+}
+
+} // namespace
+
+void QtDialogsTest::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
+}
+
+void QtDialogsTest::init()
+{
+    QVERIFY(QDir().mkpath(documents()));
+}
+
+void QtDialogsTest::messageBox_data()
+{
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+    QTest::addColumn<Press>("press");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("critical, OK") << Messages::maximumCount() << QMessageBox::Critical << Press::Ok << MessageAnswer::Ok;
+    QTest::newRow("exclamation, OK") << Messages::wellDone() << QMessageBox::Warning << Press::Ok << MessageAnswer::Ok;
+    QTest::newRow("information, OK") << Messages::tryAgain() << QMessageBox::Information << Press::Ok << MessageAnswer::Ok;
+    QTest::newRow("own title") << Messages::listNotPrinted() << QMessageBox::Warning << Press::Ok << MessageAnswer::Ok;
+    QTest::newRow("question, Yes") << Messages::confirmClose() << QMessageBox::Question << Press::Yes << MessageAnswer::Yes;
+    QTest::newRow("question, No") << Messages::confirmExit() << QMessageBox::Question << Press::No << MessageAnswer::No;
+    QTest::newRow("question, Escape") << Messages::confirmExit() << QMessageBox::Question << Press::Escape
+                                      << MessageAnswer::No;
+}
+
+void QtDialogsTest::messageBox()
+{
+    QFETCH(Message, message);
+    QFETCH(QMessageBox::Icon, icon);
+    QFETCH(Press, press);
+    QFETCH(MessageAnswer, answer);
+    const auto buttons = message.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                                  : QMessageBox::StandardButtons(QMessageBox::Ok);
+    whenModalShown<QMessageBox>([&](QMessageBox *box) {
+        QCOMPARE(box->text(), message.text);
+        QCOMPARE(box->windowTitle(), message.title);
+        QCOMPARE(box->icon(), icon);
+        QCOMPARE(box->standardButtons(), buttons);
+        verifyFingerSized(box);
+        ::press(box, press);
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.showMessage(message), answer);
+}
+
+void QtDialogsTest::messageBoxCentresOnParentWindow()
+{
+    QWidget mainWindow;
+    mainWindow.setGeometry(200, 150, 580, 430);
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+    QPoint boxCentre;
+    whenModalShown<QMessageBox>([&](QMessageBox *box) {
+        boxCentre = box->frameGeometry().center();
+        ::press(box, Press::Ok);
+    });
+    QtDialogs dialogs;
+    dialogs.setParentWindow(&mainWindow);
+    dialogs.showMessage(Messages::tryAgain());
+    const QPoint offCentre = boxCentre - mainWindow.frameGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1, %2 from the centre").arg(offCentre.x()).arg(offCentre.y())));
+}
+
+void QtDialogsTest::inputBox_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Press>("press");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("number, OK") << "11" << Press::Ok << "11";
+    QTest::newRow("words kept as typed") << "11 apples" << Press::Ok << "11 apples";
+    QTest::newRow("single blank is an answer") << " " << Press::Ok << " ";
+    QTest::newRow("nothing, OK") << "" << Press::Ok << "";
+    QTest::newRow("typed, Cancel") << "11" << Press::Cancel << "";
+    QTest::newRow("typed, Escape") << "11" << Press::Escape << "";
+}
+
+void QtDialogsTest::inputBox()
+{
+    QFETCH(QString, typed);
+    QFETCH(Press, press);
+    QFETCH(QString, answer);
+    const Question question = Messages::nextNumberCounter2();
+    whenModalShown<QInputDialog>([&](QInputDialog *box) {
+        QCOMPARE(box->windowTitle(), question.title);
+        QCOMPARE(box->findChild<QLabel *>()->text(), question.prompt);
+        auto *field = qobject_cast<QLineEdit *>(box->focusWidget());
+        QVERIFY(field);
+        QCOMPARE(field->text(), QString());
+        verifyFingerSized(box);
+        QTest::keyClicks(field, typed);
+        ::press(box, press);
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.askText(question), answer);
+}
+
+void QtDialogsTest::colourDialog_data()
+{
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<Press>("press");
+    QTest::addColumn<std::optional<QColor>>("colour");
+    QTest::newRow("red, OK") << QStringList{"Red"} << Press::Ok << std::optional<QColor>(QColor(255, 0, 0));
+    QTest::newRow("changed mind, OK") << QStringList{"Red", "Black"} << Press::Ok << std::optional<QColor>(Qt::black);
+    QTest::newRow("red, Cancel") << QStringList{"Red"} << Press::Cancel << std::optional<QColor>();
+    QTest::newRow("Escape") << QStringList{} << Press::Escape << std::optional<QColor>();
+}
+
+void QtDialogsTest::colourDialog()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(Press, press);
+    QFETCH(std::optional<QColor>, colour);
+    whenModalShown<SwatchColourDialog>([&](SwatchColourDialog *dialog) {
+        for (const QString &name : taps) {
+            for (ColourSwatch *swatch : dialog->findChildren<ColourSwatch *>())
+                if (swatch->accessibleName() == name)
+                    QTest::mouseClick(swatch, Qt::LeftButton);
+        }
+        ::press(dialog, press);
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.pickColour(), colour);
+}
+
+void QtDialogsTest::saveDialogShowsTheRequest()
+{
+    whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        auto *filters = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(filters);
+        QCOMPARE(filters->count(), 2);
+        QCOMPARE(filters->itemText(0), QStringLiteral("Text Files (*.txt)"));
+        QCOMPARE(filters->itemText(1), QStringLiteral("All Files (*.*)"));
+        QCOMPARE(filters->currentIndex(), 0);
+        QCOMPARE(dialog->directory().absolutePath(), documents());
+        auto *name = qobject_cast<QLineEdit *>(dialog->focusWidget());
+        QVERIFY(name);
+        QCOMPARE(name->text(), QStringLiteral("count1.txt"));
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"), std::nullopt);
+}
+
+void QtDialogsTest::saveDialog_data()
+{
+    QTest::addColumn<QString>("suggested");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("filterDown");   // presses of Down on the filter box
+    QTest::addColumn<std::optional<QString>>("typed");
+    QTest::addColumn<std::optional<QString>>("saved");
+    const QString text = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    const QString bitmaps = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    using Name = std::optional<QString>;
+    QTest::newRow("suggested name") << "count1.txt" << text << 0 << Name() << Name("count1.txt");
+    QTest::newRow("typed without suffix") << "count1.txt" << text << 0 << Name("lesson") << Name("lesson.txt");
+    QTest::newRow("typed with own suffix") << "count1.txt" << text << 0 << Name("lesson.dat") << Name("lesson.dat");
+    QTest::newRow("bitmap without suffix") << "graph12.bmp" << bitmaps << 0 << Name("graph") << Name("graph.bmp");
+    QTest::newRow("all files, as typed") << "count1.txt" << text << 1 << Name("lesson") << Name("lesson");
+    QTest::newRow("all files, suggested name") << "count1.txt" << text << 1 << Name() << Name("count1.txt");
+    QTest::newRow("cancelled") << "count1.txt" << text << 0 << Name("lesson") << Name();
+}
+
+void QtDialogsTest::saveDialog()
+{
+    QFETCH(QString, suggested);
+    QFETCH(QString, filter);
+    QFETCH(int, filterDown);
+    QFETCH(std::optional<QString>, typed);
+    QFETCH(std::optional<QString>, saved);
+    whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+        QWidget *nameBox = dialog->focusWidget();
+        auto *filterBox = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(filterBox);
+        for (int i = 0; i < filterDown; ++i)
+            QTest::keyClick(filterBox, Qt::Key_Down);
+        nameBox->setFocus();
+        if (typed)
+            typeName(dialog, *typed);
+        if (saved)
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        else
+            ::press(dialog, Press::Cancel);
+    });
+    QtDialogs dialogs;
+    const std::optional<QString> path = dialogs.askSaveFileName(suggested, filter);
+    QCOMPARE(path, saved ? std::optional<QString>(QDir(documents()).filePath(*saved)) : std::nullopt);
+}
+
+void QtDialogsTest::saveDialogAsksBeforeReplacing_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("replace") << true;
+    QTest::newRow("keep the old file") << false;
+}
+
+void QtDialogsTest::saveDialogAsksBeforeReplacing()
+{
+    QFETCH(bool, replace);
+    QFile existing(QDir(documents()).filePath("count1.txt"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    bool asked = false;
+    whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+        typeName(dialog, "count1");
+        whenModalShown<QMessageBox>([&](QMessageBox *box) {
+            asked = true;
+            QVERIFY(box->text().contains("count1.txt"));
+            ::press(box, replace ? Press::Yes : Press::No);
+        });
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog->isVisible(), !replace);
+        if (dialog->isVisible())
+            ::press(dialog, Press::Cancel);
+    });
+    QtDialogs dialogs;
+    const auto path = dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    QVERIFY(asked);
+    QCOMPARE(path, replace ? std::optional<QString>(existing.fileName()) : std::nullopt);
+    existing.remove();
+}
+
+// Documents when there is such a folder, else home; then the folder of the
+// last save, for the rest of the lesson.
+void QtDialogsTest::saveDialogFolder()
+{
+    QtDialogs dialogs;
+    QString opened;
+    const QString elsewhere = m_home.filePath("class 4");
+    QVERIFY(QDir().mkpath(elsewhere));
+    auto saveAt = [&](const QString &typed) {
+        whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+            opened = dialog->directory().absolutePath();
+            typeName(dialog, typed);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        return dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt");
+    };
+
+    QVERIFY(QDir(documents()).removeRecursively());
+    QCOMPARE(saveAt(elsewhere + "/first"), std::optional<QString>(elsewhere + "/first.txt"));
+    QCOMPARE(opened, m_home.path());
+    QCOMPARE(saveAt("second"), std::optional<QString>(elsewhere + "/second.txt"));
+    QCOMPARE(opened, elsewhere);
+
+    QVERIFY(QDir().mkpath(documents()));
+    QtDialogs newLesson;
+    whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+        opened = dialog->directory().absolutePath();
+        ::press(dialog, Press::Cancel);
+    });
+    newLesson.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt");
+    QCOMPARE(opened, documents());
+}
+
+QTEST_MAIN(QtDialogsTest)
+#include "tst_qtdialogs.moc"
