@@ -87,7 +87,10 @@ int main(int argc, char *argv[])
     Lesson lesson(dialogs, clock, pump);
     lesson.session().speed = speed;
     lesson.mainWindow().show();
-    QTest::qWaitForWindowExposed(&lesson.mainWindow());
+    if (!QTest::qWaitForWindowExposed(&lesson.mainWindow())) {
+        std::fputs("The main window was never shown.\n", stderr);
+        return 1;
+    }
     PaintWatcher watcher(lesson);
 
     const double cpuBefore = cpuSeconds();
