@@ -6,7 +6,8 @@
 
 namespace {
 constexpr int fontPoints = 12;
-constexpr double tabStopInches = 1.0;
+// QTextOption measures tab stops in 1/96 inch on every device.
+constexpr double tabStop = 2 * 96;
 } // namespace
 
 QtPrinter::QtPrinter() : m_font(QStringLiteral("Arial"), fontPoints)
@@ -45,7 +46,7 @@ bool QtPrinter::printLine(const QString &line)
     if (!line.isEmpty()) {
         QTextOption option(Qt::AlignLeft | Qt::AlignTop);
         option.setWrapMode(QTextOption::NoWrap);
-        option.setTabStopDistance(tabStopInches * m_printer->resolution());
+        option.setTabStopDistance(tabStop);
         m_painter.drawText(QRectF(0, m_y, m_printer->width(), m_lineHeight), line, option);
     }
     m_y += m_lineHeight;
