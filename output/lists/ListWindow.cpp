@@ -40,7 +40,9 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     Text1->setLineWrapMode(QTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
+    QTextOption rightAligned(Qt::AlignRight);
+    rightAligned.setWrapMode(QTextOption::NoWrap);
+    Text1->document()->setDefaultTextOption(rightAligned);
     Text1->document()->setUndoRedoEnabled(false);
     Text1->move(twipsPoint(0, textTop));
     QFont font(QStringLiteral("Arial"));

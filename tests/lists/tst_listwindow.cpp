@@ -5,6 +5,9 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +52,7 @@ private slots:
     void widgets();
     void fontSteps_data();
     void fontSteps();
+    void longLinesScrollInsteadOfWrapping();
     void resizeRule_data();
     void resizeRule();
 
@@ -173,6 +177,22 @@ void tst_ListWindow::fontSteps()
     for (int i = 0; i < std::abs(presses); ++i)
         button->click();
     QCOMPARE(window.Text1->font().pointSizeF(), points);
+}
+
+void tst_ListWindow::longLinesScrollInsteadOfWrapping()
+{
+    setRun({123456789012345, 2}, {-0.000123456789, 3});
+    m_session->listFontSize = 84;
+    frmList2 window(*m_services);
+    window.setListText(listTextTwoCounters(*m_session));
+    window.resize(300, 400);
+    window.show();
+    QTextDocument *document = window.Text1->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);
+        QCOMPARE(block.layout()->lineCount(), 1);
+    }
+    QVERIFY(window.Text1->horizontalScrollBar()->maximum() > 0);
 }
 
 void tst_ListWindow::resizeRule_data()
