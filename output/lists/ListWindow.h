@@ -25,7 +25,6 @@ public:
     static constexpr double smallestShrinkable = 10;  // points
     static constexpr int iconPixels = 30;
 
-    ListKind kind() const { return m_kind; }
     void setListText(const QString &text);
 
     QPushButton *button(const QString &name) const;

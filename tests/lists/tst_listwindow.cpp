@@ -23,13 +23,13 @@ void placeFrame(QWidget &window, const QRect &frame)
     window.move(frame.topLeft());
 }
 
-struct ButtonSpec {
+struct ExpectedButton {
     QString suffix;
     double left;
     QString tooltip;
 };
 
-const QList<ButtonSpec> buttonSpecs = {
+const QList<ExpectedButton> expectedButtons = {
     {"Save", 0, "Save List"},
     {"Print", 600, "Print List"},
     {"FontInc", 1800, "Increase Font Size"},
@@ -135,13 +135,13 @@ void tst_ListWindow::widgets()
         window = std::make_unique<frmList2>(*m_services);
     QCOMPARE(window->objectName(), kind == ListKind::OneCounter ? "frmList" : "frmList2");
     QCOMPARE(window->windowTitle(), QStringLiteral("Number List"));
-    for (const ButtonSpec &spec : buttonSpecs) {
-        QPushButton *button = window->button(buttonName(kind, spec.suffix));
-        QVERIFY2(button, qPrintable(buttonName(kind, spec.suffix)));
-        QCOMPARE(button->toolTip(), spec.tooltip);
-        QCOMPARE(button->accessibleName(), spec.tooltip);
+    for (const ExpectedButton &expected : expectedButtons) {
+        QPushButton *button = window->button(buttonName(kind, expected.suffix));
+        QVERIFY2(button, qPrintable(buttonName(kind, expected.suffix)));
+        QCOMPARE(button->toolTip(), expected.tooltip);
+        QCOMPARE(button->accessibleName(), expected.tooltip);
         QVERIFY(!button->icon().isNull());
-        QCOMPARE(button->geometry(), QRect(twipsPoint(spec.left, 0), twipsSize(600, 600)));
+        QCOMPARE(button->geometry(), QRect(twipsPoint(expected.left, 0), twipsSize(600, 600)));
     }
     QTextEdit *text = window->Text1;
     QVERIFY(text->isReadOnly());
