@@ -20,7 +20,7 @@ qsizetype shortTextLength(double x)
 {
     const QString text = numberToText(x);
     qsizetype length = text.size() + (x >= 0 ? 1 : 0);
-    const bool fractionBelowOne = x > -1 && x < 1 && x != 0;
+    const bool fractionBelowOne = x > -1 && x < 1;
     const qsizetype digitStart = x < 0 ? 1 : 0;
     const bool exponent = text.contains(QChar('E'));
     if (fractionBelowOne && !exponent && text.size() > digitStart + 1 && text[digitStart] == QChar('0')

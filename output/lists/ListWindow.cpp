@@ -6,7 +6,6 @@
 
 #include <QIcon>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QTextOption>
 
 ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
