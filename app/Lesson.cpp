@@ -1,13 +1,21 @@
 #include "Lesson.h"
 
 #include "Dialogs.h"
+#include "NumberList.h"
 
 Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
     : m_dialogs(dialogs), m_clock(clock), m_main(m_session, dialogs),
-      m_view(m_main, m_session, clock, pump), m_runLoop(m_session, m_view, clock, dialogs)
+      m_view(m_main, m_session, clock, pump), m_runLoop(m_session, m_view, clock, dialogs),
+      m_lists{m_session, dialogs, m_printer, &m_main}
 {
     m_main.setRunLoop(&m_runLoop);
     m_dialogs.setParentWindow(&m_main);
+    m_view.setListAction([this] {
+        if (m_session.counterCount == 1)
+            showListOneCounter(m_lists);
+        else
+            showListTwoCounters(m_lists);
+    });
 }
 
 void Lesson::start()

@@ -6,6 +6,8 @@
 #include "CountingSession.h"
 #include "EventPump.h"
 #include "LessonView.h"
+#include "ListServices.h"
+#include "Printer.h"
 #include "RunLoop.h"
 #include "frmMain.h"
 
@@ -31,4 +33,6 @@ private:
     frmMain m_main;
     LessonView m_view;
     RunLoop m_runLoop;
+    QtPrinter m_printer;
+    ListServices m_lists;
 };

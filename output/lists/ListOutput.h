@@ -1,0 +1,27 @@
+#pragma once
+
+// Printing and saving a number list. Both read the run's values again from
+// the session and write tab-separated lines; neither uses the window's text.
+
+#include "ListServices.h"
+#include "ListText.h"
+
+inline constexpr int printedBlankLines = 5;
+inline const QString listFileFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+
+// "count" + listFileNumber + ".txt"
+QString suggestedListFileName(const CountingSession &session);
+
+// Five empty lines, then one line per count, on the default printer. The
+// first failure abandons the document and is reported once.
+void printList(ListServices &services, ListKind kind);
+
+// Asks for a file name and writes the list there whole or not at all. Cancel
+// ends quietly; any other failure is reported. Only a written file advances
+// listFileNumber, which stops at its largest value.
+void saveList(ListServices &services, ListKind kind);
+
+inline void printListOneCounter(ListServices &services) { printList(services, ListKind::OneCounter); }
+inline void printListTwoCounters(ListServices &services) { printList(services, ListKind::TwoCounters); }
+inline void saveListOneCounter(ListServices &services) { saveList(services, ListKind::OneCounter); }
+inline void saveListTwoCounters(ListServices &services) { saveList(services, ListKind::TwoCounters); }

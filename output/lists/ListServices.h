@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CountingSession.h"
+
+class Dialogs;
+class Printer;
+class QWidget;
+
+// What the list windows and their operations work with.
+struct ListServices {
+    CountingSession &session;
+    Dialogs &dialogs;
+    Printer &printer;
+    // Places the first list of the program run, and takes the dialogs back
+    // when a list window closes; may be null.
+    QWidget *mainWindow = nullptr;
+};

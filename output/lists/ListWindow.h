@@ -1,0 +1,80 @@
+#pragma once
+
+// The window that shows a number list: a strip of four picture buttons (save,
+// print, larger and smaller font) above a read-only, right-aligned text box.
+// It opens with the remembered place, size and font size, and hands them
+// back to the session when it closes. frmList and frmList2 differ only in
+// their names and in which list they print and save.
+
+#include "ListServices.h"
+#include "ListText.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTextEdit>
+
+class ListWindow : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr double stripHeight = 655;     // twips
+    static constexpr double buttonSize = 600;      // twips
+    static constexpr double textTop = 680;         // twips
+    static constexpr double textHeightLoss = 650;  // twips: the text box is the inner height less this
+    static constexpr double fontStep = 4;          // points
+    static constexpr double largestGrowable = 80;  // points
+    static constexpr double smallestShrinkable = 10;  // points
+    static constexpr int iconPixels = 30;
+
+    void setListText(const QString &text);
+
+    QPushButton *button(const QString &name) const;
+    QWidget *Picture1;
+    QTextEdit *Text1;
+
+public slots:
+    void cmdFontInc_Click();
+    void cmdFontDec_Click();
+    void cmdPrint_Click();
+    void cmdSave_Click();
+
+protected:
+    ListWindow(const char *name, ListKind kind, ListServices &services);
+    void resizeEvent(QResizeEvent *event) override;
+    // Every way of closing the window ends here.
+    void done(int result) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    QPushButton *addButton(const QString &name, double left, const QString &tooltip, const char *icon);
+    void setFontPoints(double points);
+    // What the window manager adds around the inner area; the main window
+    // stands for the list window's frame before the list window is shown.
+    QSize frameExtent() const;
+
+    ListKind m_kind;
+    ListServices &m_services;
+};
+
+class frmList : public ListWindow {
+    Q_OBJECT
+public:
+    explicit frmList(ListServices &services);
+
+    QPushButton *cmdList1Save;
+    QPushButton *cmdList1Print;
+    QPushButton *cmdList1FontInc;
+    QPushButton *cmdList1FontDec;
+};
+
+class frmList2 : public ListWindow {
+    Q_OBJECT
+public:
+    explicit frmList2(ListServices &services);
+
+    QPushButton *cmdList2Save;
+    QPushButton *cmdList2Print;
+    QPushButton *cmdList2FontInc;
+    QPushButton *cmdList2FontDec;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+// The system's default printer as the program uses it: one document at a
+// time, written line by line from the top of the page, with no printer
+// dialog. Every step says whether it worked, so the caller can stop at the
+// first failure and tell the teacher once.
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    virtual bool beginDocument() = 0;
+    // Continues on a new page when the page is full; an empty line only moves down.
+    virtual bool printLine(const QString &line) = 0;
+    // Hands the document to the printer.
+    virtual bool endDocument() = 0;
+    // Drops the document begun, if any: nothing of it is printed.
+    virtual void abandonDocument() = 0;
+};
+
+// Prints through QPrinter on the default printer. Where there is no printer,
+// QPrinter falls back to writing a PDF file it has no name for, and
+// beginDocument fails.
+class QtPrinter : public Printer {
+public:
+    QtPrinter();
+    ~QtPrinter() override;
+
+    bool beginDocument() override;
+    bool printLine(const QString &line) override;
+    bool endDocument() override;
+    void abandonDocument() override;
+
+private:
+    bool failed() const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    double m_lineHeight = 0;
+    double m_y = 0;
+};

@@ -1,0 +1,50 @@
+// The lesson opens the list window of the run's own kind at Number List.
+
+#include "FakeClock.h"
+#include "FakePump.h"
+#include "Lesson.h"
+#include "ListWindow.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+class tst_ListLesson : public QObject {
+    Q_OBJECT
+private slots:
+    void listOfTheRunsKind_data();
+    void listOfTheRunsKind();
+};
+
+void tst_ListLesson::listOfTheRunsKind_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("one counter") << 1 << "frmList";
+    QTest::newRow("two counters") << 2 << "frmList2";
+}
+
+void tst_ListLesson::listOfTheRunsKind()
+{
+    QFETCH(int, counters);
+    QFETCH(QString, window);
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    FakePump pump(clock);
+    Lesson lesson(dialogs, clock, pump);
+    lesson.session().counterCount = std::int16_t(counters);
+    lesson.session().countIndex = 1;
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *list = qobject_cast<ListWindow *>(QApplication::activeModalWidget())) {
+            shown = list->objectName();
+            list->close();
+        }
+    });
+    lesson.view().showList();
+    QCOMPARE(shown, window);
+}
+
+QTEST_MAIN(tst_ListLesson)
+#include "tst_listlesson.moc"

@@ -1,0 +1,244 @@
+#include "FakePrinter.h"
+#include "ListOutput.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Files larger than the limit cannot be written, as on a full disk; root
+// ignores permissions, but not this.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+class tst_ListOutput : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void saveWritesTheListBytes();
+    void saveReplacesAWholeLongerFile();
+    void fileNumbers_data();
+    void fileNumbers();
+    void fileNumberStopsAtItsLargest();
+    void failedSaveLeavesTheOldFileWhole();
+
+    void printsBlankLinesThenOneLinePerCount_data();
+    void printsBlankLinesThenOneLinePerCount();
+    void printFailureIsReportedOnce_data();
+    void printFailureIsReportedOnce();
+
+private:
+    CountingSession m_session;
+    ScriptedDialogs m_dialogs;
+    FakePrinter m_printer;
+    ListServices m_services{m_session, m_dialogs, m_printer};
+    QTemporaryDir m_dir;
+
+    void setRun(int counts)
+    {
+        for (int k = 0; k < counts; ++k) {
+            (*m_session.history1)[k] = 3 + 2 * k;
+            (*m_session.history2)[k] = -k;
+        }
+        m_session.countIndex = std::int16_t(counts - 1);
+    }
+};
+
+void tst_ListOutput::init()
+{
+    m_session.listFileNumber = 1;
+    m_dialogs = ScriptedDialogs();
+    m_printer = FakePrinter();
+    QVERIFY(m_dir.isValid());
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+}
+
+void tst_ListOutput::saveWritesTheListBytes()
+{
+    setRun(3);
+    const QString path = m_dir.filePath("count1.txt");
+    m_dialogs.saveAnswers.enqueue(path);
+    saveListOneCounter(m_services);
+    QCOMPARE(m_dialogs.saveRequests.size(), 1);
+    QCOMPARE(m_dialogs.saveRequests[0].filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(contents(path), QByteArray("\t3\r\n\t5\r\n\t7\r\n"));
+    QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void tst_ListOutput::saveReplacesAWholeLongerFile()
+{
+    setRun(1);
+    const QString path = m_dir.filePath("old.txt");
+    writeFile(path, QByteArray(500, 'x'));
+    m_dialogs.saveAnswers.enqueue(path);
+    saveListTwoCounters(m_services);
+    QCOMPARE(contents(path), QByteArray("\t3\t0\r\n"));
+}
+
+void tst_ListOutput::fileNumbers_data()
+{
+    // Each save: which window, and whether the dialog is answered with a
+    // writable name ("ok"), cancelled ("cancel") or given an impossible one
+    // ("impossible").
+    QTest::addColumn<QList<ListKind>>("kinds");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("suggested");
+    QTest::addColumn<int>("messages");
+    const ListKind one = ListKind::OneCounter;
+    const ListKind two = ListKind::TwoCounters;
+    QTest::newRow("two saves from one window, then the other")
+        << QList<ListKind>{one, one, two} << QStringList{"ok", "ok", "ok"}
+        << QStringList{"count1.txt", "count2.txt", "count3.txt"} << 0;
+    QTest::newRow("cancel suggests the same number again")
+        << QList<ListKind>{two, two, two} << QStringList{"ok", "cancel", "ok"}
+        << QStringList{"count1.txt", "count2.txt", "count2.txt"} << 0;
+    QTest::newRow("a failed save says so and keeps the number")
+        << QList<ListKind>{one, one, one} << QStringList{"impossible", "ok", "ok"}
+        << QStringList{"count1.txt", "count1.txt", "count2.txt"} << 1;
+}
+
+void tst_ListOutput::fileNumbers()
+{
+    QFETCH(QList<ListKind>, kinds);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, suggested);
+    QFETCH(int, messages);
+    setRun(2);
+    for (qsizetype i = 0; i < kinds.size(); ++i) {
+        if (answers[i] == "ok")
+            m_dialogs.saveAnswers.enqueue(m_dir.filePath(QStringLiteral("save%1.txt").arg(i)));
+        else if (answers[i] == "impossible")
+            m_dialogs.saveAnswers.enqueue(m_dir.filePath("no such folder/list.txt"));
+        else
+            m_dialogs.saveAnswers.enqueue(std::nullopt);
+        saveList(m_services, kinds[i]);
+    }
+    QStringList names;
+    for (const auto &request : std::as_const(m_dialogs.saveRequests))
+        names << request.suggestedName;
+    QCOMPARE(names, suggested);
+    QCOMPARE(m_dialogs.messages.size(), messages);
+    for (const Message &message : std::as_const(m_dialogs.messages))
+        QCOMPARE(message, Messages::listNotSaved());
+    QVERIFY(!QDir(m_dir.filePath("no such folder")).exists());
+}
+
+void tst_ListOutput::fileNumberStopsAtItsLargest()
+{
+    setRun(1);
+    m_session.listFileNumber = 32766;
+    for (int i = 0; i < 3; ++i)
+        m_dialogs.saveAnswers.enqueue(m_dir.filePath(QStringLiteral("list%1.txt").arg(i)));
+    for (int i = 0; i < 3; ++i)
+        saveListOneCounter(m_services);
+    QCOMPARE(m_dialogs.saveRequests[1].suggestedName, QStringLiteral("count32767.txt"));
+    QCOMPARE(m_dialogs.saveRequests[2].suggestedName, QStringLiteral("count32767.txt"));
+    QCOMPARE(m_session.listFileNumber, std::int16_t(32767));
+    QCOMPARE(contents(m_dir.filePath("list2.txt")), QByteArray("\t3\r\n"));
+}
+
+void tst_ListOutput::failedSaveLeavesTheOldFileWhole()
+{
+    setRun(10000);
+    const QString path = m_dir.filePath("count1.txt");
+    const QByteArray old("\t1\r\n\t2\r\n");
+    writeFile(path, old);
+    m_dialogs.saveAnswers.enqueue(path);
+    {
+        FileSizeLimit limit(4096);
+        saveListOneCounter(m_services);
+    }
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"count1.txt"});
+    QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotSaved()});
+    QCOMPARE(m_session.listFileNumber, std::int16_t(1));
+}
+
+void tst_ListOutput::printsBlankLinesThenOneLinePerCount_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("one counter") << ListKind::OneCounter << QStringList{"\t3", "\t5", "\t7"};
+    QTest::newRow("two counters") << ListKind::TwoCounters << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"};
+}
+
+void tst_ListOutput::printsBlankLinesThenOneLinePerCount()
+{
+    QFETCH(ListKind, kind);
+    QFETCH(QStringList, lines);
+    setRun(3);
+    printList(m_services, kind);
+    QCOMPARE(m_printer.printed.size(), 1);
+    QCOMPARE(m_printer.printed[0], QStringList(5, QString()) + lines);
+    QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void tst_ListOutput::printFailureIsReportedOnce_data()
+{
+    QTest::addColumn<FakePrinter::Step>("step");
+    QTest::addColumn<int>("line");
+    QTest::newRow("no printer") << FakePrinter::Step::Begin << 0;
+    QTest::newRow("a blank line") << FakePrinter::Step::Line << 3;
+    QTest::newRow("a list line") << FakePrinter::Step::Line << 8;
+    QTest::newRow("the end of the document") << FakePrinter::Step::End << 0;
+}
+
+void tst_ListOutput::printFailureIsReportedOnce()
+{
+    QFETCH(FakePrinter::Step, step);
+    QFETCH(int, line);
+    setRun(500);
+    m_printer.failAt(step, line);
+    printListTwoCounters(m_services);
+    QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
+    QVERIFY(m_printer.printed.isEmpty());
+    QCOMPARE(m_printer.abandoned, 1);
+    if (step == FakePrinter::Step::Line)
+        QCOMPARE(m_printer.linesTried, line);
+    else if (step == FakePrinter::Step::Begin)
+        QCOMPARE(m_printer.linesTried, 0);
+}
+
+QTEST_GUILESS_MAIN(tst_ListOutput)
+#include "tst_listoutput.moc"

@@ -1,0 +1,146 @@
+#include "ListText.h"
+#include "NumberText.h"
+
+#include <QTest>
+
+#include <initializer_list>
+
+namespace {
+
+// A run that has shown the given values; entries after them are left over
+// from a longer earlier run and must not appear.
+void setRun(CountingSession &session, const QList<double> &counter1, const QList<double> &counter2 = {})
+{
+    session.history1->fill(99);
+    session.history2->fill(99);
+    for (qsizetype k = 0; k < counter1.size(); ++k)
+        (*session.history1)[k] = counter1[k];
+    for (qsizetype k = 0; k < counter2.size(); ++k)
+        (*session.history2)[k] = counter2[k];
+    session.countIndex = std::int16_t(counter1.size() - 1);
+}
+
+QList<double> upTo(qsizetype count)
+{
+    QList<double> values;
+    for (qsizetype k = 0; k < count; ++k)
+        values.append(double(k + 1));
+    return values;
+}
+
+} // namespace
+
+class tst_ListText : public QObject {
+    Q_OBJECT
+private slots:
+    void displayWidth_data();
+    void displayWidth();
+    void oneCounter_data();
+    void oneCounter();
+    void twoCounterGaps_data();
+    void twoCounterGaps();
+    void savedBytes_data();
+    void savedBytes();
+};
+
+void tst_ListText::displayWidth_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("width");
+    QTest::newRow("0") << 0.0 << 2.0;
+    QTest::newRow("7") << 7.0 << 2.0;
+    QTest::newRow("12") << 12.0 << 3.0;
+    QTest::newRow("0.5") << 0.5 << 3.5;
+    QTest::newRow("2.5") << 2.5 << 3.5;
+    QTest::newRow("12.5") << 12.5 << 4.5;
+    QTest::newRow("-3") << -3.0 << 2.5;
+    QTest::newRow("-1.5") << -1.5 << 4.0;
+    QTest::newRow("-0.5") << -0.5 << 4.0;
+    QTest::newRow("-0.25 loses its leading 0") << -0.25 << 5.0;
+    QTest::newRow("1E+20 is whole") << 1e20 << 6.0;
+    QTest::newRow("1E-05 keeps its digit before the exponent") << 1e-5 << 6.5;
+}
+
+void tst_ListText::displayWidth()
+{
+    QFETCH(double, value);
+    QFETCH(double, width);
+    QCOMPARE(::displayWidth(value), width);
+}
+
+void tst_ListText::oneCounter_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first pause after the first count") << QList<double>{5, 6} << "5    \r\n6    \r\n";
+    QTest::newRow("0, 1, 2") << QList<double>{0, 1, 2} << "0    \r\n1    \r\n2    \r\n";
+    QTest::newRow("fractions and negatives")
+        << QList<double>{-0.5, 0.25, 1e20} << "-0.5    \r\n0.25    \r\n1E+20    \r\n";
+}
+
+void tst_ListText::oneCounter()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(QString, text);
+    CountingSession session;
+    setRun(session, values);
+    QCOMPARE(listTextOneCounter(session), text);
+}
+
+void tst_ListText::twoCounterGaps_data()
+{
+    QTest::addColumn<QList<double>>("counter2");
+    QTest::addColumn<QList<int>>("gaps");
+    QTest::newRow("counter 2 never changes") << QList<double>{0, 0, 0, 0} << QList<int>{16, 16, 16, 16};
+    QTest::newRow("9 to 10 takes 2 blanks") << QList<double>{8, 9, 10, 11} << QList<int>{16, 16, 14, 14};
+    QTest::newRow("back to 9 gives them back") << QList<double>{8, 9, 10, 11, 9} << QList<int>{16, 16, 14, 14, 16};
+    QTest::newRow("10 to 9 adds 2 blanks") << QList<double>{10, 9} << QList<int>{16, 18};
+    QTest::newRow("0.5 to 1 adds 3 blanks") << QList<double>{0.5, 1} << QList<int>{16, 19};
+    QTest::newRow("-3 to -1.5 takes 3 blanks") << QList<double>{-3, -1.5} << QList<int>{16, 13};
+    QTest::newRow("seven digits more leaves 2 blanks") << QList<double>{1, 12345678} << QList<int>{16, 2};
+    QTest::newRow("eight digits more still leaves 2 blanks") << QList<double>{1, 123456789} << QList<int>{16, 2};
+    QTest::newRow("nine digits more still leaves 2 blanks, and shrinking back restores the gap")
+        << QList<double>{1, 1234567890, 5} << QList<int>{16, 2, 16};
+}
+
+void tst_ListText::twoCounterGaps()
+{
+    QFETCH(QList<double>, counter2);
+    QFETCH(QList<int>, gaps);
+    CountingSession session;
+    const QList<double> counter1 = upTo(counter2.size());
+    setRun(session, counter1, counter2);
+    QString expected;
+    for (qsizetype k = 0; k < counter2.size(); ++k)
+        expected += numberToText(counter1[k]) + QString(gaps[k], QChar(' ')) + numberToText(counter2[k]) + "   \r\n";
+    QCOMPARE(listTextTwoCounters(session), expected);
+}
+
+void tst_ListText::savedBytes_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<QList<double>>("counter1");
+    QTest::addColumn<QList<double>>("counter2");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("one counter, 3 5 7")
+        << ListKind::OneCounter << QList<double>{3, 5, 7} << QList<double>{} << QByteArray("\t3\r\n\t5\r\n\t7\r\n");
+    QTest::newRow("one counter ignores counter 2")
+        << ListKind::OneCounter << QList<double>{1} << QList<double>{8} << QByteArray("\t1\r\n");
+    QTest::newRow("two counters")
+        << ListKind::TwoCounters << QList<double>{1.5, 2} << QList<double>{-2, 1e-5}
+        << QByteArray("\t1.5\t-2\r\n\t2\t1E-05\r\n");
+}
+
+void tst_ListText::savedBytes()
+{
+    QFETCH(ListKind, kind);
+    QFETCH(QList<double>, counter1);
+    QFETCH(QList<double>, counter2);
+    QFETCH(QByteArray, bytes);
+    CountingSession session;
+    setRun(session, counter1, counter2);
+    QCOMPARE(listFileBytes(session, kind), bytes);
+}
+
+QTEST_GUILESS_MAIN(tst_ListText)
+#include "tst_listtext.moc"

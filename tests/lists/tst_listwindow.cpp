@@ -1,0 +1,341 @@
+#include "FakePrinter.h"
+#include "ListWindow.h"
+#include "NumberList.h"
+#include "ScriptedDialogs.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Places a shown window so that its frame, title bar included, covers `frame`.
+void placeFrame(QWidget &window, const QRect &frame)
+{
+    window.resize(frame.size() - (window.frameGeometry().size() - window.size()));
+    window.move(frame.topLeft());
+}
+
+struct ExpectedButton {
+    QString suffix;
+    double left;
+    QString tooltip;
+};
+
+const QList<ExpectedButton> expectedButtons = {
+    {"Save", 0, "Save List"},
+    {"Print", 600, "Print List"},
+    {"FontInc", 1800, "Increase Font Size"},
+    {"FontDec", 2400, "Decrease Font Size"},
+};
+
+QString buttonName(ListKind kind, const QString &suffix)
+{
+    return QStringLiteral("cmdList%1%2").arg(int(kind)).arg(suffix);
+}
+
+} // namespace
+
+class tst_ListWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void widgets_data();
+    void widgets();
+    void fontSteps_data();
+    void fontSteps();
+    void longLinesScrollInsteadOfWrapping();
+    void resizeRule_data();
+    void resizeRule();
+
+    void firstListIsPlacedFromTheMainWindow();
+    void nextListOpensAsTheLastOneClosed_data();
+    void nextListOpensAsTheLastOneClosed();
+    void listAtTheMaximumCountIsRefused_data();
+    void listAtTheMaximumCountIsRefused();
+    void counter2GrowingByNineDigitsIsListed();
+    void savesFromBothWindowsShareTheNumber();
+    void failedPrintLeavesTheWindowOpen();
+
+private:
+    // Shows the list of the given kind; `inside` runs while its window is up,
+    // and the window is then closed with its close box.
+    void showList(ListKind kind, const std::function<void(ListWindow &)> &inside = {});
+    void setRun(const QList<double> &counter1, const QList<double> &counter2);
+
+    std::unique_ptr<CountingSession> m_session;
+    ScriptedDialogs m_dialogs;
+    FakePrinter m_printer;
+    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<ListServices> m_services;
+    int m_windowsShown = 0;
+};
+
+void tst_ListWindow::init()
+{
+    m_session = std::make_unique<CountingSession>();
+    m_dialogs = ScriptedDialogs();
+    m_printer = FakePrinter();
+    m_main = std::make_unique<QWidget>();
+    m_main->show();
+    placeFrame(*m_main, QRect(100, 60, 900, 600));
+    m_services = std::make_unique<ListServices>(ListServices{*m_session, m_dialogs, m_printer, m_main.get()});
+    m_windowsShown = 0;
+    setRun({1, 2, 3}, {10, 20, 30});
+}
+
+void tst_ListWindow::setRun(const QList<double> &counter1, const QList<double> &counter2)
+{
+    for (qsizetype k = 0; k < counter1.size(); ++k) {
+        (*m_session->history1)[k] = counter1[k];
+        (*m_session->history2)[k] = counter2[k];
+    }
+    m_session->countIndex = std::int16_t(counter1.size() - 1);
+}
+
+void tst_ListWindow::showList(ListKind kind, const std::function<void(ListWindow &)> &inside)
+{
+    QTimer::singleShot(0, this, [this, inside] {
+        auto *window = qobject_cast<ListWindow *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        ++m_windowsShown;
+        if (inside)
+            inside(*window);
+        window->close();
+    });
+    if (kind == ListKind::OneCounter)
+        showListOneCounter(*m_services);
+    else
+        showListTwoCounters(*m_services);
+}
+
+void tst_ListWindow::widgets_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::newRow("frmList") << ListKind::OneCounter;
+    QTest::newRow("frmList2") << ListKind::TwoCounters;
+}
+
+void tst_ListWindow::widgets()
+{
+    QFETCH(ListKind, kind);
+    std::unique_ptr<ListWindow> window;
+    if (kind == ListKind::OneCounter)
+        window = std::make_unique<frmList>(*m_services);
+    else
+        window = std::make_unique<frmList2>(*m_services);
+    QCOMPARE(window->objectName(), kind == ListKind::OneCounter ? "frmList" : "frmList2");
+    QCOMPARE(window->windowTitle(), QStringLiteral("Number List"));
+    for (const ExpectedButton &expected : expectedButtons) {
+        QPushButton *button = window->button(buttonName(kind, expected.suffix));
+        QVERIFY2(button, qPrintable(buttonName(kind, expected.suffix)));
+        QCOMPARE(button->toolTip(), expected.tooltip);
+        QCOMPARE(button->accessibleName(), expected.tooltip);
+        QVERIFY(!button->icon().isNull());
+        QCOMPARE(button->geometry(), QRect(twipsPoint(expected.left, 0), twipsSize(600, 600)));
+    }
+    QTextEdit *text = window->Text1;
+    QVERIFY(text->isReadOnly());
+    QCOMPARE(text->document()->defaultTextOption().alignment(), Qt::AlignRight);
+    QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text->lineWrapMode(), QTextEdit::NoWrap);
+    QCOMPARE(text->font().family(), QStringLiteral("Arial"));
+    QVERIFY(text->font().bold());
+    QCOMPARE(text->pos(), twipsPoint(0, 680));
+}
+
+void tst_ListWindow::fontSteps_data()
+{
+    QTest::addColumn<float>("start");
+    QTest::addColumn<int>("presses");  // positive: larger, negative: smaller
+    QTest::addColumn<double>("points");
+    QTest::newRow("20 up once") << 20.0f << 1 << 24.0;
+    QTest::newRow("20 up to 84 and no further") << 20.0f << 20 << 84.0;
+    QTest::newRow("84 down once") << 84.0f << -1 << 80.0;
+    QTest::newRow("20 down to 8 and no further") << 20.0f << -5 << 8.0;
+    QTest::newRow("8 up once") << 8.0f << 1 << 12.0;
+}
+
+void tst_ListWindow::fontSteps()
+{
+    QFETCH(float, start);
+    QFETCH(int, presses);
+    QFETCH(double, points);
+    m_session->listFontSize = start;
+    frmList window(*m_services);
+    QPushButton *button = presses > 0 ? window.cmdList1FontInc : window.cmdList1FontDec;
+    for (int i = 0; i < std::abs(presses); ++i)
+        button->click();
+    QCOMPARE(window.Text1->font().pointSizeF(), points);
+}
+
+void tst_ListWindow::longLinesScrollInsteadOfWrapping()
+{
+    setRun({123456789012345, 2}, {-0.000123456789, 3});
+    m_session->listFontSize = 84;
+    frmList2 window(*m_services);
+    window.setListText(listTextTwoCounters(*m_session));
+    window.resize(300, 400);
+    window.show();
+    QTextDocument *document = window.Text1->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);
+        QCOMPARE(block.layout()->lineCount(), 1);
+    }
+    QVERIFY(window.Text1->horizontalScrollBar()->maximum() > 0);
+}
+
+void tst_ListWindow::resizeRule_data()
+{
+    QTest::addColumn<QSize>("inner");
+    QTest::addColumn<QSize>("textSize");
+    QTest::addColumn<int>("stripWidth");
+    // The window is first 600 x 400 pixels: text box 600 x 357, strip 600 wide.
+    QTest::newRow("larger") << QSize(800, 500) << QSize(800, 457) << 800;
+    QTest::newRow("just tall enough") << QSize(300, 44) << QSize(300, 1) << 300;
+    QTest::newRow("too low keeps the earlier sizes") << QSize(300, 43) << QSize(600, 357) << 600;
+    QTest::newRow("nothing left") << QSize(200, 0) << QSize(600, 357) << 600;
+}
+
+void tst_ListWindow::resizeRule()
+{
+    QFETCH(QSize, inner);
+    QFETCH(QSize, textSize);
+    QFETCH(int, stripWidth);
+    frmList2 window(*m_services);
+    window.resize(600, 400);
+    window.show();
+    QCOMPARE(window.Text1->size(), QSize(600, 357));
+    window.resize(inner);
+    QCOMPARE(window.Text1->size(), textSize);
+    QCOMPARE(window.Picture1->width(), stripWidth);
+    QCOMPARE(window.Picture1->height(), twipsToPixels(655));
+}
+
+void tst_ListWindow::firstListIsPlacedFromTheMainWindow()
+{
+    // The main window spans 1500, 900, 13500 x 9000 twips.
+    QRect frame;
+    double points = 0;
+    QString text;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        frame = window.frameGeometry();
+        points = window.Text1->font().pointSizeF();
+        text = window.Text1->toPlainText();
+    });
+    QCOMPARE(m_windowsShown, 1);
+    QCOMPARE(frame, twipsRect(1900, 1100, 12700, 8600));
+    QCOMPARE(points, 20.0);
+    QCOMPARE(text, QString(listTextTwoCounters(*m_session)).replace("\r\n", "\n"));
+    QVERIFY(m_session->listPlaced);
+    QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void tst_ListWindow::nextListOpensAsTheLastOneClosed_data()
+{
+    QTest::addColumn<ListKind>("first");
+    QTest::addColumn<ListKind>("second");
+    QTest::newRow("one counter, then two") << ListKind::OneCounter << ListKind::TwoCounters;
+    QTest::newRow("two counters, then one") << ListKind::TwoCounters << ListKind::OneCounter;
+    QTest::newRow("one counter twice") << ListKind::OneCounter << ListKind::OneCounter;
+}
+
+void tst_ListWindow::nextListOpensAsTheLastOneClosed()
+{
+    QFETCH(ListKind, first);
+    QFETCH(ListKind, second);
+    const QRect placed(200, 150, 500, 400);
+    QRect closedAt;
+    showList(first, [&](ListWindow &window) {
+        placeFrame(window, placed);
+        closedAt = window.frameGeometry();
+        for (int i = 0; i < 20; ++i)
+            window.button(buttonName(first, "FontInc"))->click();
+    });
+    m_main->setGeometry(0, 0, 300, 200);  // the first-use place must not come back
+    QRect frame;
+    double points = 0;
+    showList(second, [&](ListWindow &window) {
+        frame = window.frameGeometry();
+        points = window.Text1->font().pointSizeF();
+    });
+    QCOMPARE(m_windowsShown, 2);
+    QCOMPARE(closedAt, placed);
+    QCOMPARE(frame, placed);
+    QCOMPARE(points, 84.0);
+    QCOMPARE(m_session->listFontSize, 84.0f);
+}
+
+void tst_ListWindow::listAtTheMaximumCountIsRefused_data()
+{
+    widgets_data();
+}
+
+void tst_ListWindow::listAtTheMaximumCountIsRefused()
+{
+    QFETCH(ListKind, kind);
+    m_session->countIndex = maximumCountIndex;
+    showList(kind);
+    QCOMPARE(m_windowsShown, 0);
+    QCOMPARE(m_dialogs.messages, QList<Message>{Messages::tooManyToList()});
+    QVERIFY(m_session->listPlaced);
+    QCOMPARE(m_session->listFontSize, 20.0f);
+    QCoreApplication::processEvents();  // lets the unused closer run while the test still exists
+}
+
+void tst_ListWindow::counter2GrowingByNineDigitsIsListed()
+{
+    setRun({1, 2}, {1, 1234567890});
+    QString text;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.Text1->toPlainText(); });
+    QCOMPARE(m_windowsShown, 1);
+    QVERIFY(m_dialogs.messages.isEmpty());
+    QCOMPARE(text.split('\n').value(1), QStringLiteral("2  1234567890   "));
+}
+
+void tst_ListWindow::savesFromBothWindowsShareTheNumber()
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < 3; ++i)
+        m_dialogs.saveAnswers.enqueue(dir.filePath(QStringLiteral("list%1.txt").arg(i)));
+    bool dialogsOverList = false;
+    showList(ListKind::OneCounter, [&](ListWindow &window) {
+        window.button("cmdList1Save")->click();
+        dialogsOverList = m_dialogs.parentWindow == &window;
+        window.button("cmdList1Save")->click();
+    });
+    QCOMPARE(m_dialogs.parentWindow, m_main.get());
+    showList(ListKind::TwoCounters, [&](ListWindow &window) { window.button("cmdList2Save")->click(); });
+    QStringList names;
+    for (const auto &request : std::as_const(m_dialogs.saveRequests))
+        names << request.suggestedName;
+    QCOMPARE(names, (QStringList{"count1.txt", "count2.txt", "count3.txt"}));
+    QVERIFY(dialogsOverList);
+    QCOMPARE(m_session->listFileNumber, std::int16_t(4));
+}
+
+void tst_ListWindow::failedPrintLeavesTheWindowOpen()
+{
+    setRun(QList<double>(300, 1), QList<double>(300, 2));
+    m_printer.failAt(FakePrinter::Step::Begin);
+    bool openAfterPrint = false;
+    showList(ListKind::OneCounter, [&](ListWindow &window) {
+        window.button("cmdList1Print")->click();
+        openAfterPrint = window.isVisible();
+    });
+    QVERIFY(openAfterPrint);
+    QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
+}
+
+QTEST_MAIN(tst_ListWindow)
+#include "tst_listwindow.moc"
