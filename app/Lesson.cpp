@@ -1,6 +1,7 @@
 #include "Lesson.h"
 
 #include "Dialogs.h"
+#include "frmSettings.h"
 
 Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
     : m_dialogs(dialogs), m_clock(clock), m_main(m_session, dialogs),
@@ -8,6 +9,15 @@ Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
 {
     m_main.setRunLoop(&m_runLoop);
     m_dialogs.setParentWindow(&m_main);
+
+    QObject::connect(&m_main, &frmMain::settingsRequested, &m_main, [this] {
+        if (const auto applied = showSettingsDialog(m_session, &m_main, m_dialogs)) {
+            m_main.setCounterCaptions(applied->counter1Caption, applied->counter2Caption);
+            m_main.setTwoCounterMode(applied->twoCounters);
+        }
+        m_main.repaint();
+        m_main.focusStart();
+    });
 }
 
 void Lesson::start()
