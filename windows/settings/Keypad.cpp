@@ -22,11 +22,12 @@ const QColor lightRed(255, 128, 128);
 const QColor lightGreen(128, 255, 128);
 
 // A flat face in the key's own colour, darker while pressed, so the colours
-// show whatever the widget style.
+// show whatever the widget style; a thicker border, not the style's tinted
+// focus frame, marks the key that has the focus.
 QString keyStyle(const QColor &colour)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid %2;"
-                          " border-radius: 3px; padding: 0px; }"
+                          " border-radius: 3px; padding: 0px; outline: none; }"
                           "QPushButton:focus { border: 2px solid %2; }"
                           "QPushButton:pressed { background-color: %3; }")
         .arg(colour.name(), colour.darker(250).name(), colour.darker(130).name());

@@ -186,6 +186,8 @@ void frmSettings::refuse(QLineEdit *box)
 {
     m_dialogs.setParentWindow(this);
     m_dialogs.showMessage(Messages::numberTooLarge());
+    // Without a window manager nothing else gives the keyboard back to us.
+    activateWindow();
     Picture1->focusBox(int(boxes().indexOf(box)) + 1);
 }
 
