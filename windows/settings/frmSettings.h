@@ -39,7 +39,6 @@ public:
 
     // Set by OK; nothing after Cancel.
     const std::optional<SettingsApplied> &applied() const { return m_applied; }
-    bool keypadDockedRight() const { return m_keypadOnRight; }
     // In keypad numbering: txtF, txtS, txtI, txtSpeed, txtF2, txtS2, txtI2.
     QList<QLineEdit *> boxes() const { return {txtF, txtS, txtI, txtSpeed, txtF2, txtS2, txtI2}; }
 
