@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "NumberList.h"
+#include "frmSettings.h"
 
 Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
     : m_dialogs(dialogs), m_clock(clock), m_main(m_session, dialogs),
@@ -15,6 +16,15 @@ Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
             showListOneCounter(m_lists);
         else
             showListTwoCounters(m_lists);
+    });
+
+    QObject::connect(&m_main, &frmMain::settingsRequested, &m_main, [this] {
+        if (const auto applied = showSettingsDialog(m_session, &m_main, m_dialogs)) {
+            m_main.setCounterCaptions(applied->counter1Caption, applied->counter2Caption);
+            m_main.setTwoCounterMode(applied->twoCounters);
+        }
+        m_main.repaint();
+        m_main.focusStart();
     });
 }
 

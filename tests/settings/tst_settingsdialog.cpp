@@ -1,0 +1,394 @@
+#include "NumberText.h"
+#include "ScriptedDialogs.h"
+#include "Twips.h"
+#include "frmSettings.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The settings dialog over no main window, shown and active, worked by touch.
+struct Rig {
+    CountingSession session;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<frmSettings> dialog;
+
+    bool open()
+    {
+        dialog = std::make_unique<frmSettings>(session, dialogs, nullptr);
+        dialog->show();
+        return QTest::qWaitForWindowActive(dialog.get());
+    }
+    QLineEdit *box(const QString &name) const { return dialog->findChild<QLineEdit *>(name); }
+    Keypad *keypad() const { return dialog->Picture1; }
+
+    void touch(QWidget *widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    // Digits, '.' point, '-' "+/-", '<' DEL, '>' TAB, 't' touch the given box again.
+    void press(const QString &keys, QLineEdit *box = nullptr)
+    {
+        const Keypad *k = keypad();
+        for (const QChar c : keys) {
+            if (c.isDigit())
+                touch(k->cmdDigit[c.digitValue()]);
+            else
+                touch(c == '.' ? k->cmdPoint : c == '-' ? k->cmdNegative : c == '<' ? k->Command1
+                                          : c == '>' ? k->Command2 : static_cast<QWidget *>(box));
+        }
+    }
+    bool wholeTextSelectedIn(QLineEdit *box) const
+    {
+        return dialog->focusWidget() == box && box->selectedText() == box->text() && keypad()->startNewEntry()
+            && keypad()->currentBox() == dialog->boxes().indexOf(box) + 1;
+    }
+};
+
+auto settingsOf(const CountingSession &s)
+{
+    return std::tuple(s.counter1.firstNumber, s.counter1.firstStep, s.counter1.stepChange, s.speed, s.counterCount,
+                      s.counter2.firstNumber, s.counter2.firstStep, s.counter2.stepChange);
+}
+
+} // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void keypadEdits_data();
+    void keypadEdits();
+    void keyboardTypingKeepsTheNewEntry();
+    void tabCycle_data();
+    void tabCycle();
+    void keyboardTabOrder();
+    void keyFacesShowTheirColours();
+    void places_data();
+    void places();
+    void moveKeypadTwiceRestoresEveryPlace();
+    void opensGreyedCounter2FromSession();
+    void greyedCounter2BoxIsEditedThenDropped();
+    void okReadsBoxes_data();
+    void okReadsBoxes();
+    void negativeSpeedShowsThenBecomesZero();
+    void tooLargeNumbers_data();
+    void tooLargeNumbers();
+};
+
+void SettingsDialogTest::keypadEdits_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("5 then 5 replaces the 0") << "txtF" << "55" << "55";
+    QTest::newRow("point twice") << "txtF" << ".." << ".";
+    QTest::newRow("point after 12, twice") << "txtS" << "12.." << "12.";
+    QTest::newRow("+/- then 3") << "txtF" << "-3" << "-3";
+    QTest::newRow("+/- again changes nothing") << "txtF" << "-3-" << "-3";
+    QTest::newRow("+/- after a digit does nothing") << "txtI" << "5-" << "5";
+    QTest::newRow("+/- in the speed box") << "txtSpeed" << "-" << "1";
+    QTest::newRow("+/- then digit in the speed box") << "txtSpeed" << "-2" << "2";
+    QTest::newRow("DEL after focus empties") << "txtS" << "<" << "";
+    QTest::newRow("DEL on an empty box") << "txtS" << "<<" << "";
+    QTest::newRow("DEL removes the last digit") << "txtF" << "123<" << "12";
+    QTest::newRow("-3 DEL DEL frees +/-") << "txtF" << "-3<<-4" << "-4";
+    QTest::newRow("DEL to empty frees +/-") << "txtF" << "7<-" << "-";
+    QTest::newRow("touching the box again starts anew") << "txtF" << "12t5" << "5";
+    QTest::newRow("touching the box again frees +/-") << "txtSpeed" << "12t-5" << "5";
+    QTest::newRow("touching again then +/-") << "txtI" << "12t-" << "-";
+}
+
+void SettingsDialogTest::keypadEdits()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    Rig rig;
+    QVERIFY(rig.open());
+    QLineEdit *target = rig.box(box);
+    if (target != rig.dialog->txtF)
+        rig.touch(target);
+    QVERIFY(rig.wholeTextSelectedIn(target));
+    rig.press(keys, target);
+    QCOMPARE(target->text(), text);
+    if (keys.endsWith('t'))
+        QVERIFY(rig.wholeTextSelectedIn(target));
+}
+
+void SettingsDialogTest::keyboardTypingKeepsTheNewEntry()
+{
+    Rig rig;
+    QVERIFY(rig.open());
+    QTest::keyClicks(rig.dialog->txtF, "7");
+    QCOMPARE(rig.dialog->txtF->text(), QStringLiteral("7"));
+    rig.press("8");
+    QCOMPARE(rig.dialog->txtF->text(), QStringLiteral("8"));
+    // The key keeps the focus it took; the box stays current.
+    QCOMPARE(rig.dialog->focusWidget(), rig.keypad()->cmdDigit[8]);
+    rig.press("9");
+    QCOMPARE(rig.dialog->txtF->text(), QStringLiteral("89"));
+}
+
+void SettingsDialogTest::tabCycle_data()
+{
+    QTest::addColumn<bool>("counter2On");
+    QTest::addColumn<QList<int>>("visits");
+    QTest::newRow("counter 2 off") << false << QList<int>{2, 3, 4, 1, 2};
+    QTest::newRow("counter 2 on") << true << QList<int>{2, 3, 4, 5, 6, 7, 1};
+}
+
+void SettingsDialogTest::tabCycle()
+{
+    QFETCH(bool, counter2On);
+    QFETCH(QList<int>, visits);
+    Rig rig;
+    rig.session.counterCount = counter2On ? 2 : 1;
+    QVERIFY(rig.open());
+    for (int expected : visits) {
+        rig.press(">");
+        QVERIFY(rig.wholeTextSelectedIn(rig.dialog->boxes()[expected - 1]));
+    }
+    rig.press("5");
+    QCOMPARE(rig.dialog->boxes()[visits.last() - 1]->text(), QStringLiteral("5"));
+}
+
+void SettingsDialogTest::keyboardTabOrder()
+{
+    Rig rig;
+    rig.session.counterCount = 2;
+    QVERIFY(rig.open());
+    QStringList order;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(rig.dialog->focusWidget(), Qt::Key_Tab);
+        order << rig.dialog->focusWidget()->objectName();
+    }
+    QCOMPARE(order, QStringList({"txtS", "txtI", "txtSpeed", "txtF2", "txtS2", "txtI2", "cmdOK", "cmdCancel",
+                                 "chkC2on", "cmd7"}));
+    QVERIFY(rig.keypad()->currentBox() == 7 && rig.keypad()->startNewEntry());
+}
+
+void SettingsDialogTest::keyFacesShowTheirColours()
+{
+    Rig rig;
+    QVERIFY(rig.open());
+    const Keypad *k = rig.keypad();
+    const QColor yellow(255, 255, 128);
+    QList<std::pair<QPushButton *, QColor>> faces = {
+        {k->cmdPoint, yellow}, {k->cmdNegative, QColor(0, 255, 255)},
+        {k->Command1, QColor(255, 128, 128)}, {k->Command2, QColor(128, 255, 128)}};
+    for (QPushButton *digit : k->cmdDigit)
+        faces.append({digit, yellow});
+    for (const auto &[key, colour] : faces)
+        QCOMPARE(key->grab().toImage().pixelColor(4, key->height() / 2), colour);
+}
+
+void SettingsDialogTest::places_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<int>("leftKeypadRight");
+    QTest::addColumn<int>("leftKeypadLeft");
+    QTest::newRow("Picture1") << "Picture1" << 6090 - 2580 << 0;
+    QTest::newRow("Frame1") << "Frame1" << 120 << 2720;
+    QTest::newRow("Frame2") << "Frame2" << 120 << 2720;
+    QTest::newRow("lblSpeed") << "lblSpeed" << 360 << 2960;
+    QTest::newRow("txtSpeed") << "txtSpeed" << 2220 << 4820;
+    QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840;
+    QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640;
+}
+
+void SettingsDialogTest::places()
+{
+    QFETCH(QString, widget);
+    QFETCH(int, leftKeypadRight);
+    QFETCH(int, leftKeypadLeft);
+    for (const bool onRight : {true, false}) {
+        Rig rig;
+        rig.session.keypadOnRight = onRight;
+        QVERIFY(rig.open());
+        const QWidget *w = rig.dialog->findChild<QWidget *>(widget);
+        QCOMPARE(w->x(), twipsToPixels(onRight ? leftKeypadRight : leftKeypadLeft));
+    }
+}
+
+void SettingsDialogTest::moveKeypadTwiceRestoresEveryPlace()
+{
+    Rig rig;
+    QVERIFY(rig.open());
+    const auto placesOf = [](const QWidget *dialog) {
+        QList<QRect> places;
+        for (const QWidget *w : dialog->findChildren<QWidget *>())
+            places << w->geometry();
+        return places;
+    };
+    const QList<QRect> first = placesOf(rig.dialog.get());
+    rig.press("34>");
+    rig.press(">");
+
+    rig.touch(rig.keypad()->cmdSwitch);
+    QVERIFY(!rig.session.keypadOnRight);
+    QVERIFY(rig.wholeTextSelectedIn(rig.dialog->txtI));
+    const QList<QRect> moved = placesOf(rig.dialog.get());
+
+    rig.touch(rig.keypad()->cmdSwitch);
+    QVERIFY(rig.session.keypadOnRight);
+    QCOMPARE(placesOf(rig.dialog.get()), first);
+
+    // A dialog opened later keeps the side last chosen.
+    rig.touch(rig.keypad()->cmdSwitch);
+    rig.dialog->cmdCancel->click();
+    QVERIFY(rig.open());
+    QCOMPARE(placesOf(rig.dialog.get()), moved);
+}
+
+void SettingsDialogTest::opensGreyedCounter2FromSession()
+{
+    Rig rig;
+    rig.session.counter1 = {2.5, -3, 0.1};
+    rig.session.counter2 = {7, 0.25, -1};
+    QVERIFY(rig.open());
+    QStringList texts;
+    for (const QLineEdit *box : rig.dialog->boxes())
+        texts << box->text();
+    QCOMPARE(texts, QStringList({"2.5", "-3", "0.1", "1", "7", "0.25", "-1"}));
+    QVERIFY(!rig.dialog->chkC2on->isChecked());
+    const QList<QWidget *> counter2 = {rig.dialog->txtF2, rig.dialog->txtS2, rig.dialog->txtI2,
+                                       rig.dialog->lblF2, rig.dialog->lblS2, rig.dialog->lblI2};
+    for (const QWidget *w : counter2)
+        QVERIFY(!w->isEnabled());
+    rig.touch(rig.dialog->chkC2on);
+    for (const QWidget *w : counter2)
+        QVERIFY(w->isEnabled());
+    QCOMPARE(rig.dialog->txtS2->text(), QStringLiteral("0.25"));
+}
+
+void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()
+{
+    Rig rig;
+    rig.session.counterCount = 2;
+    rig.session.counter2 = {7, 8, 9};
+    QVERIFY(rig.open());
+    rig.touch(rig.dialog->txtF2);
+    rig.press("4");
+    rig.touch(rig.dialog->chkC2on);
+    QVERIFY(!rig.dialog->txtF2->isEnabled());
+    rig.press("2");
+    QCOMPARE(rig.dialog->txtF2->text(), QStringLiteral("42"));
+    // Move Keypad cannot give the greyed box the focus; it stays current.
+    rig.touch(rig.keypad()->cmdSwitch);
+    QCOMPARE(rig.keypad()->currentBox(), 5);
+    rig.press(">");
+    QVERIFY(rig.wholeTextSelectedIn(rig.dialog->txtF));
+
+    rig.dialog->cmdOK->click();
+    QCOMPARE(rig.session.counterCount, 1);
+    QCOMPARE(rig.session.counter2.firstNumber, 7.0);
+    QCOMPARE(rig.session.counter2.firstStep, 8.0);
+    QCOMPARE(rig.dialog->applied()->counter2Caption, QString());
+    QVERIFY(!rig.dialog->applied()->twoCounters);
+}
+
+void SettingsDialogTest::okReadsBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("reopened");
+    QTest::newRow("empty first number") << "txtF" << "" << 0.0 << "0";
+    QTest::newRow("minus only") << "txtF" << "-" << 0.0 << "0";
+    QTest::newRow("12abc") << "txtF" << "12abc" << 12.0 << "12";
+    QTest::newRow("007") << "txtF" << "007" << 7.0 << "7";
+    QTest::newRow("first step 0.1") << "txtS" << "0.1" << 0.1 << "0.1";
+    QTest::newRow("step change hex") << "txtI" << "&H1F" << 31.0 << "31";
+    QTest::newRow("speed 0.3") << "txtSpeed" << "0.3" << double(0.3f) << "0.3";
+    QTest::newRow("speed -2") << "txtSpeed" << "-2" << 0.0 << "0";
+    QTest::newRow("speed 0") << "txtSpeed" << "0" << 0.0 << "0";
+    QTest::newRow("counter 2 first number") << "txtF2" << "-4.5" << -4.5 << "-4.5";
+}
+
+void SettingsDialogTest::okReadsBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(double, stored);
+    QFETCH(QString, reopened);
+    Rig rig;
+    QVERIFY(rig.open());
+    rig.dialog->chkC2on->setChecked(true);
+    rig.box(box)->setText(typed);
+    rig.dialog->cmdOK->click();
+
+    const CountingSession &s = rig.session;
+    const QMap<QString, double> fields = {{"txtF", s.counter1.firstNumber}, {"txtS", s.counter1.firstStep},
+                                          {"txtI", s.counter1.stepChange},  {"txtSpeed", s.speed},
+                                          {"txtF2", s.counter2.firstNumber}};
+    QCOMPARE(fields[box], stored);
+    const SettingsApplied applied = *rig.dialog->applied();
+    QCOMPARE(applied.counter1Caption, rig.dialog->txtF->text());
+    QCOMPARE(applied.counter2Caption, rig.dialog->txtF2->text());
+    QVERIFY(applied.twoCounters);
+    QCOMPARE(s.counterCount, 2);
+
+    QVERIFY(rig.open());
+    QCOMPARE(rig.box(box)->text(), reopened);
+}
+
+void SettingsDialogTest::negativeSpeedShowsThenBecomesZero()
+{
+    Rig rig;
+    rig.session.speed = -0.15f;
+    QVERIFY(rig.open());
+    QCOMPARE(rig.dialog->txtSpeed->text(), QStringLiteral("-0.15"));
+    rig.dialog->cmdOK->click();
+    QCOMPARE(rig.session.speed, 0.0f);
+}
+
+void SettingsDialogTest::tooLargeNumbers_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("counter2On");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("1E400 first number") << "txtF" << "1E400" << false << true;
+    QTest::newRow("-1D400 step change") << "txtI" << "-1D400" << false << true;
+    QTest::newRow("hex beyond doubles") << "txtS" << "&H" + QString(300, 'F') << false << true;
+    QTest::newRow("speed beyond floats") << "txtSpeed" << "1E39" << false << true;
+    QTest::newRow("negative speed beyond floats") << "txtSpeed" << "-1E39" << false << true;
+    QTest::newRow("largest float speed") << "txtSpeed" << "3.4E38" << false << false;
+    QTest::newRow("counter 2 in use") << "txtS2" << "1E400" << true << true;
+    QTest::newRow("counter 2 off is ignored") << "txtS2" << "1E400" << false << false;
+}
+
+void SettingsDialogTest::tooLargeNumbers()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, counter2On);
+    QFETCH(bool, refused);
+    Rig rig;
+    rig.session.counter1 = {3, 4, 5};
+    QVERIFY(rig.open());
+    const auto before = settingsOf(rig.session);
+    rig.dialog->chkC2on->setChecked(counter2On);
+    rig.dialog->txtF->setText("9");
+    rig.box(box)->setText(typed);
+    QTest::keyClick(rig.dialog->txtF, Qt::Key_Return);
+
+    QCOMPARE(rig.dialog->isVisible(), refused);
+    QCOMPARE(rig.dialog->applied().has_value(), !refused);
+    if (refused) {
+        QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::numberTooLarge()});
+        QVERIFY(settingsOf(rig.session) == before);
+        QVERIFY(rig.wholeTextSelectedIn(rig.box(box)));
+    } else {
+        QVERIFY(rig.dialogs.messages.isEmpty());
+        QCOMPARE(rig.session.counter1.firstNumber, 9.0);
+    }
+}
+
+QTEST_MAIN(SettingsDialogTest)
+#include "tst_settingsdialog.moc"

@@ -1,0 +1,206 @@
+#include "FakeClock.h"
+#include "FakePump.h"
+#include "Lesson.h"
+#include "ModalScript.h"
+#include "NumberText.h"
+#include "ScriptedDialogs.h"
+#include "frmSettings.h"
+
+#include <QTest>
+
+namespace {
+
+// The whole program on fake time: the settings dialog is opened through the
+// main window's Settings button and worked while it is modal.
+struct Rig {
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    FakePump pump{clock};
+    Lesson lesson{dialogs, clock, pump};
+    ModalScript script;
+
+    Rig() { lesson.start(); }
+    frmMain &main() { return lesson.mainWindow(); }
+    Toolbar *toolbar() { return lesson.mainWindow().toolbar(); }
+
+    void settings(const std::function<void(frmSettings *)> &work)
+    {
+        script.then([work](QDialog *dialog) {
+            if (auto *settings = qobject_cast<frmSettings *>(dialog))
+                work(settings);
+            else
+                dialog->done(0);
+        });
+        toolbar()->cmdSettings->click();
+    }
+};
+
+// What OK may change in the main window.
+struct MainState {
+    QString caption1;
+    QString caption2;
+    QList<bool> maskShown;
+    QList<bool> maskEnabled;
+    friend bool operator==(const MainState &, const MainState &) = default;
+};
+
+MainState stateOf(frmMain &main)
+{
+    MainState state{main.lblCounter1->text(), main.lblCounter2->text(), {}, {}};
+    const Toolbar *t = main.toolbar();
+    for (const QPushButton *b : {t->cmdMaskC1, t->cmdMaskCounter1, t->cmdMaskCounter2, t->cmdMaskBoth}) {
+        state.maskShown << b->isVisibleTo(&main);
+        state.maskEnabled << b->isEnabled();
+    }
+    return state;
+}
+
+auto settingsOf(const CountingSession &s)
+{
+    return std::tuple(s.counter1.firstNumber, s.counter1.firstStep, s.counter1.stepChange, s.speed, s.counterCount,
+                      s.counter2.firstNumber, s.counter2.firstStep, s.counter2.stepChange);
+}
+
+} // namespace
+
+class SettingsLessonTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void okAppliesToMainWindow_data();
+    void okAppliesToMainWindow();
+    void enterActsAsOk_data();
+    void enterActsAsOk();
+    void cancelLeavesEverything_data();
+    void cancelLeavesEverything();
+    void twoCounterRunPausesIntoFrmPaused2();
+};
+
+void SettingsLessonTest::okAppliesToMainWindow_data()
+{
+    QTest::addColumn<bool>("counter2On");
+    QTest::addColumn<MainState>("expected");
+    QTest::newRow("counter 2 off") << false << MainState{"007", "", {true, false, false, false}, {true, false, false, false}};
+    QTest::newRow("counter 2 on") << true << MainState{"007", "-5", {false, true, true, true}, {false, true, true, true}};
+}
+
+void SettingsLessonTest::okAppliesToMainWindow()
+{
+    QFETCH(bool, counter2On);
+    QFETCH(MainState, expected);
+    Rig rig;
+    rig.settings([&](frmSettings *s) {
+        s->txtF->setText("007");
+        s->txtF2->setText("-5");
+        s->chkC2on->setChecked(counter2On);
+        s->cmdOK->click();
+    });
+    QVERIFY(stateOf(rig.main()) == expected);
+    QCOMPARE(rig.main().focusWidget(), rig.toolbar()->cmdStart);
+    QCOMPARE(rig.lesson.session().counter1.firstNumber, 7.0);
+    QVERIFY(rig.script.unexpected.isEmpty());
+}
+
+void SettingsLessonTest::enterActsAsOk_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("in a box") << "txtS";
+    QTest::newRow("in a counter 2 box") << "txtI2";
+    QTest::newRow("after a keypad key") << "cmd5";
+}
+
+void SettingsLessonTest::enterActsAsOk()
+{
+    QFETCH(QString, where);
+    Rig rig;
+    rig.settings([&](frmSettings *s) {
+        s->chkC2on->setChecked(true);
+        QWidget *target = s->findChild<QWidget *>(where);
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::keyClick(target, Qt::Key_Return);
+        if (s->isVisible())
+            s->cmdCancel->click();
+    });
+    QCOMPARE(rig.lesson.session().counterCount, 2);
+    QCOMPARE(rig.main().lblCounter2->text(), QStringLiteral("0"));
+}
+
+void SettingsLessonTest::cancelLeavesEverything_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Cancel") << "Cancel";
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("close box") << "close";
+}
+
+void SettingsLessonTest::cancelLeavesEverything()
+{
+    QFETCH(QString, how);
+    Rig rig;
+    rig.settings([](frmSettings *s) {
+        s->txtF->setText("3");
+        s->chkC2on->setChecked(true);
+        s->txtF2->setText("4");
+        s->cmdOK->click();
+    });
+    const auto settings = settingsOf(rig.lesson.session());
+    const MainState main = stateOf(rig.main());
+    rig.toolbar()->cmdToolbar->setFocus();
+
+    rig.settings([&](frmSettings *s) {
+        for (QLineEdit *box : s->boxes())
+            box->setText("99");
+        s->chkC2on->setChecked(false);
+        if (how == "Cancel")
+            QTest::mouseClick(s->cmdCancel, Qt::LeftButton);
+        else if (how == "Escape")
+            QTest::keyClick(s->txtS, Qt::Key_Escape);
+        else
+            s->close();
+    });
+    QVERIFY(settingsOf(rig.lesson.session()) == settings);
+    QVERIFY(stateOf(rig.main()) == main);
+    QCOMPARE(rig.main().focusWidget(), rig.toolbar()->cmdStart);
+}
+
+void SettingsLessonTest::twoCounterRunPausesIntoFrmPaused2()
+{
+    Rig rig;
+    rig.settings([](frmSettings *s) {
+        QTest::mouseClick(s->chkC2on, Qt::LeftButton);
+        s->txtS->setText("1");
+        s->txtI->setText("1");
+        s->txtF2->setText("10");
+        s->txtS2->setText("5");
+        s->cmdOK->click();
+    });
+
+    int pumps = 0;
+    rig.pump.beforePump = [&] {
+        if (++pumps == 4)
+            rig.toolbar()->cmdStop->click();
+    };
+    QString atPause1, atPause2;
+    rig.script.then([&](QDialog *paused) {
+        atPause1 = rig.main().lblCounter1->text();
+        atPause2 = rig.main().lblCounter2->text();
+        paused->findChild<QPushButton *>("cmdStopit")->click();
+    });
+    rig.toolbar()->cmdStart->click();
+
+    QCOMPARE(rig.script.shown.last(), QStringLiteral("frmPaused2"));
+    QVERIFY(rig.script.unexpected.isEmpty());
+    const CountingSession &s = rig.lesson.session();
+    QVERIFY(s.countIndex >= 2);
+    for (int k = 0; k <= s.countIndex; ++k) {
+        QCOMPARE((*s.history1)[k], k * (k + 1) / 2.0);
+        QCOMPARE((*s.history2)[k], 10.0 + 5 * k);
+    }
+    QCOMPARE(atPause1, numberToText((*s.history1)[s.countIndex]));
+    QCOMPARE(atPause2, numberToText((*s.history2)[s.countIndex]));
+    QVERIFY(rig.toolbar()->cmdStart->isEnabled());
+}
+
+QTEST_MAIN(SettingsLessonTest)
+#include "tst_settingslesson.moc"

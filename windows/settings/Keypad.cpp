@@ -1,0 +1,203 @@
+#include "Keypad.h"
+
+#include "KeypadEntry.h"
+#include "SettingsFont.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QLineEdit>
+
+namespace {
+
+constexpr double keySize = 615;    // twips
+constexpr double wideKey = 1095;   // twips
+constexpr double keyPoints = 18;
+constexpr QSize switchPicture(71, 36);
+
+const QColor lightYellow(255, 255, 128);
+const QColor cyan(0, 255, 255);
+const QColor lightRed(255, 128, 128);
+const QColor lightGreen(128, 255, 128);
+
+// A flat face in the key's own colour, darker while pressed, so the colours
+// show whatever the widget style; a thicker border, not the style's tinted
+// focus frame, marks the key that has the focus.
+QString keyStyle(const QColor &colour)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid %2;"
+                          " border-radius: 3px; padding: 0px; outline: none; }"
+                          "QPushButton:focus { border: 2px solid %2; }"
+                          "QPushButton:pressed { background-color: %3; }")
+        .arg(colour.name(), colour.darker(250).name(), colour.darker(130).name());
+}
+
+QPushButton *addKey(QWidget *panel, const char *name, const QString &caption, const QColor &colour, QRect place)
+{
+    auto *key = new QPushButton(caption, panel);
+    key->setObjectName(QString::fromLatin1(name));
+    key->setAccessibleName(caption);
+    key->setFont(settingsFont(keyPoints));
+    key->setStyleSheet(keyStyle(colour));
+    key->setAutoDefault(false);
+    key->setGeometry(place);
+    return key;
+}
+
+int nextBox(int current, bool counter2On)
+{
+    switch (current) {
+    case 1:
+    case 2:
+    case 3:
+        return current + 1;
+    case 4:
+    case 5:
+    case 6:
+        return counter2On ? current + 1 : 1;
+    default:
+        return 1;
+    }
+}
+
+} // namespace
+
+Keypad::Keypad(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    // Calculator order: 7 8 9 on top, 0 at the left of the bottom row.
+    constexpr double columns[] = {120, 960, 1800};
+    constexpr double rows[] = {2640, 1800, 960, 120};
+    for (int digit = 0; digit <= 9; ++digit) {
+        const double left = digit == 0 ? columns[0] : columns[(digit - 1) % 3];
+        const double top = digit == 0 ? rows[0] : rows[1 + (digit - 1) / 3];
+        const QChar character = QChar('0' + digit);
+        QPushButton *key = addKey(this, qPrintable(QStringLiteral("cmd%1").arg(digit)), QString(character), lightYellow,
+                                  twipsRect(left, top, keySize, keySize));
+        connect(key, &QPushButton::clicked, this, [this, character] { cmdDigit_Click(character); });
+        cmdDigit[digit] = key;
+    }
+    cmdPoint = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), lightYellow, twipsRect(960, 2640, keySize, keySize));
+    cmdPoint->setAccessibleName(QStringLiteral("Point"));
+    cmdNegative = addKey(this, "cmdNegative", QStringLiteral("+/-"), cyan, twipsRect(1800, 2640, keySize, keySize));
+    Command1 = addKey(this, "Command1", QStringLiteral("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
+    Command1->setToolTip(QStringLiteral("Delete"));
+    Command2 = addKey(this, "Command2", QStringLiteral("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
+    Command2->setToolTip(QStringLiteral("TAB to next box"));
+
+    cmdSwitch = new QPushButton(this);
+    cmdSwitch->setObjectName(QStringLiteral("cmdSwitch"));
+    cmdSwitch->setToolTip(QStringLiteral("Move Keypad"));
+    cmdSwitch->setAccessibleName(cmdSwitch->toolTip());
+    cmdSwitch->setIcon(QIcon(QStringLiteral(":/icons/move_keypad.svg")));
+    cmdSwitch->setIconSize(switchPicture);
+    cmdSwitch->setAutoDefault(false);
+    cmdSwitch->setGeometry(twipsRect(600, 4440, 1335, keySize));
+
+    connect(cmdPoint, &QPushButton::clicked, this, &Keypad::cmdPoint_Click);
+    connect(cmdNegative, &QPushButton::clicked, this, &Keypad::cmdNegative_Click);
+    connect(Command1, &QPushButton::clicked, this, &Keypad::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Keypad::Command2_Click);
+    connect(cmdSwitch, &QPushButton::clicked, this, &Keypad::moveRequested);
+}
+
+QList<QPushButton *> Keypad::keys() const
+{
+    return {cmdDigit[7], cmdDigit[8], cmdDigit[9], cmdDigit[4], cmdDigit[5], cmdDigit[6], cmdDigit[1],
+            cmdDigit[2], cmdDigit[3], cmdDigit[0], cmdPoint, cmdNegative, Command1, Command2, cmdSwitch};
+}
+
+void Keypad::attach(const QList<QLineEdit *> &boxes, const QCheckBox *counter2On)
+{
+    m_boxes = boxes;
+    m_counter2On = counter2On;
+    for (QLineEdit *b : boxes)
+        b->installEventFilter(this);
+}
+
+QLineEdit *Keypad::box(int number) const
+{
+    return number >= 1 && number <= m_boxes.size() ? m_boxes[number - 1] : nullptr;
+}
+
+bool Keypad::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *b = qobject_cast<QLineEdit *>(watched);
+    const int number = int(m_boxes.indexOf(b)) + 1;
+    if (number == 0)
+        return false;
+    if (event->type() == QEvent::FocusIn) {
+        // The window coming back to the front is no new focus for the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            box_GotFocus(number);
+            // The press that gave the focus goes on to place the caret, which
+            // drops the selection: select again once the touch is over.
+            m_selectOnRelease = reason == Qt::MouseFocusReason ? b : nullptr;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease && b == m_selectOnRelease) {
+        m_selectOnRelease = nullptr;
+        QMetaObject::invokeMethod(b, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void Keypad::focusBox(int number)
+{
+    QLineEdit *b = box(number);
+    if (!b || !b->isEnabled())
+        return;
+    b->setFocus(Qt::OtherFocusReason);
+    // A box that has the focus already gets no focus event.
+    box_GotFocus(number);
+}
+
+void Keypad::box_GotFocus(int number)
+{
+    box(number)->selectAll();
+    m_currentBox = number;
+    m_startNewEntry = true;
+}
+
+template <typename Edit>
+void Keypad::edit(Edit keyAction)
+{
+    QLineEdit *b = box(m_currentBox);
+    if (!b)
+        return;
+    KeypadEntry entry{b->text(), m_startNewEntry};
+    keyAction(entry);
+    m_startNewEntry = entry.startNewEntry;
+    b->setText(entry.text);
+}
+
+void Keypad::cmdDigit_Click(QChar digit)
+{
+    edit([digit](KeypadEntry &entry) { entry.digit(digit); });
+}
+
+void Keypad::cmdPoint_Click()
+{
+    edit([](KeypadEntry &entry) { entry.point(); });
+}
+
+// The speed cannot be negative, so the keypad offers no minus sign for it.
+void Keypad::cmdNegative_Click()
+{
+    if (m_currentBox != speedBox)
+        edit([](KeypadEntry &entry) { entry.negative(); });
+}
+
+void Keypad::Command1_Click()
+{
+    edit([](KeypadEntry &entry) { entry.del(); });
+}
+
+void Keypad::Command2_Click()
+{
+    if (m_currentBox != 0)
+        focusBox(nextBox(m_currentBox, m_counter2On && m_counter2On->isChecked()));
+}

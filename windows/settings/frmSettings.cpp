@@ -1,0 +1,252 @@
+#include "frmSettings.h"
+
+#include "Dialogs.h"
+#include "NumberText.h"
+#include "SettingsFont.h"
+#include "Twips.h"
+
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+
+namespace {
+
+constexpr double formPoints = 8.25;
+constexpr double labelPoints = 9.75;
+constexpr double boxPoints = 13.5;
+constexpr double buttonPoints = 12;
+
+QLabel *addLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+{
+    auto *label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(settingsFont(labelPoints));
+    label->setGeometry(place);
+    return label;
+}
+
+QLineEdit *addBox(QWidget *parent, const char *name, QRect place, QLabel *label)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(settingsFont(boxPoints));
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setTextMargins(0, 0, 0, 0);
+    box->setGeometry(place);
+    box->setAccessibleName(label->text());
+    label->setBuddy(box);
+    return box;
+}
+
+QGroupBox *addFrame(QWidget *parent, const char *name, const char *caption, QRect place)
+{
+    auto *frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(place);
+    return frame;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect place)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(settingsFont(buttonPoints));
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_session(session), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmSettings"));
+    setWindowTitle(QStringLiteral("Change Settings"));
+    setFont(settingsFont(formPoints));
+    setFixedSize(twipsSize(clientWidth, clientHeight));
+    setModal(true);
+
+    Frame1 = addFrame(this, "Frame1", "Counter 1", twipsRect(120, 120, 3255, 1800));
+    lblF = addLabel(Frame1, "lblF", "First Number", twipsRect(200, 360, 1935, 255));
+    lblS = addLabel(Frame1, "lblS", "First Step", twipsRect(200, 840, 1815, 255));
+    lblI = addLabel(Frame1, "lblI", "Step Changes by", twipsRect(200, 1320, 1935, 255));
+    txtF = addBox(Frame1, "txtF", twipsRect(2100, 240, 975, 420), lblF);
+    txtS = addBox(Frame1, "txtS", twipsRect(2100, 720, 975, 420), lblS);
+    txtI = addBox(Frame1, "txtI", twipsRect(2100, 1200, 975, 420), lblI);
+
+    lblSpeed = addLabel(this, "lblSpeed", "Speed in secs.", twipsRect(360, 2160, 1770, 255));
+    txtSpeed = addBox(this, "txtSpeed", twipsRect(2220, 2040, 975, 420), lblSpeed);
+
+    Frame2 = addFrame(this, "Frame2", "Counter 2", twipsRect(120, 2640, 3255, 1785));
+    chkC2on = new QCheckBox(Frame2);
+    chkC2on->setObjectName(QStringLiteral("chkC2on"));
+    chkC2on->setAccessibleName(QStringLiteral("Counter 2"));
+    chkC2on->setGeometry(twipsRect(1000, 0, 250, 220));
+    placeCheckBoxAfterCaption();
+    lblF2 = addLabel(Frame2, "lblF2", "First Number", twipsRect(200, 360, 1695, 255));
+    lblS2 = addLabel(Frame2, "lblS2", "First Step", twipsRect(200, 840, 1695, 255));
+    lblI2 = addLabel(Frame2, "lblI2", "Step Changes by", twipsRect(200, 1320, 1935, 255));
+    txtF2 = addBox(Frame2, "txtF2", twipsRect(2100, 240, 975, 420), lblF2);
+    txtS2 = addBox(Frame2, "txtS2", twipsRect(2100, 720, 975, 420), lblS2);
+    txtI2 = addBox(Frame2, "txtI2", twipsRect(2100, 1200, 975, 420), lblI2);
+
+    cmdOK = addButton(this, "cmdOK", "OK", twipsRect(240, 4560, 1215, 615));
+    cmdCancel = addButton(this, "cmdCancel", "Cancel", twipsRect(2040, 4560, 1215, 615));
+    cmdOK->setDefault(true);
+
+    Picture1 = new Keypad(this);
+    Picture1->attach(boxes(), chkC2on);
+
+    QList<QWidget *> tabOrder;
+    for (QLineEdit *box : boxes())
+        tabOrder << box;
+    tabOrder << cmdOK << cmdCancel << chkC2on;
+    for (QPushButton *key : Picture1->keys())
+        tabOrder << key;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    m_leftsWithKeypadRight = {{Frame1, 120}, {Frame2, 120}, {lblSpeed, 360},
+                              {txtSpeed, 2220}, {cmdOK, 240}, {cmdCancel, 2040}};
+
+    connect(chkC2on, &QCheckBox::toggled, this, &frmSettings::chkC2on_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSettings::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmSettings::cmdCancel_Click);
+    connect(Picture1, &Keypad::moveRequested, this, &frmSettings::cmdSwitch_Click);
+
+    Form_Load();
+    fill();
+}
+
+// The check box stands on Frame2's caption line, just after "Counter 2",
+// whatever width the caption takes in the font at hand.
+void frmSettings::placeCheckBoxAfterCaption()
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(Frame2);
+    option.text = Frame2->title();
+    option.textAlignment = Frame2->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect caption = Frame2->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, Frame2);
+    const int gap = twipsToPixels(60);
+    const int left = std::max(chkC2on->x(), caption.right() + gap);
+    const int top = std::max(0, caption.center().y() - chkC2on->height() / 2);
+    chkC2on->move(left, top);
+}
+
+void frmSettings::Form_Load()
+{
+    dockKeypad(m_session.keypadOnRight);
+}
+
+void frmSettings::dockKeypad(bool onRight)
+{
+    const double shift = onRight ? 0 : keypadShift;
+    for (const auto &[widget, left] : m_leftsWithKeypadRight)
+        widget->move(twipsToPixels(left + shift), widget->y());
+    Picture1->setGeometry(twipsRect(onRight ? clientWidth - Keypad::width : 0, 0, Keypad::width, clientHeight));
+    m_keypadOnRight = onRight;
+}
+
+void frmSettings::fill()
+{
+    const CountingSession &s = m_session;
+    txtF->setText(numberToText(s.counter1.firstNumber));
+    txtS->setText(numberToText(s.counter1.firstStep));
+    txtI->setText(numberToText(s.counter1.stepChange));
+    txtSpeed->setText(numberToText(s.speed));
+    txtF2->setText(numberToText(s.counter2.firstNumber));
+    txtS2->setText(numberToText(s.counter2.firstStep));
+    txtI2->setText(numberToText(s.counter2.stepChange));
+    chkC2on->setChecked(s.counterCount == 2);
+    chkC2on_Click();
+}
+
+void frmSettings::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Picture1->focusBox(1);
+}
+
+void frmSettings::chkC2on_Click()
+{
+    const bool on = chkC2on->isChecked();
+    for (QWidget *widget : QList<QWidget *>{txtF2, txtS2, txtI2, lblF2, lblS2, lblI2})
+        widget->setEnabled(on);
+}
+
+bool frmSettings::readsInRange(const QLineEdit *box) const
+{
+    const ReadNumber number = readNumber(box->text());
+    return number.inRange && (box != txtSpeed || fitsSingle(number.value));
+}
+
+// A number the session cannot hold is refused before anything is written,
+// and the teacher is taken back to it.
+void frmSettings::refuse(QLineEdit *box)
+{
+    m_dialogs.setParentWindow(this);
+    m_dialogs.showMessage(Messages::numberTooLarge());
+    // Without a window manager nothing else gives the keyboard back to us.
+    activateWindow();
+    Picture1->focusBox(int(boxes().indexOf(box)) + 1);
+}
+
+void frmSettings::cmdOK_Click()
+{
+    const bool counter2On = chkC2on->isChecked();
+    QList<QLineEdit *> read = {txtF, txtS, txtI, txtSpeed};
+    if (counter2On)
+        read << txtF2 << txtS2 << txtI2;
+    for (QLineEdit *box : read) {
+        if (!readsInRange(box)) {
+            refuse(box);
+            return;
+        }
+    }
+
+    CountingSession &s = m_session;
+    s.counterCount = 1;
+    s.counter1 = {textToNumber(txtF->text()), textToNumber(txtS->text()), textToNumber(txtI->text())};
+    s.speed = float(textToNumber(txtSpeed->text()));
+    if (s.speed < 0)
+        s.speed = 0;
+    SettingsApplied applied{txtF->text(), QString(), false};
+    if (counter2On) {
+        s.counterCount = 2;
+        s.counter2 = {textToNumber(txtF2->text()), textToNumber(txtS2->text()), textToNumber(txtI2->text())};
+        applied.counter2Caption = txtF2->text();
+        applied.twoCounters = true;
+    }
+    m_applied = applied;
+    accept();
+}
+
+void frmSettings::cmdCancel_Click()
+{
+    QDialog::reject();
+}
+
+// Escape and the window's close box cancel, as the Cancel button does.
+void frmSettings::reject()
+{
+    cmdCancel_Click();
+}
+
+void frmSettings::cmdSwitch_Click()
+{
+    dockKeypad(!m_keypadOnRight);
+    m_session.keypadOnRight = m_keypadOnRight;
+    Picture1->focusBox(Picture1->currentBox());
+}
+
+std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, QWidget *mainWindow, Dialogs &dialogs)
+{
+    std::optional<SettingsApplied> applied;
+    {
+        frmSettings dialog(session, dialogs, mainWindow);
+        dialog.exec();
+        applied = dialog.applied();
+    }
+    dialogs.setParentWindow(mainWindow);
+    return applied;
+}
