@@ -5,9 +5,12 @@
 
 #include "CountingSession.h"
 #include "EventPump.h"
+#include "HelpViewer.h"
 #include "LessonView.h"
 #include "RunLoop.h"
 #include "frmMain.h"
+
+#include <QPointer>
 
 class Clock;
 class Dialogs;
@@ -15,6 +18,7 @@ class Dialogs;
 class Lesson {
 public:
     Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump);
+    ~Lesson();
 
     // Title screen, then the main window.
     void start();
@@ -25,10 +29,15 @@ public:
     RunLoop &runLoop() { return m_runLoop; }
 
 private:
+    // One help window, opened at the help file's start page or brought to
+    // the front when it is already open.
+    void showHelp();
+
     CountingSession m_session;
     Dialogs &m_dialogs;
     Clock &m_clock;
     frmMain m_main;
     LessonView m_view;
     RunLoop m_runLoop;
+    QPointer<HelpViewer> m_help;
 };
