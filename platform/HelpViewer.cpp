@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString scheme = QStringLiteral("chm");
@@ -74,7 +76,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
 
     m_back = navigationButton(tr("Back"), QStyle::SP_ArrowBack, this);
     m_forward = navigationButton(tr("Forward"), QStyle::SP_ArrowForward, this);
-    m_home = navigationButton(tr("Start Page"), QStyle::SP_DirHomeIcon, this);
+    m_home = navigationButton(tr("Start Page"), QStyle::SP_ArrowUp, this);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
     m_home->setEnabled(false);
@@ -84,16 +86,18 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     m_contents->setAccessibleName(tr("Contents"));
     m_contents->setHeaderHidden(true);
     m_contents->setMinimumWidth(220);
+    QFont larger = m_contents->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.3);
+    m_contents->setFont(larger);
 
     m_browser = new HelpBrowser(m_file, this);
     m_browser->setObjectName(QStringLiteral("page"));
     m_browser->setOpenLinks(false);
 
-    auto *splitter = new QSplitter(this);
-    splitter->addWidget(m_contents);
-    splitter->addWidget(m_browser);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 740});
+    m_splitter = new QSplitter(this);
+    m_splitter->addWidget(m_contents);
+    m_splitter->addWidget(m_browser);
+    m_splitter->setStretchFactor(1, 1);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
@@ -102,7 +106,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(m_splitter, 1);
 
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
@@ -123,7 +127,12 @@ HelpViewer::~HelpViewer() = default;
 
 QStringList HelpViewer::searchFolders()
 {
-    return {QDir::currentPath(), QCoreApplication::applicationDirPath(), QStringLiteral(TALLYVANE_DATA_DIR)};
+    QStringList folders;
+    for (const QString &folder :
+         {QDir::currentPath(), QCoreApplication::applicationDirPath(), QStringLiteral(TALLYVANE_DATA_DIR)})
+        folders << QDir::cleanPath(folder);
+    folders.removeDuplicates();
+    return folders;
 }
 
 QString HelpViewer::locate(const QString &name)
@@ -168,6 +177,11 @@ void HelpViewer::openFile(const QString &name)
         addTopics(readHelpContents(*sitemap), nullptr);
     m_contents->expandAll();
     m_contents->setVisible(m_contents->topLevelItemCount() > 0);
+    // Wide enough for every topic name, but never more than a third.
+    m_contents->resizeColumnToContents(0);
+    const int contentsWidth = m_contents->columnWidth(0) + 2 * m_contents->frameWidth() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_splitter->setSizes({std::min(contentsWidth, width() / 3), width()});
 
     QString start = m_file->defaultTopic();
     if (start.isEmpty() && m_contents->topLevelItemCount() > 0)
@@ -181,7 +195,7 @@ void HelpViewer::showProblem(const QString &heading, const QString &explanation)
     setWindowTitle(tr("Tallyvane Help"));
     m_contents->hide();
     m_home->setEnabled(false);
-    m_browser->setHtml(QStringLiteral("<h2>%1</h2>%2<p>%3</p>")
+    m_browser->setHtml(QStringLiteral("<div style=\"font-size: 13pt\"><h2>%1</h2>%2<p>%3</p></div>")
                            .arg(heading.toHtmlEscaped(), explanation,
                                 tr("Tallyvane itself works as usual; only this help cannot be shown.")));
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ChmFile;
+class QSplitter;
 class QTextBrowser;
 class QToolButton;
 class QTreeWidget;
@@ -42,6 +43,7 @@ private:
     void markTopic(const QUrl &page);
 
     std::unique_ptr<ChmFile> m_file;
+    QSplitter *m_splitter;
     QTreeWidget *m_contents;
     QTextBrowser *m_browser;
     QToolButton *m_back;
