@@ -158,45 +158,55 @@ void HelpViewer::openFile(const QString &name)
         QString folders;
         for (const QString &folder : searchFolders())
             folders += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(folder).toHtmlEscaped());
-        showProblem(tr("Help is not available"),
-                    tr("<p>The help file %1 was not found. Tallyvane looked for it in these folders:</p><ul>%2</ul>")
+        showProblem(tr("<p>The help file %1 was not found. Tallyvane looked for it in these folders:</p><ul>%2</ul>")
                         .arg(name.toHtmlEscaped(), folders));
         return;
     }
     m_file = ChmFile::open(path);
-    if (!m_file) {
-        showProblem(tr("Help is not available"),
-                    tr("<p>The help file %1 could not be read. It may be damaged, or it is not a help file.</p>")
+    QList<HelpTopic> topics;
+    if (m_file)
+        if (const std::optional<QByteArray> sitemap = m_file->read(m_file->contentsFile()))
+            topics = readHelpContents(*sitemap);
+    // A file cut short still opens, but names no page to show.
+    if (!m_file || (m_file->defaultTopic().isEmpty() && topics.isEmpty())) {
+        m_file.reset();
+        showProblem(tr("<p>The help file %1 could not be read. It may be damaged, or it is not a help file.</p>")
                         .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
         return;
     }
+    showContents(topics);
+}
 
+void HelpViewer::showContents(const QList<HelpTopic> &topics)
+{
     if (!m_file->title().isEmpty())
         setWindowTitle(m_file->title());
-    if (const std::optional<QByteArray> sitemap = m_file->read(m_file->contentsFile()))
-        addTopics(readHelpContents(*sitemap), nullptr);
+    addTopics(topics, nullptr);
     m_contents->expandAll();
-    m_contents->setVisible(m_contents->topLevelItemCount() > 0);
+    m_contents->setVisible(!topics.isEmpty());
     // Wide enough for every topic name, but never more than a third.
     m_contents->resizeColumnToContents(0);
     const int contentsWidth = m_contents->columnWidth(0) + 2 * m_contents->frameWidth() +
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     m_splitter->setSizes({std::min(contentsWidth, width() / 3), width()});
 
-    QString start = m_file->defaultTopic();
-    if (start.isEmpty() && m_contents->topLevelItemCount() > 0)
-        start = m_contents->topLevelItem(0)->data(0, Qt::UserRole).toUrl().path();
+    QUrl start;
+    if (!m_file->defaultTopic().isEmpty())
+        start = pageUrl(m_file->defaultTopic());
+    // Without a default topic: the first topic in the contents with a page.
+    for (QTreeWidgetItemIterator it(m_contents); *it && !start.isValid(); ++it)
+        start = (*it)->data(0, Qt::UserRole).toUrl();
     m_home->setEnabled(true);
-    m_browser->setSource(pageUrl(start));
+    m_browser->setSource(start);
 }
 
-void HelpViewer::showProblem(const QString &heading, const QString &explanation)
+void HelpViewer::showProblem(const QString &explanation)
 {
     setWindowTitle(tr("Tallyvane Help"));
     m_contents->hide();
     m_home->setEnabled(false);
     m_browser->setHtml(QStringLiteral("<div style=\"font-size: 13pt\"><h2>%1</h2>%2<p>%3</p></div>")
-                           .arg(heading.toHtmlEscaped(), explanation,
+                           .arg(tr("Help is not available"), explanation,
                                 tr("Tallyvane itself works as usual; only this help cannot be shown.")));
 }
 

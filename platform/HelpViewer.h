@@ -37,7 +37,8 @@ public:
     QTextBrowser *browser() const { return m_browser; }
 
 private:
-    void showProblem(const QString &heading, const QString &explanation);
+    void showContents(const QList<HelpTopic> &topics);
+    void showProblem(const QString &explanation);
     void addTopics(const QList<HelpTopic> &topics, QTreeWidgetItem *parent);
     void showTopic(QTreeWidgetItem *item);
     void markTopic(const QUrl &page);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -27,27 +28,32 @@ QToolButton *navigation(const HelpViewer &viewer, const char *name)
     return nullptr;
 }
 
-QStringList treeNames(const QTreeWidget *tree)
+// "Parent/Child" names of every topic in the contents tree, in order.
+QList<std::pair<QString, QTreeWidgetItem *>> topics(const QTreeWidget *tree)
 {
-    QStringList names;
+    QList<std::pair<QString, QTreeWidgetItem *>> all;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(tree)); *it; ++it) {
         QString path = (*it)->text(0);
         for (QTreeWidgetItem *up = (*it)->parent(); up; up = up->parent())
             path.prepend(up->text(0) + '/');
-        names << path;
+        all.append({path, *it});
     }
+    return all;
+}
+
+QStringList treeNames(const QTreeWidget *tree)
+{
+    QStringList names;
+    for (const auto &[path, item] : topics(tree))
+        names << path;
     return names;
 }
 
-QTreeWidgetItem *treeItem(const QTreeWidget *tree, const QString &path)
+QTreeWidgetItem *treeItem(const QTreeWidget *tree, const QString &wanted)
 {
-    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(tree)); *it; ++it) {
-        QString itemPath = (*it)->text(0);
-        for (QTreeWidgetItem *up = (*it)->parent(); up; up = up->parent())
-            itemPath.prepend(up->text(0) + '/');
-        if (itemPath == path)
-            return *it;
-    }
+    for (const auto &[path, item] : topics(tree))
+        if (path == wanted)
+            return item;
     return nullptr;
 }
 
@@ -166,6 +172,9 @@ void tst_HelpViewer::unusableFileIsReportedInTheWindow_data()
     QTest::newRow("missing") << QByteArray() << "was not found";
     QTest::newRow("not a help file") << QByteArray("plain text, not a help file\n") << "could not be read";
     QTest::newRow("empty file") << QByteArray("") << "could not be read";
+    QFile whole(fixture);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QTest::newRow("cut short") << whole.read(2000) << "could not be read";
 }
 
 void tst_HelpViewer::unusableFileIsReportedInTheWindow()
@@ -221,6 +230,11 @@ void tst_HelpViewer::bareNameIsLookedUpInOrder()
     QVERIFY(QDir::setCurrent(current.path()));
     const QString inCurrent = QDir(current.path()).filePath(name);
     const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    QFile::remove(beside);
+    const auto restore = qScopeGuard([&] {
+        QFile::remove(beside);
+        QDir::setCurrent(previous);
+    });
     if (inCurrentFolder)
         QVERIFY(QFile::copy(fixture, inCurrent));
     if (besideProgram)
@@ -230,8 +244,6 @@ void tst_HelpViewer::bareNameIsLookedUpInOrder()
     HelpViewer viewer;
     viewer.openFile(name);
 
-    QFile::remove(beside);
-    QDir::setCurrent(previous);
     if (inCurrentFolder)
         QCOMPARE(QFileInfo(found), QFileInfo(inCurrent));
     else if (besideProgram)
