@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>

@@ -154,6 +154,11 @@ void tst_HelpViewer::linkPictureAndBack()
     QVERIFY(pageText(viewer).contains(QLatin1String("Start page marker")));
     QVERIFY(navigation(viewer, "Forward")->isEnabled());
     QCOMPARE(viewer.contents()->currentItem(), treeItem(viewer.contents(), "Start here"));
+
+    navigation(viewer, "Forward")->click();
+    QCOMPARE(viewer.browser()->source(), QUrl(QStringLiteral("chm:///other.html")));
+    navigation(viewer, "Start Page")->click();
+    QCOMPARE(viewer.browser()->source(), QUrl(QStringLiteral("chm:///start.html")));
 }
 
 void tst_HelpViewer::missingPageSaysSo()
