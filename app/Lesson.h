@@ -5,11 +5,14 @@
 
 #include "CountingSession.h"
 #include "EventPump.h"
+#include "HelpViewer.h"
 #include "LessonView.h"
 #include "ListServices.h"
 #include "Printer.h"
 #include "RunLoop.h"
 #include "frmMain.h"
+
+#include <QPointer>
 
 class Clock;
 class Dialogs;
@@ -17,6 +20,7 @@ class Dialogs;
 class Lesson {
 public:
     Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump);
+    ~Lesson();
 
     // Title screen, then the main window.
     void start();
@@ -27,6 +31,10 @@ public:
     RunLoop &runLoop() { return m_runLoop; }
 
 private:
+    // One help window, opened at the help file's start page or brought to
+    // the front when it is already open.
+    void showHelp();
+
     CountingSession m_session;
     Dialogs &m_dialogs;
     Clock &m_clock;
@@ -35,4 +43,5 @@ private:
     RunLoop m_runLoop;
     QtPrinter m_printer;
     ListServices m_lists;
+    QPointer<HelpViewer> m_help;
 };

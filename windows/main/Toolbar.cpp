@@ -83,6 +83,7 @@ void Toolbar::placeButtons(ToolbarPosition position)
 
 void Toolbar::dock(ToolbarPosition position, QSize interior)
 {
+    m_edge = position;
     const int across = twipsToPixels(thickness);
     switch (position) {
     case ToolbarPosition::Top:

@@ -22,6 +22,8 @@ public:
     void placeButtons(ToolbarPosition position);
     // Docks the panel at its edge of the given interior (pixels).
     void dock(ToolbarPosition position, QSize interior);
+    // The edge the panel was last docked to.
+    ToolbarPosition dockedEdge() const { return m_edge; }
 
     QList<QPushButton *> buttonsInSlotOrder() const;
     static int slotOf(const QPushButton *button);
@@ -46,4 +48,5 @@ public:
 private:
     QPushButton *addButton(const char *name, const QString &tooltip, const char *icon, int slot, bool tabStop = true);
     QList<QPushButton *> m_buttons;
+    ToolbarPosition m_edge = ToolbarPosition::Top;
 };

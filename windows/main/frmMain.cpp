@@ -89,7 +89,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
     const double width = pixelsToTwips(this->width());
     lblCounter1->setWidthTwips(width);
     lblCounter2->setWidthTwips(width);
-    m_toolbar->dock(m_session.toolbarPosition, size());
+    m_toolbar->dock(m_toolbar->dockedEdge(), size());
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -1,0 +1,115 @@
+#include "FakeClock.h"
+#include "FakePump.h"
+#include "Lesson.h"
+#include "ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
+
+namespace {
+
+QList<HelpViewer *> helpWindows()
+{
+    QList<HelpViewer *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *viewer = qobject_cast<HelpViewer *>(widget))
+            windows << viewer;
+    return windows;
+}
+
+} // namespace
+
+// Help from the main window: one modeless help window, opened on the help
+// file found by its bare name, and a program that goes on without it.
+class tst_LessonHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void helpOpensOneWindowAtTheStartPage();
+    void missingHelpFileLeavesTheProgramUsable();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_previousFolder;
+    ScriptedDialogs m_dialogs;
+    FakeClock m_clock;
+    std::unique_ptr<FakePump> m_pump;
+    std::unique_ptr<Lesson> m_lesson;
+};
+
+void tst_LessonHelp::init()
+{
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_folder.path()));
+    m_pump = std::make_unique<FakePump>(m_clock);
+    m_lesson = std::make_unique<Lesson>(m_dialogs, m_clock, *m_pump);
+    m_lesson->start();
+}
+
+void tst_LessonHelp::cleanup()
+{
+    m_lesson.reset();
+    m_pump.reset();
+    QFile::remove(QDir(m_folder.path()).filePath(HelpViewer::helpFileName));
+    QDir::setCurrent(m_previousFolder);
+}
+
+void tst_LessonHelp::helpOpensOneWindowAtTheStartPage()
+{
+    QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
+    frmMain &main = m_lesson->mainWindow();
+    main.toolbar()->cmdSettings->setFocus();
+
+    main.toolbar()->cmdHelp->click();
+
+    QCOMPARE(helpWindows().size(), 1);
+    HelpViewer *viewer = helpWindows().front();
+    QVERIFY(viewer->isVisible());
+    QVERIFY(!viewer->isModal());
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("Fixture Help"));
+    QCOMPARE(viewer->browser()->source().path(), QStringLiteral("/start.html"));
+    QCOMPARE(main.focusWidget(), main.toolbar()->cmdSettings);
+
+    // Pressed again, Help brings the same window forward as the teacher left it.
+    viewer->browser()->setSource(QUrl(QStringLiteral("chm:///other.html")));
+    main.toolbar()->cmdHelp->click();
+    QCOMPARE(helpWindows(), QList<HelpViewer *>{viewer});
+    QCOMPARE(viewer->browser()->source().path(), QStringLiteral("/other.html"));
+
+    // Closed, it opens afresh at the start page.
+    QPointer<HelpViewer> closed = viewer;
+    viewer->close();
+    QTRY_VERIFY(!closed);
+    main.toolbar()->cmdHelp->click();
+    QCOMPARE(helpWindows().size(), 1);
+    QCOMPARE(helpWindows().front()->browser()->source().path(), QStringLiteral("/start.html"));
+}
+
+void tst_LessonHelp::missingHelpFileLeavesTheProgramUsable()
+{
+    if (!HelpViewer::locate(HelpViewer::helpFileName).isEmpty())
+        QSKIP("a help file is installed on this machine");
+    frmMain &main = m_lesson->mainWindow();
+
+    main.toolbar()->cmdHelp->click();
+
+    QCOMPARE(helpWindows().size(), 1);
+    QVERIFY(helpWindows().front()->browser()->toPlainText().contains(QLatin1String("Help is not available")));
+    QVERIFY(m_dialogs.messages.isEmpty());
+    main.toolbar()->cmdFontInc->click();
+    QCOMPARE(main.lblCounter1->fontPoints(), 116.0);
+    main.toolbar()->cmdHelp->click();
+    QCOMPARE(helpWindows().size(), 1);
+}
+
+QTEST_MAIN(tst_LessonHelp)
+#include "tst_lessonhelp.moc"

@@ -1,0 +1,147 @@
+#include "ChmFile.h"
+#include "FakeClock.h"
+#include "HelpContents.h"
+#include "PauseDialog.h"
+#include "ScriptedDialogs.h"
+#include "frmMain.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+QString page(const ChmFile &file, const QString &path)
+{
+    return QString::fromUtf8(file.read(path).value_or(QByteArray()));
+}
+
+void collectPages(const QList<HelpTopic> &topics, QStringList &pages)
+{
+    for (const HelpTopic &topic : topics) {
+        if (!topic.page.isEmpty())
+            pages << QUrl(QStringLiteral("chm:///")).resolved(QUrl(topic.page)).path();
+        collectPages(topic.children, pages);
+    }
+}
+
+QStringList tooltips(const QWidget &window)
+{
+    QStringList names;
+    for (const QPushButton *button : window.findChildren<QPushButton *>())
+        names << button->toolTip();
+    return names;
+}
+
+} // namespace
+
+// The help file built with the program: every page, link and picture is in
+// it, and it describes every button and every message the teacher can meet.
+class tst_HelpFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void opensAtTheWelcomePage();
+    void everyLinkAndPictureIsInTheFile();
+    void everyButtonIsShownWithItsPicture_data();
+    void everyButtonIsShownWithItsPicture();
+    void everyMessageIsExplained();
+
+private:
+    std::unique_ptr<ChmFile> m_file;
+};
+
+void tst_HelpFile::initTestCase()
+{
+    m_file = ChmFile::open(QStringLiteral(HELP_FILE));
+    QVERIFY2(m_file, HELP_FILE);
+}
+
+void tst_HelpFile::opensAtTheWelcomePage()
+{
+    QCOMPARE(m_file->title(), QStringLiteral("Tallyvane Help"));
+    QCOMPARE(m_file->defaultTopic(), QStringLiteral("/index.html"));
+    QVERIFY(page(*m_file, m_file->defaultTopic()).contains(QLatin1String("<h1>Welcome to Tallyvane</h1>")));
+}
+
+void tst_HelpFile::everyLinkAndPictureIsInTheFile()
+{
+    const std::optional<QByteArray> sitemap = m_file->read(m_file->contentsFile());
+    QVERIFY(sitemap);
+    QStringList pending{m_file->defaultTopic()};
+    collectPages(readHelpContents(*sitemap), pending);
+    QVERIFY(pending.size() > 10);
+
+    static const QRegularExpression reference(QStringLiteral(R"re(\b(href|src)="([^"#]+)[^"]*")re"));
+    QSet<QString> visited;
+    while (!pending.isEmpty()) {
+        const QString path = pending.takeFirst();
+        if (visited.contains(path))
+            continue;
+        visited.insert(path);
+        const QString html = page(*m_file, path);
+        QVERIFY2(!html.isEmpty(), qPrintable(path));
+        QVERIFY2(html.contains(QLatin1String("<title>")), qPrintable(path));
+        for (auto it = reference.globalMatch(html); it.hasNext();) {
+            const QString target =
+                QUrl(QStringLiteral("chm://") + path).resolved(QUrl(it.next().captured(2))).path();
+            const std::optional<QByteArray> data = m_file->read(target);
+            QVERIFY2(data, qPrintable(path + " refers to the missing " + target));
+            if (target.endsWith(QLatin1String(".html")))
+                pending << target;
+            else if (target.endsWith(QLatin1String(".png")))
+                QVERIFY2(!QImage::fromData(*data).isNull(), qPrintable(target));
+        }
+    }
+}
+
+void tst_HelpFile::everyButtonIsShownWithItsPicture_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("buttons");
+
+    CountingSession session;
+    ScriptedDialogs dialogs;
+    frmMain main(session, dialogs);
+    frmPaused paused(session, nullptr);
+    frmPaused2 paused2(session, nullptr);
+    QTest::newRow("main window toolbar") << "/mainwindow.html" << tooltips(main);
+    QTest::newRow("pause dialog, one counter") << "/pause.html" << tooltips(paused);
+    QTest::newRow("pause dialog, two counters") << "/pause.html" << tooltips(paused2);
+}
+
+void tst_HelpFile::everyButtonIsShownWithItsPicture()
+{
+    QFETCH(QString, page);
+    QFETCH(QStringList, buttons);
+    QVERIFY(buttons.size() >= 6);
+    const QString html = ::page(*m_file, page);
+    for (const QString &button : buttons) {
+        const QRegularExpression row(QStringLiteral(R"re(<tr><td[^>]*><img src="pictures/\w+\.png"[^>]*></td>)re"
+                                                    R"re(<td><span class="button">%1</span></td>)re")
+                                         .arg(QRegularExpression::escape(button)));
+        QVERIFY2(row.match(html).hasMatch(), qPrintable(button));
+    }
+}
+
+void tst_HelpFile::everyMessageIsExplained()
+{
+    const QString html = page(*m_file, QStringLiteral("/messages.html"));
+    const QList<Message> messages = {
+        Messages::maximumCount(),     Messages::numbersTooLarge(), Messages::wellDone(),
+        Messages::tryAgain(),         Messages::confirmClose(),    Messages::confirmExit(),
+        Messages::tooManyToList(),    Messages::listNotPrinted(),  Messages::listNotSaved(),
+        Messages::notEnoughToGraph(), Messages::tooManyToGraph(),  Messages::tooManyForBars(),
+        Messages::graphNotPrinted(),  Messages::graphNotSaved(),   Messages::numberTooLarge(),
+    };
+    for (const Message &message : messages)
+        QVERIFY2(html.contains(QStringLiteral("<td>“%1”</td>").arg(message.text)), qPrintable(message.text));
+}
+
+QTEST_MAIN(tst_HelpFile)
+#include "tst_helpfile.moc"

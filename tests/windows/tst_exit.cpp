@@ -1,0 +1,54 @@
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "frmMain.h"
+
+#include <QTest>
+
+// Exit asks once; Yes ends the program at once, with no close question.
+class tst_Exit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exitAsksOnce_data();
+    void exitAsksOnce();
+};
+
+void tst_Exit::exitAsksOnce_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<int>("ends");
+
+    QTest::newRow("No keeps the program") << MessageAnswer::No << 0;
+    QTest::newRow("Yes ends it") << MessageAnswer::Yes << 1;
+}
+
+void tst_Exit::exitAsksOnce()
+{
+    QFETCH(MessageAnswer, answer);
+    QFETCH(int, ends);
+
+    CountingSession session;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    frmMain main(session, dialogs);
+    int ended = 0;
+    main.setEndProgram([&] { ++ended; });
+    main.Form_Load(clock);
+    main.lblCounter1->setText(QStringLiteral("42"));
+    main.toolbar()->cmdExit->setFocus();
+    dialogs.messageAnswers.enqueue(answer);
+
+    main.toolbar()->cmdExit->click();
+
+    QCOMPARE(ended, ends);
+    QCOMPARE(dialogs.messages, QList<Message>{Messages::confirmExit()});
+    QCOMPARE(dialogs.messages.front().text, QStringLiteral("Are you sure you want to Quit Tallyvane?"));
+    if (ends == 0) {
+        QCOMPARE(main.focusWidget(), main.toolbar()->cmdStart);
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.lblCounter1->text(), QStringLiteral("42"));
+    }
+}
+
+QTEST_MAIN(tst_Exit)
+#include "tst_exit.moc"

@@ -1,0 +1,185 @@
+#include "FakeClock.h"
+#include "ScriptedDialogs.h"
+#include "Twips.h"
+#include "frmMain.h"
+
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(ToolbarPosition)
+
+namespace {
+
+// Every button's fixed slot along the toolbar; each slot is 600 twips.
+const QList<std::pair<const char *, int>> slotTable = {
+    {"cmdStart", 0},         {"cmdStop", 1},         {"cmdFaster", 2},      {"cmdSlower", 3},
+    {"cmdMaskCounter1", 4},  {"cmdMaskCounter2", 5}, {"cmdMaskC1", 5},      {"cmdMaskBoth", 6},
+    {"cmdSettings", 7},      {"cmdFontInc", 8},      {"cmdFontDec", 9},     {"cmdFontCol", 10},
+    {"cmdBackCol", 11},      {"cmdToolbar", 12},     {"cmdHelp", 13},       {"cmdExit", 14},
+};
+
+const int thickness = twipsToPixels(655);
+
+} // namespace
+
+// Move Toolbar docks the panel at the top, right and left in turn; the
+// buttons keep their slots and nothing else in the window moves.
+class tst_Toolbar : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pressesCycleTopRightLeft_data();
+    void pressesCycleTopRightLeft();
+    void placementSurvivesResizing_data();
+    void placementSurvivesResizing();
+    void placementProceduresApplyWhenCalledDirectly_data();
+    void placementProceduresApplyWhenCalledDirectly();
+
+private:
+    void checkPlacement(ToolbarPosition position);
+
+    CountingSession m_session;
+    ScriptedDialogs m_dialogs;
+    FakeClock m_clock;
+    std::unique_ptr<frmMain> m_main;
+    Toolbar *m_toolbar = nullptr;
+};
+
+void tst_Toolbar::init()
+{
+    m_session = CountingSession{};
+    m_main = std::make_unique<frmMain>(m_session, m_dialogs);
+    m_main->Form_Load(m_clock);
+    m_toolbar = m_main->toolbar();
+}
+
+void tst_Toolbar::cleanup()
+{
+    m_main.reset();
+}
+
+void tst_Toolbar::checkPlacement(ToolbarPosition position)
+{
+    const QSize interior = m_main->size();
+    const QRect panel = m_toolbar->geometry();
+    switch (position) {
+    case ToolbarPosition::Top:
+        QCOMPARE(panel, QRect(0, 0, interior.width(), thickness));
+        break;
+    case ToolbarPosition::Right:
+        QCOMPARE(panel, QRect(interior.width() - thickness, 0, thickness, interior.height()));
+        break;
+    case ToolbarPosition::Left:
+        QCOMPARE(panel, QRect(0, 0, thickness, interior.height()));
+        break;
+    }
+    for (const auto &[name, slot] : slotTable) {
+        const auto *button = m_toolbar->findChild<QPushButton *>(QString::fromLatin1(name));
+        QVERIFY2(button, name);
+        const double offset = slot * 600.0;
+        const QPoint expected = position == ToolbarPosition::Top ? twipsPoint(offset, 0) : twipsPoint(0, offset);
+        QVERIFY2(button->pos() == expected, name);
+        QVERIFY2(button->size() == twipsSize(600, 600), name);
+    }
+    // The counters never move with the toolbar; a side panel covers them.
+    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+        QCOMPARE(label->x(), twipsToPixels(120));
+        QCOMPARE(label->width(), interior.width());
+    }
+    QCOMPARE(m_main->lblCounter1->topTwips(), 800.0);
+    QCOMPARE(m_main->lblCounter2->topTwips(), 3080.0);
+    QVERIFY(m_main->children().indexOf(m_toolbar) > m_main->children().indexOf(m_main->lblCounter2));
+}
+
+void tst_Toolbar::pressesCycleTopRightLeft_data()
+{
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<ToolbarPosition>("position");
+
+    QTest::newRow("start-up: top") << 0 << ToolbarPosition::Top;
+    QTest::newRow("first press: right") << 1 << ToolbarPosition::Right;
+    QTest::newRow("second press: left") << 2 << ToolbarPosition::Left;
+    QTest::newRow("third press: back to the top") << 3 << ToolbarPosition::Top;
+    QTest::newRow("fourth press: right again") << 4 << ToolbarPosition::Right;
+    QTest::newRow("seventh press: right") << 7 << ToolbarPosition::Right;
+    QTest::newRow("ninth press: top") << 9 << ToolbarPosition::Top;
+}
+
+void tst_Toolbar::pressesCycleTopRightLeft()
+{
+    QFETCH(int, presses);
+    QFETCH(ToolbarPosition, position);
+
+    for (int i = 0; i < presses; ++i) {
+        m_toolbar->cmdHelp->setFocus();
+        m_toolbar->cmdToolbar->click();
+        QCOMPARE(m_main->focusWidget(), m_toolbar->cmdStart);
+    }
+
+    QCOMPARE(m_session.toolbarPosition, position);
+    checkPlacement(position);
+    // One-counter mode: slots 4 and 6 stay empty gaps.
+    QVERIFY(!m_toolbar->cmdMaskCounter1->isVisible());
+    QVERIFY(!m_toolbar->cmdMaskBoth->isVisible());
+}
+
+void tst_Toolbar::placementSurvivesResizing_data()
+{
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QSize>("size");
+
+    const QList<std::pair<const char *, QSize>> sizes = {
+        {"taller than all slots", QSize(1200, 900)},
+        {"small", QSize(420, 300)},
+        {"wide and low", QSize(1500, 400)},
+    };
+    const char *sides[] = {"top", "right", "left"};
+    for (int presses = 0; presses < 3; ++presses)
+        for (const auto &[name, size] : sizes)
+            QTest::addRow("%s, %s", sides[presses], name) << presses << size;
+}
+
+void tst_Toolbar::placementSurvivesResizing()
+{
+    QFETCH(int, presses);
+    QFETCH(QSize, size);
+    for (int i = 0; i < presses; ++i)
+        m_toolbar->cmdToolbar->click();
+
+    m_main->resize(size);
+    QTRY_COMPARE(m_main->size(), size);
+
+    checkPlacement(m_session.toolbarPosition);
+}
+
+void tst_Toolbar::placementProceduresApplyWhenCalledDirectly_data()
+{
+    QTest::addColumn<ToolbarPosition>("position");
+    QTest::newRow("toolbarright") << ToolbarPosition::Right;
+    QTest::newRow("toolbarleft") << ToolbarPosition::Left;
+    QTest::newRow("toolbartop after right") << ToolbarPosition::Top;
+}
+
+// Each procedure applies a whole placement, which a later resize keeps.
+void tst_Toolbar::placementProceduresApplyWhenCalledDirectly()
+{
+    QFETCH(ToolbarPosition, position);
+    m_main->toolbarright();
+    switch (position) {
+    case ToolbarPosition::Top: m_main->toolbartop(); break;
+    case ToolbarPosition::Right: m_main->toolbarright(); break;
+    case ToolbarPosition::Left: m_main->toolbarleft(); break;
+    }
+    const QSize size(m_main->width() + 100, m_main->height() + 200);
+    m_main->resize(size);
+    QTRY_COMPARE(m_main->size(), size);
+
+    checkPlacement(position);
+}
+
+QTEST_MAIN(tst_Toolbar)
+#include "tst_toolbar.moc"
