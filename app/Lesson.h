@@ -5,7 +5,9 @@
 
 #include "CountingSession.h"
 #include "EventPump.h"
+#include "Graphs.h"
 #include "LessonView.h"
+#include "QtPagePrinter.h"
 #include "RunLoop.h"
 #include "frmMain.h"
 
@@ -23,6 +25,7 @@ public:
     frmMain &mainWindow() { return m_main; }
     LessonView &view() { return m_view; }
     RunLoop &runLoop() { return m_runLoop; }
+    Graphs &graphs() { return m_graphs; }
 
 private:
     CountingSession m_session;
@@ -31,4 +34,6 @@ private:
     frmMain m_main;
     LessonView m_view;
     RunLoop m_runLoop;
+    QtPagePrinter m_pagePrinter;
+    Graphs m_graphs;
 };
