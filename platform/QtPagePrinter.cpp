@@ -6,11 +6,18 @@
 
 #include <algorithm>
 
+namespace {
+constexpr int printDotsPerInch = 300;
+}
+
 bool QtPagePrinter::printWidget(QWidget &widget)
 {
     // With no printer at all QPrinter falls back to PDF output with no file,
     // and begin() below fails: that is how a missing printer shows.
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter printer;
+    // A widget is printed as a picture, drawn at this resolution: sharp on
+    // paper, yet a page picture of a few megabytes, not hundreds.
+    printer.setResolution(printDotsPerInch);
     if (!m_pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_pdfFile);
