@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 Graphs::Graphs(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow)
     : m_session(session), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow)
 {
@@ -14,28 +16,12 @@ Graphs::Graphs(CountingSession &session, Dialogs &dialogs, PagePrinter &printer,
 
 void Graphs::showLineGraph()
 {
-    closeGraphWindow();
-    if (refused(GraphKind::Line))
-        return;
-    if (!m_session.graphPlaced) {
-        const QWidget &main = m_mainWindow;
-        const TwipsGeometry first = firstGraphGeometry({pixelsToTwips(main.x()), pixelsToTwips(main.y()),
-                                                        pixelsToTwips(main.width()), pixelsToTwips(main.height())});
-        m_session.graphLeft = float(first.left);
-        m_session.graphTop = float(first.top);
-        m_session.graphWidth = float(first.width);
-        m_session.graphHeight = float(first.height);
-    }
-    m_session.graphPlaced = true;
-    showGraph(GraphKind::Line);
+    show(GraphKind::Line);
 }
 
 void Graphs::showBarGraph()
 {
-    closeGraphWindow();
-    if (refused(GraphKind::Bar))
-        return;
-    showGraph(GraphKind::Bar);
+    show(GraphKind::Bar);
 }
 
 frmGraph *Graphs::graphWindow() const
@@ -43,10 +29,23 @@ frmGraph *Graphs::graphWindow() const
     return m_window;
 }
 
-void Graphs::closeGraphWindow()
+void Graphs::show(GraphKind kind)
 {
-    if (m_window && m_window->isVisible())
+    m_next = kind;
+    // Asked from an open graph window: it closes, and the loop below, which
+    // is showing it, takes the next graph once the window's handler is done.
+    if (m_window) {
         m_window->close();
+        return;
+    }
+    while (m_next) {
+        const GraphKind next = *std::exchange(m_next, std::nullopt);
+        if (refused(next))
+            return;
+        if (next == GraphKind::Line)
+            placeOnFirstUse();
+        showWindow(next);
+    }
 }
 
 bool Graphs::refused(GraphKind kind)
@@ -57,7 +56,21 @@ bool Graphs::refused(GraphKind kind)
     return refusal.has_value();
 }
 
-void Graphs::showGraph(GraphKind kind)
+void Graphs::placeOnFirstUse()
+{
+    if (!m_session.graphPlaced) {
+        const QWidget &main = m_mainWindow;
+        const TwipsGeometry first = firstGraphGeometry({pixelsToTwips(main.x()), pixelsToTwips(main.y()),
+                                                        pixelsToTwips(main.width()), pixelsToTwips(main.height())});
+        m_session.graphLeft = float(first.left);
+        m_session.graphTop = float(first.top);
+        m_session.graphWidth = float(first.width);
+        m_session.graphHeight = float(first.height);
+    }
+    m_session.graphPlaced = true;
+}
+
+void Graphs::showWindow(GraphKind kind)
 {
     frmGraph window(m_session, m_dialogs, m_printer);
     window.setChart(buildChart(planGraph(m_session, kind)));

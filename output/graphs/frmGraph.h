@@ -2,8 +2,8 @@
 
 // The graph window: a strip of four picture buttons above the chart. It shows
 // whatever chart it is handed, prints it and saves it as a bitmap; the Line
-// Graph and Bar Graph buttons only ask for a graph of the other kind, and the
-// window is replaced by a new one.
+// Graph and Bar Graph buttons only ask for a graph of either kind, which
+// replaces the window by a new one.
 
 #include "CountingSession.h"
 
@@ -41,7 +41,7 @@ public:
 signals:
     // Emitted after the window has closed.
     void lineGraphRequested();
-    // The window stays until the bar graph's maker closes it.
+    // The window is still open; whoever takes the request closes it.
     void barGraphRequested();
 
 public slots:

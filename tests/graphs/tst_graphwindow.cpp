@@ -7,6 +7,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QImageReader>
+#include <QtEndian>
 #include <QLineSeries>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +84,7 @@ private slots:
     void limitsThroughTheWindows();
     void barGraphAloneRefusesTooFewValues();
     void stripAboveTheChart();
+    void switchingReplacesTheWindow();
     void placeAndSizeSurviveSwitchingAndReopening();
     void dialogsBelongToTheGraphWindow();
     void printing_data();
@@ -154,6 +156,30 @@ void GraphWindowTest::barGraphAloneRefusesTooFewValues()
     rig.graphs.showBarGraph();
     QCOMPARE(rig.dialogs.messages, QList{Messages::notEnoughToGraph()});
     QCOMPARE(rig.steps.shown, 0);
+}
+
+// However often the class switches, the replaced windows are gone: no window
+// stays alive behind the one on top.
+void GraphWindowTest::switchingReplacesTheWindow()
+{
+    Rig rig(1, 40);
+    constexpr int presses = 60;
+    QList<int> alive;
+    QList<Drawn> shown;
+    for (int k = 0; k <= presses; ++k) {
+        rig.steps.then([&alive, &shown, k](frmGraph &window) {
+            alive.append(GraphSteps::existingWindows());
+            shown.append(drawn(window));
+            if (k < presses)
+                (k % 2 == 0 ? window.cmdBar : window.cmdLine)->click();
+        });
+    }
+    rig.graphs.showLineGraph();
+
+    QCOMPARE(alive, QList<int>(presses + 1, 1));
+    QCOMPARE(shown, QList<Drawn>(presses + 1, Drawn{1, 41}));
+    QCOMPARE(rig.steps.mostVisibleAtOnce, 1);
+    QCOMPARE(GraphSteps::existingWindows(), 0);
 }
 
 void GraphWindowTest::stripAboveTheChart()
@@ -316,7 +342,11 @@ void GraphWindowTest::savedBitmapIsTheChart()
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.read(2), QByteArray("BM"));
+    // A classic Windows bitmap: 40-byte info header, 24 bits a pixel.
+    const QByteArray header = file.read(30);
+    QCOMPARE(header.left(2), QByteArray("BM"));
+    QCOMPARE(qFromLittleEndian<quint32>(header.constData() + 14), 40u);
+    QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), 24);
     QImageReader reader(path);
     QCOMPARE(reader.format(), QByteArray("bmp"));
     const QImage image = reader.read();
