@@ -14,6 +14,8 @@ struct CountLimits {
 constexpr CountLimits oneCounterLimits{3797, 200};
 constexpr CountLimits twoCounterLimits{1898, 100};
 constexpr int fewestCounts = 2;
+// Line graphs of up to this many counts draw a marker at every point.
+constexpr int mostCountsWithMarkers = 25;
 
 constexpr double firstLeftMargin = 400;    // twips
 constexpr double firstTopMargin = 200;     // twips

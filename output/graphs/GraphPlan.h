@@ -23,9 +23,6 @@
 enum class GraphKind { Line, Bar };
 enum class MarkerShape { Circle, Diamond };
 
-// Runs of up to this many counts (N) draw a marker at every point.
-inline constexpr int mostCountsWithMarkers = 25;
-
 inline const QColor lightRed{255, 0, 0};
 inline const QColor lightBlue{0, 0, 255};
 

@@ -3,20 +3,12 @@
 #include <QLocale>
 #include <QTest>
 
-#include <cmath>
-
 namespace {
 
-// A run of counts 0..n of counter 1 = 10, 20, 30 … and counter 2 = 0, -1, -2 …
-CountingSession runOf(int counters, int n)
+CountingSession runOf(int n)
 {
     CountingSession session;
-    session.counterCount = std::int16_t(counters);
     session.countIndex = std::int16_t(n);
-    for (int k = 0; k <= n + 1; ++k) {
-        (*session.history1)[k] = 10.0 * (k + 1);
-        (*session.history2)[k] = -k;
-    }
     return session;
 }
 
@@ -42,15 +34,10 @@ private slots:
     void limits();
     void pointsAreLabelledEverySpacing_data();
     void pointsAreLabelledEverySpacing();
-    void seriesFollowTheCounters_data();
-    void seriesFollowTheCounters();
-    void markersUpToTwentyFiveCounts_data();
-    void markersUpToTwentyFiveCounts();
     void verticalScale_data();
     void verticalScale();
     void niceScaleIsRoundAndCovers_data();
     void niceScaleIsRoundAndCovers();
-    void firstPlaceInsideTheMainWindow();
 };
 
 void GraphPlanTest::labelSpacingRoundsHalfToEven_data()
@@ -127,70 +114,13 @@ void GraphPlanTest::pointsAreLabelledEverySpacing()
     QFETCH(int, n);
     QFETCH(QStringList, labels);
     for (GraphKind kind : {GraphKind::Line, GraphKind::Bar}) {
-        const GraphPlan plan = planGraph(runOf(1, n), kind);
+        const GraphPlan plan = planGraph(runOf(n), kind);
         QCOMPARE(texts(plan.horizontal), labels);
         // Label "k + 1" stands at point k; the first and last points lie inside the scale.
         QCOMPARE(plan.horizontal.labels.last().at + 1, labels.last().toDouble());
         QVERIFY(plan.horizontal.low < 0);
         QVERIFY(plan.horizontal.high > n);
     }
-}
-
-void GraphPlanTest::seriesFollowTheCounters_data()
-{
-    QTest::addColumn<int>("counters");
-    QTest::addColumn<GraphKind>("kind");
-    QTest::newRow("line, one counter") << 1 << GraphKind::Line;
-    QTest::newRow("line, two counters") << 2 << GraphKind::Line;
-    QTest::newRow("bars, one counter") << 1 << GraphKind::Bar;
-    QTest::newRow("bars, two counters") << 2 << GraphKind::Bar;
-}
-
-void GraphPlanTest::seriesFollowTheCounters()
-{
-    QFETCH(int, counters);
-    QFETCH(GraphKind, kind);
-    const CountingSession session = runOf(counters, 7);
-    const GraphPlan plan = planGraph(session, kind);
-
-    QCOMPARE(plan.kind, kind);
-    QCOMPARE(plan.series.size(), counters);
-    const GraphSeries &first = plan.series[0];
-    QCOMPARE(first.colour, QColor(255, 0, 0));
-    // N + 1 values in counting order, and not the one left over after them.
-    QCOMPARE(first.values.size(), 8u);
-    QCOMPARE(first.values.front(), 10.0);
-    QCOMPARE(first.values.back(), 80.0);
-    if (counters == 2) {
-        const GraphSeries &second = plan.series[1];
-        QCOMPARE(second.colour, QColor(0, 0, 255));
-        QCOMPARE(second.values.size(), 8u);
-        QCOMPARE(second.values.back(), -7.0);
-        QVERIFY(second.marker != first.marker);
-        QVERIFY(second.name != first.name);
-    }
-}
-
-void GraphPlanTest::markersUpToTwentyFiveCounts_data()
-{
-    QTest::addColumn<int>("counters");
-    QTest::addColumn<GraphKind>("kind");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<bool>("markers");
-    QTest::newRow("line, N 25") << 1 << GraphKind::Line << 25 << true;
-    QTest::newRow("line, N 26") << 1 << GraphKind::Line << 26 << false;
-    QTest::newRow("line, two, N 25") << 2 << GraphKind::Line << 25 << true;
-    QTest::newRow("line, two, N 26") << 2 << GraphKind::Line << 26 << false;
-    QTest::newRow("bars, N 2") << 1 << GraphKind::Bar << 2 << false;
-}
-
-void GraphPlanTest::markersUpToTwentyFiveCounts()
-{
-    QFETCH(int, counters);
-    QFETCH(GraphKind, kind);
-    QFETCH(int, n);
-    QFETCH(bool, markers);
-    QCOMPARE(planGraph(runOf(counters, n), kind).markers, markers);
 }
 
 void GraphPlanTest::verticalScale_data()
@@ -251,15 +181,6 @@ void GraphPlanTest::niceScaleIsRoundAndCovers()
     QVERIFY(qFuzzyCompare(scale.labels.front().at, scale.low));
     QVERIFY(qFuzzyCompare(scale.labels.back().at, scale.high));
     QVERIFY(scale.labels.size() >= 2 && scale.labels.size() <= 17);
-}
-
-void GraphPlanTest::firstPlaceInsideTheMainWindow()
-{
-    const TwipsGeometry graph = firstGraphGeometry({1500, 900, 11310, 7935});
-    QCOMPARE(graph.left, 1900.0);
-    QCOMPARE(graph.top, 1100.0);
-    QCOMPARE(graph.width, 10510.0);
-    QCOMPARE(graph.height, 7535.0);
 }
 
 QTEST_GUILESS_MAIN(GraphPlanTest)
