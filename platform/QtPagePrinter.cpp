@@ -26,7 +26,7 @@ bool QtPagePrinter::printWidget(QWidget &widget)
     printer.setPageOrientation(widget.width() > widget.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
 
     QPainter painter;
-    if (!printer.isValid() || !painter.begin(&printer))
+    if (widget.size().isEmpty() || !printer.isValid() || !painter.begin(&printer))
         return false;
     // As large as the page allows, keeping the widget's shape, centred.
     const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();

@@ -106,7 +106,7 @@ void frmGraph::saveGraph()
         m_dialogs.askSaveFileName(QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter);
     if (!path)
         return;
-    if (!saveBitmap(Graph1->grab().toImage(), *path)) {
+    if (!saveBitmap(Graph1->grab().toImage().convertToFormat(QImage::Format_RGB32), *path)) {
         m_dialogs.showMessage(Messages::graphNotSaved());
         return;
     }
