@@ -27,7 +27,8 @@ void placeOverMainWindow(QWidget &window, const QWidget &main)
 Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
     : m_dialogs(dialogs), m_clock(clock), m_main(m_session, dialogs),
       m_view(m_main, m_session, clock, pump), m_runLoop(m_session, m_view, clock, dialogs),
-      m_lists{m_session, dialogs, m_printer, &m_main}
+      m_lists{m_session, dialogs, m_printer, &m_main},
+      m_graphs(m_session, dialogs, m_pagePrinter, m_main)
 {
     m_main.setRunLoop(&m_runLoop);
     m_dialogs.setParentWindow(&m_main);
@@ -37,6 +38,7 @@ Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
         else
             showListTwoCounters(m_lists);
     });
+    m_view.setGraphAction([this] { m_graphs.showLineGraph(); });
 
     QObject::connect(&m_main, &frmMain::settingsRequested, &m_main, [this] {
         if (const auto applied = showSettingsDialog(m_session, &m_main, m_dialogs)) {

@@ -5,10 +5,12 @@
 
 #include "CountingSession.h"
 #include "EventPump.h"
+#include "Graphs.h"
 #include "HelpViewer.h"
 #include "LessonView.h"
 #include "ListServices.h"
 #include "Printer.h"
+#include "QtPagePrinter.h"
 #include "RunLoop.h"
 #include "frmMain.h"
 
@@ -29,6 +31,7 @@ public:
     frmMain &mainWindow() { return m_main; }
     LessonView &view() { return m_view; }
     RunLoop &runLoop() { return m_runLoop; }
+    Graphs &graphs() { return m_graphs; }
 
 private:
     // One help window, opened at the help file's start page or brought to
@@ -44,4 +47,6 @@ private:
     QtPrinter m_printer;
     ListServices m_lists;
     QPointer<HelpViewer> m_help;
+    QtPagePrinter m_pagePrinter;
+    Graphs m_graphs;
 };

@@ -1,0 +1,118 @@
+#include "GraphChart.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+
+namespace {
+
+constexpr double linePixels = 3;
+constexpr double markerPixels = 11;
+constexpr int labelPoints = 11;
+
+QScatterSeries::MarkerShape scatterShape(MarkerShape shape)
+{
+    switch (shape) {
+    case MarkerShape::Circle: return QScatterSeries::MarkerShapeCircle;
+    case MarkerShape::Diamond: return QScatterSeries::MarkerShapeRotatedRectangle;
+    }
+    return QScatterSeries::MarkerShapeCircle;
+}
+
+QList<QPointF> points(const GraphSeries &series)
+{
+    QList<QPointF> points;
+    points.reserve(qsizetype(series.values.size()));
+    for (std::size_t k = 0; k < series.values.size(); ++k)
+        points.append(QPointF(double(k), series.values[k]));
+    return points;
+}
+
+QCategoryAxis *axis(const Scale &scale, const QString &title)
+{
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setStartValue(scale.low);
+    axis->setRange(scale.low, scale.high);
+    for (const AxisLabel &label : scale.labels)
+        axis->append(label.text, label.at);
+    QFont font = axis->labelsFont();
+    font.setPointSize(labelPoints);
+    axis->setLabelsFont(font);
+    if (!title.isEmpty()) {
+        axis->setTitleText(title);
+        font.setBold(true);
+        axis->setTitleFont(font);
+    }
+    return axis;
+}
+
+QList<QAbstractSeries *> lineSeries(const GraphPlan &plan, QChart &chart)
+{
+    QList<QAbstractSeries *> added;
+    for (const GraphSeries &series : plan.series) {
+        const QList<QPointF> values = points(series);
+        auto *line = new QLineSeries;
+        line->setName(series.name);
+        line->setPen(QPen(series.colour, linePixels));
+        line->replace(values);
+        added.append(line);
+        if (plan.markers) {
+            auto *markers = new QScatterSeries;
+            markers->setMarkerShape(scatterShape(series.marker));
+            markers->setMarkerSize(markerPixels);
+            markers->setColor(series.colour);
+            markers->setBorderColor(series.colour);
+            markers->replace(values);
+            added.append(markers);
+        }
+    }
+    for (QAbstractSeries *series : added) {
+        chart.addSeries(series);
+        if (qobject_cast<QScatterSeries *>(series))
+            chart.legend()->markers(series).front()->setVisible(false);
+    }
+    return added;
+}
+
+QList<QAbstractSeries *> barSeries(const GraphPlan &plan, QChart &chart)
+{
+    auto *bars = new QBarSeries;
+    for (const GraphSeries &series : plan.series) {
+        auto *set = new QBarSet(series.name);
+        set->setColor(series.colour);
+        set->setBorderColor(series.colour);
+        QList<qreal> values(series.values.begin(), series.values.end());
+        set->append(values);
+        bars->append(set);
+    }
+    bars->setBarWidth(0.8);
+    chart.addSeries(bars);
+    return {bars};
+}
+
+} // namespace
+
+QChart *buildChart(const GraphPlan &plan)
+{
+    auto *chart = new QChart;
+    chart->legend()->setVisible(plan.series.size() > 1);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(8, 12, 24, 8));  // room for the outer labels
+
+    const QList<QAbstractSeries *> series =
+        plan.kind == GraphKind::Line ? lineSeries(plan, *chart) : barSeries(plan, *chart);
+
+    QCategoryAxis *horizontal = axis(plan.horizontal, QStringLiteral("Time"));
+    QCategoryAxis *vertical = axis(plan.vertical, QString());
+    chart->addAxis(horizontal, Qt::AlignBottom);
+    chart->addAxis(vertical, Qt::AlignLeft);
+    for (QAbstractSeries *s : series) {
+        s->attachAxis(horizontal);
+        s->attachAxis(vertical);
+    }
+    return chart;
+}

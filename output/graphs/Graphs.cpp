@@ -1,0 +1,84 @@
+#include "Graphs.h"
+
+#include "Dialogs.h"
+#include "GraphChart.h"
+#include "Twips.h"
+#include "frmGraph.h"
+
+#include <QWidget>
+
+#include <utility>
+
+Graphs::Graphs(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow)
+    : m_session(session), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow)
+{
+}
+
+void Graphs::showLineGraph()
+{
+    show(GraphKind::Line);
+}
+
+void Graphs::showBarGraph()
+{
+    show(GraphKind::Bar);
+}
+
+frmGraph *Graphs::graphWindow() const
+{
+    return m_window;
+}
+
+void Graphs::show(GraphKind kind)
+{
+    m_next = kind;
+    // Asked from an open graph window: it closes, and the loop below, which
+    // is showing it, takes the next graph once the window's handler is done.
+    if (m_window) {
+        m_window->close();
+        return;
+    }
+    while (m_next) {
+        const GraphKind next = *std::exchange(m_next, std::nullopt);
+        if (refused(next))
+            return;
+        if (next == GraphKind::Line)
+            placeOnFirstUse();
+        showWindow(next);
+    }
+}
+
+bool Graphs::refused(GraphKind kind)
+{
+    const std::optional<Message> refusal = graphRefusal(kind, m_session.counterCount, m_session.countIndex);
+    if (refusal)
+        m_dialogs.showMessage(*refusal);
+    return refusal.has_value();
+}
+
+void Graphs::placeOnFirstUse()
+{
+    if (!m_session.graphPlaced) {
+        const QWidget &main = m_mainWindow;
+        const TwipsGeometry first = firstGraphGeometry({pixelsToTwips(main.x()), pixelsToTwips(main.y()),
+                                                        pixelsToTwips(main.width()), pixelsToTwips(main.height())});
+        m_session.graphLeft = float(first.left);
+        m_session.graphTop = float(first.top);
+        m_session.graphWidth = float(first.width);
+        m_session.graphHeight = float(first.height);
+    }
+    m_session.graphPlaced = true;
+}
+
+void Graphs::showWindow(GraphKind kind)
+{
+    frmGraph window(m_session, m_dialogs, m_printer);
+    window.setChart(buildChart(planGraph(m_session, kind)));
+    QObject::connect(&window, &frmGraph::lineGraphRequested, &window, [this] { showLineGraph(); });
+    QObject::connect(&window, &frmGraph::barGraphRequested, &window, [this] { showBarGraph(); });
+
+    m_window = &window;
+    m_dialogs.setParentWindow(&window);
+    window.exec();
+    m_dialogs.setParentWindow(&m_mainWindow);
+}

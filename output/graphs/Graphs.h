@@ -1,0 +1,48 @@
+#pragma once
+
+#include "GraphPlan.h"
+
+#include <QPointer>
+
+#include <optional>
+
+class Dialogs;
+class PagePrinter;
+class QWidget;
+class frmGraph;
+
+// The graph operations reached from the pause dialog and the graph window.
+// Each shows its graph in a modal graph window and returns when the teacher
+// has closed it, or at once after a refusal message.
+//
+// The window's Line Graph and Bar Graph buttons replace it: the window
+// closes, and as soon as its handler has returned the next window opens in
+// its place, from the same call that opened the first. Opening it inside the
+// handler instead would nest a window per press, each replaced window kept
+// alive on the stack until the last one closed: a class pressing the buttons
+// long enough would run the program out of memory.
+class Graphs {
+public:
+    // mainWindow gives the graph window its first place and size, and is the
+    // dialogs' parent again once no graph window is open.
+    Graphs(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow);
+
+    void showLineGraph();
+    void showBarGraph();
+
+    // The graph window on top, while one is open.
+    frmGraph *graphWindow() const;
+
+private:
+    void show(GraphKind kind);
+    bool refused(GraphKind kind);
+    void placeOnFirstUse();
+    void showWindow(GraphKind kind);
+
+    CountingSession &m_session;
+    Dialogs &m_dialogs;
+    PagePrinter &m_printer;
+    QWidget &m_mainWindow;
+    QPointer<frmGraph> m_window;
+    std::optional<GraphKind> m_next;
+};

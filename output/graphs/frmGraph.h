@@ -1,0 +1,61 @@
+#pragma once
+
+// The graph window: a strip of four picture buttons above the chart. It shows
+// whatever chart it is handed, prints it and saves it as a bitmap; the Line
+// Graph and Bar Graph buttons only ask for a graph of either kind, which
+// replaces the window by a new one.
+
+#include "CountingSession.h"
+
+#include <QChartView>
+#include <QDialog>
+#include <QPushButton>
+
+class Dialogs;
+class PagePrinter;
+
+class frmGraph : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr double stripHeight = 655;  // twips
+    static constexpr double chartTop = 690;     // twips
+    static constexpr double buttonSize = 600;   // twips
+    static constexpr int iconPixels = 30;
+
+    // Takes the remembered place and size from the session.
+    frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer);
+
+    // Shows the chart in Graph1, which owns it from then on.
+    void setChart(QChart *chart);
+
+    void printGraph();
+    void saveGraph();
+
+    QWidget *Picture1;
+    QPushButton *cmdGraphSave;
+    QPushButton *cmdGraphPrint;
+    QPushButton *cmdBar;
+    QPushButton *cmdLine;
+    QChartView *Graph1;
+
+signals:
+    // Emitted after the window has closed.
+    void lineGraphRequested();
+    // The window is still open; whoever takes the request closes it.
+    void barGraphRequested();
+
+public slots:
+    // Every way of closing the window ends here; it remembers place and size.
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QPushButton *addButton(const char *name, const QString &tooltip, const char *icon, double left);
+    void cmdLine_Click();
+
+    CountingSession &m_session;
+    Dialogs &m_dialogs;
+    PagePrinter &m_printer;
+};

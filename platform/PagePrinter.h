@@ -1,0 +1,13 @@
+#pragma once
+
+// Prints a widget, as it is shown, as one page on the default printer, with
+// no printer dialog. Windows use this interface; tests hand them a double.
+
+class QWidget;
+
+class PagePrinter {
+public:
+    virtual ~PagePrinter() = default;
+    // False when nothing was printed: no printer, or the printer failed.
+    virtual bool printWidget(QWidget &widget) = 0;
+};

@@ -1,0 +1,147 @@
+#include "GraphChart.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Counter 1 counts 5, 6, 7 …; counter 2 was switched on with every setting 0.
+CountingSession runOf(int counters, int n)
+{
+    CountingSession session;
+    session.counterCount = std::int16_t(counters);
+    session.countIndex = std::int16_t(n);
+    for (int k = 0; k <= n; ++k)
+        (*session.history1)[k] = 5 + k;
+    return session;
+}
+
+template <typename Series>
+QList<Series *> seriesOf(QChart &chart)
+{
+    QList<Series *> found;
+    for (QAbstractSeries *series : chart.series())
+        if (auto *s = qobject_cast<Series *>(series))
+            found.append(s);
+    return found;
+}
+
+QCategoryAxis *axis(QChart &chart, Qt::Orientation orientation)
+{
+    return qobject_cast<QCategoryAxis *>(chart.axes(orientation).value(0));
+}
+
+} // namespace
+
+class GraphChartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void linesAndMarkers_data();
+    void linesAndMarkers();
+    void flatSecondCounterIsABlueLineAtZero();
+    void barsOneSetPerCounter_data();
+    void barsOneSetPerCounter();
+    void horizontalAxisCountsThePoints();
+};
+
+void GraphChartTest::linesAndMarkers_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("markerSeries");
+    QTest::newRow("one counter, N 2") << 1 << 2 << 1;
+    QTest::newRow("one counter, N 25") << 1 << 25 << 1;
+    QTest::newRow("one counter, N 26") << 1 << 26 << 0;
+    QTest::newRow("two counters, N 25") << 2 << 25 << 2;
+    QTest::newRow("two counters, N 26") << 2 << 26 << 0;
+}
+
+void GraphChartTest::linesAndMarkers()
+{
+    QFETCH(int, counters);
+    QFETCH(int, n);
+    QFETCH(int, markerSeries);
+    const std::unique_ptr<QChart> chart(buildChart(planGraph(runOf(counters, n), GraphKind::Line)));
+
+    const QList<QLineSeries *> lines = seriesOf<QLineSeries>(*chart);
+    const QList<QScatterSeries *> markers = seriesOf<QScatterSeries>(*chart);
+    QCOMPARE(lines.size(), counters);
+    QCOMPARE(markers.size(), markerSeries);
+    const QColor colours[] = {lightRed, lightBlue};
+    for (int c = 0; c < counters; ++c) {
+        QCOMPARE(lines[c]->pen().color(), colours[c]);
+        QCOMPARE(lines[c]->count(), n + 1);
+        if (markerSeries) {
+            QCOMPARE(markers[c]->color(), colours[c]);
+            QCOMPARE(markers[c]->points(), lines[c]->points());
+        }
+    }
+    QCOMPARE(lines[0]->at(0), QPointF(0, 5));
+    QCOMPARE(lines[0]->at(n), QPointF(n, 5 + n));
+    if (markerSeries == 2)
+        QVERIFY(markers[0]->markerShape() != markers[1]->markerShape());
+    // The legend names the counters when there are two.
+    QCOMPARE(chart->legend()->isVisible(), counters == 2);
+}
+
+void GraphChartTest::flatSecondCounterIsABlueLineAtZero()
+{
+    const std::unique_ptr<QChart> chart(buildChart(planGraph(runOf(2, 40), GraphKind::Line)));
+    const QLineSeries *second = seriesOf<QLineSeries>(*chart).value(1);
+    QVERIFY(second);
+    QCOMPARE(second->pen().color(), lightBlue);
+    QCOMPARE(second->count(), 41);
+    for (const QPointF &point : second->points())
+        QCOMPARE(point.y(), 0.0);
+    QCategoryAxis *vertical = axis(*chart, Qt::Vertical);
+    QVERIFY(vertical->min() < 0 && vertical->max() > 45);
+    QVERIFY(vertical->categoriesLabels().contains(QStringLiteral("0")));
+}
+
+void GraphChartTest::barsOneSetPerCounter_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::newRow("one counter") << 1;
+    QTest::newRow("two counters") << 2;
+}
+
+void GraphChartTest::barsOneSetPerCounter()
+{
+    QFETCH(int, counters);
+    const std::unique_ptr<QChart> chart(buildChart(planGraph(runOf(counters, 12), GraphKind::Bar)));
+    QCOMPARE(chart->series().size(), 1);
+    const auto *bars = qobject_cast<QBarSeries *>(chart->series().front());
+    QVERIFY(bars);
+    QCOMPARE(bars->count(), counters);
+    QCOMPARE(bars->barSets()[0]->color(), lightRed);
+    QCOMPARE(bars->barSets()[0]->count(), 13);
+    QCOMPARE(bars->barSets()[0]->at(12), 17.0);
+    if (counters == 2)
+        QCOMPARE(bars->barSets()[1]->color(), lightBlue);
+    // Bars stand on zero.
+    QVERIFY(axis(*chart, Qt::Vertical)->min() < 0);
+}
+
+void GraphChartTest::horizontalAxisCountsThePoints()
+{
+    for (GraphKind kind : {GraphKind::Line, GraphKind::Bar}) {
+        const std::unique_ptr<QChart> chart(buildChart(planGraph(runOf(1, 2), kind)));
+        QCategoryAxis *horizontal = axis(*chart, Qt::Horizontal);
+        QVERIFY(horizontal);
+        QCOMPARE(horizontal->titleText(), QStringLiteral("Time"));
+        QCOMPARE(horizontal->categoriesLabels(), (QStringList{"1", "2", "3"}));
+        QCOMPARE(horizontal->endValue(QStringLiteral("3")), 2.0);
+        QVERIFY(horizontal->min() < 0 && horizontal->max() > 2);
+    }
+}
+
+QTEST_MAIN(GraphChartTest)
+#include "tst_graphchart.moc"
