@@ -2,9 +2,9 @@
 
 #include "Dialogs.h"
 #include "PagePrinter.h"
+#include "IconButton.h"
 #include "Twips.h"
 
-#include <QIcon>
 #include <QSaveFile>
 
 #include <limits>
@@ -55,14 +55,8 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
 
 QPushButton *frmGraph::addButton(const char *name, const QString &tooltip, const char *icon, double left)
 {
-    auto *button = new QPushButton(Picture1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tooltip);
-    button->setAccessibleName(tooltip);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
-    button->setIconSize(QSize(iconPixels, iconPixels));
-    button->setGeometry(QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
-    return button;
+    return makeIconButton(Picture1, QString::fromLatin1(name), tooltip, QString::fromLatin1(icon),
+                          QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
 }
 
 void frmGraph::setChart(QChart *chart)

@@ -20,7 +20,6 @@ public:
     static constexpr double stripHeight = 655;  // twips
     static constexpr double chartTop = 690;     // twips
     static constexpr double buttonSize = 600;   // twips
-    static constexpr int iconPixels = 30;
 
     // Takes the remembered place and size from the session.
     frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer);

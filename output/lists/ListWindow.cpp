@@ -2,9 +2,9 @@
 
 #include "Dialogs.h"
 #include "ListOutput.h"
+#include "IconButton.h"
 #include "Twips.h"
 
-#include <QIcon>
 #include <QResizeEvent>
 #include <QTextOption>
 
@@ -54,13 +54,8 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
 
 QPushButton *ListWindow::addButton(const QString &name, double left, const QString &tooltip, const char *icon)
 {
-    auto *b = new QPushButton(Picture1);
-    b->setObjectName(name);
-    b->setToolTip(tooltip);
-    b->setAccessibleName(tooltip);
-    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
-    b->setIconSize(QSize(iconPixels, iconPixels));
-    b->setGeometry(QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
+    QPushButton *b = makeIconButton(Picture1, name, tooltip, QString::fromLatin1(icon),
+                                    QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
     b->setAutoDefault(false);
     return b;
 }

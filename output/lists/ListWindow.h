@@ -23,7 +23,6 @@ public:
     static constexpr double fontStep = 4;          // points
     static constexpr double largestGrowable = 80;  // points
     static constexpr double smallestShrinkable = 10;  // points
-    static constexpr int iconPixels = 30;
 
     void setListText(const QString &text);
 

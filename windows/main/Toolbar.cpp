@@ -1,8 +1,8 @@
 #include "Toolbar.h"
 
+#include "IconButton.h"
 #include "Twips.h"
 
-#include <QIcon>
 
 namespace {
 const char *slotProperty = "toolbarSlot";
@@ -46,13 +46,8 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
 
 QPushButton *Toolbar::addButton(const char *name, const QString &tooltip, const char *icon, int slot, bool tabStop)
 {
-    auto *button = new QPushButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tooltip);
-    button->setAccessibleName(tooltip);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
-    button->setIconSize(QSize(int(iconPixels), int(iconPixels)));
-    button->setFixedSize(twipsSize(buttonSize, buttonSize));
+    QPushButton *button = makeIconButton(this, QString::fromLatin1(name), tooltip, QString::fromLatin1(icon),
+                                         QRect(QPoint(), twipsSize(buttonSize, buttonSize)));
     button->setAutoDefault(true);
     button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
     button->setProperty(slotProperty, slot);

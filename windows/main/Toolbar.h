@@ -14,7 +14,6 @@ class Toolbar : public QWidget {
 public:
     static constexpr double thickness = 655;    // twips across the docking edge
     static constexpr double buttonSize = 600;   // twips
-    static constexpr double iconPixels = 30;
 
     explicit Toolbar(QWidget *parent);
 

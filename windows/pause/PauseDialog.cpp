@@ -1,14 +1,13 @@
 #include "PauseDialog.h"
 
+#include "IconButton.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 
 namespace {
 constexpr double buttonSize = 600;      // twips
 constexpr double continueWidth = 610;   // twips
-constexpr int iconPixels = 30;
 } // namespace
 
 PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session,
@@ -22,14 +21,10 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
 
     QList<QWidget *> tabOrder;
     for (const ButtonSpec &spec : buttons) {
-        auto *b = new QPushButton(this);
-        b->setObjectName(QString::fromLatin1(spec.name));
-        b->setToolTip(QString::fromLatin1(spec.tooltip));
-        b->setAccessibleName(b->toolTip());
-        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon))));
-        b->setIconSize(QSize(iconPixels, iconPixels));
         const bool isContinue = qstrcmp(spec.name, "cmdContinue") == 0;
-        b->setGeometry(QRect(twipsPoint(spec.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
+        QPushButton *b = makeIconButton(this, QString::fromLatin1(spec.name), QString::fromLatin1(spec.tooltip),
+                                        QString::fromLatin1(spec.icon),
+                                        QRect(twipsPoint(spec.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
         b->setAutoDefault(isContinue);
         b->setDefault(isContinue);
         tabOrder << b;
