@@ -201,7 +201,7 @@ void HelpViewer::showContents(const QList<HelpTopic> &topics)
 
 void HelpViewer::showProblem(const QString &explanation)
 {
-    setWindowTitle(tr("Tallyvane Help"));
+    setWindowTitle(tr("Tallyvane Help - Help is not available"));
     m_contents->hide();
     m_home->setEnabled(false);
     m_browser->setHtml(QStringLiteral("<div style=\"font-size: 13pt\"><h2>%1</h2>%2<p>%3</p></div>")

@@ -203,7 +203,7 @@ void tst_HelpViewer::unusableFileIsReportedInTheWindow()
     QCOMPARE(text.count(QLatin1String("Help is not available")), 1);
     QVERIFY2(text.contains(says), qPrintable(text));
     QVERIFY(text.contains(QLatin1String("Unusable.chm")));
-    QCOMPARE(viewer.windowTitle(), QStringLiteral("Tallyvane Help"));
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("Tallyvane Help - Help is not available"));
     QVERIFY(!viewer.contents()->isVisible());
     QCOMPARE(viewer.contents()->topLevelItemCount(), 0);
     QVERIFY(!navigation(viewer, "Back")->isEnabled());
