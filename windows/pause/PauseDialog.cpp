@@ -11,7 +11,7 @@ constexpr double continueWidth = 610;   // twips
 } // namespace
 
 PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session,
-                         const QList<ButtonSpec> &buttons, QWidget *parent)
+                         const QList<ButtonPlace> &buttons, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session)
 {
     setObjectName(QString::fromLatin1(name));
@@ -20,11 +20,11 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
     setModal(true);
 
     QList<QWidget *> tabOrder;
-    for (const ButtonSpec &spec : buttons) {
-        const bool isContinue = qstrcmp(spec.name, "cmdContinue") == 0;
-        QPushButton *b = makeIconButton(this, QString::fromLatin1(spec.name), QString::fromLatin1(spec.tooltip),
-                                        QString::fromLatin1(spec.icon),
-                                        QRect(twipsPoint(spec.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
+    for (const ButtonPlace &place : buttons) {
+        const bool isContinue = qstrcmp(place.name, "cmdContinue") == 0;
+        QPushButton *b = makeIconButton(this, QString::fromLatin1(place.name), QString::fromLatin1(place.tooltip),
+                                        QString::fromLatin1(place.icon),
+                                        QRect(twipsPoint(place.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
         b->setAutoDefault(isContinue);
         b->setDefault(isContinue);
         tabOrder << b;

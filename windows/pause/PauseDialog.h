@@ -15,7 +15,7 @@ class PauseDialog : public QDialog {
 public:
     static constexpr double clientHeight = 585;  // twips
 
-    struct ButtonSpec {
+    struct ButtonPlace {
         const char *name;
         double left;        // twips
         const char *tooltip;
@@ -35,7 +35,7 @@ public slots:
 protected:
     // buttons in tab order; the first is the default button.
     PauseDialog(const char *name, double clientWidth, CountingSession &session,
-                const QList<ButtonSpec> &buttons, QWidget *parent);
+                const QList<ButtonPlace> &buttons, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
 
 private:
