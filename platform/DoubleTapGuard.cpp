@@ -10,17 +10,16 @@ bool DoubleTapGuard::eventFilter(QObject *watched, QEvent *event)
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget)
         return false;
-    const auto *mouse = static_cast<QMouseEvent *>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         m_pressedWindow = widget->window();
-        m_pressedAt = mouse->timestamp();
+        m_pressedAt = static_cast<QMouseEvent *>(event)->timestamp();
         return false;
     case QEvent::MouseButtonDblClick: {
         // Older than a double-click's two presses: the first press was not
         // delivered to us, and nothing is known about its window.
         const quint64 interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-        if (mouse->timestamp() - m_pressedAt > interval)
+        if (static_cast<QMouseEvent *>(event)->timestamp() - m_pressedAt > interval)
             return false;
         // A window closed since the first press leaves a null pointer here,
         // even if a new one has taken its place in memory.
