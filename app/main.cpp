@@ -1,3 +1,4 @@
+#include "DoubleTapGuard.h"
 #include "Lesson.h"
 #include "QtDialogs.h"
 #include "SteadyClock.h"
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setDesktopFileName(QStringLiteral("org.tallyvane.Tallyvane"));
+    DoubleTapGuard doubleTaps;
+    app.installEventFilter(&doubleTaps);
 
     QtDialogs dialogs;
     SteadyClock clock;
