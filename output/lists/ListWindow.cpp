@@ -74,7 +74,8 @@ void ListWindow::Form_Load()
 {
     const CountingSession &s = m_services.session;
     if (s.listWidth && s.listHeight)
-        resize(twipsSize(*s.listWidth, *s.listHeight) - frameExtent());
+        resize((twipsSize(*s.listWidth, *s.listHeight) - frameExtent())
+                   .expandedTo(twipsSize(smallestOpening, smallestOpening)));
     if (s.listLeft && s.listTop)
         move(twipsPoint(*s.listLeft, *s.listTop));
     if (s.listFontSize)

@@ -23,6 +23,9 @@ public:
     static constexpr double fontStep = 4;          // points
     static constexpr double largestGrowable = 80;  // points
     static constexpr double smallestShrinkable = 10;  // points
+    // A list window opens at least this wide and high, whatever size it was
+    // given or left at: its four buttons and a few lines stay in reach.
+    static constexpr double smallestOpening = 3000;  // twips
 
     void setListText(const QString &text);
 

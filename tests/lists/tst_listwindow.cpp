@@ -57,6 +57,8 @@ private slots:
     void resizeRule();
 
     void firstListIsPlacedFromTheMainWindow();
+    void tinySizesStillOpenAUsableList_data();
+    void tinySizesStillOpenAUsableList();
     void nextListOpensAsTheLastOneClosed_data();
     void nextListOpensAsTheLastOneClosed();
     void listAtTheMaximumCountIsRefused_data();
@@ -239,6 +241,40 @@ void tst_ListWindow::firstListIsPlacedFromTheMainWindow()
     QCOMPARE(text, QString(listTextTwoCounters(*m_session)).replace("\r\n", "\n"));
     QVERIFY(m_session->listPlaced);
     QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void tst_ListWindow::tinySizesStillOpenAUsableList_data()
+{
+    QTest::addColumn<bool>("remembered");
+    QTest::newRow("first list of a tiny main window") << false;
+    QTest::newRow("list window left tiny last time") << true;
+}
+
+void tst_ListWindow::tinySizesStillOpenAUsableList()
+{
+    QFETCH(bool, remembered);
+    if (remembered) {
+        m_session->listPlaced = true;
+        m_session->listWidth = m_session->listHeight = 15;
+        m_session->listTop = m_session->listLeft = 900;
+        m_session->listFontSize = 20;
+    } else {
+        placeFrame(*m_main, QRect(100, 60, 40, 30));
+    }
+    // Found among all windows, not as the active one: a window too small to
+    // be shown must still be found and closed.
+    QSize inner;
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *list = qobject_cast<ListWindow *>(window)) {
+                inner = list->size();
+                list->close();
+            }
+        }
+    });
+    showListOneCounter(*m_services);
+    QVERIFY2(inner.width() >= twipsToPixels(3000) && inner.height() >= twipsToPixels(3000),
+             qPrintable(QStringLiteral("%1 x %2").arg(inner.width()).arg(inner.height())));
 }
 
 void tst_ListWindow::nextListOpensAsTheLastOneClosed_data()
