@@ -20,11 +20,11 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
     setModal(true);
 
     QList<QWidget *> tabOrder;
-    for (const ButtonSpec &spec : buttons) {
-        const bool isContinue = qstrcmp(spec.name, "cmdContinue") == 0;
-        QPushButton *b = makeIconButton(this, QString::fromLatin1(spec.name), QString::fromLatin1(spec.tooltip),
-                                        QString::fromLatin1(spec.icon),
-                                        QRect(twipsPoint(spec.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
+    for (const ButtonSpec &entry : buttons) {
+        const bool isContinue = qstrcmp(entry.name, "cmdContinue") == 0;
+        QPushButton *b = makeIconButton(this, QString::fromLatin1(entry.name), QString::fromLatin1(entry.tooltip),
+                                        QString::fromLatin1(entry.icon),
+                                        QRect(twipsPoint(entry.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
         b->setAutoDefault(isContinue);
         b->setDefault(isContinue);
         tabOrder << b;
