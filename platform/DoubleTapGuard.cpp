@@ -7,25 +7,24 @@
 
 bool DoubleTapGuard::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return false;
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget)
         return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
+    const quint64 at = static_cast<QMouseEvent *>(event)->timestamp();
+    if (type == QEvent::MouseButtonPress) {
         m_pressedWindow = widget->window();
-        m_pressedAt = static_cast<QMouseEvent *>(event)->timestamp();
-        return false;
-    case QEvent::MouseButtonDblClick: {
-        // Older than a double-click's two presses: the first press was not
-        // delivered to us, and nothing is known about its window.
-        const quint64 interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-        if (static_cast<QMouseEvent *>(event)->timestamp() - m_pressedAt > interval)
-            return false;
-        // A window closed since the first press leaves a null pointer here,
-        // even if a new one has taken its place in memory.
-        return widget->window() != m_pressedWindow;
-    }
-    default:
+        m_pressedAt = at;
         return false;
     }
+    // Older than a double-click's two presses: the first press was not
+    // delivered to us, and nothing is known about its window.
+    const quint64 interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (at - m_pressedAt > interval)
+        return false;
+    // A window closed since the first press leaves a null pointer here, even
+    // if a new one has taken its place in memory.
+    return widget->window() != m_pressedWindow;
 }

@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "Twips.h"
 
+#include <QScreen>
 #include <QTest>
 
 // Whole lessons through the real main window and pause dialogs; only time
@@ -19,6 +20,8 @@ private slots:
     void hiddenCounterKeepsCountingFromPauseDialog();
     void closeDuringCountAnsweredNoGoesOn();
     void maximumCountReturnsToIdle();
+    void pauseDialogLeftOffScreenComesBackOnIt_data();
+    void pauseDialogLeftOffScreenComesBackOnIt();
 
 private:
     void pressPauseWhenShowing(const QString &text);
@@ -159,6 +162,31 @@ void LessonTest::maximumCountReturnsToIdle()
     QCOMPARE(main.lblCounter1->text(), QStringLiteral("32767"));
     QVERIFY(main.toolbar()->cmdStart->isEnabled());
     QCOMPARE(main.focusWidget(), main.toolbar()->cmdStart);
+}
+
+void LessonTest::pauseDialogLeftOffScreenComesBackOnIt_data()
+{
+    QTest::addColumn<QPointF>("remembered");  // twips
+    QTest::newRow("far left and above") << QPointF(-60000, -60000);
+    QTest::newRow("far right and below") << QPointF(600000, 600000);
+}
+
+void LessonTest::pauseDialogLeftOffScreenComesBackOnIt()
+{
+    QFETCH(QPointF, remembered);
+    CountingSession &session = m_lesson->session();
+    session.pauseDialogPlaced = true;
+    session.pauseDialogLeft = float(remembered.x());
+    session.pauseDialogTop = float(remembered.y());
+    QRect shownAt;
+    m_teacher->onShown = [&](PauseDialog *dialog) { shownAt = dialog->frameGeometry(); };
+    pressPauseWhenShowing("1");
+    QTest::mouseClick(m_lesson->mainWindow().toolbar()->cmdStart, Qt::LeftButton);
+
+    const QRect screen = m_lesson->mainWindow().screen()->availableGeometry();
+    QVERIFY2(screen.contains(shownAt), qPrintable(QStringLiteral("%1,%2 %3 x %4")
+                                                      .arg(shownAt.x()).arg(shownAt.y())
+                                                      .arg(shownAt.width()).arg(shownAt.height())));
 }
 
 QTEST_MAIN(LessonTest)
