@@ -55,8 +55,11 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
 
 QPushButton *frmGraph::addButton(const char *name, const QString &tooltip, const char *icon, double left)
 {
-    return makeIconButton(Picture1, QString::fromLatin1(name), tooltip, QString::fromLatin1(icon),
-                          QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
+    QPushButton *button = makeIconButton(Picture1, QString::fromLatin1(name), tooltip, QString::fromLatin1(icon),
+                                         QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
+    // Enter must not save or print by accident: only a tap does.
+    button->setAutoDefault(false);
+    return button;
 }
 
 void frmGraph::setChart(QChart *chart)

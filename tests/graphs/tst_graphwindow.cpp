@@ -91,6 +91,7 @@ private slots:
     void printing();
     void savingSuggestsNumberedNames();
     void savedBitmapIsTheChart();
+    void enterNeitherSavesNorPrints();
     void failedSaveLeavesNoFile();
 };
 
@@ -322,6 +323,19 @@ void GraphWindowTest::savingSuggestsNumberedNames()
     }
     QCOMPARE(suggested, (QStringList{"graph1.bmp", "graph2.bmp", "graph2.bmp", "graph3.bmp"}));
     QCOMPARE(rig.session.graphFileNumber, 3);
+    QVERIFY(rig.dialogs.messages.isEmpty());
+}
+
+void GraphWindowTest::enterNeitherSavesNorPrints()
+{
+    Rig rig(1, 5);
+    rig.steps.then([](frmGraph &window) {
+        window.cmdGraphSave->setFocus();
+        QTest::keyClick(window.cmdGraphSave, Qt::Key_Return);
+        QTest::keyClick(&window, Qt::Key_Enter);
+    });
+    rig.graphs.showLineGraph();
+    QVERIFY(rig.dialogs.saveRequests.isEmpty());
     QVERIFY(rig.dialogs.messages.isEmpty());
 }
 
