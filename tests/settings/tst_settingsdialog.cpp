@@ -1,7 +1,8 @@
+#include "frmSettings.h"
 #include "NumberText.h"
 #include "ScriptedDialogs.h"
+#include "SessionSettings.h"
 #include "Twips.h"
-#include "frmSettings.h"
 
 #include <QTest>
 
@@ -47,12 +48,6 @@ struct Rig {
             && keypad()->currentBox() == dialog->boxes().indexOf(box) + 1;
     }
 };
-
-auto settingsOf(const CountingSession &s)
-{
-    return std::tuple(s.counter1.firstNumber, s.counter1.firstStep, s.counter1.stepChange, s.speed, s.counterCount,
-                      s.counter2.firstNumber, s.counter2.firstStep, s.counter2.stepChange);
-}
 
 } // namespace
 

@@ -1,10 +1,11 @@
 #include "FakeClock.h"
 #include "FakePump.h"
+#include "frmSettings.h"
 #include "Lesson.h"
 #include "ModalScript.h"
 #include "NumberText.h"
 #include "ScriptedDialogs.h"
-#include "frmSettings.h"
+#include "SessionSettings.h"
 
 #include <QTest>
 
@@ -53,12 +54,6 @@ MainState stateOf(frmMain &main)
         state.maskEnabled << b->isEnabled();
     }
     return state;
-}
-
-auto settingsOf(const CountingSession &s)
-{
-    return std::tuple(s.counter1.firstNumber, s.counter1.firstStep, s.counter1.stepChange, s.speed, s.counterCount,
-                      s.counter2.firstNumber, s.counter2.firstStep, s.counter2.stepChange);
 }
 
 } // namespace
