@@ -25,7 +25,7 @@ void placeOverMainWindow(QWidget &window, const QWidget &main)
 } // namespace
 
 Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
-    : m_dialogs(dialogs), m_clock(clock), m_main(m_session, dialogs),
+    : m_dialogs(dialogs), m_clock(clock), m_pump(pump), m_main(m_session, dialogs),
       m_view(m_main, m_session, clock, pump), m_runLoop(m_session, m_view, clock, dialogs),
       m_lists{m_session, dialogs, m_printer, &m_main},
       m_graphs(m_session, dialogs, m_pagePrinter, m_main)
@@ -59,7 +59,7 @@ Lesson::~Lesson()
 
 void Lesson::start()
 {
-    m_main.Form_Load(m_clock);
+    m_main.Form_Load(m_clock, m_pump);
 }
 
 void Lesson::showHelp()

@@ -41,6 +41,7 @@ private:
     CountingSession m_session;
     Dialogs &m_dialogs;
     Clock &m_clock;
+    EventPump &m_pump;
     frmMain m_main;
     LessonView m_view;
     RunLoop m_runLoop;

@@ -57,6 +57,11 @@ void LessonView::waitForEvents(double deadline)
     m_pump.waitForEvents(deadline - m_clock.now());
 }
 
+void LessonView::holdInputUntil(double deadline)
+{
+    m_pump.holdInputFor(deadline - m_clock.now());
+}
+
 void LessonView::handlePendingEvents()
 {
     m_pump.handlePendingEvents();

@@ -25,6 +25,7 @@ public:
     void showCounters(const QString &counter1, const QString *counter2) override;
     void setRunning(bool running) override;
     void waitForEvents(double deadline) override;
+    void holdInputUntil(double deadline) override;
     void handlePendingEvents() override;
     QPointF mainWindowTopLeft() override;
     void showPauseDialog(int counterCount, QPointF topLeft) override;

@@ -6,6 +6,4 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual double now() = 0;
-    // Blocks without handling any window events until now() >= deadline.
-    virtual void sleepUntil(double deadline) = 0;
 };

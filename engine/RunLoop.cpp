@@ -123,8 +123,7 @@ bool RunLoop::pause(bool twoCounters)
         switch (s.pauseChoice) {
         case PauseChoice::Continue: {
             s.stopRequested = false;
-            const float delay = continueDelay;
-            waitSeconds(Events::AfterWait, m_clock.now(), &delay);
+            waitSeconds(Events::AfterWait, m_clock.now(), float(continueDelay));
             return true;
         }
         case PauseChoice::Predict:
@@ -145,20 +144,21 @@ bool RunLoop::pause(bool twoCounters)
 }
 
 // Waits the current speed (re-read on every pass, so Faster and Slower act on
-// a wait in progress) or a fixed number of seconds. Events are handled while
+// a wait in progress) or a fixed number of seconds. Input is handled while
 // waiting or once after it; either way at least once, so Pause always works.
-void RunLoop::waitSeconds(Events events, double start, const float *fixedSeconds)
+void RunLoop::waitSeconds(Events events, double start, std::optional<float> fixedSeconds)
 {
     bool handled = false;
     for (;;) {
-        const double deadline = start + double(fixedSeconds ? *fixedSeconds : m_session.speed);
-        if (m_clock.now() > deadline)
+        const double deadline = start + double(fixedSeconds.value_or(m_session.speed));
+        // Written so that a NaN speed ends the wait instead of never ending it.
+        if (!(m_clock.now() <= deadline))
             break;
         if (events == Events::DuringWait) {
             m_view.waitForEvents(deadline);
             handled = true;
         } else {
-            m_clock.sleepUntil(deadline);
+            m_view.holdInputUntil(deadline);
         }
     }
     if (!handled)

@@ -13,6 +13,8 @@
 #include "Messages.h"
 #include "RunView.h"
 
+#include <optional>
+
 class RunLoop {
 public:
     static constexpr float speedStep = 0.25f;
@@ -37,7 +39,7 @@ private:
     void showCurrentValues(bool twoCounters);
     bool count(bool twoCounters);
     bool pause(bool twoCounters);
-    void waitSeconds(Events events, double start, const float *fixedSeconds = nullptr);
+    void waitSeconds(Events events, double start, std::optional<float> fixedSeconds = std::nullopt);
     void endRun();
 
     CountingSession &m_session;

@@ -20,6 +20,9 @@ public:
     // Handles pending events, blocking until the next event arrives or the
     // deadline (on the engine's clock) has passed, whichever comes first.
     virtual void waitForEvents(double deadline) = 0;
+    // Blocks until the next event other than keyboard and mouse input, or
+    // the deadline: the windows keep repainting while input waits its turn.
+    virtual void holdInputUntil(double deadline) = 0;
     virtual void handlePendingEvents() = 0;
 
     // Top-left of the main window, in twips.

@@ -1,17 +1,23 @@
 #pragma once
 
-// Delivers pending window events on the run loop's request.
+// Delivers pending window events on the run loop's request. Every wait takes
+// any number of seconds (negative, NaN, huge or infinite all are safe) and
+// never spins: it blocks in the event loop until an event has been handled or
+// the time is up, so callers loop until their own deadline.
 class EventPump {
 public:
     virtual ~EventPump() = default;
-    // Handles pending events, blocking until the next event arrives or the
-    // time is up, whichever comes first; never spins.
+    // Handles every kind of event while waiting.
     virtual void waitForEvents(double seconds) = 0;
+    // Keeps the windows drawn and answering the window manager while keyboard
+    // and mouse input stay queued, to be handled once the wait is over.
+    virtual void holdInputFor(double seconds) = 0;
     virtual void handlePendingEvents() = 0;
 };
 
 class QtEventPump : public EventPump {
 public:
     void waitForEvents(double seconds) override;
+    void holdInputFor(double seconds) override;
     void handlePendingEvents() override;
 };

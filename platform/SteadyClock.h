@@ -10,7 +10,6 @@ class SteadyClock : public Clock {
 public:
     SteadyClock();
     double now() override;
-    void sleepUntil(double deadline) override;
 
 private:
     QElapsedTimer m_timer;

@@ -5,7 +5,9 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -44,6 +46,12 @@ public:
         else
             m_clock.advanceTo(deadline);
     }
+    // Input waits its turn: it reaches the loop only once the wait is over.
+    void holdInputUntil(double deadline) override
+    {
+        ++heldWaits;
+        m_clock.advanceTo(deadline);
+    }
     void handlePendingEvents() override
     {
         ++pendingHandled;
@@ -78,10 +86,12 @@ public:
     QList<bool> runningCalls;
     QList<PauseShown> pauses;
     QList<double> pausedAt;
+    QList<double> inputHandledAt;
     QList<std::pair<PauseChoice, std::optional<QPointF>>> choices;
     std::function<void()> onEvents;
     std::function<void()> onShown;
     int eventWaits = 0;
+    int heldWaits = 0;
     int pendingHandled = 0;
     int lists = 0;
     int graphs = 0;
@@ -89,6 +99,7 @@ public:
 private:
     void events()
     {
+        inputHandledAt.append(m_clock.now());
         if (onEvents)
             onEvents();
     }
@@ -122,6 +133,7 @@ private slots:
     void secondOrderSequencePausesAfterSeven();
     void pauseDuringFirstWaitActsAfterSecondValue();
     void continueWaitsOneSecondThenSpeed();
+    void firstWaitAndContinueDelayHoldInput();
     void speedButtons_data();
     void speedButtons();
     void fasterShortensWaitInProgress();
@@ -130,6 +142,7 @@ private slots:
     void twoCountersCountTogetherAndDeferEvents();
     void shorterRunLeavesOldEntries();
     void maximumCountEndsRun();
+    void overflowEndsRunWithMessage_data();
     void overflowEndsRunWithMessage();
     void pauseDialogPlacement();
     void predictListAndGraphReturnToDialog();
@@ -209,6 +222,29 @@ void RunLoopTest::continueWaitsOneSecondThenSpeed()
     QVERIFY(qAbs(rig.view.shown[3].at - (rig.view.shown[2].at + 2)) < 1e-6);
 }
 
+void RunLoopTest::firstWaitAndContinueDelayHoldInput()
+{
+    Rig rig;
+    rig.session.speed = 2;
+    rig.view.choose(PauseChoice::Continue);
+    rig.view.onShown = [&] {
+        if (rig.view.shown.size() == 2 || rig.view.shown.size() == 3)
+            rig.loop.requestPause();
+    };
+    rig.loop.startRun();
+
+    const auto inputDuring = [&](double from, double to) {
+        return std::any_of(rig.view.inputHandledAt.begin(), rig.view.inputHandledAt.end(),
+                           [&](double at) { return at >= from && at < to; });
+    };
+    const double firstShown = rig.view.shown[0].at;
+    const double continued = rig.view.pausedAt[0] + 3;  // the fake teacher took 3 s
+    QVERIFY(rig.view.heldWaits >= 2);
+    QVERIFY(!inputDuring(firstShown, firstShown + rig.session.speed));
+    QVERIFY(!inputDuring(continued, continued + 1));
+    QVERIFY(inputDuring(continued + 1, rig.view.shown[2].at + 1e-6));
+}
+
 void RunLoopTest::speedButtons_data()
 {
     QTest::addColumn<float>("speed");
@@ -265,6 +301,7 @@ void RunLoopTest::pauseWorksAtSpeedZeroAndBelow_data()
     QTest::addColumn<float>("speed");
     QTest::newRow("zero") << 0.0f;
     QTest::newRow("negative") << -0.4f;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
 }
 
 void RunLoopTest::pauseWorksAtSpeedZeroAndBelow()
@@ -334,10 +371,25 @@ void RunLoopTest::maximumCountEndsRun()
     QVERIFY(rig.view.pauses.isEmpty());
 }
 
+void RunLoopTest::overflowEndsRunWithMessage_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<double>("first2");
+    QTest::addColumn<double>("step1");
+    QTest::newRow("one counter") << 1 << 0.0 << 1e308;
+    QTest::newRow("counter 1 of two") << 2 << 0.0 << 1e308;
+    QTest::newRow("counter 2 alone") << 2 << 1e308 << 0.0;
+}
+
 void RunLoopTest::overflowEndsRunWithMessage()
 {
+    QFETCH(int, counters);
+    QFETCH(double, first2);
+    QFETCH(double, step1);
     Rig rig;
-    rig.session.counter1 = {1e308, 1e308, 0};
+    rig.session.counterCount = counters;
+    rig.session.counter1 = {1e308, step1, 0};
+    rig.session.counter2 = {first2, first2, 0};
     rig.loop.startRun();
     QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::numbersTooLarge()});
     QCOMPARE(rig.view.counter1Texts(), QStringList{"1E+308"});

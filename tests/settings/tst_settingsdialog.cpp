@@ -353,7 +353,10 @@ void SettingsDialogTest::tooLargeNumbers_data()
     QTest::newRow("hex beyond doubles") << "txtS" << "&H" + QString(300, 'F') << false << true;
     QTest::newRow("speed beyond floats") << "txtSpeed" << "1E39" << false << true;
     QTest::newRow("negative speed beyond floats") << "txtSpeed" << "-1E39" << false << true;
-    QTest::newRow("largest float speed") << "txtSpeed" << "3.4E38" << false << false;
+    QTest::newRow("largest float speed") << "txtSpeed" << "3.4E38" << false << true;
+    QTest::newRow("speed of weeks") << "txtSpeed" << "2000000" << false << true;
+    QTest::newRow("speed just over an hour") << "txtSpeed" << "3600.5" << false << true;
+    QTest::newRow("speed of an hour") << "txtSpeed" << "3600" << false << false;
     QTest::newRow("counter 2 in use") << "txtS2" << "1E400" << true << true;
     QTest::newRow("counter 2 off is ignored") << "txtS2" << "1E400" << false << false;
 }

@@ -5,16 +5,11 @@
 #include <cmath>
 #include <functional>
 
-// Time that moves only when the code under test sleeps or waits, so runs are
+// Time that moves only when the code under test waits, so runs are
 // deterministic and take no real time.
 class FakeClock : public Clock {
 public:
     double now() override { return m_now; }
-    void sleepUntil(double deadline) override
-    {
-        ++sleeps;
-        advanceTo(deadline);
-    }
     void advanceTo(double deadline)
     {
         if (m_now <= deadline)
@@ -22,8 +17,6 @@ public:
     }
     void advanceBy(double seconds) { m_now += seconds; }
     void set(double now) { m_now = now; }
-
-    int sleeps = 0;
 
 private:
     double m_now = 1000;

@@ -18,6 +18,12 @@ public:
         handlePendingEvents();
         m_clock.advanceBy(std::max(seconds, 0.0) + 1e-9);
     }
+    void holdInputFor(double seconds) override
+    {
+        ++holds;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        m_clock.advanceBy(std::max(seconds, 0.0) + 1e-9);
+    }
     void handlePendingEvents() override
     {
         ++pumps;
@@ -27,6 +33,7 @@ public:
     }
 
     int pumps = 0;
+    int holds = 0;
     std::function<void()> beforePump;
 
 private:

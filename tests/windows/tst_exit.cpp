@@ -1,4 +1,4 @@
-#include "FakeClock.h"
+#include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "frmMain.h"
 
@@ -30,10 +30,11 @@ void tst_Exit::exitAsksOnce()
     CountingSession session;
     ScriptedDialogs dialogs;
     FakeClock clock;
+    FakePump pump{clock};
     frmMain main(session, dialogs);
     int ended = 0;
     main.setEndProgram([&] { ++ended; });
-    main.Form_Load(clock);
+    main.Form_Load(clock, pump);
     main.lblCounter1->setText(QStringLiteral("42"));
     main.toolbar()->cmdExit->setFocus();
     dialogs.messageAnswers.enqueue(answer);

@@ -1,4 +1,4 @@
-#include "FakeClock.h"
+#include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
 #include "frmCountTitle.h"
@@ -217,16 +217,17 @@ void MainWindowTest::titleWaitsOnTheClock()
     // Start-up shows the title for a little over four seconds of the clock,
     // then the defaults and the main window.
     FakeClock clock;
+    FakePump pump{clock};
     CountingSession session;
     session.keypadOnRight = false;
     session.listFileNumber = 9;
     ScriptedDialogs dialogs;
     frmMain main(session, dialogs);
     const double before = clock.now();
-    main.Form_Load(clock);
+    main.Form_Load(clock, pump);
     QVERIFY(clock.now() > before + 4.0);
     QVERIFY(clock.now() < before + 4.5);
-    QCOMPARE(clock.sleeps, 1);
+    QCOMPARE(pump.holds, 1);
     QVERIFY(main.isVisible());
     QVERIFY(session.keypadOnRight);
     QCOMPARE(session.listFileNumber, 1);

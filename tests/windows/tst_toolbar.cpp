@@ -1,4 +1,4 @@
-#include "FakeClock.h"
+#include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
 #include "frmMain.h"
@@ -45,6 +45,7 @@ private:
     CountingSession m_session;
     ScriptedDialogs m_dialogs;
     FakeClock m_clock;
+    FakePump m_pump{m_clock};
     std::unique_ptr<frmMain> m_main;
     Toolbar *m_toolbar = nullptr;
 };
@@ -53,7 +54,7 @@ void tst_Toolbar::init()
 {
     m_session = CountingSession{};
     m_main = std::make_unique<frmMain>(m_session, m_dialogs);
-    m_main->Form_Load(m_clock);
+    m_main->Form_Load(m_clock, m_pump);
     m_toolbar = m_main->toolbar();
 }
 

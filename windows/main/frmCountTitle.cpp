@@ -1,15 +1,13 @@
 #include "frmCountTitle.h"
 
 #include "Clock.h"
+#include "EventPump.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QScreen>
 #include <QSvgWidget>
-#include <QThread>
-#include <QWindow>
 
 namespace {
 
@@ -55,25 +53,12 @@ frmCountTitle::frmCountTitle() : QWidget(nullptr, Qt::SplashScreen | Qt::Framele
     addPicture(this, "Image2", QStringLiteral(":/title/classroom.svg"), twipsRect(4440, 1560, 2295, 1935));
 }
 
-void frmCountTitle::showDrawn()
+void frmCountTitle::showFor(Clock &clock, EventPump &pump)
 {
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
-    // The window system maps the window asynchronously: let it become exposed
-    // so that the repaint really reaches the screen before the wait.
-    QElapsedTimer patience;
-    patience.start();
-    while (windowHandle() && !windowHandle()->isExposed() && patience.elapsed() < 2000)
-    {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(5);
-    }
-    repaint();
-    QApplication::sync();
-}
-
-void frmCountTitle::waitShown(Clock &clock)
-{
-    clock.sleepUntil(clock.now() + shownSeconds);
+    const double deadline = clock.now() + shownSeconds;
+    while (clock.now() <= deadline)
+        pump.holdInputFor(deadline - clock.now());
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class Clock;
+class EventPump;
 
 class frmCountTitle : public QWidget {
     Q_OBJECT
@@ -16,8 +17,7 @@ public:
 
     frmCountTitle();
 
-    // Shows the window centred and drawn on screen before returning.
-    void showDrawn();
-    // Blocks, handling no events, until the title has been shown long enough.
-    void waitShown(Clock &clock);
+    // Shows the window centred until it has been on screen long enough. Only
+    // drawing happens meanwhile: a key or a click waits, then starts nothing.
+    void showFor(Clock &clock, EventPump &pump);
 };

@@ -54,12 +54,11 @@ frmMain::frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent)
     setDefaultButton(t->cmdStart);
 }
 
-void frmMain::Form_Load(Clock &clock)
+void frmMain::Form_Load(Clock &clock, EventPump &pump)
 {
     {
         frmCountTitle title;
-        title.showDrawn();
-        title.waitShown(clock);
+        title.showFor(clock, pump);
         applyDefaults(m_session);
         layoutCounterDefaults();
         m_session.listFileNumber = 1;

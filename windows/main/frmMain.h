@@ -14,6 +14,7 @@
 #include <functional>
 
 class Clock;
+class EventPump;
 class Dialogs;
 class RunLoop;
 
@@ -35,7 +36,7 @@ public:
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
 
     // Title screen, defaults, then the main window.
-    void Form_Load(Clock &clock);
+    void Form_Load(Clock &clock, EventPump &pump);
 
     Toolbar *toolbar() const { return m_toolbar; }
     CounterLabel *lblCounter1;

@@ -177,7 +177,7 @@ void frmSettings::chkC2on_Click()
 bool frmSettings::readsInRange(const QLineEdit *box) const
 {
     const ReadNumber number = readNumber(box->text());
-    return number.inRange && (box != txtSpeed || fitsSingle(number.value));
+    return number.inRange && (box != txtSpeed || (fitsSingle(number.value) && number.value <= slowestTypedSpeed));
 }
 
 // A number the session cannot hold is refused before anything is written,

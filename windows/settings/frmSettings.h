@@ -34,6 +34,8 @@ public:
     static constexpr double clientWidth = 6090;   // twips
     static constexpr double clientHeight = 5265;  // twips
     static constexpr double keypadShift = 2600;   // twips the left-hand widgets move when the keypad docks left
+    // An hour a count is no lesson; a longer speed is refused as too large.
+    static constexpr double slowestTypedSpeed = 3600; // seconds
 
     frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *parent);
 
