@@ -2,8 +2,11 @@
 
 #include "Dialogs.h"
 #include "NumberList.h"
+#include "ScreenPlacement.h"
 #include "frmSettings.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QScreen>
 
 #include <algorithm>
@@ -17,21 +20,22 @@ void placeOverMainWindow(QWidget &window, const QWidget &main)
     window.resize(window.size().boundedTo(screen.size()));
     QRect frame(QPoint(), window.size());
     frame.moveCenter(main.geometry().center());
-    frame.moveLeft(std::clamp(frame.left(), screen.left(), screen.right() + 1 - frame.width()));
-    frame.moveTop(std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - frame.height()));
-    window.move(frame.topLeft());
+    window.move(clampedToArea(frame.topLeft(), frame.size(), screen));
 }
 
 } // namespace
 
 Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
     : m_dialogs(dialogs), m_clock(clock), m_pump(pump), m_main(m_session, dialogs),
-      m_view(m_main, m_session, clock, pump), m_runLoop(m_session, m_view, clock, dialogs),
-      m_lists{m_session, dialogs, m_printer, &m_main},
-      m_graphs(m_session, dialogs, m_pagePrinter, m_main)
+      m_prompter(dialogs, &m_main), m_view(m_main, m_session, clock, pump),
+      m_runLoop(m_session, m_view, clock, m_prompter), m_lists{m_session, dialogs, m_printer, &m_main},
+      m_graphs(m_session, dialogs, m_pagePrinter, m_main), m_endProgram([] { QCoreApplication::exit(0); })
 {
-    m_main.setRunLoop(&m_runLoop);
-    m_dialogs.setParentWindow(&m_main);
+    QObject::connect(&m_main, &frmMain::startRequested, &m_main, [this] { m_runLoop.startRun(); });
+    QObject::connect(&m_main, &frmMain::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
+    QObject::connect(&m_main, &frmMain::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
+    QObject::connect(&m_main, &frmMain::slowerRequested, &m_main, [this] { m_runLoop.slower(); });
+    QObject::connect(&m_main, &frmMain::quitRequested, &m_main, [this] { quit(); });
     m_view.setListAction([this] {
         if (m_session.counterCount == 1)
             showListOneCounter(m_lists);
@@ -62,10 +66,26 @@ void Lesson::start()
     m_main.Form_Load(m_clock, m_pump);
 }
 
+void Lesson::quit()
+{
+    m_runLoop.quit();
+    // Every other window closes, so that the modal ones return to the run
+    // loop, which then ends, and nothing is left for the event loop.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == &m_main || !window->isVisible())
+            continue;
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->done(QDialog::Rejected);
+        else
+            window->close();
+    }
+    m_endProgram();
+}
+
 void Lesson::showHelp()
 {
     if (!m_help) {
-        m_help = new HelpViewer;
+        m_help = new HelpViewer(&m_main);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
         m_help->setWindowIcon(m_main.windowIcon());
         m_help->openFile(HelpViewer::helpFileName);

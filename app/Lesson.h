@@ -4,6 +4,7 @@
 // the main window, the run loop and the windows it opens at a pause.
 
 #include "CountingSession.h"
+#include "Dialogs.h"
 #include "EventPump.h"
 #include "Graphs.h"
 #include "HelpViewer.h"
@@ -16,8 +17,9 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class Clock;
-class Dialogs;
 
 class Lesson {
 public:
@@ -26,6 +28,10 @@ public:
 
     // Title screen, then the main window.
     void start();
+    // Ends a run in progress and closes every other window, then ends the
+    // program (by default by leaving the application's event loop).
+    void quit();
+    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
 
     CountingSession &session() { return m_session; }
     frmMain &mainWindow() { return m_main; }
@@ -43,6 +49,7 @@ private:
     Clock &m_clock;
     EventPump &m_pump;
     frmMain m_main;
+    WindowPrompter m_prompter;
     LessonView m_view;
     RunLoop m_runLoop;
     QtPrinter m_printer;
@@ -50,4 +57,5 @@ private:
     QPointer<HelpViewer> m_help;
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
+    std::function<void()> m_endProgram;
 };

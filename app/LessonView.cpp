@@ -1,12 +1,12 @@
 #include "LessonView.h"
 
 #include "Clock.h"
+#include "ScreenPlacement.h"
 #include "Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <algorithm>
 
 namespace {
 
@@ -17,9 +17,7 @@ QPoint onScreen(QPoint topLeft, QSize frame, const QWidget &mainWindow)
     const QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(frame.width() / 2, frame.height() / 2));
     if (!screen)
         screen = mainWindow.screen();
-    const QRect area = screen->availableGeometry();
-    return {std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
-            std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()))};
+    return clampedToArea(topLeft, frame, screen->availableGeometry());
 }
 
 } // namespace
@@ -37,19 +35,12 @@ LessonView::~LessonView()
 
 void LessonView::showCounters(const QString &counter1, const QString *counter2)
 {
-    m_main.lblCounter1->setText(counter1);
-    if (counter2)
-        m_main.lblCounter2->setText(*counter2);
-    m_main.repaint();
+    m_main.showCounters(counter1, counter2);
 }
 
 void LessonView::setRunning(bool running)
 {
-    m_main.setRunSetEnabled(!running);
-    if (running)
-        m_main.setDefaultButton(m_main.toolbar()->cmdStop);
-    else
-        m_main.focusStart();
+    m_main.setRunning(running);
 }
 
 void LessonView::waitForEvents(double deadline)

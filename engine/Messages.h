@@ -46,13 +46,3 @@ inline Question nextNumber() { return {"What is the next number?", "Predict"}; }
 inline Question nextNumberCounter1() { return {"What is the next number for counter 1?", "Predict Counter 1"}; }
 inline Question nextNumberCounter2() { return {"What is the next number for counter 2?", "Predict Counter 2"}; }
 } // namespace Messages
-
-// What the engine needs of the teacher-facing dialogs; the platform's dialogs
-// implement it.
-class Prompter {
-public:
-    virtual ~Prompter() = default;
-    virtual MessageAnswer showMessage(const Message &message) = 0;
-    // Empty text for Cancel as for an empty answer.
-    virtual QString askText(const Question &question) = 0;
-};

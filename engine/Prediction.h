@@ -4,7 +4,7 @@
 // answer or asks again after a wrong one. Reads the run state, changes none.
 
 #include "CountingSession.h"
-#include "Messages.h"
+#include "Prompter.h"
 
 void predictNext(CountingSession &session, Prompter &prompter);
 void predictOneCounter(CountingSession &session, Prompter &prompter);

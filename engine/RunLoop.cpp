@@ -12,11 +12,17 @@ RunLoop::RunLoop(CountingSession &session, RunView &view, Clock &clock, Prompter
 
 void RunLoop::startRun()
 {
+    if (m_running || m_quitting)
+        return;
+    m_running = true;
     m_view.setRunning(true);
-    if (m_session.counterCount == 1)
-        runOneCounter();
-    else
-        runTwoCounters();
+    run(m_session.counterCount == 2);
+    m_running = false;
+}
+
+void RunLoop::quit()
+{
+    m_quitting = true;
 }
 
 void RunLoop::requestPause()
@@ -36,16 +42,6 @@ void RunLoop::slower()
         m_session.speed += speedStep;
 }
 
-void RunLoop::runOneCounter()
-{
-    run(false);
-}
-
-void RunLoop::runTwoCounters()
-{
-    run(true);
-}
-
 void RunLoop::run(bool twoCounters)
 {
     CountingSession &s = m_session;
@@ -62,11 +58,13 @@ void RunLoop::run(bool twoCounters)
     showCurrentValues(twoCounters);
     waitSeconds(Events::AfterWait, m_shownAt);
 
-    while (count(twoCounters)) {
+    while (!m_quitting && count(twoCounters)) {
         waitSeconds(twoCounters ? Events::AfterWait : Events::DuringWait, m_shownAt);
-        if (s.stopRequested && !pause(twoCounters))
-            return;
+        if (m_quitting || (s.stopRequested && !pause(twoCounters)))
+            break;
     }
+    if (m_quitting)
+        endRun();
 }
 
 void RunLoop::showCurrentValues(bool twoCounters)
@@ -112,6 +110,8 @@ bool RunLoop::pause(bool twoCounters)
 {
     CountingSession &s = m_session;
     for (;;) {
+        if (m_quitting)
+            return false;
         QPointF topLeft;
         if (s.pauseDialogPlaced)
             topLeft = QPointF(s.pauseDialogLeft.value_or(0), s.pauseDialogTop.value_or(0));
@@ -152,7 +152,7 @@ void RunLoop::waitSeconds(Events events, double start, std::optional<float> fixe
     for (;;) {
         const double deadline = start + double(fixedSeconds.value_or(m_session.speed));
         // Written so that a NaN speed ends the wait instead of never ending it.
-        if (!(m_clock.now() <= deadline))
+        if (m_quitting || !(m_clock.now() <= deadline))
             break;
         if (events == Events::DuringWait) {
             m_view.waitForEvents(deadline);

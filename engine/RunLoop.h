@@ -10,7 +10,7 @@
 
 #include "Clock.h"
 #include "CountingSession.h"
-#include "Messages.h"
+#include "Prompter.h"
 #include "RunView.h"
 
 #include <optional>
@@ -24,13 +24,14 @@ public:
 
     RunLoop(CountingSession &session, RunView &view, Clock &clock, Prompter &prompter);
 
+    // Does nothing while a run is in progress, or once the program is quitting.
     void startRun();
+    // Ends the run in progress, wherever it is waiting, for good: the
+    // program is closing.
+    void quit();
     void requestPause();
     void faster();
     void slower();
-
-    void runOneCounter();
-    void runTwoCounters();
 
 private:
     enum class Events { DuringWait, AfterWait };
@@ -47,4 +48,6 @@ private:
     Clock &m_clock;
     Prompter &m_prompter;
     double m_shownAt = 0;
+    bool m_running = false;
+    bool m_quitting = false;
 };

@@ -25,22 +25,20 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-} // namespace
-
-QWidget *QtDialogs::dialogParent() const
+QWidget *dialogParent(QWidget *parent)
 {
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal;
-    if (m_parent)
-        return m_parent;
-    return QApplication::activeWindow();
+    return parent;
 }
 
-MessageAnswer QtDialogs::showMessage(const Message &message)
+} // namespace
+
+MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
 {
     const bool yesNo = message.buttons == MessageButtons::YesNo;
     QMessageBox box(boxIcon(message.icon), message.title, message.text,
-                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent());
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent(parent));
     box.setObjectName(QStringLiteral("messageBox"));
     Touch::enlargeForTouch(&box);
     box.exec();
@@ -50,9 +48,9 @@ MessageAnswer QtDialogs::showMessage(const Message &message)
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QString QtDialogs::askText(const Question &question)
+QString QtDialogs::askText(const Question &question, QWidget *parent)
 {
-    QInputDialog dialog(dialogParent());
+    QInputDialog dialog(dialogParent(parent));
     dialog.setObjectName(QStringLiteral("inputBox"));
     dialog.setWindowTitle(question.title);
     dialog.setLabelText(question.prompt);
@@ -65,9 +63,9 @@ QString QtDialogs::askText(const Question &question)
     return dialog.textValue();
 }
 
-std::optional<QColor> QtDialogs::pickColour()
+std::optional<QColor> QtDialogs::pickColour(QWidget *parent)
 {
-    SwatchColourDialog dialog(dialogParent());
+    SwatchColourDialog dialog(dialogParent(parent));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosenColour();
@@ -83,14 +81,15 @@ QString QtDialogs::saveFolder() const
     return QDir::homePath();
 }
 
-std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter)
+std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
+                                                  QWidget *parent)
 {
     const QList<SaveFilter> filters = parseSaveFilters(filter);
     QStringList nameFilters;
     for (const SaveFilter &f : filters)
         nameFilters << f.nameFilter;
 
-    QFileDialog dialog(dialogParent());
+    QFileDialog dialog(dialogParent(parent));
     dialog.setObjectName(QStringLiteral("saveDialog"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

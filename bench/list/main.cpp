@@ -18,11 +18,10 @@ namespace {
 
 class NoDialogs : public Dialogs {
 public:
-    void setParentWindow(QWidget *) override {}
-    MessageAnswer showMessage(const Message &) override { return MessageAnswer::Ok; }
-    QString askText(const Question &) override { return {}; }
-    std::optional<QColor> pickColour() override { return std::nullopt; }
-    std::optional<QString> askSaveFileName(const QString &, const QString &) override { return std::nullopt; }
+    MessageAnswer showMessage(const Message &, QWidget *) override { return MessageAnswer::Ok; }
+    QString askText(const Question &, QWidget *) override { return {}; }
+    std::optional<QColor> pickColour(QWidget *) override { return std::nullopt; }
+    std::optional<QString> askSaveFileName(const QString &, const QString &, QWidget *) override { return std::nullopt; }
 };
 
 } // namespace

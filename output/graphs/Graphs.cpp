@@ -52,7 +52,7 @@ bool Graphs::refused(GraphKind kind)
 {
     const std::optional<Message> refusal = graphRefusal(kind, m_session.counterCount, m_session.countIndex);
     if (refusal)
-        m_dialogs.showMessage(*refusal);
+        m_dialogs.showMessage(*refusal, &m_mainWindow);
     return refusal.has_value();
 }
 
@@ -78,7 +78,5 @@ void Graphs::showWindow(GraphKind kind)
     QObject::connect(&window, &frmGraph::barGraphRequested, &window, [this] { showBarGraph(); });
 
     m_window = &window;
-    m_dialogs.setParentWindow(&window);
     window.exec();
-    m_dialogs.setParentWindow(&m_mainWindow);
 }

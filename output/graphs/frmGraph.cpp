@@ -94,17 +94,17 @@ void frmGraph::cmdLine_Click()
 void frmGraph::printGraph()
 {
     if (!m_printer.printWidget(*Graph1))
-        m_dialogs.showMessage(Messages::graphNotPrinted());
+        m_dialogs.showMessage(Messages::graphNotPrinted(), this);
 }
 
 void frmGraph::saveGraph()
 {
     const std::optional<QString> path =
-        m_dialogs.askSaveFileName(QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter);
+        m_dialogs.askSaveFileName(QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter, this);
     if (!path)
         return;
     if (!saveBitmap(Graph1->grab().toImage().convertToFormat(QImage::Format_RGB32), *path)) {
-        m_dialogs.showMessage(Messages::graphNotSaved());
+        m_dialogs.showMessage(Messages::graphNotSaved(), this);
         return;
     }
     if (m_session.graphFileNumber < std::numeric_limits<std::int16_t>::max())

@@ -37,23 +37,23 @@ QString suggestedListFileName(const CountingSession &session)
     return QStringLiteral("count%1.txt").arg(session.listFileNumber);
 }
 
-void printList(ListServices &services, ListKind kind)
+void printList(ListServices &services, ListKind kind, QWidget *window)
 {
     if (printLines(services.printer, tabSeparatedLines(services.session, kind)))
         return;
     services.printer.abandonDocument();
-    services.dialogs.showMessage(Messages::listNotPrinted());
+    services.dialogs.showMessage(Messages::listNotPrinted(), window);
 }
 
-void saveList(ListServices &services, ListKind kind)
+void saveList(ListServices &services, ListKind kind, QWidget *window)
 {
     CountingSession &session = services.session;
     const std::optional<QString> fileName =
-        services.dialogs.askSaveFileName(suggestedListFileName(session), listFileFilter);
+        services.dialogs.askSaveFileName(suggestedListFileName(session), listFileFilter, window);
     if (!fileName)
         return;
     if (!writeWhole(*fileName, listFileBytes(session, kind))) {
-        services.dialogs.showMessage(Messages::listNotSaved());
+        services.dialogs.showMessage(Messages::listNotSaved(), window);
         return;
     }
     if (session.listFileNumber < std::numeric_limits<std::int16_t>::max())

@@ -13,15 +13,15 @@ inline const QString listFileFilter = QStringLiteral("Text Files (*.txt)|*.txt|A
 QString suggestedListFileName(const CountingSession &session);
 
 // Five empty lines, then one line per count, on the default printer. The
-// first failure abandons the document and is reported once.
-void printList(ListServices &services, ListKind kind);
+// first failure abandons the document and is reported once, over the window.
+void printList(ListServices &services, ListKind kind, QWidget *window);
 
 // Asks for a file name and writes the list there whole or not at all. Cancel
 // ends quietly; any other failure is reported. Only a written file advances
 // listFileNumber, which stops at its largest value.
-void saveList(ListServices &services, ListKind kind);
+void saveList(ListServices &services, ListKind kind, QWidget *window);
 
-inline void printListOneCounter(ListServices &services) { printList(services, ListKind::OneCounter); }
-inline void printListTwoCounters(ListServices &services) { printList(services, ListKind::TwoCounters); }
-inline void saveListOneCounter(ListServices &services) { saveList(services, ListKind::OneCounter); }
-inline void saveListTwoCounters(ListServices &services) { saveList(services, ListKind::TwoCounters); }
+inline void printListOneCounter(ListServices &services, QWidget *window = nullptr) { printList(services, ListKind::OneCounter, window); }
+inline void printListTwoCounters(ListServices &services, QWidget *window = nullptr) { printList(services, ListKind::TwoCounters, window); }
+inline void saveListOneCounter(ListServices &services, QWidget *window = nullptr) { saveList(services, ListKind::OneCounter, window); }
+inline void saveListTwoCounters(ListServices &services, QWidget *window = nullptr) { saveList(services, ListKind::TwoCounters, window); }

@@ -115,7 +115,6 @@ void ListWindow::Form_Unload()
     s.listTop = float(pixelsToTwips(frame.y()));
     s.listLeft = float(pixelsToTwips(frame.x()));
     s.listFontSize = float(Text1->font().pointSizeF());
-    m_services.dialogs.setParentWindow(m_services.mainWindow);
 }
 
 QSize ListWindow::frameExtent() const
@@ -149,14 +148,12 @@ void ListWindow::cmdFontDec_Click()
 
 void ListWindow::cmdPrint_Click()
 {
-    m_services.dialogs.setParentWindow(this);
-    printList(m_services, m_kind);
+    printList(m_services, m_kind, this);
 }
 
 void ListWindow::cmdSave_Click()
 {
-    m_services.dialogs.setParentWindow(this);
-    saveList(m_services, m_kind);
+    saveList(m_services, m_kind, this);
 }
 
 frmList::frmList(ListServices &services)

@@ -37,7 +37,7 @@ void showList(ListServices &services, QString (*buildText)(const CountingSession
     placeFirstList(services);
     // The count can go no further than this, and its list is refused with it.
     if (services.session.countIndex >= maximumCountIndex) {
-        services.dialogs.showMessage(Messages::tooManyToList());
+        services.dialogs.showMessage(Messages::tooManyToList(), services.mainWindow);
         return;
     }
     try {
@@ -46,7 +46,7 @@ void showList(ListServices &services, QString (*buildText)(const CountingSession
         window.setListText(text);
         window.exec();
     } catch (const std::bad_alloc &) {
-        services.dialogs.showMessage(Messages::tooManyToList());
+        services.dialogs.showMessage(Messages::tooManyToList(), services.mainWindow);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakeClock.h"
 #include "FakePump.h"
 #include "Lesson.h"
@@ -5,8 +6,10 @@
 #include "ScriptedDialogs.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 // Whole lessons through the real main window and pause dialogs; only time
 // and the standard dialogs are stand-ins.
@@ -20,6 +23,8 @@ private slots:
     void hiddenCounterKeepsCountingFromPauseDialog();
     void closeDuringCountAnsweredNoGoesOn();
     void maximumCountReturnsToIdle();
+    void quitEndsTheLessonWhereverItIs_data();
+    void quitEndsTheLessonWhereverItIs();
     void pauseDialogLeftOffScreenComesBackOnIt_data();
     void pauseDialogLeftOffScreenComesBackOnIt();
 
@@ -58,41 +63,41 @@ void LessonTest::pressPauseWhenShowing(const QString &text)
 {
     m_pump->beforePump = [this, text] {
         frmMain &main = m_lesson->mainWindow();
-        if (main.lblCounter1->text() == text && main.toolbar()->cmdStop->isEnabled())
-            QTest::mouseClick(main.toolbar()->cmdStop, Qt::LeftButton);
+        if (named<CounterLabel>(main, "lblCounter1")->text() == text && named<QPushButton>(main, "cmdStop")->isEnabled())
+            QTest::mouseClick(named<QPushButton>(main, "cmdStop"), Qt::LeftButton);
     };
 }
 
 void LessonTest::startPauseContinueStop()
 {
     frmMain &main = m_lesson->mainWindow();
-    Toolbar *toolbar = main.toolbar();
+    const auto button = [&](const char *name) { return named<QPushButton>(main, name); };
     QStringList shownDuringRun;
     bool runSetDisabled = false;
     m_teacher->presses << "cmdContinue" << "cmdStopit";
     m_teacher->onShown = [&](PauseDialog *) {
-        shownDuringRun << main.lblCounter1->text();
-        runSetDisabled = !toolbar->cmdStart->isEnabled() && !toolbar->cmdSettings->isEnabled()
-            && !toolbar->cmdExit->isEnabled() && toolbar->cmdFaster->isEnabled();
+        shownDuringRun << named<CounterLabel>(main, "lblCounter1")->text();
+        runSetDisabled = !button("cmdStart")->isEnabled() && !button("cmdSettings")->isEnabled()
+            && !button("cmdExit")->isEnabled() && button("cmdFaster")->isEnabled();
         if (shownDuringRun.size() == 1)
             pressPauseWhenShowing("6");
     };
     pressPauseWhenShowing("3");
-    QTest::mouseClick(toolbar->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(button("cmdStart"), Qt::LeftButton);
 
     QCOMPARE(shownDuringRun, QStringList({"3", "6"}));
     QVERIFY(runSetDisabled);
     QCOMPARE(m_teacher->dialogsSeen, QStringList({"frmPaused", "frmPaused"}));
     const QPoint first = main.pos() + twipsPoint(400, 400);
     QCOMPARE(m_teacher->placesSeen.first(), first);
-    QCOMPARE(main.lblCounter1->text(), QStringLiteral("6"));
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("6"));
     QCOMPARE(m_lesson->session().countIndex, 6);
-    for (QPushButton *b : {toolbar->cmdStart, toolbar->cmdSettings, toolbar->cmdFontInc, toolbar->cmdFontDec,
-                           toolbar->cmdFontCol, toolbar->cmdBackCol, toolbar->cmdHelp, toolbar->cmdExit,
-                           toolbar->cmdToolbar})
+    for (QPushButton *b : {button("cmdStart"), button("cmdSettings"), button("cmdFontInc"), button("cmdFontDec"),
+                           button("cmdFontCol"), button("cmdBackCol"), button("cmdHelp"), button("cmdExit"),
+                           button("cmdToolbar")})
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-    QCOMPARE(main.focusWidget(), toolbar->cmdStart);
-    QCOMPARE(main.defaultButton(), toolbar->cmdStop);
+    QCOMPARE(main.focusWidget(), button("cmdStart"));
+    QCOMPARE(main.defaultButton(), button("cmdStop"));
     QVERIFY(main.findChild<frmPaused *>() == nullptr);  // Stop Counting destroys the dialog
 }
 
@@ -104,15 +109,15 @@ void LessonTest::enterStartsAndPauseDialogComesBackAfterList()
     m_teacher->presses << "cmdList" << "cmdPredict" << "cmdStopit";
     m_dialogs->textAnswers.enqueue("3");
     pressPauseWhenShowing("1");
-    main.toolbar()->cmdStart->setFocus();
-    QTest::keyClick(main.toolbar()->cmdStart, Qt::Key_Return);
+    named<QPushButton>(main, "cmdStart")->setFocus();
+    QTest::keyClick(named<QPushButton>(main, "cmdStart"), Qt::Key_Return);
 
     QCOMPARE(lists, 1);
     QCOMPARE(m_teacher->dialogsSeen.size(), 3);
     QCOMPARE(m_teacher->placesSeen[1], m_teacher->placesSeen[0]);
     QCOMPARE(m_dialogs->questions, QList<Question>({Messages::nextNumber(), Messages::nextNumber()}));
     QCOMPARE(m_dialogs->messages, QList<Message>{Messages::tryAgain()});
-    QCOMPARE(main.lblCounter1->text(), QStringLiteral("1"));
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("1"));
 }
 
 void LessonTest::hiddenCounterKeepsCountingFromPauseDialog()
@@ -126,42 +131,94 @@ void LessonTest::hiddenCounterKeepsCountingFromPauseDialog()
         }
     };
     pressPauseWhenShowing("2");
-    QTest::mouseClick(main.toolbar()->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(main, "cmdStart"), Qt::LeftButton);
 
-    QVERIFY(main.lblCounter1->isMasked());
-    QCOMPARE(main.lblCounter1->text(), QStringLiteral("5"));
+    QVERIFY(named<CounterLabel>(main, "lblCounter1")->isMasked());
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("5"));
 }
 
 void LessonTest::closeDuringCountAnsweredNoGoesOn()
 {
     frmMain &main = m_lesson->mainWindow();
     int ended = 0;
-    main.setEndProgram([&] { ++ended; });
+    m_lesson->setEndProgram([&] { ++ended; });
     m_dialogs->messageAnswers.enqueue(MessageAnswer::No);
     bool asked = false;
     m_pump->beforePump = [&] {
-        if (main.lblCounter1->text() == "2" && !asked) {
+        if (named<CounterLabel>(main, "lblCounter1")->text() == "2" && !asked) {
             asked = true;
             main.close();
         }
-        if (main.lblCounter1->text() == "4")
-            QTest::mouseClick(main.toolbar()->cmdStop, Qt::LeftButton);
+        if (named<CounterLabel>(main, "lblCounter1")->text() == "4")
+            QTest::mouseClick(named<QPushButton>(main, "cmdStop"), Qt::LeftButton);
     };
-    QTest::mouseClick(main.toolbar()->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(main, "cmdStart"), Qt::LeftButton);
     QCOMPARE(m_dialogs->messages, QList<Message>{Messages::confirmClose()});
     QCOMPARE(ended, 0);
-    QCOMPARE(main.lblCounter1->text(), QStringLiteral("4"));
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("4"));
 }
 
 void LessonTest::maximumCountReturnsToIdle()
 {
     frmMain &main = m_lesson->mainWindow();
     m_lesson->session().speed = 0;
-    QTest::mouseClick(main.toolbar()->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(main, "cmdStart"), Qt::LeftButton);
     QCOMPARE(m_dialogs->messages, QList<Message>{Messages::maximumCount()});
-    QCOMPARE(main.lblCounter1->text(), QStringLiteral("32767"));
-    QVERIFY(main.toolbar()->cmdStart->isEnabled());
-    QCOMPARE(main.focusWidget(), main.toolbar()->cmdStart);
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("32767"));
+    QVERIFY(named<QPushButton>(main, "cmdStart")->isEnabled());
+    QCOMPARE(main.focusWidget(), named<QPushButton>(main, "cmdStart"));
+}
+
+void LessonTest::quitEndsTheLessonWhereverItIs_data()
+{
+    QTest::addColumn<QByteArray>("pausePress");  // empty: no pause
+    QTest::addColumn<QString>("quitOver");       // the window open when the program ends
+    QTest::newRow("while counting") << QByteArray() << "frmMain";
+    QTest::newRow("while paused") << QByteArray("cmdContinue") << "frmPaused";
+    QTest::newRow("with the list open") << QByteArray("cmdList") << "frmList";
+    QTest::newRow("with the graph open") << QByteArray("cmdGraph") << "frmGraph";
+}
+
+// The program is closed from inside a nested wait or window: every window
+// goes, the run ends, and nothing is left that could run after the lesson.
+void LessonTest::quitEndsTheLessonWhereverItIs()
+{
+    QFETCH(QByteArray, pausePress);
+    QFETCH(QString, quitOver);
+    frmMain &main = m_lesson->mainWindow();
+    int ended = 0;
+    m_lesson->setEndProgram([&] { ++ended; });
+    if (pausePress.isEmpty()) {
+        m_pump->beforePump = [&] {
+            if (named<CounterLabel>(main, "lblCounter1")->text() == "2" && !ended)
+                m_lesson->quit();
+        };
+    } else {
+        m_teacher->presses << pausePress;
+        pressPauseWhenShowing("2");
+        m_teacher->onShown = [&](PauseDialog *dialog) {
+            if (dialog->objectName() == quitOver)
+                m_lesson->quit();
+        };
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            const QWidget *open = QApplication::activeModalWidget();
+            if (open && open->objectName() == quitOver && !ended)
+                m_lesson->quit();
+        });
+        watcher.start(1);
+        QTest::mouseClick(named<QPushButton>(main, "cmdStart"), Qt::LeftButton);
+    }
+    if (pausePress.isEmpty())
+        QTest::mouseClick(named<QPushButton>(main, "cmdStart"), Qt::LeftButton);
+
+    QCOMPARE(ended, 1);
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("2"));
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(window == &main || !window->isVisible(), qPrintable(window->objectName()));
+    // A Start reaching the program as it closes begins nothing.
+    named<QPushButton>(main, "cmdStart")->click();
+    QCOMPARE(m_lesson->session().countIndex, 2);
 }
 
 void LessonTest::pauseDialogLeftOffScreenComesBackOnIt_data()
@@ -181,7 +238,7 @@ void LessonTest::pauseDialogLeftOffScreenComesBackOnIt()
     QRect shownAt;
     m_teacher->onShown = [&](PauseDialog *dialog) { shownAt = dialog->frameGeometry(); };
     pressPauseWhenShowing("1");
-    QTest::mouseClick(m_lesson->mainWindow().toolbar()->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(m_lesson->mainWindow(), "cmdStart"), Qt::LeftButton);
 
     const QRect screen = m_lesson->mainWindow().screen()->availableGeometry();
     QVERIFY2(screen.contains(shownAt), qPrintable(QStringLiteral("%1,%2 %3 x %4")

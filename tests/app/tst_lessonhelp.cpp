@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakeClock.h"
 #include "FakePump.h"
 #include "Lesson.h"
@@ -67,9 +68,9 @@ void tst_LessonHelp::helpOpensOneWindowAtTheStartPage()
 {
     QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
     frmMain &main = m_lesson->mainWindow();
-    main.toolbar()->cmdSettings->setFocus();
+    named<QPushButton>(main, "cmdSettings")->setFocus();
 
-    main.toolbar()->cmdHelp->click();
+    named<QPushButton>(main, "cmdHelp")->click();
 
     QCOMPARE(helpWindows().size(), 1);
     HelpViewer *viewer = helpWindows().front();
@@ -77,11 +78,11 @@ void tst_LessonHelp::helpOpensOneWindowAtTheStartPage()
     QVERIFY(!viewer->isModal());
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Fixture Help"));
     QCOMPARE(viewer->browser()->source().path(), QStringLiteral("/start.html"));
-    QCOMPARE(main.focusWidget(), main.toolbar()->cmdSettings);
+    QCOMPARE(main.focusWidget(), named<QPushButton>(main, "cmdSettings"));
 
     // Pressed again, Help brings the same window forward as the teacher left it.
     viewer->browser()->setSource(QUrl(QStringLiteral("chm:///other.html")));
-    main.toolbar()->cmdHelp->click();
+    named<QPushButton>(main, "cmdHelp")->click();
     QCOMPARE(helpWindows(), QList<HelpViewer *>{viewer});
     QCOMPARE(viewer->browser()->source().path(), QStringLiteral("/other.html"));
 
@@ -89,7 +90,7 @@ void tst_LessonHelp::helpOpensOneWindowAtTheStartPage()
     QPointer<HelpViewer> closed = viewer;
     viewer->close();
     QTRY_VERIFY(!closed);
-    main.toolbar()->cmdHelp->click();
+    named<QPushButton>(main, "cmdHelp")->click();
     QCOMPARE(helpWindows().size(), 1);
     QCOMPARE(helpWindows().front()->browser()->source().path(), QStringLiteral("/start.html"));
 }
@@ -100,14 +101,14 @@ void tst_LessonHelp::missingHelpFileLeavesTheProgramUsable()
         QSKIP("a help file is installed on this machine");
     frmMain &main = m_lesson->mainWindow();
 
-    main.toolbar()->cmdHelp->click();
+    named<QPushButton>(main, "cmdHelp")->click();
 
     QCOMPARE(helpWindows().size(), 1);
     QVERIFY(helpWindows().front()->browser()->toPlainText().contains(QLatin1String("Help is not available")));
     QVERIFY(m_dialogs.messages.isEmpty());
-    main.toolbar()->cmdFontInc->click();
-    QCOMPARE(main.lblCounter1->fontPoints(), 116.0);
-    main.toolbar()->cmdHelp->click();
+    named<QPushButton>(main, "cmdFontInc")->click();
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->fontPoints(), 116.0);
+    named<QPushButton>(main, "cmdHelp")->click();
     QCOMPARE(helpWindows().size(), 1);
 }
 

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakeClock.h"
 #include "FakePump.h"
 #include "GraphSteps.h"
@@ -83,7 +84,7 @@ void GraphLessonTest::graphReturnsToThePause()
     });
     steps.then([](frmGraph &) {});  // the bar graph, closed at once
 
-    lesson.mainWindow().toolbar()->cmdStart->click();
+    named<QPushButton>(lesson.mainWindow(), "cmdStart")->click();
 
     QCOMPARE(points, pauseAt + 1);
     QCOMPARE(steps.shown, windows);

@@ -32,7 +32,6 @@ struct Rig {
         for (int k = 0; k <= n; ++k)
             (*session.history1)[k] = k + 1;
         mainWindow.setGeometry(100, 80, 800, 600);
-        dialogs.setParentWindow(&mainWindow);
         dialogs.onMessage = [this](const Message &) { visibleAtMessages.append(int(GraphSteps::visibleWindows().size())); };
     }
 };
@@ -255,19 +254,19 @@ void GraphWindowTest::dialogsBelongToTheGraphWindow()
 {
     Rig rig(1, 5);
     QList<QWidget *> parents;
-    const auto note = [&](frmGraph &window) {
-        parents << rig.dialogs.parentWindow << &window;
+    const auto save = [&](frmGraph &window) {
+        window.cmdGraphSave->click();
+        parents << rig.dialogs.parents.last() << &window;
     };
     rig.steps.then([&](frmGraph &window) {
-        note(window);
+        save(window);
         window.cmdBar->click();
     });
-    rig.steps.then(note);
+    rig.steps.then(save);
     rig.graphs.showLineGraph();
     QCOMPARE(parents.size(), 4);
     QCOMPARE(parents[0], parents[1]);
     QCOMPARE(parents[2], parents[3]);
-    QCOMPARE(rig.dialogs.parentWindow, &rig.mainWindow);
 }
 
 void GraphWindowTest::printing_data()

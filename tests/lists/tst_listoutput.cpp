@@ -152,7 +152,7 @@ void tst_ListOutput::fileNumbers()
             m_dialogs.saveAnswers.enqueue(m_dir.filePath("no such folder/list.txt"));
         else
             m_dialogs.saveAnswers.enqueue(std::nullopt);
-        saveList(m_services, kinds[i]);
+        saveList(m_services, kinds[i], nullptr);
     }
     QStringList names;
     for (const auto &request : std::as_const(m_dialogs.saveRequests))
@@ -208,7 +208,7 @@ void tst_ListOutput::printsBlankLinesThenOneLinePerCount()
     QFETCH(ListKind, kind);
     QFETCH(QStringList, lines);
     setRun(3);
-    printList(m_services, kind);
+    printList(m_services, kind, nullptr);
     QCOMPARE(m_printer.printed.size(), 1);
     QCOMPARE(m_printer.printed[0], QStringList(5, QString()) + lines);
     QVERIFY(m_dialogs.messages.isEmpty());

@@ -347,10 +347,9 @@ void tst_ListWindow::savesFromBothWindowsShareTheNumber()
     bool dialogsOverList = false;
     showList(ListKind::OneCounter, [&](ListWindow &window) {
         window.button("cmdList1Save")->click();
-        dialogsOverList = m_dialogs.parentWindow == &window;
+        dialogsOverList = m_dialogs.parents.last() == &window;
         window.button("cmdList1Save")->click();
     });
-    QCOMPARE(m_dialogs.parentWindow, m_main.get());
     showList(ListKind::TwoCounters, [&](ListWindow &window) { window.button("cmdList2Save")->click(); });
     QStringList names;
     for (const auto &request : std::as_const(m_dialogs.saveRequests))

@@ -128,7 +128,7 @@ void QtDialogsTest::messageBox()
         ::press(box, press);
     });
     QtDialogs dialogs;
-    QCOMPARE(dialogs.showMessage(message), answer);
+    QCOMPARE(dialogs.showMessage(message, nullptr), answer);
 }
 
 void QtDialogsTest::messageBoxCentresOnParentWindow()
@@ -143,8 +143,7 @@ void QtDialogsTest::messageBoxCentresOnParentWindow()
         ::press(box, Press::Ok);
     });
     QtDialogs dialogs;
-    dialogs.setParentWindow(&mainWindow);
-    dialogs.showMessage(Messages::tryAgain());
+    dialogs.showMessage(Messages::tryAgain(), &mainWindow);
     const QPoint offCentre = boxCentre - mainWindow.frameGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 4,
              qPrintable(QStringLiteral("%1, %2 from the centre").arg(offCentre.x()).arg(offCentre.y())));
@@ -180,7 +179,7 @@ void QtDialogsTest::inputBox()
         ::press(box, press);
     });
     QtDialogs dialogs;
-    QCOMPARE(dialogs.askText(question), answer);
+    QCOMPARE(dialogs.askText(question, nullptr), answer);
 }
 
 void QtDialogsTest::colourDialog_data()
@@ -208,7 +207,7 @@ void QtDialogsTest::colourDialog()
         ::press(dialog, press);
     });
     QtDialogs dialogs;
-    QCOMPARE(dialogs.pickColour(), colour);
+    QCOMPARE(dialogs.pickColour(nullptr), colour);
 }
 
 void QtDialogsTest::saveDialogShowsTheRequest()
@@ -228,7 +227,7 @@ void QtDialogsTest::saveDialogShowsTheRequest()
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
     });
     QtDialogs dialogs;
-    QCOMPARE(dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"), std::nullopt);
+    QCOMPARE(dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", nullptr), std::nullopt);
 }
 
 void QtDialogsTest::saveDialog_data()
@@ -272,7 +271,7 @@ void QtDialogsTest::saveDialog()
             ::press(dialog, Press::Cancel);
     });
     QtDialogs dialogs;
-    const std::optional<QString> path = dialogs.askSaveFileName(suggested, filter);
+    const std::optional<QString> path = dialogs.askSaveFileName(suggested, filter, nullptr);
     QCOMPARE(path, saved ? std::optional<QString>(QDir(documents()).filePath(*saved)) : std::nullopt);
 }
 
@@ -303,7 +302,7 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing()
             ::press(dialog, Press::Cancel);
     });
     QtDialogs dialogs;
-    const auto path = dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    const auto path = dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", nullptr);
     QVERIFY(asked);
     QCOMPARE(path, replace ? std::optional<QString>(existing.fileName()) : std::nullopt);
     existing.remove();
@@ -323,7 +322,7 @@ void QtDialogsTest::saveDialogFolder()
             typeName(dialog, typed);
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         });
-        return dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt");
+        return dialogs.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt", nullptr);
     };
 
     QVERIFY(QDir(documents()).removeRecursively());
@@ -338,7 +337,7 @@ void QtDialogsTest::saveDialogFolder()
         opened = dialog->directory().absolutePath();
         ::press(dialog, Press::Cancel);
     });
-    newLesson.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt");
+    newLesson.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt", nullptr);
     QCOMPARE(opened, documents());
 }
 

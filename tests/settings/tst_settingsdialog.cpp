@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "frmSettings.h"
 #include "NumberText.h"
 #include "ScriptedDialogs.h"
@@ -23,7 +24,7 @@ struct Rig {
         return QTest::qWaitForWindowActive(dialog.get());
     }
     QLineEdit *box(const QString &name) const { return dialog->findChild<QLineEdit *>(name); }
-    Keypad *keypad() const { return dialog->Picture1; }
+    Keypad *keypad() const { return named<Keypad>(*dialog, "Picture1"); }
 
     void touch(QWidget *widget)
     {
@@ -106,7 +107,7 @@ void SettingsDialogTest::keypadEdits()
     Rig rig;
     QVERIFY(rig.open());
     QLineEdit *target = rig.box(box);
-    if (target != rig.dialog->txtF)
+    if (target != named<QLineEdit>(*rig.dialog, "txtF"))
         rig.touch(target);
     QVERIFY(rig.wholeTextSelectedIn(target));
     rig.press(keys, target);
@@ -119,14 +120,14 @@ void SettingsDialogTest::keyboardTypingKeepsTheNewEntry()
 {
     Rig rig;
     QVERIFY(rig.open());
-    QTest::keyClicks(rig.dialog->txtF, "7");
-    QCOMPARE(rig.dialog->txtF->text(), QStringLiteral("7"));
+    QTest::keyClicks(named<QLineEdit>(*rig.dialog, "txtF"), "7");
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF")->text(), QStringLiteral("7"));
     rig.press("8");
-    QCOMPARE(rig.dialog->txtF->text(), QStringLiteral("8"));
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF")->text(), QStringLiteral("8"));
     // The key keeps the focus it took; the box stays current.
     QCOMPARE(rig.dialog->focusWidget(), rig.keypad()->cmdDigit[8]);
     rig.press("9");
-    QCOMPARE(rig.dialog->txtF->text(), QStringLiteral("89"));
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF")->text(), QStringLiteral("89"));
 }
 
 void SettingsDialogTest::tabCycle_data()
@@ -226,7 +227,7 @@ void SettingsDialogTest::moveKeypadTwiceRestoresEveryPlace()
 
     rig.touch(rig.keypad()->cmdSwitch);
     QVERIFY(!rig.session.keypadOnRight);
-    QVERIFY(rig.wholeTextSelectedIn(rig.dialog->txtI));
+    QVERIFY(rig.wholeTextSelectedIn(named<QLineEdit>(*rig.dialog, "txtI")));
     const QList<QRect> moved = placesOf(rig.dialog.get());
 
     rig.touch(rig.keypad()->cmdSwitch);
@@ -235,7 +236,7 @@ void SettingsDialogTest::moveKeypadTwiceRestoresEveryPlace()
 
     // A dialog opened later keeps the side last chosen.
     rig.touch(rig.keypad()->cmdSwitch);
-    rig.dialog->cmdCancel->click();
+    named<QPushButton>(*rig.dialog, "cmdCancel")->click();
     QVERIFY(rig.open());
     QCOMPARE(placesOf(rig.dialog.get()), moved);
 }
@@ -250,15 +251,15 @@ void SettingsDialogTest::opensGreyedCounter2FromSession()
     for (const QLineEdit *box : rig.dialog->boxes())
         texts << box->text();
     QCOMPARE(texts, QStringList({"2.5", "-3", "0.1", "1", "7", "0.25", "-1"}));
-    QVERIFY(!rig.dialog->chkC2on->isChecked());
-    const QList<QWidget *> counter2 = {rig.dialog->txtF2, rig.dialog->txtS2, rig.dialog->txtI2,
-                                       rig.dialog->lblF2, rig.dialog->lblS2, rig.dialog->lblI2};
+    QVERIFY(!named<QCheckBox>(*rig.dialog, "chkC2on")->isChecked());
+    const QList<QWidget *> counter2 = {named<QLineEdit>(*rig.dialog, "txtF2"), named<QLineEdit>(*rig.dialog, "txtS2"), named<QLineEdit>(*rig.dialog, "txtI2"),
+                                       named<QLabel>(*rig.dialog, "lblF2"), named<QLabel>(*rig.dialog, "lblS2"), named<QLabel>(*rig.dialog, "lblI2")};
     for (const QWidget *w : counter2)
         QVERIFY(!w->isEnabled());
-    rig.touch(rig.dialog->chkC2on);
+    rig.touch(named<QCheckBox>(*rig.dialog, "chkC2on"));
     for (const QWidget *w : counter2)
         QVERIFY(w->isEnabled());
-    QCOMPARE(rig.dialog->txtS2->text(), QStringLiteral("0.25"));
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtS2")->text(), QStringLiteral("0.25"));
 }
 
 void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()
@@ -267,19 +268,19 @@ void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()
     rig.session.counterCount = 2;
     rig.session.counter2 = {7, 8, 9};
     QVERIFY(rig.open());
-    rig.touch(rig.dialog->txtF2);
+    rig.touch(named<QLineEdit>(*rig.dialog, "txtF2"));
     rig.press("4");
-    rig.touch(rig.dialog->chkC2on);
-    QVERIFY(!rig.dialog->txtF2->isEnabled());
+    rig.touch(named<QCheckBox>(*rig.dialog, "chkC2on"));
+    QVERIFY(!named<QLineEdit>(*rig.dialog, "txtF2")->isEnabled());
     rig.press("2");
-    QCOMPARE(rig.dialog->txtF2->text(), QStringLiteral("42"));
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF2")->text(), QStringLiteral("42"));
     // Move Keypad cannot give the greyed box the focus; it stays current.
     rig.touch(rig.keypad()->cmdSwitch);
     QCOMPARE(rig.keypad()->currentBox(), 5);
     rig.press(">");
-    QVERIFY(rig.wholeTextSelectedIn(rig.dialog->txtF));
+    QVERIFY(rig.wholeTextSelectedIn(named<QLineEdit>(*rig.dialog, "txtF")));
 
-    rig.dialog->cmdOK->click();
+    named<QPushButton>(*rig.dialog, "cmdOK")->click();
     QCOMPARE(rig.session.counterCount, 1);
     QCOMPARE(rig.session.counter2.firstNumber, 7.0);
     QCOMPARE(rig.session.counter2.firstStep, 8.0);
@@ -313,9 +314,9 @@ void SettingsDialogTest::okReadsBoxes()
     QFETCH(QString, reopened);
     Rig rig;
     QVERIFY(rig.open());
-    rig.dialog->chkC2on->setChecked(true);
+    named<QCheckBox>(*rig.dialog, "chkC2on")->setChecked(true);
     rig.box(box)->setText(typed);
-    rig.dialog->cmdOK->click();
+    named<QPushButton>(*rig.dialog, "cmdOK")->click();
 
     const CountingSession &s = rig.session;
     const QMap<QString, double> fields = {{"txtF", s.counter1.firstNumber}, {"txtS", s.counter1.firstStep},
@@ -323,8 +324,8 @@ void SettingsDialogTest::okReadsBoxes()
                                           {"txtF2", s.counter2.firstNumber}};
     QCOMPARE(fields[box], stored);
     const SettingsApplied applied = *rig.dialog->applied();
-    QCOMPARE(applied.counter1Caption, rig.dialog->txtF->text());
-    QCOMPARE(applied.counter2Caption, rig.dialog->txtF2->text());
+    QCOMPARE(applied.counter1Caption, named<QLineEdit>(*rig.dialog, "txtF")->text());
+    QCOMPARE(applied.counter2Caption, named<QLineEdit>(*rig.dialog, "txtF2")->text());
     QVERIFY(applied.twoCounters);
     QCOMPARE(s.counterCount, 2);
 
@@ -337,8 +338,8 @@ void SettingsDialogTest::negativeSpeedShowsThenBecomesZero()
     Rig rig;
     rig.session.speed = -0.15f;
     QVERIFY(rig.open());
-    QCOMPARE(rig.dialog->txtSpeed->text(), QStringLiteral("-0.15"));
-    rig.dialog->cmdOK->click();
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtSpeed")->text(), QStringLiteral("-0.15"));
+    named<QPushButton>(*rig.dialog, "cmdOK")->click();
     QCOMPARE(rig.session.speed, 0.0f);
 }
 
@@ -371,10 +372,10 @@ void SettingsDialogTest::tooLargeNumbers()
     rig.session.counter1 = {3, 4, 5};
     QVERIFY(rig.open());
     const auto before = settingsOf(rig.session);
-    rig.dialog->chkC2on->setChecked(counter2On);
-    rig.dialog->txtF->setText("9");
+    named<QCheckBox>(*rig.dialog, "chkC2on")->setChecked(counter2On);
+    named<QLineEdit>(*rig.dialog, "txtF")->setText("9");
     rig.box(box)->setText(typed);
-    QTest::keyClick(rig.dialog->txtF, Qt::Key_Return);
+    QTest::keyClick(named<QLineEdit>(*rig.dialog, "txtF"), Qt::Key_Return);
 
     QCOMPARE(rig.dialog->isVisible(), refused);
     QCOMPARE(rig.dialog->applied().has_value(), !refused);

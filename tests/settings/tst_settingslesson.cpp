@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakeClock.h"
 #include "FakePump.h"
 #include "frmSettings.h"
@@ -22,7 +23,7 @@ struct Rig {
 
     Rig() { lesson.start(); }
     frmMain &main() { return lesson.mainWindow(); }
-    Toolbar *toolbar() { return lesson.mainWindow().toolbar(); }
+    QPushButton *button(const char *name) { return named<QPushButton>(main(), name); }
 
     void settings(const std::function<void(frmSettings *)> &work)
     {
@@ -32,7 +33,7 @@ struct Rig {
             else
                 dialog->done(0);
         });
-        toolbar()->cmdSettings->click();
+        button("cmdSettings")->click();
     }
 };
 
@@ -47,9 +48,9 @@ struct MainState {
 
 MainState stateOf(frmMain &main)
 {
-    MainState state{main.lblCounter1->text(), main.lblCounter2->text(), {}, {}};
-    const Toolbar *t = main.toolbar();
-    for (const QPushButton *b : {t->cmdMaskC1, t->cmdMaskCounter1, t->cmdMaskCounter2, t->cmdMaskBoth}) {
+    MainState state{named<CounterLabel>(main, "lblCounter1")->text(), named<CounterLabel>(main, "lblCounter2")->text(), {}, {}};
+    for (const char *name : {"cmdMaskC1", "cmdMaskCounter1", "cmdMaskCounter2", "cmdMaskBoth"}) {
+        const QPushButton *b = named<QPushButton>(main, name);
         state.maskShown << b->isVisibleTo(&main);
         state.maskEnabled << b->isEnabled();
     }
@@ -86,13 +87,13 @@ void SettingsLessonTest::okAppliesToMainWindow()
     QFETCH(MainState, expected);
     Rig rig;
     rig.settings([&](frmSettings *s) {
-        s->txtF->setText("007");
-        s->txtF2->setText("-5");
-        s->chkC2on->setChecked(counter2On);
-        s->cmdOK->click();
+        named<QLineEdit>(*s, "txtF")->setText("007");
+        named<QLineEdit>(*s, "txtF2")->setText("-5");
+        named<QCheckBox>(*s, "chkC2on")->setChecked(counter2On);
+        named<QPushButton>(*s, "cmdOK")->click();
     });
     QVERIFY(stateOf(rig.main()) == expected);
-    QCOMPARE(rig.main().focusWidget(), rig.toolbar()->cmdStart);
+    QCOMPARE(rig.main().focusWidget(), rig.button("cmdStart"));
     QCOMPARE(rig.lesson.session().counter1.firstNumber, 7.0);
     QVERIFY(rig.script.unexpected.isEmpty());
 }
@@ -110,15 +111,15 @@ void SettingsLessonTest::enterActsAsOk()
     QFETCH(QString, where);
     Rig rig;
     rig.settings([&](frmSettings *s) {
-        s->chkC2on->setChecked(true);
+        named<QCheckBox>(*s, "chkC2on")->setChecked(true);
         QWidget *target = s->findChild<QWidget *>(where);
         QTest::mouseClick(target, Qt::LeftButton);
         QTest::keyClick(target, Qt::Key_Return);
         if (s->isVisible())
-            s->cmdCancel->click();
+            named<QPushButton>(*s, "cmdCancel")->click();
     });
     QCOMPARE(rig.lesson.session().counterCount, 2);
-    QCOMPARE(rig.main().lblCounter2->text(), QStringLiteral("0"));
+    QCOMPARE(named<CounterLabel>(rig.main(), "lblCounter2")->text(), QStringLiteral("0"));
 }
 
 void SettingsLessonTest::cancelLeavesEverything_data()
@@ -134,55 +135,55 @@ void SettingsLessonTest::cancelLeavesEverything()
     QFETCH(QString, how);
     Rig rig;
     rig.settings([](frmSettings *s) {
-        s->txtF->setText("3");
-        s->chkC2on->setChecked(true);
-        s->txtF2->setText("4");
-        s->cmdOK->click();
+        named<QLineEdit>(*s, "txtF")->setText("3");
+        named<QCheckBox>(*s, "chkC2on")->setChecked(true);
+        named<QLineEdit>(*s, "txtF2")->setText("4");
+        named<QPushButton>(*s, "cmdOK")->click();
     });
     const auto settings = settingsOf(rig.lesson.session());
     const MainState main = stateOf(rig.main());
-    rig.toolbar()->cmdToolbar->setFocus();
+    rig.button("cmdToolbar")->setFocus();
 
     rig.settings([&](frmSettings *s) {
         for (QLineEdit *box : s->boxes())
             box->setText("99");
-        s->chkC2on->setChecked(false);
+        named<QCheckBox>(*s, "chkC2on")->setChecked(false);
         if (how == "Cancel")
-            QTest::mouseClick(s->cmdCancel, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(*s, "cmdCancel"), Qt::LeftButton);
         else if (how == "Escape")
-            QTest::keyClick(s->txtS, Qt::Key_Escape);
+            QTest::keyClick(named<QLineEdit>(*s, "txtS"), Qt::Key_Escape);
         else
             s->close();
     });
     QVERIFY(settingsOf(rig.lesson.session()) == settings);
     QVERIFY(stateOf(rig.main()) == main);
-    QCOMPARE(rig.main().focusWidget(), rig.toolbar()->cmdStart);
+    QCOMPARE(rig.main().focusWidget(), rig.button("cmdStart"));
 }
 
 void SettingsLessonTest::twoCounterRunPausesIntoFrmPaused2()
 {
     Rig rig;
     rig.settings([](frmSettings *s) {
-        QTest::mouseClick(s->chkC2on, Qt::LeftButton);
-        s->txtS->setText("1");
-        s->txtI->setText("1");
-        s->txtF2->setText("10");
-        s->txtS2->setText("5");
-        s->cmdOK->click();
+        QTest::mouseClick(named<QCheckBox>(*s, "chkC2on"), Qt::LeftButton);
+        named<QLineEdit>(*s, "txtS")->setText("1");
+        named<QLineEdit>(*s, "txtI")->setText("1");
+        named<QLineEdit>(*s, "txtF2")->setText("10");
+        named<QLineEdit>(*s, "txtS2")->setText("5");
+        named<QPushButton>(*s, "cmdOK")->click();
     });
 
     int pumps = 0;
     rig.pump.beforePump = [&] {
         if (++pumps == 4)
-            rig.toolbar()->cmdStop->click();
+            rig.button("cmdStop")->click();
     };
     QString atPause1, atPause2;
     rig.script.then([&](QDialog *paused) {
-        atPause1 = rig.main().lblCounter1->text();
-        atPause2 = rig.main().lblCounter2->text();
+        atPause1 = named<CounterLabel>(rig.main(), "lblCounter1")->text();
+        atPause2 = named<CounterLabel>(rig.main(), "lblCounter2")->text();
         paused->findChild<QPushButton *>("cmdStopit")->click();
     });
-    rig.toolbar()->cmdStart->click();
+    rig.button("cmdStart")->click();
 
     QCOMPARE(rig.script.shown.last(), QStringLiteral("frmPaused2"));
     QVERIFY(rig.script.unexpected.isEmpty());
@@ -194,7 +195,7 @@ void SettingsLessonTest::twoCounterRunPausesIntoFrmPaused2()
     }
     QCOMPARE(atPause1, numberToText((*s.history1)[s.countIndex]));
     QCOMPARE(atPause2, numberToText((*s.history2)[s.countIndex]));
-    QVERIFY(rig.toolbar()->cmdStart->isEnabled());
+    QVERIFY(rig.button("cmdStart")->isEnabled());
 }
 
 QTEST_MAIN(SettingsLessonTest)

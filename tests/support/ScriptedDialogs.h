@@ -13,14 +13,36 @@
 #include <functional>
 #include <optional>
 
-class ScriptedDialogs : public Dialogs {
+// It stands in for the engine's prompts too, recording into the same lists.
+class ScriptedDialogs : public Dialogs, public Prompter {
 public:
     struct SaveRequest {
         QString suggestedName;
         QString filter;
     };
 
-    void setParentWindow(QWidget *parent) override { parentWindow = parent; }
+    MessageAnswer showMessage(const Message &message, QWidget *parent) override
+    {
+        parents.append(parent);
+        return showMessage(message);
+    }
+    QString askText(const Question &question, QWidget *parent) override
+    {
+        parents.append(parent);
+        return askText(question);
+    }
+    std::optional<QColor> pickColour(QWidget *parent) override
+    {
+        parents.append(parent);
+        ++colourRequests;
+        return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.dequeue();
+    }
+    std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter, QWidget *parent) override
+    {
+        parents.append(parent);
+        saveRequests.append({suggestedName, filter});
+        return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
+    }
 
     MessageAnswer showMessage(const Message &message) override
     {
@@ -34,16 +56,6 @@ public:
         questions.append(question);
         return textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
     }
-    std::optional<QColor> pickColour() override
-    {
-        ++colourRequests;
-        return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.dequeue();
-    }
-    std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter) override
-    {
-        saveRequests.append({suggestedName, filter});
-        return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
-    }
 
     QQueue<MessageAnswer> messageAnswers;
     QQueue<QString> textAnswers;
@@ -54,6 +66,7 @@ public:
     QList<Question> questions;
     QList<SaveRequest> saveRequests;
     int colourRequests = 0;
-    QWidget *parentWindow = nullptr;
+    // The window each dialog was asked to stand over.
+    QList<QWidget *> parents;
     std::function<void(const Message &)> onMessage;
 };

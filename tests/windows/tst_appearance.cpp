@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
@@ -45,7 +46,7 @@ void tst_Appearance::init()
     m_dialogs = ScriptedDialogs{};
     m_main = std::make_unique<frmMain>(m_session, m_dialogs);
     m_main->Form_Load(m_clock, m_pump);
-    m_toolbar = m_main->toolbar();
+    m_toolbar = named<Toolbar>(*m_main, "Picture1");
 }
 
 void tst_Appearance::cleanup()
@@ -61,8 +62,8 @@ void tst_Appearance::press(QPushButton *button, int times)
 
 void tst_Appearance::checkStacked(const char *where)
 {
-    const CounterLabel *c1 = m_main->lblCounter1;
-    const CounterLabel *c2 = m_main->lblCounter2;
+    const CounterLabel *c1 = named<CounterLabel>(*m_main, "lblCounter1");
+    const CounterLabel *c2 = named<CounterLabel>(*m_main, "lblCounter2");
     QVERIFY2(c1->fontPoints() == c2->fontPoints(), where);
     QVERIFY2(c1->topTwips() == 800, where);
     QVERIFY2(c1->heightTwips() == 20 * c1->fontPoints() + 200, where);
@@ -97,20 +98,20 @@ void tst_Appearance::fontPresses()
     QFETCH(double, points);
     QFETCH(double, height);
 
-    const double widthBefore = m_main->lblCounter1->widthTwips();
-    press(increase ? m_toolbar->cmdFontInc : m_toolbar->cmdFontDec, presses);
+    const double widthBefore = named<CounterLabel>(*m_main, "lblCounter1")->widthTwips();
+    press(increase ? named<QPushButton>(*m_toolbar, "cmdFontInc") : named<QPushButton>(*m_toolbar, "cmdFontDec"), presses);
 
-    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+    for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->fontPoints(), points);
         QCOMPARE(label->heightTwips(), height);
         QCOMPARE(label->widthTwips(), widthBefore);
         QCOMPARE(label->x(), twipsToPixels(CounterLabel::left));
     }
-    QCOMPARE(m_main->lblCounter1->topTwips(), 800.0);
-    QCOMPARE(m_main->lblCounter2->topTwips(), height + 800);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->topTwips(), 800.0);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->topTwips(), height + 800);
     // Nothing rearranges the window to fit the larger counters.
     QCOMPARE(m_main->size(), twipsSize(frmMain::interiorWidth, frmMain::interiorHeight));
-    QCOMPARE(m_toolbar->cmdStart->pos(), QPoint(0, 0));
+    QCOMPARE(named<QPushButton>(*m_toolbar, "cmdStart")->pos(), QPoint(0, 0));
 }
 
 void tst_Appearance::countersStayStackedAfterAnySequence_data()
@@ -128,10 +129,10 @@ void tst_Appearance::countersStayStackedAfterAnySequence()
 {
     QFETCH(QString, presses);
     for (qsizetype i = 0; i < presses.size(); ++i) {
-        press(presses[i] == '+' ? m_toolbar->cmdFontInc : m_toolbar->cmdFontDec);
+        press(presses[i] == '+' ? named<QPushButton>(*m_toolbar, "cmdFontInc") : named<QPushButton>(*m_toolbar, "cmdFontDec"));
         const QByteArray where = "after press " + QByteArray::number(i + 1);
         checkStacked(where.constData());
-        QVERIFY(m_main->lblCounter1->fontPoints() >= 44 && m_main->lblCounter1->fontPoints() <= 368);
+        QVERIFY(named<CounterLabel>(*m_main, "lblCounter1")->fontPoints() >= 44 && named<CounterLabel>(*m_main, "lblCounter1")->fontPoints() <= 368);
     }
 }
 
@@ -157,12 +158,12 @@ void tst_Appearance::buttonsReturnFocusToStart()
         m_dialogs.colourAnswers.enqueue(QColor(0, 128, 0));
     else
         m_dialogs.colourAnswers.enqueue(std::nullopt);
-    m_toolbar->cmdHelp->setFocus();
-    QCOMPARE(m_main->focusWidget(), m_toolbar->cmdHelp);
+    named<QPushButton>(*m_toolbar, "cmdHelp")->setFocus();
+    QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdHelp"));
 
     m_toolbar->findChild<QPushButton *>(button)->click();
 
-    QCOMPARE(m_main->focusWidget(), m_toolbar->cmdStart);
+    QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdStart"));
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 
@@ -171,10 +172,10 @@ void tst_Appearance::fontColourColoursBothCounters()
     const QColor background = m_main->backgroundColour();
     m_dialogs.colourAnswers.enqueue(QColor(200, 30, 40));
 
-    m_toolbar->cmdFontCol->click();
+    named<QPushButton>(*m_toolbar, "cmdFontCol")->click();
 
     QCOMPARE(m_dialogs.colourRequests, 1);
-    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+    for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->textColour(), QColor(200, 30, 40));
         QCOMPARE(label->backgroundColour(), background);
     }
@@ -183,14 +184,14 @@ void tst_Appearance::fontColourColoursBothCounters()
 
 void tst_Appearance::backgroundColourColoursWindowAndCounters()
 {
-    const QColor text = m_main->lblCounter1->textColour();
+    const QColor text = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
     const QColor panel = m_toolbar->palette().color(QPalette::Window);
     m_dialogs.colourAnswers.enqueue(QColor(0, 255, 255));
 
-    m_toolbar->cmdBackCol->click();
+    named<QPushButton>(*m_toolbar, "cmdBackCol")->click();
 
     QCOMPARE(m_main->backgroundColour(), QColor(0, 255, 255));
-    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+    for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->backgroundColour(), QColor(0, 255, 255));
         QCOMPARE(label->textColour(), text);
     }
@@ -209,14 +210,14 @@ void tst_Appearance::cancelledColourChangesNothing()
 {
     QFETCH(QString, button);
     const QColor window = m_main->backgroundColour();
-    const QColor text = m_main->lblCounter1->textColour();
+    const QColor text = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
     m_dialogs.colourAnswers.enqueue(std::nullopt);
 
     m_toolbar->findChild<QPushButton *>(button)->click();
 
     QCOMPARE(m_dialogs.colourRequests, 1);
     QCOMPARE(m_main->backgroundColour(), window);
-    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+    for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->textColour(), text);
         QCOMPARE(label->backgroundColour(), window);
     }

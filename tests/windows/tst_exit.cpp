@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "frmMain.h"
@@ -33,21 +34,21 @@ void tst_Exit::exitAsksOnce()
     FakePump pump{clock};
     frmMain main(session, dialogs);
     int ended = 0;
-    main.setEndProgram([&] { ++ended; });
+    QObject::connect(&main, &frmMain::quitRequested, [&] { ++ended; });
     main.Form_Load(clock, pump);
-    main.lblCounter1->setText(QStringLiteral("42"));
-    main.toolbar()->cmdExit->setFocus();
+    named<CounterLabel>(main, "lblCounter1")->setText(QStringLiteral("42"));
+    named<QPushButton>(main, "cmdExit")->setFocus();
     dialogs.messageAnswers.enqueue(answer);
 
-    main.toolbar()->cmdExit->click();
+    named<QPushButton>(main, "cmdExit")->click();
 
     QCOMPARE(ended, ends);
     QCOMPARE(dialogs.messages, QList<Message>{Messages::confirmExit()});
     QCOMPARE(dialogs.messages.front().text, QStringLiteral("Are you sure you want to Quit Tallyvane?"));
     if (ends == 0) {
-        QCOMPARE(main.focusWidget(), main.toolbar()->cmdStart);
+        QCOMPARE(main.focusWidget(), named<QPushButton>(main, "cmdStart"));
         QVERIFY(main.isVisible());
-        QCOMPARE(main.lblCounter1->text(), QStringLiteral("42"));
+        QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("42"));
     }
 }
 

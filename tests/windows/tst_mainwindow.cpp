@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
@@ -39,7 +40,7 @@ void MainWindowTest::init()
     m_dialogs = new ScriptedDialogs;
     m_main = new frmMain(*m_session, *m_dialogs);
     m_ended = 0;
-    m_main->setEndProgram([this] { ++m_ended; });
+    connect(m_main, &frmMain::quitRequested, this, [this] { ++m_ended; });
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
 }
@@ -57,7 +58,7 @@ void MainWindowTest::windowAtStart()
     QCOMPARE(m_main->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(pixelsToTwips(m_main->width()), frmMain::interiorWidth);
     QCOMPARE(pixelsToTwips(m_main->height()), frmMain::interiorHeight);
-    QCOMPARE(m_main->defaultButton(), m_main->toolbar()->cmdStart);
+    QCOMPARE(m_main->defaultButton(), named<QPushButton>(*m_main, "cmdStart"));
     QVERIFY(!m_main->windowIcon().isNull());
     const QWidget *panel = m_main->findChild<QWidget *>("Picture1");
     QVERIFY(panel);
@@ -109,7 +110,7 @@ void MainWindowTest::tabOrderSkipsHideShowButtons()
 {
     const QStringList expected = {"cmdStart", "cmdStop", "cmdFaster", "cmdSlower", "cmdSettings", "cmdFontInc",
                                   "cmdFontDec", "cmdFontCol", "cmdBackCol", "cmdToolbar", "cmdHelp", "cmdExit"};
-    m_main->toolbar()->cmdStart->setFocus();
+    named<QPushButton>(*m_main, "cmdStart")->setFocus();
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();
@@ -121,8 +122,8 @@ void MainWindowTest::tabOrderSkipsHideShowButtons()
 
 void MainWindowTest::countersAtStart()
 {
-    const CounterLabel *c1 = m_main->lblCounter1;
-    const CounterLabel *c2 = m_main->lblCounter2;
+    const CounterLabel *c1 = named<CounterLabel>(*m_main, "lblCounter1");
+    const CounterLabel *c2 = named<CounterLabel>(*m_main, "lblCounter2");
     QCOMPARE(c1->text(), QStringLiteral("0"));
     QCOMPARE(c2->text(), QString());
     for (const CounterLabel *c : {c1, c2}) {
@@ -141,15 +142,15 @@ void MainWindowTest::countersAtStart()
 
 void MainWindowTest::resizeChangesOnlyWidths()
 {
-    const QRect before1 = m_main->lblCounter1->geometry();
-    const double fontBefore = m_main->lblCounter1->fontPoints();
+    const QRect before1 = named<CounterLabel>(*m_main, "lblCounter1")->geometry();
+    const double fontBefore = named<CounterLabel>(*m_main, "lblCounter1")->fontPoints();
     m_main->resize(1200, 700);
-    QCOMPARE(m_main->lblCounter1->width(), 1200);
-    QCOMPARE(m_main->lblCounter2->width(), 1200);
-    QCOMPARE(m_main->lblCounter1->x(), before1.x());
-    QCOMPARE(m_main->lblCounter1->y(), before1.y());
-    QCOMPARE(m_main->lblCounter1->height(), before1.height());
-    QCOMPARE(m_main->lblCounter1->fontPoints(), fontBefore);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->width(), 1200);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->width(), 1200);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->x(), before1.x());
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->y(), before1.y());
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->height(), before1.height());
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->fontPoints(), fontBefore);
     QCOMPARE(m_main->findChild<QWidget *>("Picture1")->width(), 1200);
 }
 
@@ -174,15 +175,15 @@ void MainWindowTest::closeAsksFirst()
 
 void MainWindowTest::maskC1HidesAndShows()
 {
-    CounterLabel *c1 = m_main->lblCounter1;
+    CounterLabel *c1 = named<CounterLabel>(*m_main, "lblCounter1");
     const QColor background = m_main->backgroundColour();
-    QTest::mouseClick(m_main->toolbar()->cmdMaskC1, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*m_main, "cmdMaskC1"), Qt::LeftButton);
     QVERIFY(c1->isMasked());
     QCOMPARE(c1->backgroundColour(), c1->textColour());
-    QTest::mouseClick(m_main->toolbar()->cmdMaskC1, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*m_main, "cmdMaskC1"), Qt::LeftButton);
     QVERIFY(!c1->isMasked());
     QCOMPARE(c1->backgroundColour(), background);
-    QVERIFY(!m_main->lblCounter2->isMasked());
+    QVERIFY(!named<CounterLabel>(*m_main, "lblCounter2")->isMasked());
 }
 
 void MainWindowTest::titleScreen()
@@ -231,7 +232,7 @@ void MainWindowTest::titleWaitsOnTheClock()
     QVERIFY(main.isVisible());
     QVERIFY(session.keypadOnRight);
     QCOMPARE(session.listFileNumber, 1);
-    QCOMPARE(main.lblCounter1->text(), QStringLiteral("0"));
+    QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("0"));
     for (const QWidget *w : QApplication::topLevelWidgets())
         QVERIFY(w->objectName() != QStringLiteral("frmCountTitle"));
 }

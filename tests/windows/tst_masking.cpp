@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakeClock.h"
 #include "FakePump.h"
 #include "Lesson.h"
@@ -93,7 +94,7 @@ void tst_Masking::useCounters(int counters)
 {
     m_session->counterCount = std::int16_t(counters);
     m_main->setTwoCounterMode(counters == 2);
-    m_main->lblCounter2->setText(counters == 2 ? QStringLiteral("0") : QString());
+    named<CounterLabel>(*m_main, "lblCounter2")->setText(counters == 2 ? QStringLiteral("0") : QString());
 }
 
 // "main:NAME" clicks the main window's button, "pause:NAME" the button of
@@ -102,7 +103,7 @@ void tst_Masking::press(const QString &where)
 {
     const auto [source, name] = std::pair{where.section(':', 0, 0), where.section(':', 1)};
     if (source == QLatin1String("main")) {
-        auto *button = m_main->toolbar()->findChild<QPushButton *>(name);
+        auto *button = m_main->findChild<QPushButton *>(name);
         QVERIFY2(button && button->isVisible() && button->isEnabled(), qPrintable(where));
         QTest::mouseClick(button, Qt::LeftButton);
         return;
@@ -163,21 +164,21 @@ void tst_Masking::presses()
     QFETCH(bool, hidden2);
     useCounters(counters);
     const QColor window = m_main->backgroundColour();
-    const QColor text = m_main->lblCounter1->textColour();
-    m_main->toolbar()->cmdSettings->setFocus();
+    const QColor text = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
+    named<QPushButton>(*m_main, "cmdSettings")->setFocus();
 
     for (const QString &where : presses)
         press(where);
 
-    QCOMPARE(hidden(m_main->lblCounter1), hidden1);
-    QCOMPARE(hidden(m_main->lblCounter2), hidden2);
-    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+    QCOMPARE(hidden(named<CounterLabel>(*m_main, "lblCounter1")), hidden1);
+    QCOMPARE(hidden(named<CounterLabel>(*m_main, "lblCounter2")), hidden2);
+    for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->textColour(), text);
         if (!hidden(label))
             QCOMPARE(label->backgroundColour(), window);
     }
     QCOMPARE(m_main->backgroundColour(), window);
-    QCOMPARE(m_main->focusWidget(), m_main->toolbar()->cmdSettings);
+    QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_main, "cmdSettings"));
 }
 
 void tst_Masking::newBackgroundDecidesHiddenCounters_data()
@@ -197,36 +198,36 @@ void tst_Masking::newBackgroundDecidesHiddenCounters()
     QFETCH(bool, hidden2);
     useCounters(2);
     press("main:cmdMaskCounter1");
-    QVERIFY(hidden(m_main->lblCounter1));
-    const QColor colour = colourOfText ? m_main->lblCounter1->textColour() : QColor(255, 255, 128);
+    QVERIFY(hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    const QColor colour = colourOfText ? named<CounterLabel>(*m_main, "lblCounter1")->textColour() : QColor(255, 255, 128);
 
-    chooseColour(m_main->toolbar()->cmdBackCol, colour);
+    chooseColour(named<QPushButton>(*m_main, "cmdBackCol"), colour);
 
-    QCOMPARE(hidden(m_main->lblCounter1), hidden1);
-    QCOMPARE(hidden(m_main->lblCounter2), hidden2);
-    QCOMPARE(m_main->lblCounter1->backgroundColour(), colour);
-    QCOMPARE(m_main->lblCounter2->backgroundColour(), colour);
+    QCOMPARE(hidden(named<CounterLabel>(*m_main, "lblCounter1")), hidden1);
+    QCOMPARE(hidden(named<CounterLabel>(*m_main, "lblCounter2")), hidden2);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->backgroundColour(), colour);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->backgroundColour(), colour);
 }
 
 void tst_Masking::newTextColourRevealsHiddenCounterUntilPressedAgain()
 {
-    const QColor oldText = m_main->lblCounter1->textColour();
+    const QColor oldText = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
     press("main:cmdMaskC1");
 
-    chooseColour(m_main->toolbar()->cmdFontCol, QColor(200, 0, 0));
+    chooseColour(named<QPushButton>(*m_main, "cmdFontCol"), QColor(200, 0, 0));
 
     // Readable again: new digits on a block of the old text colour.
-    QVERIFY(!hidden(m_main->lblCounter1));
-    QCOMPARE(m_main->lblCounter1->backgroundColour(), oldText);
-    QCOMPARE(m_main->lblCounter1->textColour(), QColor(200, 0, 0));
+    QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->backgroundColour(), oldText);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->textColour(), QColor(200, 0, 0));
 
     press("main:cmdMaskC1");
-    QVERIFY(hidden(m_main->lblCounter1));
-    QCOMPARE(m_main->lblCounter1->backgroundColour(), QColor(200, 0, 0));
+    QVERIFY(hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->backgroundColour(), QColor(200, 0, 0));
 
     press("main:cmdMaskC1");
-    QVERIFY(!hidden(m_main->lblCounter1));
-    QCOMPARE(m_main->lblCounter1->backgroundColour(), m_main->backgroundColour());
+    QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->backgroundColour(), m_main->backgroundColour());
 }
 
 void tst_Masking::textColourEqualToBackgroundCannotBeShown()
@@ -234,20 +235,20 @@ void tst_Masking::textColourEqualToBackgroundCannotBeShown()
     useCounters(2);
     const QColor window = m_main->backgroundColour();
 
-    chooseColour(m_main->toolbar()->cmdFontCol, window);
-    QVERIFY(hidden(m_main->lblCounter1));
-    QVERIFY(hidden(m_main->lblCounter2));
+    chooseColour(named<QPushButton>(*m_main, "cmdFontCol"), window);
+    QVERIFY(hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    QVERIFY(hidden(named<CounterLabel>(*m_main, "lblCounter2")));
 
     for (const char *button : {"main:cmdMaskCounter1", "main:cmdMaskBoth", "pause:cmdMaskCounter2"}) {
         press(QString::fromLatin1(button));
-        QVERIFY2(hidden(m_main->lblCounter1), button);
-        QVERIFY2(hidden(m_main->lblCounter2), button);
-        QCOMPARE(m_main->lblCounter1->backgroundColour(), window);
+        QVERIFY2(hidden(named<CounterLabel>(*m_main, "lblCounter1")), button);
+        QVERIFY2(hidden(named<CounterLabel>(*m_main, "lblCounter2")), button);
+        QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->backgroundColour(), window);
     }
 
-    chooseColour(m_main->toolbar()->cmdFontCol, QColor(0, 0, 255));
-    QVERIFY(!hidden(m_main->lblCounter1));
-    QVERIFY(!hidden(m_main->lblCounter2));
+    chooseColour(named<QPushButton>(*m_main, "cmdFontCol"), QColor(0, 0, 255));
+    QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter2")));
 }
 
 void tst_Masking::hiddenCounterKeepsCounting_data()
@@ -286,32 +287,32 @@ void tst_Masking::hiddenCounterKeepsCounting()
 
     QStringList seen;
     m_pump->beforePump = [&] {
-        const QString value = m_main->lblCounter1->text();
-        if (hidden(m_main->lblCounter1) && (seen.isEmpty() || seen.last() != value))
+        const QString value = named<CounterLabel>(*m_main, "lblCounter1")->text();
+        if (hidden(named<CounterLabel>(*m_main, "lblCounter1")) && (seen.isEmpty() || seen.last() != value))
             seen << value;
         for (const QString &press : mainPresses)
             if (press.section(':', 0, 0) == value) {
                 mainPresses.removeOne(press);
-                QTest::mouseClick(m_main->toolbar()->findChild<QPushButton *>(press.section(':', 1)), Qt::LeftButton);
+                QTest::mouseClick(m_main->findChild<QPushButton *>(press.section(':', 1)), Qt::LeftButton);
                 break;
             }
     };
     PauseAnswerer answerer(pauseAnswers);
 
-    m_main->toolbar()->cmdStart->click();
+    named<QPushButton>(*m_main, "cmdStart")->click();
 
     QCOMPARE(answerer.pauses, pauseAnswers.size());
     QCOMPARE(seen, seenWhileHidden);
-    QVERIFY(hidden(m_main->lblCounter1));
+    QVERIFY(hidden(named<CounterLabel>(*m_main, "lblCounter1")));
     const QString last = seenWhileHidden.last();
-    QCOMPARE(m_main->lblCounter1->text(), last);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->text(), last);
     if (counters == 2)
-        QCOMPARE(m_main->lblCounter2->text(), QString::number(10 * (last.toInt() + 1)));
+        QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->text(), QString::number(10 * (last.toInt() + 1)));
 
     press("main:" + showButton);
-    QVERIFY(!hidden(m_main->lblCounter1));
-    QCOMPARE(m_main->lblCounter1->text(), last);
-    QVERIFY(!hidden(m_main->lblCounter2));
+    QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter1")));
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->text(), last);
+    QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter2")));
 }
 
 QTEST_MAIN(tst_Masking)

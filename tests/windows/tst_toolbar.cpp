@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "FakePump.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
@@ -55,7 +56,7 @@ void tst_Toolbar::init()
     m_session = CountingSession{};
     m_main = std::make_unique<frmMain>(m_session, m_dialogs);
     m_main->Form_Load(m_clock, m_pump);
-    m_toolbar = m_main->toolbar();
+    m_toolbar = named<Toolbar>(*m_main, "Picture1");
 }
 
 void tst_Toolbar::cleanup()
@@ -87,13 +88,13 @@ void tst_Toolbar::checkPlacement(ToolbarPosition position)
         QVERIFY2(button->size() == twipsSize(600, 600), name);
     }
     // The counters never move with the toolbar; a side panel covers them.
-    for (const CounterLabel *label : {m_main->lblCounter1, m_main->lblCounter2}) {
+    for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->x(), twipsToPixels(120));
         QCOMPARE(label->width(), interior.width());
     }
-    QCOMPARE(m_main->lblCounter1->topTwips(), 800.0);
-    QCOMPARE(m_main->lblCounter2->topTwips(), 3080.0);
-    QVERIFY(m_main->children().indexOf(m_toolbar) > m_main->children().indexOf(m_main->lblCounter2));
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->topTwips(), 800.0);
+    QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->topTwips(), 3080.0);
+    QVERIFY(m_main->children().indexOf(m_toolbar) > m_main->children().indexOf(named<CounterLabel>(*m_main, "lblCounter2")));
 }
 
 void tst_Toolbar::pressesCycleTopRightLeft_data()
@@ -116,16 +117,16 @@ void tst_Toolbar::pressesCycleTopRightLeft()
     QFETCH(ToolbarPosition, position);
 
     for (int i = 0; i < presses; ++i) {
-        m_toolbar->cmdHelp->setFocus();
-        m_toolbar->cmdToolbar->click();
-        QCOMPARE(m_main->focusWidget(), m_toolbar->cmdStart);
+        named<QPushButton>(*m_toolbar, "cmdHelp")->setFocus();
+        named<QPushButton>(*m_toolbar, "cmdToolbar")->click();
+        QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdStart"));
     }
 
     QCOMPARE(m_session.toolbarPosition, position);
     checkPlacement(position);
     // One-counter mode: slots 4 and 6 stay empty gaps.
-    QVERIFY(!m_toolbar->cmdMaskCounter1->isVisible());
-    QVERIFY(!m_toolbar->cmdMaskBoth->isVisible());
+    QVERIFY(!named<QPushButton>(*m_toolbar, "cmdMaskCounter1")->isVisible());
+    QVERIFY(!named<QPushButton>(*m_toolbar, "cmdMaskBoth")->isVisible());
 }
 
 void tst_Toolbar::placementSurvivesResizing_data()
@@ -149,7 +150,7 @@ void tst_Toolbar::placementSurvivesResizing()
     QFETCH(int, presses);
     QFETCH(QSize, size);
     for (int i = 0; i < presses; ++i)
-        m_toolbar->cmdToolbar->click();
+        named<QPushButton>(*m_toolbar, "cmdToolbar")->click();
 
     m_main->resize(size);
     QTRY_COMPARE(m_main->size(), size);
@@ -160,21 +161,17 @@ void tst_Toolbar::placementSurvivesResizing()
 void tst_Toolbar::placementProceduresApplyWhenCalledDirectly_data()
 {
     QTest::addColumn<ToolbarPosition>("position");
-    QTest::newRow("toolbarright") << ToolbarPosition::Right;
-    QTest::newRow("toolbarleft") << ToolbarPosition::Left;
-    QTest::newRow("toolbartop after right") << ToolbarPosition::Top;
+    QTest::newRow("right") << ToolbarPosition::Right;
+    QTest::newRow("left") << ToolbarPosition::Left;
+    QTest::newRow("top after right") << ToolbarPosition::Top;
 }
 
-// Each procedure applies a whole placement, which a later resize keeps.
+// Docking applies a whole placement, which a later resize keeps.
 void tst_Toolbar::placementProceduresApplyWhenCalledDirectly()
 {
     QFETCH(ToolbarPosition, position);
-    m_main->toolbarright();
-    switch (position) {
-    case ToolbarPosition::Top: m_main->toolbartop(); break;
-    case ToolbarPosition::Right: m_main->toolbarright(); break;
-    case ToolbarPosition::Left: m_main->toolbarleft(); break;
-    }
+    m_toolbar->dock(ToolbarPosition::Right, m_main->size());
+    m_toolbar->dock(position, m_main->size());
     const QSize size(m_main->width() + 100, m_main->height() + 200);
     m_main->resize(size);
     QTRY_COMPARE(m_main->size(), size);

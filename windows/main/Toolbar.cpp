@@ -1,12 +1,42 @@
 #include "Toolbar.h"
 
 #include "IconButton.h"
+#include "TabOrder.h"
 #include "Twips.h"
 
-
 namespace {
-const char *slotProperty = "toolbarSlot";
-}
+
+struct ButtonEntry {
+    ToolbarCommand command;
+    const char *name;
+    const char *tooltip;
+    const char *icon;
+    int slot;
+    bool tabStop;
+};
+
+// In ToolbarCommand order. Two hide/show buttons share slot 5: only one of
+// them is shown, by the number of counters in use.
+constexpr ButtonEntry buttonTable[] = {
+    {ToolbarCommand::Start, "cmdStart", "Start", "start", 0, true},
+    {ToolbarCommand::Pause, "cmdStop", "Pause", "pause", 1, true},
+    {ToolbarCommand::Faster, "cmdFaster", "Count Faster", "faster", 2, true},
+    {ToolbarCommand::Slower, "cmdSlower", "Count Slower", "slower", 3, true},
+    {ToolbarCommand::MaskTopCounter, "cmdMaskCounter1", "Hide/Show Top Counter", "mask_top", 4, false},
+    {ToolbarCommand::MaskBottomCounter, "cmdMaskCounter2", "Hide/Show Bottom Counter", "mask_bottom", 5, false},
+    {ToolbarCommand::MaskCounter, "cmdMaskC1", "Hide/Show Counter", "mask_one", 5, false},
+    {ToolbarCommand::MaskBoth, "cmdMaskBoth", "Hide/Show Both Counters", "mask_both", 6, false},
+    {ToolbarCommand::Settings, "cmdSettings", "Settings", "settings", 7, true},
+    {ToolbarCommand::FontBigger, "cmdFontInc", "Increase Font Size", "font_inc", 8, true},
+    {ToolbarCommand::FontSmaller, "cmdFontDec", "Decrease Font Size", "font_dec", 9, true},
+    {ToolbarCommand::FontColour, "cmdFontCol", "Change Font Colour", "font_colour", 10, true},
+    {ToolbarCommand::BackColour, "cmdBackCol", "Change Background Colour", "back_colour", 11, true},
+    {ToolbarCommand::MoveToolbar, "cmdToolbar", "Move Toolbar", "toolbar", 12, true},
+    {ToolbarCommand::Help, "cmdHelp", "Help", "help", 13, true},
+    {ToolbarCommand::Exit, "cmdExit", "Exit", "exit", 14, true},
+};
+
+} // namespace
 
 Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
 {
@@ -16,63 +46,33 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
     QPalette panel = palette();
     panel.setColor(QPalette::Window, panel.color(QPalette::Button));
     setPalette(panel);
-    cmdStart = addButton("cmdStart", "Start", "start", 0);
-    cmdStop = addButton("cmdStop", "Pause", "pause", 1);
-    cmdFaster = addButton("cmdFaster", "Count Faster", "faster", 2);
-    cmdSlower = addButton("cmdSlower", "Count Slower", "slower", 3);
-    cmdMaskCounter1 = addButton("cmdMaskCounter1", "Hide/Show Top Counter", "mask_top", 4, false);
-    cmdMaskCounter2 = addButton("cmdMaskCounter2", "Hide/Show Bottom Counter", "mask_bottom", 5, false);
-    cmdMaskC1 = addButton("cmdMaskC1", "Hide/Show Counter", "mask_one", 5, false);
-    cmdMaskBoth = addButton("cmdMaskBoth", "Hide/Show Both Counters", "mask_both", 6, false);
-    cmdSettings = addButton("cmdSettings", "Settings", "settings", 7);
-    cmdFontInc = addButton("cmdFontInc", "Increase Font Size", "font_inc", 8);
-    cmdFontDec = addButton("cmdFontDec", "Decrease Font Size", "font_dec", 9);
-    cmdFontCol = addButton("cmdFontCol", "Change Font Colour", "font_colour", 10);
-    cmdBackCol = addButton("cmdBackCol", "Change Background Colour", "back_colour", 11);
-    cmdToolbar = addButton("cmdToolbar", "Move Toolbar", "toolbar", 12);
-    cmdHelp = addButton("cmdHelp", "Help", "help", 13);
-    cmdExit = addButton("cmdExit", "Exit", "exit", 14);
 
-    const QList<QWidget *> tabOrder = {cmdStart, cmdStop, cmdFaster, cmdSlower, cmdSettings, cmdFontInc,
-                                       cmdFontDec, cmdFontCol, cmdBackCol, cmdToolbar, cmdHelp, cmdExit};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    for (QPushButton *mask : {cmdMaskCounter1, cmdMaskCounter2, cmdMaskBoth}) {
-        mask->setVisible(false);
-        mask->setEnabled(false);
+    QList<QWidget *> tabStops;
+    for (const ButtonEntry &entry : buttonTable) {
+        Q_ASSERT(int(entry.command) == m_buttons.size());
+        QPushButton *b = makeIconButton(this, QString::fromLatin1(entry.name), QString::fromLatin1(entry.tooltip),
+                                        QString::fromLatin1(entry.icon),
+                                        QRect(QPoint(), twipsSize(buttonSize, buttonSize)));
+        b->setAutoDefault(true);
+        b->setFocusPolicy(entry.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        if (entry.tabStop)
+            tabStops << b;
+        m_buttons << b;
+        m_slots << entry.slot;
+    }
+    setTabOrderOf(tabStops);
+    for (ToolbarCommand mask : {ToolbarCommand::MaskTopCounter, ToolbarCommand::MaskBottomCounter, ToolbarCommand::MaskBoth}) {
+        button(mask)->setVisible(false);
+        button(mask)->setEnabled(false);
     }
     placeButtons(ToolbarPosition::Top);
 }
 
-QPushButton *Toolbar::addButton(const char *name, const QString &tooltip, const char *icon, int slot, bool tabStop)
-{
-    QPushButton *button = makeIconButton(this, QString::fromLatin1(name), tooltip, QString::fromLatin1(icon),
-                                         QRect(QPoint(), twipsSize(buttonSize, buttonSize)));
-    button->setAutoDefault(true);
-    button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
-    button->setProperty(slotProperty, slot);
-    m_buttons.append(button);
-    return button;
-}
-
-QList<QPushButton *> Toolbar::buttonsInSlotOrder() const
-{
-    return m_buttons;
-}
-
-int Toolbar::slotOf(const QPushButton *button)
-{
-    return button->property(slotProperty).toInt();
-}
-
 void Toolbar::placeButtons(ToolbarPosition position)
 {
-    for (QPushButton *button : m_buttons) {
-        const double offset = slotOf(button) * buttonSize;
-        if (position == ToolbarPosition::Top)
-            button->move(twipsPoint(offset, 0));
-        else
-            button->move(twipsPoint(0, offset));
+    for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+        const double offset = m_slots[i] * buttonSize;
+        m_buttons[i]->move(position == ToolbarPosition::Top ? twipsPoint(offset, 0) : twipsPoint(0, offset));
     }
 }
 
@@ -91,5 +91,6 @@ void Toolbar::dock(ToolbarPosition position, QSize interior)
         setGeometry(0, 0, across, interior.height());
         break;
     }
+    placeButtons(position);
     raise();
 }

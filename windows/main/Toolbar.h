@@ -1,13 +1,20 @@
 #pragma once
 
-// The main window's toolbar panel (Picture1): sixteen square picture buttons
-// in fixed slots, laid out in a row when docked at the top and in a column
-// when docked at a side.
+// The main window's toolbar panel: square picture buttons in fixed slots,
+// laid out in a row when docked at the top and in a column when docked at a
+// side. The main window reaches a button by the command it gives.
 
 #include "CountingSession.h"
 
 #include <QPushButton>
 #include <QWidget>
+
+enum class ToolbarCommand {
+    Start, Pause, Faster, Slower,
+    MaskTopCounter, MaskBottomCounter, MaskCounter, MaskBoth,
+    Settings, FontBigger, FontSmaller, FontColour, BackColour,
+    MoveToolbar, Help, Exit,
+};
 
 class Toolbar : public QWidget {
     Q_OBJECT
@@ -17,35 +24,17 @@ public:
 
     explicit Toolbar(QWidget *parent);
 
-    // Places every button, shown or not, at its slot for the docking side.
-    void placeButtons(ToolbarPosition position);
-    // Docks the panel at its edge of the given interior (pixels).
+    QPushButton *button(ToolbarCommand command) const { return m_buttons.at(int(command)); }
+    // Docks the panel at its edge of the given interior (pixels) and places
+    // every button, shown or not, at its slot for that side.
     void dock(ToolbarPosition position, QSize interior);
     // The edge the panel was last docked to.
     ToolbarPosition dockedEdge() const { return m_edge; }
 
-    QList<QPushButton *> buttonsInSlotOrder() const;
-    static int slotOf(const QPushButton *button);
-
-    QPushButton *cmdStart;
-    QPushButton *cmdStop;
-    QPushButton *cmdFaster;
-    QPushButton *cmdSlower;
-    QPushButton *cmdMaskCounter1;
-    QPushButton *cmdMaskCounter2;
-    QPushButton *cmdMaskC1;
-    QPushButton *cmdMaskBoth;
-    QPushButton *cmdSettings;
-    QPushButton *cmdFontInc;
-    QPushButton *cmdFontDec;
-    QPushButton *cmdFontCol;
-    QPushButton *cmdBackCol;
-    QPushButton *cmdToolbar;
-    QPushButton *cmdHelp;
-    QPushButton *cmdExit;
-
 private:
-    QPushButton *addButton(const char *name, const QString &tooltip, const char *icon, int slot, bool tabStop = true);
-    QList<QPushButton *> m_buttons;
+    void placeButtons(ToolbarPosition position);
+
+    QList<QPushButton *> m_buttons;  // in ToolbarCommand order
+    QList<int> m_slots;
     ToolbarPosition m_edge = ToolbarPosition::Top;
 };

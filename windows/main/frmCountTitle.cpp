@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "EventPump.h"
+#include "ScreenPlacement.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -55,8 +56,7 @@ frmCountTitle::frmCountTitle() : QWidget(nullptr, Qt::SplashScreen | Qt::Framele
 
 void frmCountTitle::showFor(Clock &clock, EventPump &pump)
 {
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QApplication::primaryScreen());
     show();
     const double deadline = clock.now() + shownSeconds;
     while (clock.now() <= deadline)

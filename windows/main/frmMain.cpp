@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include "Dialogs.h"
-#include "RunLoop.h"
+#include "ScreenPlacement.h"
 #include "Twips.h"
 #include "frmCountTitle.h"
 
@@ -9,13 +9,21 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QScreen>
 
-#include <cstdlib>
+namespace {
+
+// Where the counters start: counter 2 begins where counter 1 ends.
+namespace CounterLayout {
+constexpr double height = 2280;   // twips
+constexpr double top1 = 800;      // twips
+constexpr double top2 = top1 + height;
+constexpr double fontSize = 104;  // points
+} // namespace CounterLayout
+
+} // namespace
 
 frmMain::frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent), m_session(session), m_dialogs(dialogs),
-      m_endProgram([] { std::exit(0); })
+    : QWidget(parent), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tallyvane"));
@@ -23,35 +31,37 @@ frmMain::frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent)
     setAutoFillBackground(true);
     resize(twipsSize(interiorWidth, interiorHeight));
 
-    lblCounter1 = new CounterLabel(QStringLiteral("lblCounter1"), this);
-    lblCounter2 = new CounterLabel(QStringLiteral("lblCounter2"), this);
-    for (CounterLabel *label : {lblCounter1, lblCounter2}) {
+    m_counter1 = new CounterLabel(QStringLiteral("lblCounter1"), this);
+    m_counter2 = new CounterLabel(QStringLiteral("lblCounter2"), this);
+    for (CounterLabel *label : {m_counter1, m_counter2}) {
         label->setBackgroundColour(backgroundColour());
         label->setTextColour(palette().color(QPalette::WindowText));
     }
-    lblCounter1->setText(QStringLiteral("0"));
+    m_counter1->setText(QStringLiteral("0"));
     m_toolbar = new Toolbar(this);
 
-    const Toolbar *t = m_toolbar;
-    connect(t->cmdStart, &QPushButton::clicked, this, &frmMain::cmdStart_Click);
-    connect(t->cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
-    connect(t->cmdFaster, &QPushButton::clicked, this, &frmMain::cmdFaster_Click);
-    connect(t->cmdSlower, &QPushButton::clicked, this, &frmMain::cmdSlower_Click);
-    connect(t->cmdMaskC1, &QPushButton::clicked, this, &frmMain::cmdMaskC1_Click);
-    connect(t->cmdMaskCounter1, &QPushButton::clicked, this, &frmMain::cmdMaskCounter1_Click);
-    connect(t->cmdMaskCounter2, &QPushButton::clicked, this, &frmMain::cmdMaskCounter2_Click);
-    connect(t->cmdMaskBoth, &QPushButton::clicked, this, &frmMain::cmdMaskBoth_Click);
-    connect(t->cmdSettings, &QPushButton::clicked, this, &frmMain::settingsRequested);
-    connect(t->cmdFontInc, &QPushButton::clicked, this, &frmMain::cmdFontInc_Click);
-    connect(t->cmdFontDec, &QPushButton::clicked, this, &frmMain::cmdFontDec_Click);
-    connect(t->cmdFontCol, &QPushButton::clicked, this, &frmMain::cmdFontCol_Click);
-    connect(t->cmdBackCol, &QPushButton::clicked, this, &frmMain::cmdBackCol_Click);
-    connect(t->cmdToolbar, &QPushButton::clicked, this, &frmMain::cmdToolbar_Click);
-    connect(t->cmdHelp, &QPushButton::clicked, this, &frmMain::helpRequested);
-    connect(t->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    const auto onClick = [this](ToolbarCommand command, auto slot) {
+        connect(button(command), &QPushButton::clicked, this, slot);
+    };
+    onClick(ToolbarCommand::Start, &frmMain::startRequested);
+    onClick(ToolbarCommand::Pause, &frmMain::pauseRequested);
+    onClick(ToolbarCommand::Faster, &frmMain::fasterRequested);
+    onClick(ToolbarCommand::Slower, &frmMain::slowerRequested);
+    onClick(ToolbarCommand::MaskCounter, &frmMain::cmdMaskCounter1_Click);
+    onClick(ToolbarCommand::MaskTopCounter, &frmMain::cmdMaskCounter1_Click);
+    onClick(ToolbarCommand::MaskBottomCounter, &frmMain::cmdMaskCounter2_Click);
+    onClick(ToolbarCommand::MaskBoth, &frmMain::cmdMaskBoth_Click);
+    onClick(ToolbarCommand::Settings, &frmMain::settingsRequested);
+    onClick(ToolbarCommand::FontBigger, &frmMain::cmdFontInc_Click);
+    onClick(ToolbarCommand::FontSmaller, &frmMain::cmdFontDec_Click);
+    onClick(ToolbarCommand::FontColour, &frmMain::cmdFontCol_Click);
+    onClick(ToolbarCommand::BackColour, &frmMain::cmdBackCol_Click);
+    onClick(ToolbarCommand::MoveToolbar, &frmMain::cmdToolbar_Click);
+    onClick(ToolbarCommand::Help, &frmMain::helpRequested);
+    onClick(ToolbarCommand::Exit, &frmMain::cmdExit_Click);
 
     layoutCounterDefaults();
-    setDefaultButton(t->cmdStart);
+    setDefaultButton(button(ToolbarCommand::Start));
 }
 
 void frmMain::Form_Load(Clock &clock, EventPump &pump)
@@ -64,38 +74,37 @@ void frmMain::Form_Load(Clock &clock, EventPump &pump)
         m_session.listFileNumber = 1;
         m_session.graphFileNumber = 1;
     }
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QApplication::primaryScreen());
     show();
     repaint();
-    setDefaultButton(m_toolbar->cmdStart);
+    setDefaultButton(button(ToolbarCommand::Start));
     focusStart();
 }
 
 void frmMain::layoutCounterDefaults()
 {
-    for (CounterLabel *label : {lblCounter1, lblCounter2}) {
+    for (CounterLabel *label : {m_counter1, m_counter2}) {
         label->setHeightTwips(CounterLayout::height);
         label->setFontPoints(CounterLayout::fontSize);
     }
-    lblCounter1->setTopTwips(CounterLayout::top1);
-    lblCounter2->setTopTwips(CounterLayout::top2);
+    m_counter1->setTopTwips(CounterLayout::top1);
+    m_counter2->setTopTwips(CounterLayout::top2);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const double width = pixelsToTwips(this->width());
-    lblCounter1->setWidthTwips(width);
-    lblCounter2->setWidthTwips(width);
+    m_counter1->setWidthTwips(width);
+    m_counter2->setWidthTwips(width);
     m_toolbar->dock(m_toolbar->dockedEdge(), size());
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    if (m_dialogs.showMessage(Messages::confirmClose()) == MessageAnswer::Yes)
-        m_endProgram();
+    if (m_dialogs.showMessage(Messages::confirmClose(), this) == MessageAnswer::Yes)
+        emit quitRequested();
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event)
@@ -123,32 +132,44 @@ QColor frmMain::backgroundColour() const
 
 void frmMain::focusStart()
 {
-    m_toolbar->cmdStart->setFocus(Qt::OtherFocusReason);
+    button(ToolbarCommand::Start)->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::setRunSetEnabled(bool enabled)
+void frmMain::showCounters(const QString &counter1, const QString *counter2)
 {
-    const Toolbar *t = m_toolbar;
-    for (QPushButton *button : {t->cmdStart, t->cmdSettings, t->cmdFontInc, t->cmdFontDec, t->cmdFontCol,
-                                t->cmdBackCol, t->cmdHelp, t->cmdExit, t->cmdToolbar})
-        button->setEnabled(enabled);
+    m_counter1->setText(counter1);
+    if (counter2)
+        m_counter2->setText(*counter2);
+    repaint();
+}
+
+void frmMain::setRunning(bool running)
+{
+    using enum ToolbarCommand;
+    for (ToolbarCommand command : {Start, Settings, FontBigger, FontSmaller, FontColour, BackColour, Help, Exit, MoveToolbar})
+        button(command)->setEnabled(!running);
+    if (running) {
+        setDefaultButton(button(Pause));
+    } else {
+        focusStart();
+    }
 }
 
 void frmMain::setTwoCounterMode(bool twoCounters)
 {
-    const Toolbar *t = m_toolbar;
-    for (QPushButton *button : {t->cmdMaskBoth, t->cmdMaskCounter1, t->cmdMaskCounter2}) {
-        button->setVisible(twoCounters);
-        button->setEnabled(twoCounters);
+    using enum ToolbarCommand;
+    for (ToolbarCommand command : {MaskBoth, MaskTopCounter, MaskBottomCounter}) {
+        button(command)->setVisible(twoCounters);
+        button(command)->setEnabled(twoCounters);
     }
-    t->cmdMaskC1->setVisible(!twoCounters);
-    t->cmdMaskC1->setEnabled(!twoCounters);
+    button(MaskCounter)->setVisible(!twoCounters);
+    button(MaskCounter)->setEnabled(!twoCounters);
 }
 
 void frmMain::setCounterCaptions(const QString &counter1, const QString &counter2)
 {
-    lblCounter1->setText(counter1);
-    lblCounter2->setText(counter2);
+    m_counter1->setText(counter1);
+    m_counter2->setText(counter2);
 }
 
 void frmMain::toggleCounterMask(CounterLabel *label)
@@ -156,118 +177,64 @@ void frmMain::toggleCounterMask(CounterLabel *label)
     ::toggleCounterMask(label, backgroundColour());
 }
 
-void frmMain::cmdStart_Click()
-{
-    if (m_runLoop)
-        m_runLoop->startRun();
-}
-
-void frmMain::cmdStop_Click()
-{
-    if (m_runLoop)
-        m_runLoop->requestPause();
-}
-
-void frmMain::cmdFaster_Click()
-{
-    if (m_runLoop)
-        m_runLoop->faster();
-}
-
-void frmMain::cmdSlower_Click()
-{
-    if (m_runLoop)
-        m_runLoop->slower();
-}
-
-void frmMain::cmdMaskC1_Click()
-{
-    toggleCounterMask(lblCounter1);
-}
-
 void frmMain::cmdMaskCounter1_Click()
 {
-    toggleCounterMask(lblCounter1);
+    toggleCounterMask(m_counter1);
 }
 
 void frmMain::cmdMaskCounter2_Click()
 {
-    toggleCounterMask(lblCounter2);
+    toggleCounterMask(m_counter2);
 }
 
 void frmMain::cmdMaskBoth_Click()
 {
-    toggleCounterMask(lblCounter1);
-    toggleCounterMask(lblCounter2);
+    toggleCounterMask(m_counter1);
+    toggleCounterMask(m_counter2);
 }
 
 void frmMain::stepCounterFont(double points, double twips)
 {
-    lblCounter1->setFontPoints(lblCounter1->fontPoints() + points);
-    lblCounter2->setFontPoints(lblCounter2->fontPoints() + points);
-    lblCounter1->setHeightTwips(lblCounter1->heightTwips() + twips);
-    lblCounter2->setHeightTwips(lblCounter2->heightTwips() + twips);
-    lblCounter2->setTopTwips(lblCounter1->heightTwips() + counterGap);
+    m_counter1->setFontPoints(m_counter1->fontPoints() + points);
+    m_counter2->setFontPoints(m_counter2->fontPoints() + points);
+    m_counter1->setHeightTwips(m_counter1->heightTwips() + twips);
+    m_counter2->setHeightTwips(m_counter2->heightTwips() + twips);
+    m_counter2->setTopTwips(m_counter1->heightTwips() + counterGap);
 }
 
 void frmMain::cmdFontInc_Click()
 {
-    focusStart();
-    if (lblCounter1->fontPoints() <= largestGrowable)
+    if (m_counter1->fontPoints() <= largestGrowable)
         stepCounterFont(fontStep, heightStep);
     focusStart();
 }
 
 void frmMain::cmdFontDec_Click()
 {
-    focusStart();
-    if (lblCounter1->fontPoints() >= smallestShrinkable)
+    if (m_counter1->fontPoints() >= smallestShrinkable)
         stepCounterFont(-fontStep, -heightStep);
     focusStart();
 }
 
 void frmMain::cmdFontCol_Click()
 {
-    m_dialogs.setParentWindow(this);
-    if (const auto colour = m_dialogs.pickColour()) {
-        lblCounter1->setTextColour(*colour);
-        lblCounter2->setTextColour(*colour);
+    if (const auto colour = m_dialogs.pickColour(this)) {
+        m_counter1->setTextColour(*colour);
+        m_counter2->setTextColour(*colour);
     }
     focusStart();
 }
 
 void frmMain::cmdBackCol_Click()
 {
-    m_dialogs.setParentWindow(this);
-    if (const auto colour = m_dialogs.pickColour()) {
+    if (const auto colour = m_dialogs.pickColour(this)) {
         QPalette p = palette();
         p.setColor(QPalette::Window, *colour);
         setPalette(p);
-        lblCounter1->setBackgroundColour(*colour);
-        lblCounter2->setBackgroundColour(*colour);
+        m_counter1->setBackgroundColour(*colour);
+        m_counter2->setBackgroundColour(*colour);
     }
     focusStart();
-}
-
-void frmMain::placeToolbar(ToolbarPosition position)
-{
-    m_toolbar->dock(position, size());
-    m_toolbar->placeButtons(position);
-}
-
-void frmMain::toolbartop()
-{
-    placeToolbar(ToolbarPosition::Top);
-}
-
-void frmMain::toolbarright()
-{
-    placeToolbar(ToolbarPosition::Right);
-}
-
-void frmMain::toolbarleft()
-{
-    placeToolbar(ToolbarPosition::Left);
 }
 
 void frmMain::cmdToolbar_Click()
@@ -275,19 +242,14 @@ void frmMain::cmdToolbar_Click()
     auto &position = m_session.toolbarPosition;
     position = position == ToolbarPosition::Left ? ToolbarPosition::Top
                                                  : ToolbarPosition(std::int16_t(position) + 1);
-    switch (position) {
-    case ToolbarPosition::Top: toolbartop(); break;
-    case ToolbarPosition::Right: toolbarright(); break;
-    case ToolbarPosition::Left: toolbarleft(); break;
-    }
+    m_toolbar->dock(position, size());
     focusStart();
 }
 
 void frmMain::cmdExit_Click()
 {
-    m_dialogs.setParentWindow(this);
-    if (m_dialogs.showMessage(Messages::confirmExit()) == MessageAnswer::Yes)
-        m_endProgram();
+    if (m_dialogs.showMessage(Messages::confirmExit(), this) == MessageAnswer::Yes)
+        emit quitRequested();
     else
         focusStart();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-// The main window: the two huge counters and the toolbar. Its Start, Pause,
-// Faster and Slower buttons drive the run loop; the other buttons change how
-// the counters look, move the toolbar, open settings and help, or end the
-// program.
+// The main window: the two huge counters and the toolbar. It asks and the
+// lesson decides: Start, Pause, Faster, Slower, Settings, Help and a
+// confirmed Exit leave it as requests. The other buttons change how the
+// counters look or move the toolbar, here.
 
 #include "CounterLabel.h"
 #include "CountingSession.h"
@@ -11,12 +11,9 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class Clock;
 class EventPump;
 class Dialogs;
-class RunLoop;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -31,50 +28,34 @@ public:
 
     frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    void setRunLoop(RunLoop *runLoop) { m_runLoop = runLoop; }
-    // Ends the program at once, with no further close question.
-    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
-
     // Title screen, defaults, then the main window.
     void Form_Load(Clock &clock, EventPump &pump);
 
-    Toolbar *toolbar() const { return m_toolbar; }
-    CounterLabel *lblCounter1;
-    CounterLabel *lblCounter2;
-
-    void toggleCounterMask(CounterLabel *label);
-    // The run set: Start and every button that could begin another activity.
-    void setRunSetEnabled(bool enabled);
-    void setDefaultButton(QPushButton *button);
-    QPushButton *defaultButton() const { return m_defaultButton; }
+    // Sets the counters' texts (counter 2 only when given) and repaints at once.
+    void showCounters(const QString &counter1, const QString *counter2);
+    // Disables the run set while a run lasts, with Pause as the default
+    // button; afterwards enables it again and gives the focus to Start.
+    void setRunning(bool running);
     void setTwoCounterMode(bool twoCounters);
     void setCounterCaptions(const QString &counter1, const QString &counter2);
     QColor backgroundColour() const;
+    QPushButton *defaultButton() const { return m_defaultButton; }
     void focusStart();
 
-    void toolbartop();
-    void toolbarright();
-    void toolbarleft();
-
 signals:
+    void startRequested();
+    void pauseRequested();
+    void fasterRequested();
+    void slowerRequested();
     void settingsRequested();
     void helpRequested();
+    // The teacher has confirmed leaving the program.
+    void quitRequested();
 
 public slots:
-    void cmdStart_Click();
-    void cmdStop_Click();
-    void cmdFaster_Click();
-    void cmdSlower_Click();
-    void cmdMaskC1_Click();
     void cmdMaskCounter1_Click();
     void cmdMaskCounter2_Click();
     void cmdMaskBoth_Click();
-    void cmdFontInc_Click();
-    void cmdFontDec_Click();
-    void cmdFontCol_Click();
-    void cmdBackCol_Click();
-    void cmdToolbar_Click();
-    void cmdExit_Click();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -82,14 +63,23 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void cmdFontInc_Click();
+    void cmdFontDec_Click();
+    void cmdFontCol_Click();
+    void cmdBackCol_Click();
+    void cmdToolbar_Click();
+    void cmdExit_Click();
+
+    QPushButton *button(ToolbarCommand command) const { return m_toolbar->button(command); }
+    void setDefaultButton(QPushButton *button);
     void layoutCounterDefaults();
     void stepCounterFont(double points, double twips);
-    void placeToolbar(ToolbarPosition position);
+    void toggleCounterMask(CounterLabel *label);
 
     CountingSession &m_session;
     Dialogs &m_dialogs;
-    RunLoop *m_runLoop = nullptr;
+    CounterLabel *m_counter1;
+    CounterLabel *m_counter2;
     Toolbar *m_toolbar;
     QPushButton *m_defaultButton = nullptr;
-    std::function<void()> m_endProgram;
 };

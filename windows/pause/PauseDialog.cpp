@@ -1,5 +1,6 @@
 #include "PauseDialog.h"
 
+#include "TabOrder.h"
 #include "IconButton.h"
 #include "Twips.h"
 
@@ -29,8 +30,7 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
         b->setDefault(isContinue);
         tabOrder << b;
     }
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabOrderOf(tabOrder);
 
     const auto onClick = [this](const char *name, auto slot) {
         if (QPushButton *b = button(name))

@@ -1,5 +1,6 @@
 #include "frmSettings.h"
 
+#include "TabOrder.h"
 #include "Dialogs.h"
 #include "NumberText.h"
 #include "SettingsFont.h"
@@ -65,68 +66,67 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
     setFixedSize(twipsSize(clientWidth, clientHeight));
     setModal(true);
 
-    Frame1 = addFrame(this, "Frame1", "Counter 1", twipsRect(120, 120, 3255, 1800));
-    lblF = addLabel(Frame1, "lblF", "First Number", twipsRect(200, 360, 1935, 255));
-    lblS = addLabel(Frame1, "lblS", "First Step", twipsRect(200, 840, 1815, 255));
-    lblI = addLabel(Frame1, "lblI", "Step Changes by", twipsRect(200, 1320, 1935, 255));
-    txtF = addBox(Frame1, "txtF", twipsRect(2100, 240, 975, 420), lblF);
-    txtS = addBox(Frame1, "txtS", twipsRect(2100, 720, 975, 420), lblS);
-    txtI = addBox(Frame1, "txtI", twipsRect(2100, 1200, 975, 420), lblI);
+    counter1Frame = addFrame(this, "Frame1", "Counter 1", twipsRect(120, 120, 3255, 1800));
+    lblF = addLabel(counter1Frame, "lblF", "First Number", twipsRect(200, 360, 1935, 255));
+    lblS = addLabel(counter1Frame, "lblS", "First Step", twipsRect(200, 840, 1815, 255));
+    lblI = addLabel(counter1Frame, "lblI", "Step Changes by", twipsRect(200, 1320, 1935, 255));
+    txtF = addBox(counter1Frame, "txtF", twipsRect(2100, 240, 975, 420), lblF);
+    txtS = addBox(counter1Frame, "txtS", twipsRect(2100, 720, 975, 420), lblS);
+    txtI = addBox(counter1Frame, "txtI", twipsRect(2100, 1200, 975, 420), lblI);
 
     lblSpeed = addLabel(this, "lblSpeed", "Speed in secs.", twipsRect(360, 2160, 1770, 255));
     txtSpeed = addBox(this, "txtSpeed", twipsRect(2220, 2040, 975, 420), lblSpeed);
 
-    Frame2 = addFrame(this, "Frame2", "Counter 2", twipsRect(120, 2640, 3255, 1785));
-    chkC2on = new QCheckBox(Frame2);
+    counter2Frame = addFrame(this, "Frame2", "Counter 2", twipsRect(120, 2640, 3255, 1785));
+    chkC2on = new QCheckBox(counter2Frame);
     chkC2on->setObjectName(QStringLiteral("chkC2on"));
     chkC2on->setAccessibleName(QStringLiteral("Counter 2"));
     chkC2on->setGeometry(twipsRect(1000, 0, 250, 220));
     placeCheckBoxAfterCaption();
-    lblF2 = addLabel(Frame2, "lblF2", "First Number", twipsRect(200, 360, 1695, 255));
-    lblS2 = addLabel(Frame2, "lblS2", "First Step", twipsRect(200, 840, 1695, 255));
-    lblI2 = addLabel(Frame2, "lblI2", "Step Changes by", twipsRect(200, 1320, 1935, 255));
-    txtF2 = addBox(Frame2, "txtF2", twipsRect(2100, 240, 975, 420), lblF2);
-    txtS2 = addBox(Frame2, "txtS2", twipsRect(2100, 720, 975, 420), lblS2);
-    txtI2 = addBox(Frame2, "txtI2", twipsRect(2100, 1200, 975, 420), lblI2);
+    lblF2 = addLabel(counter2Frame, "lblF2", "First Number", twipsRect(200, 360, 1695, 255));
+    lblS2 = addLabel(counter2Frame, "lblS2", "First Step", twipsRect(200, 840, 1695, 255));
+    lblI2 = addLabel(counter2Frame, "lblI2", "Step Changes by", twipsRect(200, 1320, 1935, 255));
+    txtF2 = addBox(counter2Frame, "txtF2", twipsRect(2100, 240, 975, 420), lblF2);
+    txtS2 = addBox(counter2Frame, "txtS2", twipsRect(2100, 720, 975, 420), lblS2);
+    txtI2 = addBox(counter2Frame, "txtI2", twipsRect(2100, 1200, 975, 420), lblI2);
 
     cmdOK = addButton(this, "cmdOK", "OK", twipsRect(240, 4560, 1215, 615));
     cmdCancel = addButton(this, "cmdCancel", "Cancel", twipsRect(2040, 4560, 1215, 615));
     cmdOK->setDefault(true);
 
-    Picture1 = new Keypad(this);
-    Picture1->attach(boxes(), chkC2on);
+    keypad = new Keypad(this);
+    keypad->attach(boxes(), chkC2on);
 
     QList<QWidget *> tabOrder;
     for (QLineEdit *box : boxes())
         tabOrder << box;
     tabOrder << cmdOK << cmdCancel << chkC2on;
-    for (QPushButton *key : Picture1->keys())
+    for (QPushButton *key : keypad->keys())
         tabOrder << key;
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    setTabOrderOf(tabOrder);
 
-    m_leftsWithKeypadRight = {{Frame1, 120}, {Frame2, 120}, {lblSpeed, 360},
+    m_leftsWithKeypadRight = {{counter1Frame, 120}, {counter2Frame, 120}, {lblSpeed, 360},
                               {txtSpeed, 2220}, {cmdOK, 240}, {cmdCancel, 2040}};
 
     connect(chkC2on, &QCheckBox::toggled, this, &frmSettings::chkC2on_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmSettings::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSettings::cmdCancel_Click);
-    connect(Picture1, &Keypad::moveRequested, this, &frmSettings::cmdSwitch_Click);
+    connect(keypad, &Keypad::moveRequested, this, &frmSettings::cmdSwitch_Click);
 
     Form_Load();
     fill();
 }
 
-// The check box stands on Frame2's caption line, just after "Counter 2",
+// The check box stands on counter 2's frame caption line, just after "Counter 2",
 // whatever width the caption takes in the font at hand.
 void frmSettings::placeCheckBoxAfterCaption()
 {
     QStyleOptionGroupBox option;
-    option.initFrom(Frame2);
-    option.text = Frame2->title();
-    option.textAlignment = Frame2->alignment();
+    option.initFrom(counter2Frame);
+    option.text = counter2Frame->title();
+    option.textAlignment = counter2Frame->alignment();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect caption = Frame2->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, Frame2);
+    const QRect caption = counter2Frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, counter2Frame);
     const int gap = twipsToPixels(60);
     const int left = std::max(chkC2on->x(), caption.right() + gap);
     const int top = std::max(0, caption.center().y() - chkC2on->height() / 2);
@@ -143,7 +143,7 @@ void frmSettings::dockKeypad(bool onRight)
     const double shift = onRight ? 0 : keypadShift;
     for (const auto &[widget, left] : m_leftsWithKeypadRight)
         widget->move(twipsToPixels(left + shift), widget->y());
-    Picture1->setGeometry(twipsRect(onRight ? clientWidth - Keypad::width : 0, 0, Keypad::width, clientHeight));
+    keypad->setGeometry(twipsRect(onRight ? clientWidth - Keypad::width : 0, 0, Keypad::width, clientHeight));
     m_keypadOnRight = onRight;
 }
 
@@ -164,7 +164,7 @@ void frmSettings::fill()
 void frmSettings::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    Picture1->focusBox(1);
+    keypad->focusBox(1);
 }
 
 void frmSettings::chkC2on_Click()
@@ -184,11 +184,10 @@ bool frmSettings::readsInRange(const QLineEdit *box) const
 // and the teacher is taken back to it.
 void frmSettings::refuse(QLineEdit *box)
 {
-    m_dialogs.setParentWindow(this);
-    m_dialogs.showMessage(Messages::numberTooLarge());
+    m_dialogs.showMessage(Messages::numberTooLarge(), this);
     // Without a window manager nothing else gives the keyboard back to us.
     activateWindow();
-    Picture1->focusBox(int(boxes().indexOf(box)) + 1);
+    keypad->focusBox(int(boxes().indexOf(box)) + 1);
 }
 
 void frmSettings::cmdOK_Click()
@@ -236,7 +235,7 @@ void frmSettings::cmdSwitch_Click()
 {
     dockKeypad(!m_keypadOnRight);
     m_session.keypadOnRight = m_keypadOnRight;
-    Picture1->focusBox(Picture1->currentBox());
+    keypad->focusBox(keypad->currentBox());
 }
 
 std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, QWidget *mainWindow, Dialogs &dialogs)
@@ -247,6 +246,5 @@ std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, QWid
         dialog.exec();
         applied = dialog.applied();
     }
-    dialogs.setParentWindow(mainWindow);
     return applied;
 }

@@ -44,7 +44,25 @@ public:
     // In keypad numbering: txtF, txtS, txtI, txtSpeed, txtF2, txtS2, txtI2.
     QList<QLineEdit *> boxes() const { return {txtF, txtS, txtI, txtSpeed, txtF2, txtS2, txtI2}; }
 
-    QGroupBox *Frame1;
+public slots:
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void chkC2on_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdSwitch_Click();
+    void Form_Load();
+    void fill();
+    void dockKeypad(bool onRight);
+    void placeCheckBoxAfterCaption();
+    bool readsInRange(const QLineEdit *box) const;
+    void refuse(QLineEdit *box);
+
+    QGroupBox *counter1Frame;
     QLabel *lblF;
     QLabel *lblS;
     QLabel *lblI;
@@ -53,7 +71,7 @@ public:
     QLineEdit *txtI;
     QLabel *lblSpeed;
     QLineEdit *txtSpeed;
-    QGroupBox *Frame2;
+    QGroupBox *counter2Frame;
     QCheckBox *chkC2on;
     QLabel *lblF2;
     QLabel *lblS2;
@@ -63,25 +81,7 @@ public:
     QLineEdit *txtI2;
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
-    Keypad *Picture1;
-
-public slots:
-    void chkC2on_Click();
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdSwitch_Click();
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void Form_Load();
-    void fill();
-    void dockKeypad(bool onRight);
-    void placeCheckBoxAfterCaption();
-    bool readsInRange(const QLineEdit *box) const;
-    void refuse(QLineEdit *box);
+    Keypad *keypad;
 
     CountingSession &m_session;
     Dialogs &m_dialogs;

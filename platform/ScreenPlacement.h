@@ -1,0 +1,18 @@
+#pragma once
+
+// Keeping windows where a teacher can reach them: centred, or moved as
+// little as possible to lie wholly on a screen.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QScreen;
+class QWidget;
+
+// Centres the window in the screen's available area; no screen, no move.
+void centreOnScreen(QWidget &window, const QScreen *screen);
+
+// The top-left nearest to topLeft at which a frame of the given size lies
+// within the area; a frame larger than the area keeps to its top-left.
+QPoint clampedToArea(QPoint topLeft, QSize frame, const QRect &area);
