@@ -4,6 +4,7 @@
 #include "SteadyClock.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -19,10 +20,32 @@ bool displayAvailable()
     return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
 }
 
+// Answers --help and --version, then exits, before QApplication would need a display.
+void answerHelpOrVersion(int &argc, char *argv[])
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words: -reverse must not read as -r -e -v.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral("Classroom counter for number sequences on a large display."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet(QStringLiteral("help-all")))
+        return;
+    QCoreApplication app(argc, argv);
+    parser.process(app);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Tallyvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
+    answerHelpOrVersion(argc, argv);
     if (!displayAvailable()) {
         std::fputs("Tallyvane needs a graphical display, and none was found (DISPLAY is not set).\n"
                    "To run it without a screen, start a virtual one:\n"
@@ -32,7 +55,6 @@ int main(int argc, char *argv[])
     }
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setDesktopFileName(QStringLiteral("org.tallyvane.Tallyvane"));
     DoubleTapGuard doubleTaps;
     app.installEventFilter(&doubleTaps);
