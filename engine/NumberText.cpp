@@ -31,6 +31,19 @@ std::string trimFraction(std::string digits)
     return digits;
 }
 
+// Reads a literal written with "." whatever locale the application runs in;
+// overflow gives infinity.
+double readCLiteral(const std::string &literal)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(literal.c_str(), nullptr, cLocale);
+}
+
+double largest(Precision precision)
+{
+    return precision == Precision::Single ? std::numeric_limits<float>::max() : std::numeric_limits<double>::max();
+}
+
 } // namespace
 
 QString numberToText(double value, Precision precision)
@@ -48,8 +61,13 @@ QString numberToText(double value, Precision precision)
     // C locale, so the point is always ".".
     char buffer[400];
     auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1).ptr;
-    const std::string scientific(buffer, end);
+    std::string scientific(buffer, end);
     const auto ePos = scientific.find('e');
+    // Rounded up, the largest doubles would be written as 1.79769313486232E+308,
+    // beyond the range, and read back as infinity: at the very top the last
+    // digit is rounded toward zero instead (it is never a 0 there).
+    if (std::fabs(readCLiteral(scientific)) > largest(precision))
+        --scientific[ePos - 1];
     const int exponent = std::atoi(scientific.c_str() + ePos + 1);
 
     std::string text;
@@ -173,10 +191,7 @@ private:
             else
                 m_pos = saved;
         }
-        // strtod_l with the C locale: the literal always uses ".", whatever
-        // locale the application runs in; overflow gives infinity.
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-        const double value = strtod_l(literal.c_str(), nullptr, cLocale);
+        const double value = readCLiteral(literal);
         return {value, std::isfinite(value)};
     }
 

@@ -45,7 +45,12 @@ void NumberTextTest::writesDoubles_data()
     QTest::newRow("small") << 0.00001 << "1E-05";
     QTest::newRow("tiny negative") << -1.5e-300 << "-1.5E-300";
     QTest::newRow("third") << 1.0 / 3 << "0.333333333333333";
-    QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    // Rounded up, the largest numbers would read back as infinity.
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("largest negative") << std::numeric_limits<double>::lowest() << "-1.79769313486231E+308";
+    QTest::newRow("just below largest") << std::nextafter(std::numeric_limits<double>::max(), 0.0)
+                                        << "1.79769313486231E+308";
+    QTest::newRow("near the top still rounds up") << 1.7976931348623061E308 << "1.79769313486231E+308";
 }
 
 void NumberTextTest::writesDoubles()
@@ -66,6 +71,7 @@ void NumberTextTest::writesSingles_data()
     QTest::newRow("slower from 5.1") << 5.1f + 0.25f << "5.35";
     QTest::newRow("seven digits") << 1234567.0f << "1234567";
     QTest::newRow("eight digits") << 12345678.0f << "1.234568E+07";
+    QTest::newRow("largest") << std::numeric_limits<float>::max() << "3.402823E+38";
 }
 
 void NumberTextTest::writesSingles()
@@ -152,7 +158,8 @@ void NumberTextTest::commaRegionWritesAndReadsComma()
 
 void NumberTextTest::roundTripsDisplayedValues()
 {
-    for (const double value : {0.1, 0.3, 1e20, -2.75, 123456.789, 1e-7}) {
+    for (const double value : {0.1, 0.3, 1e20, -2.75, 123456.789, 1e-7, std::numeric_limits<double>::max(),
+                               std::numeric_limits<double>::lowest()}) {
         const QString text = numberToText(value);
         QCOMPARE(numberToText(textToNumber(text)), text);
     }

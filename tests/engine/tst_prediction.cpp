@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <limits>
+
 class PredictionTest : public QObject {
     Q_OBJECT
 private slots:
@@ -48,6 +50,11 @@ void PredictionTest::judgesOneCounter_data()
                                                  << QStringList{"Well done!"} << 1;
     QTest::newRow("exact sum of tenths") << 0.1 << 0.2 << QStringList{"0.30000000000000004"} << QStringList{"Well done!"}
                                          << 1;
+    QTest::newRow("largest number, shown answer") << std::numeric_limits<double>::max() << 0.0
+                                                  << QStringList{"1.79769313486231E+308"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("largest number, typed in full") << std::numeric_limits<double>::max() << 0.0
+                                                   << QStringList{"1.7976931348623157E308"} << QStringList{"Well done!"}
+                                                   << 1;
     // Past the largest number the run ends instead of counting, so no answer is right.
     QTest::newRow("next beyond range, zero") << 1e308 << 1e308 << QStringList{"0", ""} << QStringList{"Try again."} << 2;
     QTest::newRow("next beyond range, huge answer") << 1e308 << 1e308 << QStringList{"1E999", ""}

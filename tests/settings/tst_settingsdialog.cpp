@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -304,6 +305,8 @@ void SettingsDialogTest::okReadsBoxes_data()
     QTest::newRow("speed -2") << "txtSpeed" << "-2" << 0.0 << "0";
     QTest::newRow("speed 0") << "txtSpeed" << "0" << 0.0 << "0";
     QTest::newRow("counter 2 first number") << "txtF2" << "-4.5" << -4.5 << "-4.5";
+    QTest::newRow("largest first number") << "txtF" << "1.7976931348623157E308" << std::numeric_limits<double>::max()
+                                          << "1.79769313486231E+308";
 }
 
 void SettingsDialogTest::okReadsBoxes()
@@ -331,6 +334,10 @@ void SettingsDialogTest::okReadsBoxes()
 
     QVERIFY(rig.open());
     QCOMPARE(rig.box(box)->text(), reopened);
+    // What the dialog shows, OK takes back unedited.
+    rig.dialog->cmdOK->click();
+    QVERIFY(rig.dialogs.messages.isEmpty());
+    QVERIFY(rig.dialog->applied().has_value());
 }
 
 void SettingsDialogTest::negativeSpeedShowsThenBecomesZero()
