@@ -22,4 +22,7 @@ public:
     // filter: "description|pattern|description|pattern…"; the first entry is
     // selected. Nothing for Cancel; otherwise the full path.
     virtual std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter) = 0;
+    // The file named in the last save dialog has been written: the next save
+    // dialog opens in its folder.
+    virtual void fileSaved(const QString &path) = 0;
 };

@@ -29,5 +29,6 @@ bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QStrin
         dialogs.showMessage(notSaved);
         return false;
     }
+    dialogs.fileSaved(*path);
     return true;
 }

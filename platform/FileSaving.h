@@ -20,6 +20,7 @@ using FileWriter = std::function<bool(QIODevice &file)>;
 bool writeFileAtomically(const QString &path, const FileWriter &write);
 
 // Asks for a file name and writes the file there. Cancel ends quietly; a
-// failure shows notSaved. True when the file was written.
+// failure shows notSaved. Only a written file is where the next save dialog
+// opens. True when the file was written.
 bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QString &filter, const FileWriter &write,
                     const Message &notSaved);

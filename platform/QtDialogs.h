@@ -15,6 +15,7 @@ public:
     QString askText(const Question &question) override;
     std::optional<QColor> pickColour() override;
     std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter) override;
+    void fileSaved(const QString &path) override;
 
 private:
     QWidget *dialogParent() const;

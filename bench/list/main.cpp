@@ -23,6 +23,7 @@ public:
     QString askText(const Question &) override { return {}; }
     std::optional<QColor> pickColour() override { return std::nullopt; }
     std::optional<QString> askSaveFileName(const QString &, const QString &) override { return std::nullopt; }
+    void fileSaved(const QString &) override {}
 };
 
 } // namespace

@@ -324,6 +324,7 @@ void GraphWindowTest::savingSuggestsNumberedNames()
         QCOMPARE(request.filter, filter);
     }
     QCOMPARE(suggested, (QStringList{"graph1.bmp", "graph2.bmp", "graph2.bmp", "graph3.bmp"}));
+    QCOMPARE(rig.dialogs.savedFiles, (QStringList{dir.filePath("first.bmp"), dir.filePath("second.bmp")}));
     QCOMPARE(rig.session.graphFileNumber, 3);
     QVERIFY(rig.dialogs.messages.isEmpty());
 }
@@ -404,6 +405,7 @@ void GraphWindowTest::failedSaveLeavesTheFolderAsItWas()
 
     QCOMPARE(rig.dialogs.messages, QList{Messages::graphNotSaved()});
     QCOMPARE(rig.session.graphFileNumber, 1);
+    QVERIFY(rig.dialogs.savedFiles.isEmpty());
     QFile file(path);
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), fullDisk ? old : QByteArray());
     QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),

@@ -107,6 +107,7 @@ void tst_ListOutput::saveWritesTheListBytes()
     QCOMPARE(m_dialogs.saveRequests[0].filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
     QCOMPARE(contents(path), QByteArray("\t3\r\n\t5\r\n\t7\r\n"));
     QVERIFY(m_dialogs.messages.isEmpty());
+    QCOMPARE(m_dialogs.savedFiles, QStringList{path});
 }
 
 void tst_ListOutput::saveReplacesAWholeLongerFile()
@@ -219,6 +220,7 @@ void tst_ListOutput::failedSaveLeavesTheOldFileWhole()
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"count1.txt"});
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotSaved()});
     QCOMPARE(m_session.listFileNumber, std::int16_t(1));
+    QVERIFY(m_dialogs.savedFiles.isEmpty());
 }
 
 void tst_ListOutput::printsBlankLinesThenOneLinePerCount_data()

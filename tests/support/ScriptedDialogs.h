@@ -9,6 +9,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -44,6 +45,7 @@ public:
         saveRequests.append({suggestedName, filter});
         return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
     }
+    void fileSaved(const QString &path) override { savedFiles.append(path); }
 
     QQueue<MessageAnswer> messageAnswers;
     QQueue<QString> textAnswers;
@@ -53,6 +55,7 @@ public:
     QList<Message> messages;
     QList<Question> questions;
     QList<SaveRequest> saveRequests;
+    QStringList savedFiles;
     int colourRequests = 0;
     QWidget *parentWindow = nullptr;
     std::function<void(const Message &)> onMessage;
