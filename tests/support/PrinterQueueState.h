@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QString>
+#include <QTest>
 
 class PrinterQueueState {
 public:
@@ -25,6 +26,17 @@ public:
     PrinterQueueState &operator=(const PrinterQueueState &) = delete;
 
     bool switched() const { return m_switched; }
+
+    // A data table of the two: "command", "undo", and whether the job is
+    // "refused".
+    static void addRows()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("undo");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("queue refusing jobs") << "cupsreject" << "cupsaccept" << true;
+        QTest::newRow("queue stopped, holding the job") << "cupsdisable" << "cupsenable" << false;
+    }
 
     // No job waits in any queue.
     static bool allJobsDone()
