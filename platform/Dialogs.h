@@ -27,6 +27,9 @@ public:
     // selected. Nothing for Cancel; otherwise the full path.
     virtual std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter,
                                                    QWidget *parent) = 0;
+    // The file named in the last save dialog has been written: the next save
+    // dialog opens in its folder.
+    virtual void fileSaved(const QString &path) = 0;
 };
 
 // The engine's prompts, standing over one window.

@@ -8,6 +8,7 @@ class QWidget;
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
-    // False when nothing was printed: no printer, or the printer failed.
+    // False when nothing was printed: no printer, the printer failed, or its
+    // queue refused the job.
     virtual bool printWidget(QWidget &widget) = 0;
 };

@@ -1,5 +1,7 @@
 #include "Printer.h"
 
+#include "PrintJob.h"
+
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QTextOption>
@@ -57,7 +59,7 @@ bool QtPrinter::endDocument()
 {
     if (!m_painter.isActive())
         return false;
-    const bool ended = m_painter.end() && !failed();
+    const bool ended = m_painter.end() && printJobCreated(*m_printer);
     m_printer.reset();
     return ended;
 }

@@ -19,7 +19,8 @@ public:
     virtual bool beginDocument() = 0;
     // Continues on a new page when the page is full; an empty line only moves down.
     virtual bool printLine(const QString &line) = 0;
-    // Hands the document to the printer.
+    // Hands the document to the printer; false when the print system
+    // refuses it, as a queue that accepts no jobs does.
     virtual bool endDocument() = 0;
     // Drops the document begun, if any: nothing of it is printed.
     virtual void abandonDocument() = 0;

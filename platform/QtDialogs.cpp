@@ -113,7 +113,10 @@ std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, 
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    const QString path = dialog.selectedFiles().front();
+    return dialog.selectedFiles().front();
+}
+
+void QtDialogs::fileSaved(const QString &path)
+{
     m_lastSaveFolder = QFileInfo(path).absolutePath();
-    return path;
 }

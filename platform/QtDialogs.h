@@ -14,6 +14,7 @@ public:
     std::optional<QColor> pickColour(QWidget *parent) override;
     std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter,
                                            QWidget *parent) override;
+    void fileSaved(const QString &path) override;
 
 private:
     QString saveFolder() const;

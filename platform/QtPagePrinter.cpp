@@ -1,5 +1,7 @@
 #include "QtPagePrinter.h"
 
+#include "PrintJob.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -36,6 +38,5 @@ bool QtPagePrinter::printWidget(QWidget &widget)
     // Rendering the widget, not its scene, paints what the teacher sees even
     // if the widget has never been laid out on screen.
     widget.render(&painter);
-    const bool ended = painter.end();
-    return ended && printer.printerState() != QPrinter::Error;
+    return painter.end() && printJobCreated(printer);
 }

@@ -1,11 +1,10 @@
 #include "frmGraph.h"
 
 #include "Dialogs.h"
-#include "PagePrinter.h"
+#include "FileSaving.h"
 #include "IconButton.h"
+#include "PagePrinter.h"
 #include "Twips.h"
-
-#include <QSaveFile>
 
 #include <limits>
 
@@ -14,13 +13,6 @@ namespace {
 constexpr double smallestSide = 3000;  // twips: the strip's four buttons and a little chart
 
 const QString bitmapFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*");
-
-// The old file stays in place unless the whole bitmap was written.
-bool saveBitmap(const QImage &image, const QString &path)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "BMP") && file.commit();
-}
 
 } // namespace
 
@@ -99,14 +91,12 @@ void frmGraph::printGraph()
 
 void frmGraph::saveGraph()
 {
-    const std::optional<QString> path =
-        m_dialogs.askSaveFileName(QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter, this);
-    if (!path)
+    const auto writeBitmap = [this](QIODevice &file) {
+        return Graph1->grab().toImage().convertToFormat(QImage::Format_RGB32).save(&file, "BMP");
+    };
+    if (!saveWithDialog(m_dialogs, QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter,
+                        writeBitmap, Messages::graphNotSaved(), this))
         return;
-    if (!saveBitmap(Graph1->grab().toImage().convertToFormat(QImage::Format_RGB32), *path)) {
-        m_dialogs.showMessage(Messages::graphNotSaved(), this);
-        return;
-    }
     if (m_session.graphFileNumber < std::numeric_limits<std::int16_t>::max())
         ++m_session.graphFileNumber;
 }

@@ -1,9 +1,10 @@
 #include "ListOutput.h"
 
 #include "Dialogs.h"
+#include "FileSaving.h"
 #include "Printer.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 
 #include <limits>
 
@@ -24,12 +25,6 @@ bool printLines(Printer &printer, const QStringList &lines)
     return printer.endDocument();
 }
 
-bool writeWhole(const QString &fileName, const QByteArray &bytes)
-{
-    QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 } // namespace
 
 QString suggestedListFileName(const CountingSession &session)
@@ -48,14 +43,13 @@ void printList(ListServices &services, ListKind kind, QWidget *window)
 void saveList(ListServices &services, ListKind kind, QWidget *window)
 {
     CountingSession &session = services.session;
-    const std::optional<QString> fileName =
-        services.dialogs.askSaveFileName(suggestedListFileName(session), listFileFilter, window);
-    if (!fileName)
+    const auto writeList = [&](QIODevice &file) {
+        const QByteArray bytes = listFileBytes(session, kind);
+        return file.write(bytes) == bytes.size();
+    };
+    if (!saveWithDialog(services.dialogs, suggestedListFileName(session), listFileFilter, writeList,
+                        Messages::listNotSaved(), window))
         return;
-    if (!writeWhole(*fileName, listFileBytes(session, kind))) {
-        services.dialogs.showMessage(Messages::listNotSaved(), window);
-        return;
-    }
     if (session.listFileNumber < std::numeric_limits<std::int16_t>::max())
         ++session.listFileNumber;
 }

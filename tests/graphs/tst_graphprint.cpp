@@ -1,4 +1,5 @@
 #include "GraphChart.h"
+#include "PrinterQueueState.h"
 #include "QtPagePrinter.h"
 #include "ScriptedDialogs.h"
 #include "frmGraph.h"
@@ -21,12 +22,16 @@ int pixelsWhere(const QImage &image, const std::function<bool(QColor)> &test)
 
 } // namespace
 
-// Printing for real through QPrinter: to a PDF file, read back as a picture,
-// and to a system without any printer.
+// Printing for real through QPrinter: to a PDF file, read back as a picture;
+// on the test printer that scripts/test makes the default, with its queue
+// refusing or holding jobs; and to a system without any printer (CUPS_SERVER
+// pointing nowhere).
 class GraphPrintTest : public QObject {
     Q_OBJECT
 private slots:
     void printedPageShowsTheChart();
+    void jobRefusedByTheQueueIsAFailure_data();
+    void jobRefusedByTheQueueIsAFailure();
     void noPrinterIsAFailure();
 
 private:
@@ -69,21 +74,44 @@ void GraphPrintTest::printedPageShowsTheChart()
     QVERIFY(blue > 20);
 }
 
+void GraphPrintTest::jobRefusedByTheQueueIsAFailure_data()
+{
+    PrinterQueueState::addRows();
+}
+
+void GraphPrintTest::jobRefusedByTheQueueIsAFailure()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, undo);
+    QFETCH(bool, refused);
+    if (qEnvironmentVariableIsEmpty("TALLYVANE_TEST_PDF"))
+        QSKIP("No test printer: scripts/test starts one and sets TALLYVANE_TEST_PDF.");
+    m_dialogs = ScriptedDialogs();
+    m_session.countIndex = 5;
+    QtPagePrinter printer;
+    frmGraph window(m_session, m_dialogs, printer);
+    window.setChart(buildChart(planGraph(m_session, GraphKind::Line)));
+    window.show();
+    {
+        PrinterQueueState queue(command, undo);
+        QVERIFY(queue.switched());
+        window.cmdGraphPrint->click();
+    }
+    QCOMPARE(m_dialogs.messages, refused ? QList{Messages::graphNotPrinted()} : QList<Message>{});
+    QVERIFY(window.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(PrinterQueueState::allJobsDone(), 60000);
+}
+
 void GraphPrintTest::noPrinterIsAFailure()
 {
+    if (!qEnvironmentVariable("CUPS_SERVER").startsWith(QStringLiteral("/nonexistent/")))
+        QSKIP("Runs with CUPS_SERVER pointing nowhere (ctest's tst_graphprint_none).");
     QWidget widget;
     widget.resize(200, 100);
     QtPagePrinter printer;
     QVERIFY(!printer.printWidget(widget));
 }
 
-int main(int argc, char *argv[])
-{
-    // No print server answers here, so the system has no printer at all.
-    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-    QApplication app(argc, argv);
-    GraphPrintTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(GraphPrintTest)
 
 #include "tst_graphprint.moc"

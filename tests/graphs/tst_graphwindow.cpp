@@ -1,4 +1,5 @@
 #include "FakePagePrinter.h"
+#include "FullDisk.h"
 #include "GraphSteps.h"
 #include "Graphs.h"
 #include "ScriptedDialogs.h"
@@ -91,7 +92,8 @@ private slots:
     void savingSuggestsNumberedNames();
     void savedBitmapIsTheChart();
     void enterNeitherSavesNorPrints();
-    void failedSaveLeavesNoFile();
+    void failedSaveLeavesTheFolderAsItWas_data();
+    void failedSaveLeavesTheFolderAsItWas();
 };
 
 // Graph is pressed at a pause; in the line graph window, Bar Graph may be
@@ -321,6 +323,7 @@ void GraphWindowTest::savingSuggestsNumberedNames()
         QCOMPARE(request.filter, filter);
     }
     QCOMPARE(suggested, (QStringList{"graph1.bmp", "graph2.bmp", "graph2.bmp", "graph3.bmp"}));
+    QCOMPARE(rig.dialogs.savedFiles, (QStringList{dir.filePath("first.bmp"), dir.filePath("second.bmp")}));
     QCOMPARE(rig.session.graphFileNumber, 3);
     QVERIFY(rig.dialogs.messages.isEmpty());
 }
@@ -368,19 +371,44 @@ void GraphWindowTest::savedBitmapIsTheChart()
     QVERIFY(pixelsLike(image, lightBlue) > 50);
 }
 
-void GraphWindowTest::failedSaveLeavesNoFile()
+void GraphWindowTest::failedSaveLeavesTheFolderAsItWas_data()
 {
+    QTest::addColumn<bool>("fullDisk");  // else a missing folder
+    QTest::newRow("into a missing folder") << false;
+    QTest::newRow("over a bitmap on a full disk") << true;
+}
+
+void GraphWindowTest::failedSaveLeavesTheFolderAsItWas()
+{
+    QFETCH(bool, fullDisk);
     Rig rig(1, 5);
     QTemporaryDir dir;
-    const QString path = dir.filePath("missing folder/graph1.bmp");
+    std::optional<FullDisk> disk;
+    QString folder = dir.path();
+    QString path = dir.filePath("missing folder/graph1.bmp");
+    const QByteArray old("BM an older graph");
+    if (fullDisk) {
+        disk.emplace();
+        if (!disk->unavailable().isEmpty())
+            QSKIP(qPrintable(disk->unavailable()));
+        folder = disk->folder();
+        path = folder + "/graph1.bmp";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        QVERIFY(disk->fill());
+    }
     rig.dialogs.saveAnswers << path;
     rig.steps.then([](frmGraph &window) { window.cmdGraphSave->click(); });
     rig.graphs.showLineGraph();
 
     QCOMPARE(rig.dialogs.messages, QList{Messages::graphNotSaved()});
     QCOMPARE(rig.session.graphFileNumber, 1);
-    QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+    QVERIFY(rig.dialogs.savedFiles.isEmpty());
+    QFile file(path);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), fullDisk ? old : QByteArray());
+    QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             fullDisk ? QStringList{"graph1.bmp"} : QStringList{});
 }
 
 QTEST_MAIN(GraphWindowTest)

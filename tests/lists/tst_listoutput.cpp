@@ -1,4 +1,5 @@
 #include "FakePrinter.h"
+#include "FullDisk.h"
 #include "ListOutput.h"
 #include "ScriptedDialogs.h"
 
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -60,6 +62,7 @@ private slots:
     void fileNumbers_data();
     void fileNumbers();
     void fileNumberStopsAtItsLargest();
+    void failedSaveLeavesTheOldFileWhole_data();
     void failedSaveLeavesTheOldFileWhole();
 
     void printsBlankLinesThenOneLinePerCount_data();
@@ -104,6 +107,7 @@ void tst_ListOutput::saveWritesTheListBytes()
     QCOMPARE(m_dialogs.saveRequests[0].filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
     QCOMPARE(contents(path), QByteArray("\t3\r\n\t5\r\n\t7\r\n"));
     QVERIFY(m_dialogs.messages.isEmpty());
+    QCOMPARE(m_dialogs.savedFiles, QStringList{path});
 }
 
 void tst_ListOutput::saveReplacesAWholeLongerFile()
@@ -178,21 +182,45 @@ void tst_ListOutput::fileNumberStopsAtItsLargest()
     QCOMPARE(contents(m_dir.filePath("list2.txt")), QByteArray("\t3\r\n"));
 }
 
+void tst_ListOutput::failedSaveLeavesTheOldFileWhole_data()
+{
+    QTest::addColumn<int>("counts");
+    QTest::addColumn<bool>("fullDisk");  // else a limit on the file size
+    // Up to 16 kB stay in the write buffer until the file is closed.
+    QTest::newRow("1 kB list on a full disk") << 150 << true;
+    QTest::newRow("80 kB list on a full disk") << 10000 << true;
+    QTest::newRow("80 kB list over the file size limit") << 10000 << false;
+}
+
 void tst_ListOutput::failedSaveLeavesTheOldFileWhole()
 {
-    setRun(10000);
-    const QString path = m_dir.filePath("count1.txt");
+    QFETCH(int, counts);
+    QFETCH(bool, fullDisk);
+    setRun(counts);
+    std::optional<FullDisk> disk;
+    QString folder = m_dir.path();
+    if (fullDisk) {
+        disk.emplace();
+        if (!disk->unavailable().isEmpty())
+            QSKIP(qPrintable(disk->unavailable()));
+        folder = disk->folder();
+    }
+    const QString path = folder + "/count1.txt";
     const QByteArray old("\t1\r\n\t2\r\n");
     writeFile(path, old);
     m_dialogs.saveAnswers.enqueue(path);
-    {
+    if (disk) {
+        QVERIFY(disk->fill());
+        saveListOneCounter(m_services);
+    } else {
         FileSizeLimit limit(4096);
         saveListOneCounter(m_services);
     }
     QCOMPARE(contents(path), old);
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"count1.txt"});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"count1.txt"});
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotSaved()});
     QCOMPARE(m_session.listFileNumber, std::int16_t(1));
+    QVERIFY(m_dialogs.savedFiles.isEmpty());
 }
 
 void tst_ListOutput::printsBlankLinesThenOneLinePerCount_data()

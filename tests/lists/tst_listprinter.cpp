@@ -1,10 +1,12 @@
 // Prints through the real QPrinter: on the test printer that scripts/test
-// makes the default (a CUPS queue writing $TALLYVANE_TEST_PDF), and with no
-// printer at all (CUPS_SERVER pointing nowhere).
+// makes the default (a CUPS queue writing $TALLYVANE_TEST_PDF), with its queue
+// refusing or holding jobs, and with no printer at all (CUPS_SERVER pointing
+// nowhere).
 
 #include "ListOutput.h"
 #include "NumberText.h"
 #include "Printer.h"
+#include "PrinterQueueState.h"
 #include "ScriptedDialogs.h"
 
 #include <QFile>
@@ -24,8 +26,10 @@ QString run(const QString &program, const QStringList &arguments)
 
 bool printerIdle(const QString &pdf)
 {
-    return QFile::exists(pdf) && run("lpstat", {"-o"}).trimmed().isEmpty();
+    return QFile::exists(pdf) && PrinterQueueState::allJobsDone();
 }
+
+const QString noTestPrinter = QStringLiteral("No test printer: scripts/test starts one and sets TALLYVANE_TEST_PDF.");
 
 } // namespace
 
@@ -34,6 +38,8 @@ class tst_ListPrinter : public QObject {
 private slots:
     void init();
     void printsOnTheDefaultPrinter();
+    void jobRefusedByTheQueueIsReportedOnce_data();
+    void jobRefusedByTheQueueIsReportedOnce();
     void noPrinterIsReportedOnce();
 
 private:
@@ -45,6 +51,7 @@ private:
 
 void tst_ListPrinter::init()
 {
+    m_dialogs = ScriptedDialogs();
     m_session.countIndex = 199;  // more lines than one page holds
     for (int k = 0; k <= m_session.countIndex; ++k) {
         (*m_session.history1)[k] = 1000 + k;
@@ -56,7 +63,7 @@ void tst_ListPrinter::printsOnTheDefaultPrinter()
 {
     const QString pdf = qEnvironmentVariable("TALLYVANE_TEST_PDF");
     if (pdf.isEmpty())
-        QSKIP("No test printer: scripts/test starts one and sets TALLYVANE_TEST_PDF.");
+        QSKIP(qPrintable(noTestPrinter));
     QFile::remove(pdf);
 
     printListTwoCounters(m_services);
@@ -82,6 +89,31 @@ void tst_ListPrinter::printsOnTheDefaultPrinter()
     const QRegularExpressionMatch match = firstWord.match(words);
     QVERIFY(match.hasMatch());
     QVERIFY2(match.captured(1).toDouble() > 5 * 12, qPrintable(match.captured(0)));
+}
+
+void tst_ListPrinter::jobRefusedByTheQueueIsReportedOnce_data()
+{
+    PrinterQueueState::addRows();
+}
+
+void tst_ListPrinter::jobRefusedByTheQueueIsReportedOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, undo);
+    QFETCH(bool, refused);
+    const QString pdf = qEnvironmentVariable("TALLYVANE_TEST_PDF");
+    if (pdf.isEmpty())
+        QSKIP(qPrintable(noTestPrinter));
+    QFile::remove(pdf);
+    {
+        PrinterQueueState queue(command, undo);
+        QVERIFY(queue.switched());
+        printListOneCounter(m_services);
+    }
+    QCOMPARE(m_dialogs.messages, refused ? QList{Messages::listNotPrinted()} : QList<Message>{});
+    // A held job is printed once the queue starts again.
+    if (!refused)
+        QTRY_VERIFY_WITH_TIMEOUT(printerIdle(pdf), 60000);
 }
 
 void tst_ListPrinter::noPrinterIsReportedOnce()

@@ -309,13 +309,15 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing()
 }
 
 // Documents when there is such a folder, else home; then the folder of the
-// last save, for the rest of the lesson.
+// last file written, for the rest of the lesson.
 void QtDialogsTest::saveDialogFolder()
 {
     QtDialogs dialogs;
     QString opened;
     const QString elsewhere = m_home.filePath("class 4");
+    const QString unwritable = m_home.filePath("read only");
     QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(QDir().mkpath(unwritable));
     auto saveAt = [&](const QString &typed) {
         whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
             opened = dialog->directory().absolutePath();
@@ -328,6 +330,9 @@ void QtDialogsTest::saveDialogFolder()
     QVERIFY(QDir(documents()).removeRecursively());
     QCOMPARE(saveAt(elsewhere + "/first"), std::optional<QString>(elsewhere + "/first.txt"));
     QCOMPARE(opened, m_home.path());
+    dialogs.fileSaved(elsewhere + "/first.txt");
+    QCOMPARE(saveAt(unwritable + "/failed"), std::optional<QString>(unwritable + "/failed.txt"));
+    QCOMPARE(opened, elsewhere);
     QCOMPARE(saveAt("second"), std::optional<QString>(elsewhere + "/second.txt"));
     QCOMPARE(opened, elsewhere);
 

@@ -335,7 +335,7 @@ void SettingsDialogTest::okReadsBoxes()
     QVERIFY(rig.open());
     QCOMPARE(rig.box(box)->text(), reopened);
     // What the dialog shows, OK takes back unedited.
-    rig.dialog->cmdOK->click();
+    named<QPushButton>(*rig.dialog, "cmdOK")->click();
     QVERIFY(rig.dialogs.messages.isEmpty());
     QVERIFY(rig.dialog->applied().has_value());
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -56,6 +57,7 @@ public:
         questions.append(question);
         return textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
     }
+    void fileSaved(const QString &path) override { savedFiles.append(path); }
 
     QQueue<MessageAnswer> messageAnswers;
     QQueue<QString> textAnswers;
@@ -65,6 +67,7 @@ public:
     QList<Message> messages;
     QList<Question> questions;
     QList<SaveRequest> saveRequests;
+    QStringList savedFiles;
     int colourRequests = 0;
     // The window each dialog was asked to stand over.
     QList<QWidget *> parents;

@@ -1,0 +1,27 @@
+#pragma once
+
+// Saving a file under a name the teacher picks: the old file there is
+// replaced whole or stays as it was, and a failure is always told.
+
+#include "Messages.h"
+
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class QIODevice;
+class QWidget;
+
+// Writes the file's contents; false when it could not.
+using FileWriter = std::function<bool(QIODevice &file)>;
+
+// On any failure the file at path is unchanged and nothing else is left
+// behind.
+bool writeFileAtomically(const QString &path, const FileWriter &write);
+
+// Asks, over the window, for a file name and writes the file there. Cancel
+// ends quietly; a failure shows notSaved. Only a written file is where the
+// next save dialog opens. True when the file was written.
+bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QString &filter, const FileWriter &write,
+                    const Message &notSaved, QWidget *window);
