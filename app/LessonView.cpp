@@ -4,23 +4,6 @@
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
-
-namespace {
-
-// A modal dialog off every screen would leave the paused lesson with nothing
-// to press: the dialog goes where it was asked, but wholly on a screen.
-QPoint onScreen(QPoint topLeft, QSize frame, const QWidget &mainWindow)
-{
-    const QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(frame.width() / 2, frame.height() / 2));
-    if (!screen)
-        screen = mainWindow.screen();
-    return clampedToArea(topLeft, frame, screen->availableGeometry());
-}
-
-} // namespace
 
 LessonView::LessonView(frmMain &mainWindow, CountingSession &session, Clock &clock, EventPump &pump)
     : m_main(mainWindow), m_session(session), m_clock(clock), m_pump(pump)
@@ -91,9 +74,7 @@ Dialog *LessonView::wired(Dialog *dialog)
 void LessonView::showPauseDialog(int counterCount, QPointF topLeft)
 {
     PauseDialog *dialog = pauseDialog(counterCount);
-    // Its frame is known only once it has been shown: the main window's stands in.
-    const QSize frame = dialog->size() + (m_main.frameGeometry().size() - m_main.size());
-    dialog->move(onScreen(twipsPoint(topLeft.x(), topLeft.y()), frame, m_main));
+    moveOnScreen(*dialog, twipsPoint(topLeft.x(), topLeft.y()));
     dialog->exec();
     if (m_session.pauseChoice == PauseChoice::Stop)
         delete dialog;

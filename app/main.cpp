@@ -2,6 +2,7 @@
 #include "Lesson.h"
 #include "QtDialogs.h"
 #include "SteadyClock.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,7 +45,7 @@ void answerHelpOrVersion(int &argc, char *argv[])
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tallyvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(programVersion));
     answerHelpOrVersion(argc, argv);
     if (!displayAvailable()) {
         std::fputs("Tallyvane needs a graphical display, and none was found (DISPLAY is not set).\n"

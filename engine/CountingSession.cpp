@@ -2,15 +2,16 @@
 
 void applyDefaults(CountingSession &session)
 {
-    session.counter1 = {0, 1, 0};
-    session.counter2 = {0, 0, 0};
-    session.currentStep1 = 1;
-    session.currentStep2 = 0;
-    session.speed = 1.0f;
-    session.counterCount = 1;
-    session.pauseDialogPlaced = false;
-    session.graphPlaced = false;
-    session.listPlaced = false;
-    session.toolbarPosition = ToolbarPosition::Top;
-    session.keypadOnRight = true;
+    session.counter1 = SessionDefaults::counter1;
+    session.counter2 = SessionDefaults::counter2;
+    session.currentStep1 = SessionDefaults::counter1.firstStep;
+    session.currentStep2 = SessionDefaults::counter2.firstStep;
+    session.speed = SessionDefaults::speed;
+    session.counterCount = SessionDefaults::counterCount;
+    // Every window works out its first place again.
+    for (WindowPlacement *placement :
+         {&session.pauseDialogPlacement, &session.graphPlacement, &session.listPlacement})
+        placement->placed = false;
+    session.toolbarPosition = SessionDefaults::toolbarPosition;
+    session.keypadOnRight = SessionDefaults::keypadOnRight;
 }

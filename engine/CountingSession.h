@@ -5,6 +5,8 @@
 // Owned by the application, handed by reference to every window and to the
 // run loop; nothing of it is saved between program runs.
 
+#include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 #include <array>
@@ -29,6 +31,25 @@ enum class PauseChoice : std::int16_t {
 
 enum class ToolbarPosition : std::int16_t { Top = 1, Right = 2, Left = 3 };
 
+// Where a window was last left, in twips: its frame's top-left and its
+// inside size.
+struct WindowPlacement {
+    bool placed = false;  // its first place has been worked out, for good
+    std::optional<QPointF> topLeft;
+    std::optional<QSizeF> size;
+};
+
+// The start-of-program values, in one place: a new session starts with them
+// and applyDefaults puts them back.
+namespace SessionDefaults {
+inline constexpr CounterSettings counter1{0, 1, 0};
+inline constexpr CounterSettings counter2{0, 0, 0};
+inline constexpr float speed = 1.0f;
+inline constexpr std::int16_t counterCount = 1;
+inline constexpr ToolbarPosition toolbarPosition = ToolbarPosition::Top;
+inline constexpr bool keypadOnRight = true;
+} // namespace SessionDefaults
+
 inline constexpr int historySize = 100006;
 inline constexpr std::int16_t maximumCountIndex = 32767;
 
@@ -37,40 +58,28 @@ inline constexpr std::int16_t maximumCountIndex = 32767;
 using CountHistory = std::array<double, historySize>;
 
 struct CountingSession {
-    CounterSettings counter1{0, 1, 0};
-    CounterSettings counter2{0, 0, 0};
-    float speed = 1.0f;
-    std::int16_t counterCount = 1;
+    CounterSettings counter1 = SessionDefaults::counter1;
+    CounterSettings counter2 = SessionDefaults::counter2;
+    float speed = SessionDefaults::speed;
+    std::int16_t counterCount = SessionDefaults::counterCount;
 
     double currentValue1 = 0;
-    double currentStep1 = 1;
+    double currentStep1 = SessionDefaults::counter1.firstStep;
     double currentValue2 = 0;
-    double currentStep2 = 0;
+    double currentStep2 = SessionDefaults::counter2.firstStep;
     std::int16_t countIndex = 0;
     std::unique_ptr<CountHistory> history1 = std::make_unique<CountHistory>();
     std::unique_ptr<CountHistory> history2 = std::make_unique<CountHistory>();
 
     bool stopRequested = false;
     PauseChoice pauseChoice = PauseChoice::None;
-    bool pauseDialogPlaced = false;
-    std::optional<float> pauseDialogTop;
-    std::optional<float> pauseDialogLeft;
-
-    bool listPlaced = false;
+    WindowPlacement pauseDialogPlacement;  // shared by both pause dialogs
+    WindowPlacement listPlacement;         // shared by both list windows
     std::optional<float> listFontSize;
-    std::optional<float> listWidth;
-    std::optional<float> listHeight;
-    std::optional<float> listTop;
-    std::optional<float> listLeft;
+    WindowPlacement graphPlacement;
 
-    bool graphPlaced = false;
-    std::optional<float> graphWidth;
-    std::optional<float> graphHeight;
-    std::optional<float> graphTop;
-    std::optional<float> graphLeft;
-
-    ToolbarPosition toolbarPosition = ToolbarPosition::Top;
-    bool keypadOnRight = true;
+    ToolbarPosition toolbarPosition = SessionDefaults::toolbarPosition;
+    bool keypadOnRight = SessionDefaults::keypadOnRight;
     std::int16_t listFileNumber = 1;
     std::int16_t graphFileNumber = 1;
     QString predictionAnswer;

@@ -112,12 +112,11 @@ bool RunLoop::pause(bool twoCounters)
     for (;;) {
         if (m_quitting)
             return false;
-        QPointF topLeft;
-        if (s.pauseDialogPlaced)
-            topLeft = QPointF(s.pauseDialogLeft.value_or(0), s.pauseDialogTop.value_or(0));
-        else
-            topLeft = m_view.mainWindowTopLeft() + QPointF(pauseDialogOffset, pauseDialogOffset);
-        s.pauseDialogPlaced = true;
+        WindowPlacement &placement = s.pauseDialogPlacement;
+        const QPointF topLeft = placement.placed
+            ? placement.topLeft.value_or(QPointF())
+            : m_view.mainWindowTopLeft() + QPointF(pauseDialogOffset, pauseDialogOffset);
+        placement.placed = true;
         m_view.showPauseDialog(twoCounters ? 2 : 1, topLeft);
 
         switch (s.pauseChoice) {

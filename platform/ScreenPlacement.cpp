@@ -1,5 +1,9 @@
 #include "ScreenPlacement.h"
 
+#include "CountingSession.h"
+#include "Twips.h"
+
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -15,4 +19,31 @@ QPoint clampedToArea(QPoint topLeft, QSize frame, const QRect &area)
 {
     return {std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
             std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()))};
+}
+
+void rememberPlacement(WindowPlacement &placement, const QWidget &window)
+{
+    placement.topLeft = QPointF(pixelsToTwips(window.x()), pixelsToTwips(window.y()));
+    placement.size = QSizeF(pixelsToTwips(window.width()), pixelsToTwips(window.height()));
+}
+
+void restorePlacement(const WindowPlacement &placement, QWidget &window, QSize minimumSize)
+{
+    if (placement.size)
+        window.resize(twipsSize(placement.size->width(), placement.size->height()).expandedTo(minimumSize));
+    if (placement.topLeft)
+        window.move(twipsPoint(placement.topLeft->x(), placement.topLeft->y()));
+}
+
+void moveOnScreen(QWidget &window, QPoint topLeft)
+{
+    // A shown window knows its frame; before that the main window's stands in.
+    QSize frame = window.frameGeometry().size();
+    if (!window.isVisible())
+        if (const QWidget *owner = window.parentWidget() ? window.parentWidget()->window() : nullptr)
+            frame = window.size() + (owner->frameGeometry().size() - owner->size());
+    const QScreen *screen = QGuiApplication::screenAt(topLeft + QPoint(frame.width() / 2, frame.height() / 2));
+    if (!screen)
+        screen = window.screen();
+    window.move(screen ? clampedToArea(topLeft, frame, screen->availableGeometry()) : topLeft);
 }

@@ -16,3 +16,13 @@ void centreOnScreen(QWidget &window, const QScreen *screen);
 // The top-left nearest to topLeft at which a frame of the given size lies
 // within the area; a frame larger than the area keeps to its top-left.
 QPoint clampedToArea(QPoint topLeft, QSize frame, const QRect &area);
+
+struct WindowPlacement;
+
+// Remembers where the window stands now.
+void rememberPlacement(WindowPlacement &placement, const QWidget &window);
+// Puts the window where it was remembered, at least minimumSize large.
+void restorePlacement(const WindowPlacement &placement, QWidget &window, QSize minimumSize = {});
+// Moves the window to the top-left (pixels), as near as it can wholly on a
+// screen: the one that point is on, else the window's own.
+void moveOnScreen(QWidget &window, QPoint topLeft);

@@ -30,7 +30,7 @@ protected:
     {
         if (event->type() == QEvent::Show) {
             if (auto *window = qobject_cast<frmGraph *>(watched))
-                m_viewport = window->Graph1->viewport();
+                m_viewport = window->chartView->viewport();
         } else if (event->type() == QEvent::Paint && watched == m_viewport && paintedAt < 0) {
             // Let the paint run to its end before reading the clock.
             qApp->removeEventFilter(this);

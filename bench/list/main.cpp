@@ -39,11 +39,7 @@ int main(int argc, char **argv)
         (*session.history1)[k] = 0.25 * k;
         (*session.history2)[k] = 3 * k;
     }
-    session.listPlaced = true;
-    session.listWidth = 10000;
-    session.listHeight = 7000;
-    session.listTop = 600;
-    session.listLeft = 600;
+    session.listPlacement = {true, QPointF(600, 600), QSizeF(10000, 7000)};
     session.listFontSize = 20;
     NoDialogs dialogs;
     QtPrinter printer;
@@ -65,7 +61,7 @@ int main(int argc, char **argv)
     // The text box lays out what it shows first and the rest in the
     // background; this is the time that rest would take at once.
     timer.restart();
-    window.Text1->document()->size();
+    window.listText->document()->size();
     const double restMs = timer.nsecsElapsed() / 1e6;
 
     std::printf("list_lines: %d lines\n", session.countIndex + 1);

@@ -23,8 +23,8 @@
 enum class GraphKind { Line, Bar };
 enum class MarkerShape { Circle, Diamond };
 
-inline const QColor lightRed{255, 0, 0};
-inline const QColor lightBlue{0, 0, 255};
+inline const QColor counter1Red{255, 0, 0};
+inline const QColor counter2Blue{0, 0, 255};
 
 // Every t-th point carries a label and a tick: t is N / 10 rounded half to
 // even, at least 1.

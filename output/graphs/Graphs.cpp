@@ -58,16 +58,15 @@ bool Graphs::refused(GraphKind kind)
 
 void Graphs::placeOnFirstUse()
 {
-    if (!m_session.graphPlaced) {
+    WindowPlacement &placement = m_session.graphPlacement;
+    if (!placement.placed) {
         const QWidget &main = m_mainWindow;
         const TwipsGeometry first = firstGraphGeometry({pixelsToTwips(main.x()), pixelsToTwips(main.y()),
                                                         pixelsToTwips(main.width()), pixelsToTwips(main.height())});
-        m_session.graphLeft = float(first.left);
-        m_session.graphTop = float(first.top);
-        m_session.graphWidth = float(first.width);
-        m_session.graphHeight = float(first.height);
+        placement.topLeft = QPointF(first.left, first.top);
+        placement.size = QSizeF(first.width, first.height);
     }
-    m_session.graphPlaced = true;
+    placement.placed = true;
 }
 
 void Graphs::showWindow(GraphKind kind)

@@ -24,18 +24,18 @@ public:
     // Takes the remembered place and size from the session.
     frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer);
 
-    // Shows the chart in Graph1, which owns it from then on.
+    // Shows the chart in chartView, which owns it from then on.
     void setChart(QChart *chart);
 
     void printGraph();
     void saveGraph();
 
-    QWidget *Picture1;
+    QWidget *strip;
     QPushButton *cmdGraphSave;
     QPushButton *cmdGraphPrint;
     QPushButton *cmdBar;
     QPushButton *cmdLine;
-    QChartView *Graph1;
+    QChartView *chartView;
 
 signals:
     // Emitted after the window has closed.

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "ListOutput.h"
 #include "IconButton.h"
+#include "ScreenPlacement.h"
 #include "Twips.h"
 
 #include <QResizeEvent>
@@ -18,9 +19,9 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
     setModal(true);
 
-    Picture1 = new QWidget(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(QRect(QPoint(0, 0), twipsSize(0, stripHeight)));
+    strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("Picture1"));
+    strip->setGeometry(QRect(QPoint(0, 0), twipsSize(0, stripHeight)));
 
     const QString prefix = QStringLiteral("cmdList%1").arg(int(kind));
     connect(addButton(prefix + "Save", 0, QStringLiteral("Save List"), "save"), &QPushButton::clicked, this,
@@ -32,29 +33,29 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     connect(addButton(prefix + "FontDec", 2400, QStringLiteral("Decrease Font Size"), "list_font_dec"),
             &QPushButton::clicked, this, &ListWindow::cmdFontDec_Click);
 
-    Text1 = new QTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setAcceptRichText(false);
-    Text1->setLineWrapMode(QTextEdit::NoWrap);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listText = new QTextEdit(this);
+    listText->setObjectName(QStringLiteral("Text1"));
+    listText->setReadOnly(true);
+    listText->setAcceptRichText(false);
+    listText->setLineWrapMode(QTextEdit::NoWrap);
+    listText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QTextOption rightAligned(Qt::AlignRight);
     rightAligned.setWrapMode(QTextOption::NoWrap);
-    Text1->document()->setDefaultTextOption(rightAligned);
-    Text1->document()->setUndoRedoEnabled(false);
-    Text1->move(twipsPoint(0, textTop));
+    listText->document()->setDefaultTextOption(rightAligned);
+    listText->document()->setUndoRedoEnabled(false);
+    listText->move(twipsPoint(0, textTop));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    Text1->setFont(font);
-    Text1->setFocus(Qt::OtherFocusReason);
+    listText->setFont(font);
+    listText->setFocus(Qt::OtherFocusReason);
 
     Form_Load();
 }
 
 QPushButton *ListWindow::addButton(const QString &name, double left, const QString &tooltip, const char *icon)
 {
-    QPushButton *b = makeIconButton(Picture1, name, tooltip, QString::fromLatin1(icon),
+    QPushButton *b = makeIconButton(strip, name, tooltip, QString::fromLatin1(icon),
                                     QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
     b->setAutoDefault(false);
     return b;
@@ -62,22 +63,18 @@ QPushButton *ListWindow::addButton(const QString &name, double left, const QStri
 
 QPushButton *ListWindow::button(const QString &name) const
 {
-    return Picture1->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
+    return strip->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
 }
 
 void ListWindow::setListText(const QString &text)
 {
-    Text1->setPlainText(text);
+    listText->setPlainText(text);
 }
 
 void ListWindow::Form_Load()
 {
     const CountingSession &s = m_services.session;
-    if (s.listWidth && s.listHeight)
-        resize((twipsSize(*s.listWidth, *s.listHeight) - frameExtent())
-                   .expandedTo(twipsSize(smallestOpening, smallestOpening)));
-    if (s.listLeft && s.listTop)
-        move(twipsPoint(*s.listLeft, *s.listTop));
+    restorePlacement(s.listPlacement, *this, twipsSize(smallestOpening, smallestOpening));
     if (s.listFontSize)
         setFontPoints(*s.listFontSize);
     Form_Resize();
@@ -96,8 +93,8 @@ void ListWindow::Form_Resize()
     const double innerHeight = pixelsToTwips(height());
     if (innerHeight < textHeightLoss)
         return;
-    Text1->resize(width(), twipsToPixels(innerHeight - textHeightLoss));
-    Picture1->resize(width(), Picture1->height());
+    listText->resize(width(), twipsToPixels(innerHeight - textHeightLoss));
+    strip->resize(width(), strip->height());
 }
 
 void ListWindow::done(int result)
@@ -109,39 +106,27 @@ void ListWindow::done(int result)
 void ListWindow::Form_Unload()
 {
     CountingSession &s = m_services.session;
-    const QRect frame = frameGeometry();
-    s.listWidth = float(pixelsToTwips(frame.width()));
-    s.listHeight = float(pixelsToTwips(frame.height()));
-    s.listTop = float(pixelsToTwips(frame.y()));
-    s.listLeft = float(pixelsToTwips(frame.x()));
-    s.listFontSize = float(Text1->font().pointSizeF());
-}
-
-QSize ListWindow::frameExtent() const
-{
-    const QWidget *framed = isVisible() ? this : m_services.mainWindow;
-    if (!framed || !framed->isVisible())
-        return {};
-    return framed->frameGeometry().size() - framed->size();
+    rememberPlacement(s.listPlacement, *this);
+    s.listFontSize = float(listText->font().pointSizeF());
 }
 
 void ListWindow::setFontPoints(double points)
 {
-    QFont font = Text1->font();
+    QFont font = listText->font();
     font.setPointSizeF(points);
-    Text1->setFont(font);
+    listText->setFont(font);
 }
 
 void ListWindow::cmdFontInc_Click()
 {
-    const double points = Text1->font().pointSizeF();
+    const double points = listText->font().pointSizeF();
     if (points <= largestGrowable)
         setFontPoints(points + fontStep);
 }
 
 void ListWindow::cmdFontDec_Click()
 {
-    const double points = Text1->font().pointSizeF();
+    const double points = listText->font().pointSizeF();
     if (points >= smallestShrinkable)
         setFontPoints(points - fontStep);
 }

@@ -30,8 +30,8 @@ public:
     void setListText(const QString &text);
 
     QPushButton *button(const QString &name) const;
-    QWidget *Picture1;
-    QTextEdit *Text1;
+    QWidget *strip;
+    QTextEdit *listText;
 
 public slots:
     void cmdFontInc_Click();
@@ -51,9 +51,6 @@ private:
     void Form_Unload();
     QPushButton *addButton(const QString &name, double left, const QString &tooltip, const char *icon);
     void setFontPoints(double points);
-    // What the window manager adds around the inner area; the main window
-    // stands for the list window's frame before the list window is shown.
-    QSize frameExtent() const;
 
     ListKind m_kind;
     ListServices &m_services;

@@ -20,15 +20,20 @@ struct FirstListPlace {
 void placeFirstList(ListServices &services)
 {
     CountingSession &s = services.session;
-    if (!s.listPlaced) {
-        const QRect main = services.mainWindow ? services.mainWindow->frameGeometry() : QRect();
-        s.listWidth = float(pixelsToTwips(main.width()) - FirstListPlace::narrower);
-        s.listHeight = float(pixelsToTwips(main.height()) - FirstListPlace::lower);
-        s.listTop = float(pixelsToTwips(main.y()) + FirstListPlace::down);
-        s.listLeft = float(pixelsToTwips(main.x()) + FirstListPlace::right);
+    WindowPlacement &placement = s.listPlacement;
+    if (!placement.placed) {
+        // Its frame is the main window's frame made smaller, so its inside is
+        // the main window's inside made smaller.
+        const QWidget *main = services.mainWindow;
+        const QSize inside = main ? main->size() : QSize();
+        const QPoint frameTopLeft = main ? main->pos() : QPoint();
+        placement.size = QSizeF(pixelsToTwips(inside.width()) - FirstListPlace::narrower,
+                                pixelsToTwips(inside.height()) - FirstListPlace::lower);
+        placement.topLeft = QPointF(pixelsToTwips(frameTopLeft.x()) + FirstListPlace::right,
+                                    pixelsToTwips(frameTopLeft.y()) + FirstListPlace::down);
         s.listFontSize = FirstListPlace::fontSize;
     }
-    s.listPlaced = true;
+    placement.placed = true;
 }
 
 template <typename Window>

@@ -232,9 +232,7 @@ void LessonTest::pauseDialogLeftOffScreenComesBackOnIt()
 {
     QFETCH(QPointF, remembered);
     CountingSession &session = m_lesson->session();
-    session.pauseDialogPlaced = true;
-    session.pauseDialogLeft = float(remembered.x());
-    session.pauseDialogTop = float(remembered.y());
+    session.pauseDialogPlacement = {true, remembered, std::nullopt};
     QRect shownAt;
     m_teacher->onShown = [&](PauseDialog *dialog) { shownAt = dialog->frameGeometry(); };
     pressPauseWhenShowing("1");

@@ -66,8 +66,7 @@ public:
                                                         : choices.takeFirst();
         const QPointF where = dragTo.value_or(topLeft);
         m_session.pauseChoice = choice;
-        m_session.pauseDialogLeft = float(where.x());
-        m_session.pauseDialogTop = float(where.y());
+        m_session.pauseDialogPlacement.topLeft = where;
         m_clock.advanceBy(3);  // the teacher takes a moment
     }
     void showList() override { ++lists; }

@@ -75,7 +75,7 @@ void GraphChartTest::linesAndMarkers()
     const QList<QScatterSeries *> markers = seriesOf<QScatterSeries>(*chart);
     QCOMPARE(lines.size(), counters);
     QCOMPARE(markers.size(), markerSeries);
-    const QColor colours[] = {lightRed, lightBlue};
+    const QColor colours[] = {counter1Red, counter2Blue};
     for (int c = 0; c < counters; ++c) {
         QCOMPARE(lines[c]->pen().color(), colours[c]);
         QCOMPARE(lines[c]->count(), n + 1);
@@ -97,7 +97,7 @@ void GraphChartTest::flatSecondCounterIsABlueLineAtZero()
     const std::unique_ptr<QChart> chart(buildChart(planGraph(runOf(2, 40), GraphKind::Line)));
     const QLineSeries *second = seriesOf<QLineSeries>(*chart).value(1);
     QVERIFY(second);
-    QCOMPARE(second->pen().color(), lightBlue);
+    QCOMPARE(second->pen().color(), counter2Blue);
     QCOMPARE(second->count(), 41);
     for (const QPointF &point : second->points())
         QCOMPARE(point.y(), 0.0);
@@ -121,11 +121,11 @@ void GraphChartTest::barsOneSetPerCounter()
     const auto *bars = qobject_cast<QBarSeries *>(chart->series().front());
     QVERIFY(bars);
     QCOMPARE(bars->count(), counters);
-    QCOMPARE(bars->barSets()[0]->color(), lightRed);
+    QCOMPARE(bars->barSets()[0]->color(), counter1Red);
     QCOMPARE(bars->barSets()[0]->count(), 13);
     QCOMPARE(bars->barSets()[0]->at(12), 17.0);
     if (counters == 2)
-        QCOMPARE(bars->barSets()[1]->color(), lightBlue);
+        QCOMPARE(bars->barSets()[1]->color(), counter2Blue);
     // Bars stand on zero.
     QVERIFY(axis(*chart, Qt::Vertical)->min() < 0);
 }

@@ -78,7 +78,7 @@ void GraphLessonTest::graphReturnsToThePause()
     GraphSteps steps;
     int points = 0;
     steps.then([&](frmGraph &window) {
-        points = int(qobject_cast<QXYSeries *>(window.Graph1->chart()->series().front())->count());
+        points = int(qobject_cast<QXYSeries *>(window.chartView->chart()->series().front())->count());
         if (pressBar)
             window.cmdBar->click();
     });

@@ -52,13 +52,12 @@ void GraphPrintTest::printedPageShowsTheChart()
         (*m_session.history1)[k] = 3 * k;
         (*m_session.history2)[k] = 60 - 3 * k;
     }
-    m_session.graphWidth = 9000;
-    m_session.graphHeight = 6000;
+    m_session.graphPlacement.size = QSizeF(9000, 6000);
     frmGraph window(m_session, m_dialogs, printer);
     window.setChart(buildChart(planGraph(m_session, GraphKind::Line)));
     window.show();
     // Printed at once, before the chart has ever been laid out or painted.
-    QVERIFY(printer.printWidget(*window.Graph1));
+    QVERIFY(printer.printWidget(*window.chartView));
 
     QCOMPARE(QProcess::execute(pdftoppm, {"-r", "30", "-png", "-singlefile", dir.filePath("page.pdf"),
                                           dir.filePath("page")}),

@@ -47,7 +47,7 @@ struct Drawn {
 Drawn drawn(const frmGraph &window)
 {
     Drawn drawn;
-    for (QAbstractSeries *series : window.Graph1->chart()->series()) {
+    for (QAbstractSeries *series : window.chartView->chart()->series()) {
         if (auto *line = qobject_cast<QLineSeries *>(series)) {
             ++drawn.counters;
             drawn.points = int(line->count());
@@ -207,8 +207,8 @@ void GraphWindowTest::stripAboveTheChart()
         }
         for (const QSize size : {QSize(700, 500), QSize(1234, 987)}) {
             window.resize(size);
-            QCOMPARE(window.Picture1->geometry(), QRect(0, 0, size.width(), twipsToPixels(655)));
-            QCOMPARE(window.Graph1->geometry(), QRect(0, 46, size.width(), size.height() - 46));
+            QCOMPARE(window.strip->geometry(), QRect(0, 0, size.width(), twipsToPixels(655)));
+            QCOMPARE(window.chartView->geometry(), QRect(0, 46, size.width(), size.height() - 46));
         }
     });
     rig.graphs.showLineGraph();
@@ -248,8 +248,8 @@ void GraphWindowTest::placeAndSizeSurviveSwitchingAndReopening()
     rig.steps.then(seeAnd(nullptr));
     rig.graphs.showLineGraph();
     QCOMPARE(seen.last(), teachers);
-    QCOMPARE(*rig.session.graphLeft, float(pixelsToTwips(teachers.x())));
-    QCOMPARE(*rig.session.graphHeight, float(pixelsToTwips(teachers.height())));
+    QCOMPARE(rig.session.graphPlacement.topLeft->x(), pixelsToTwips(teachers.x()));
+    QCOMPARE(rig.session.graphPlacement.size->height(), pixelsToTwips(teachers.height()));
 }
 
 void GraphWindowTest::dialogsBelongToTheGraphWindow()
@@ -286,12 +286,12 @@ void GraphWindowTest::printing()
     Rig rig(2, 12);
     rig.printer.works = printerWorks;
     rig.steps.then([&](frmGraph &window) {
-        QChart *chart = window.Graph1->chart();
+        QChart *chart = window.chartView->chart();
         window.cmdGraphPrint->click();
-        QCOMPARE(rig.printer.printed, QList<QPointer<QWidget>>{window.Graph1});
+        QCOMPARE(rig.printer.printed, QList<QPointer<QWidget>>{window.chartView});
         QCOMPARE(rig.dialogs.messages, messages);
         QVERIFY(window.isVisible());
-        QCOMPARE(window.Graph1->chart(), chart);
+        QCOMPARE(window.chartView->chart(), chart);
         QCOMPARE(drawn(window), (Drawn{2, 13}));
         // Printing can be repeated while the window is open.
         window.cmdGraphPrint->click();
@@ -351,7 +351,7 @@ void GraphWindowTest::savedBitmapIsTheChart()
     rig.dialogs.saveAnswers << path;
     QSize chartSize;
     rig.steps.then([&](frmGraph &window) {
-        chartSize = window.Graph1->size();
+        chartSize = window.chartView->size();
         window.cmdGraphSave->click();
     });
     rig.graphs.showLineGraph();
@@ -367,8 +367,8 @@ void GraphWindowTest::savedBitmapIsTheChart()
     QCOMPARE(reader.format(), QByteArray("bmp"));
     const QImage image = reader.read();
     QCOMPARE(image.size(), chartSize);
-    QVERIFY(pixelsLike(image, lightRed) > 50);
-    QVERIFY(pixelsLike(image, lightBlue) > 50);
+    QVERIFY(pixelsLike(image, counter1Red) > 50);
+    QVERIFY(pixelsLike(image, counter2Blue) > 50);
 }
 
 void GraphWindowTest::failedSaveLeavesTheFolderAsItWas_data()

@@ -145,7 +145,7 @@ void tst_ListWindow::widgets()
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->geometry(), QRect(twipsPoint(expected.left, 0), twipsSize(600, 600)));
     }
-    QTextEdit *text = window->Text1;
+    QTextEdit *text = window->listText;
     QVERIFY(text->isReadOnly());
     QCOMPARE(text->document()->defaultTextOption().alignment(), Qt::AlignRight);
     QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -178,7 +178,7 @@ void tst_ListWindow::fontSteps()
     QPushButton *button = presses > 0 ? window.cmdList1FontInc : window.cmdList1FontDec;
     for (int i = 0; i < std::abs(presses); ++i)
         button->click();
-    QCOMPARE(window.Text1->font().pointSizeF(), points);
+    QCOMPARE(window.listText->font().pointSizeF(), points);
 }
 
 void tst_ListWindow::longLinesScrollInsteadOfWrapping()
@@ -189,12 +189,12 @@ void tst_ListWindow::longLinesScrollInsteadOfWrapping()
     window.setListText(listTextTwoCounters(*m_session));
     window.resize(300, 400);
     window.show();
-    QTextDocument *document = window.Text1->document();
+    QTextDocument *document = window.listText->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         document->documentLayout()->blockBoundingRect(block);
         QCOMPARE(block.layout()->lineCount(), 1);
     }
-    QVERIFY(window.Text1->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(window.listText->horizontalScrollBar()->maximum() > 0);
 }
 
 void tst_ListWindow::resizeRule_data()
@@ -217,11 +217,11 @@ void tst_ListWindow::resizeRule()
     frmList2 window(*m_services);
     window.resize(600, 400);
     window.show();
-    QCOMPARE(window.Text1->size(), QSize(600, 357));
+    QCOMPARE(window.listText->size(), QSize(600, 357));
     window.resize(inner);
-    QCOMPARE(window.Text1->size(), textSize);
-    QCOMPARE(window.Picture1->width(), stripWidth);
-    QCOMPARE(window.Picture1->height(), twipsToPixels(655));
+    QCOMPARE(window.listText->size(), textSize);
+    QCOMPARE(window.strip->width(), stripWidth);
+    QCOMPARE(window.strip->height(), twipsToPixels(655));
 }
 
 void tst_ListWindow::firstListIsPlacedFromTheMainWindow()
@@ -232,14 +232,14 @@ void tst_ListWindow::firstListIsPlacedFromTheMainWindow()
     QString text;
     showList(ListKind::TwoCounters, [&](ListWindow &window) {
         frame = window.frameGeometry();
-        points = window.Text1->font().pointSizeF();
-        text = window.Text1->toPlainText();
+        points = window.listText->font().pointSizeF();
+        text = window.listText->toPlainText();
     });
     QCOMPARE(m_windowsShown, 1);
     QCOMPARE(frame, twipsRect(1900, 1100, 12700, 8600));
     QCOMPARE(points, 20.0);
     QCOMPARE(text, QString(listTextTwoCounters(*m_session)).replace("\r\n", "\n"));
-    QVERIFY(m_session->listPlaced);
+    QVERIFY(m_session->listPlacement.placed);
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 
@@ -254,9 +254,7 @@ void tst_ListWindow::tinySizesStillOpenAUsableList()
 {
     QFETCH(bool, remembered);
     if (remembered) {
-        m_session->listPlaced = true;
-        m_session->listWidth = m_session->listHeight = 15;
-        m_session->listTop = m_session->listLeft = 900;
+        m_session->listPlacement = {true, QPointF(900, 900), QSizeF(15, 15)};
         m_session->listFontSize = 20;
     } else {
         placeFrame(*m_main, QRect(100, 60, 40, 30));
@@ -303,7 +301,7 @@ void tst_ListWindow::nextListOpensAsTheLastOneClosed()
     double points = 0;
     showList(second, [&](ListWindow &window) {
         frame = window.frameGeometry();
-        points = window.Text1->font().pointSizeF();
+        points = window.listText->font().pointSizeF();
     });
     QCOMPARE(m_windowsShown, 2);
     QCOMPARE(closedAt, placed);
@@ -324,7 +322,7 @@ void tst_ListWindow::listAtTheMaximumCountIsRefused()
     showList(kind);
     QCOMPARE(m_windowsShown, 0);
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::tooManyToList()});
-    QVERIFY(m_session->listPlaced);
+    QVERIFY(m_session->listPlacement.placed);
     QCOMPARE(m_session->listFontSize, 20.0f);
     QCoreApplication::processEvents();  // lets the unused closer run while the test still exists
 }
@@ -333,7 +331,7 @@ void tst_ListWindow::counter2GrowingByNineDigitsIsListed()
 {
     setRun({1, 2}, {1, 1234567890});
     QString text;
-    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.Text1->toPlainText(); });
+    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.listText->toPlainText(); });
     QCOMPARE(m_windowsShown, 1);
     QVERIFY(m_dialogs.messages.isEmpty());
     QCOMPARE(text.split('\n').value(1), QStringLiteral("2  1234567890   "));

@@ -40,7 +40,7 @@ struct Rig {
             if (c.isDigit())
                 touch(k->cmdDigit[c.digitValue()]);
             else
-                touch(c == '.' ? k->cmdPoint : c == '-' ? k->cmdNegative : c == '<' ? k->Command1
+                touch(c == '.' ? k->cmdPoint : c == '-' ? k->cmdNegative : c == '<' ? k->deleteKey
                                           : c == '>' ? k->Command2 : static_cast<QWidget *>(box));
         }
     }
@@ -177,7 +177,7 @@ void SettingsDialogTest::keyFacesShowTheirColours()
     const QColor yellow(255, 255, 128);
     QList<std::pair<QPushButton *, QColor>> faces = {
         {k->cmdPoint, yellow}, {k->cmdNegative, QColor(0, 255, 255)},
-        {k->Command1, QColor(255, 128, 128)}, {k->Command2, QColor(128, 255, 128)}};
+        {k->deleteKey, QColor(255, 128, 128)}, {k->Command2, QColor(128, 255, 128)}};
     for (QPushButton *digit : k->cmdDigit)
         faces.append({digit, yellow});
     for (const auto &[key, colour] : faces)

@@ -106,8 +106,7 @@ void PauseDialogsTest::choiceButtons()
         QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton); });
         dialog->exec();
         QCOMPARE(session.pauseChoice, choice);
-        QCOMPARE(session.pauseDialogLeft.value(), 300.0f * 15);
-        QCOMPARE(session.pauseDialogTop.value(), 200.0f * 15);
+        QCOMPARE(session.pauseDialogPlacement.topLeft.value(), QPointF(300 * 15, 200 * 15));
         QVERIFY(!dialog->isVisible());
         QCOMPARE(made.size(), 1);
     }
@@ -145,7 +144,7 @@ void PauseDialogsTest::hideShowButtonsKeepTheDialog()
     QCOMPARE(spy2.size(), counter2);
     QVERIFY(dialog->isVisible());
     QCOMPARE(session.pauseChoice, PauseChoice::Continue);
-    QVERIFY(!session.pauseDialogTop.has_value());
+    QVERIFY(!session.pauseDialogPlacement.topLeft.has_value());
 }
 
 void PauseDialogsTest::onlyButtonsEndThePause()

@@ -1,7 +1,8 @@
 #include "PauseDialog.h"
 
-#include "TabOrder.h"
 #include "IconButton.h"
+#include "ScreenPlacement.h"
+#include "TabOrder.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -54,8 +55,7 @@ QPushButton *PauseDialog::button(const char *name) const
 void PauseDialog::choose(PauseChoice choice)
 {
     m_session.pauseChoice = choice;
-    m_session.pauseDialogTop = float(pixelsToTwips(pos().y()));
-    m_session.pauseDialogLeft = float(pixelsToTwips(pos().x()));
+    rememberPlacement(m_session.pauseDialogPlacement, *this);
     hide();
     emit choiceMade();
 }

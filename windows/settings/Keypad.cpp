@@ -83,8 +83,8 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
     cmdPoint = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), lightYellow, twipsRect(960, 2640, keySize, keySize));
     cmdPoint->setAccessibleName(QStringLiteral("Point"));
     cmdNegative = addKey(this, "cmdNegative", QStringLiteral("+/-"), cyan, twipsRect(1800, 2640, keySize, keySize));
-    Command1 = addKey(this, "Command1", QStringLiteral("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
-    Command1->setToolTip(QStringLiteral("Delete"));
+    deleteKey = addKey(this, "Command1", QStringLiteral("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
+    deleteKey->setToolTip(QStringLiteral("Delete"));
     Command2 = addKey(this, "Command2", QStringLiteral("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
     Command2->setToolTip(QStringLiteral("TAB to next box"));
 
@@ -99,7 +99,7 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
 
     connect(cmdPoint, &QPushButton::clicked, this, &Keypad::cmdPoint_Click);
     connect(cmdNegative, &QPushButton::clicked, this, &Keypad::cmdNegative_Click);
-    connect(Command1, &QPushButton::clicked, this, &Keypad::Command1_Click);
+    connect(deleteKey, &QPushButton::clicked, this, &Keypad::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Keypad::Command2_Click);
     connect(cmdSwitch, &QPushButton::clicked, this, &Keypad::moveRequested);
 }
@@ -107,7 +107,7 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
 QList<QPushButton *> Keypad::keys() const
 {
     return {cmdDigit[7], cmdDigit[8], cmdDigit[9], cmdDigit[4], cmdDigit[5], cmdDigit[6], cmdDigit[1],
-            cmdDigit[2], cmdDigit[3], cmdDigit[0], cmdPoint, cmdNegative, Command1, Command2, cmdSwitch};
+            cmdDigit[2], cmdDigit[3], cmdDigit[0], cmdPoint, cmdNegative, deleteKey, Command2, cmdSwitch};
 }
 
 void Keypad::attach(const QList<QLineEdit *> &boxes, const QCheckBox *counter2On)

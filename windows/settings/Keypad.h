@@ -43,7 +43,7 @@ public:
     std::array<QPushButton *, 10> cmdDigit;  // cmd0 … cmd9
     QPushButton *cmdPoint;
     QPushButton *cmdNegative;
-    QPushButton *Command1;  // DEL
+    QPushButton *deleteKey;
     QPushButton *Command2;  // TAB
     QPushButton *cmdSwitch; // Move Keypad
 

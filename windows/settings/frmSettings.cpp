@@ -1,9 +1,9 @@
 #include "frmSettings.h"
 
-#include "TabOrder.h"
 #include "Dialogs.h"
 #include "NumberText.h"
 #include "SettingsFont.h"
+#include "TabOrder.h"
 #include "Twips.h"
 
 #include <QStyle>
