@@ -71,7 +71,7 @@ void Graphs::placeOnFirstUse()
 
 void Graphs::showWindow(GraphKind kind)
 {
-    frmGraph window(m_session, m_dialogs, m_printer);
+    frmGraph window(m_session, m_dialogs, m_printer, &m_mainWindow);
     window.setChart(buildChart(planGraph(m_session, kind)));
     QObject::connect(&window, &frmGraph::lineGraphRequested, &window, [this] { showLineGraph(); });
     QObject::connect(&window, &frmGraph::barGraphRequested, &window, [this] { showBarGraph(); });

@@ -17,8 +17,8 @@ const QString bitmapFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files (*.
 
 } // namespace
 
-frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer)
-    : QDialog(nullptr, Qt::Window), m_session(session), m_dialogs(dialogs), m_printer(printer)
+frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget *mainWindow)
+    : QDialog(mainWindow, Qt::Window), m_session(session), m_dialogs(dialogs), m_printer(printer)
 {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(QStringLiteral("Tallyvane Graph"));

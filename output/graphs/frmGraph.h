@@ -22,7 +22,8 @@ public:
     static constexpr double buttonSize = 600;   // twips
 
     // Takes the remembered place and size from the session.
-    frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer);
+    // A window of its own, owned by the main window when one is given.
+    frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget *mainWindow = nullptr);
 
     // Shows the chart in chartView, which owns it from then on.
     void setChart(QChart *chart);

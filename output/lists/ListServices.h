@@ -11,7 +11,7 @@ struct ListServices {
     CountingSession &session;
     Dialogs &dialogs;
     Printer &printer;
-    // Places the first list of the program run, and takes the dialogs back
-    // when a list window closes; may be null.
+    // Places the first list of the program run and owns the list windows;
+    // may be null.
     QWidget *mainWindow = nullptr;
 };

@@ -10,7 +10,7 @@
 #include <QTextOption>
 
 ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
-    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+    : QDialog(services.mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                            | Qt::WindowCloseButtonHint),
       m_kind(kind), m_services(services)
 {
