@@ -4,6 +4,8 @@
 
 #include <QSaveFile>
 
+#include <limits>
+
 #include <unistd.h>
 
 bool writeFileAtomically(const QString &path, const FileWriter &write)
@@ -31,4 +33,10 @@ bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QStrin
     }
     dialogs.fileSaved(*path);
     return true;
+}
+
+void advanceFileNumber(std::int16_t &number)
+{
+    if (number < std::numeric_limits<std::int16_t>::max())
+        ++number;
 }

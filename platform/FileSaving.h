@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 class Dialogs;
@@ -25,3 +26,7 @@ bool writeFileAtomically(const QString &path, const FileWriter &write);
 // next save dialog opens. True when the file was written.
 bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QString &filter, const FileWriter &write,
                     const Message &notSaved, QWidget *window);
+
+// The number in a suggested file name advances after each written file and
+// stops at its largest value.
+void advanceFileNumber(std::int16_t &number);

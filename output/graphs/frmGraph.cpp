@@ -7,7 +7,6 @@
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
-#include <limits>
 
 namespace {
 
@@ -27,10 +26,10 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
 
     strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Picture1"));
-    cmdGraphSave = addButton("cmdGraphSave", QStringLiteral("Save Graph"), "save", 0);
-    cmdGraphPrint = addButton("cmdGraphPrint", QStringLiteral("Print Graph"), "print", 600);
-    cmdBar = addButton("cmdBar", QStringLiteral("Bar Graph"), "bar_graph", 1800);
-    cmdLine = addButton("cmdLine", QStringLiteral("Line Graph"), "line_graph", 2400);
+    cmdGraphSave = addStripButton(strip, QStringLiteral("cmdGraphSave"), QStringLiteral("Save Graph"), QStringLiteral("save"), 0);
+    cmdGraphPrint = addStripButton(strip, QStringLiteral("cmdGraphPrint"), QStringLiteral("Print Graph"), QStringLiteral("print"), 600);
+    cmdBar = addStripButton(strip, QStringLiteral("cmdBar"), QStringLiteral("Bar Graph"), QStringLiteral("bar_graph"), 1800);
+    cmdLine = addStripButton(strip, QStringLiteral("cmdLine"), QStringLiteral("Line Graph"), QStringLiteral("line_graph"), 2400);
 
     chartView = new QChartView(this);
     chartView->setObjectName(QStringLiteral("Graph1"));
@@ -43,15 +42,6 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
     connect(cmdLine, &QPushButton::clicked, this, &frmGraph::cmdLine_Click);
 
     restorePlacement(m_session.graphPlacement, *this);
-}
-
-QPushButton *frmGraph::addButton(const char *name, const QString &tooltip, const char *icon, double left)
-{
-    QPushButton *button = makeIconButton(strip, QString::fromLatin1(name), tooltip, QString::fromLatin1(icon),
-                                         QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
-    // Enter must not save or print by accident: only a tap does.
-    button->setAutoDefault(false);
-    return button;
 }
 
 void frmGraph::setChart(QChart *chart)
@@ -91,9 +81,7 @@ void frmGraph::saveGraph()
     const auto writeBitmap = [this](QIODevice &file) {
         return chartView->grab().toImage().convertToFormat(QImage::Format_RGB32).save(&file, "BMP");
     };
-    if (!saveWithDialog(m_dialogs, QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter,
-                        writeBitmap, Messages::graphNotSaved(), this))
-        return;
-    if (m_session.graphFileNumber < std::numeric_limits<std::int16_t>::max())
-        ++m_session.graphFileNumber;
+    if (saveWithDialog(m_dialogs, QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter,
+                       writeBitmap, Messages::graphNotSaved(), this))
+        advanceFileNumber(m_session.graphFileNumber);
 }

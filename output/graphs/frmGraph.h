@@ -52,7 +52,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QPushButton *addButton(const char *name, const QString &tooltip, const char *icon, double left);
     void cmdLine_Click();
 
     CountingSession &m_session;

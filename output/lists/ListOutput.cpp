@@ -6,7 +6,6 @@
 
 #include <QIODevice>
 
-#include <limits>
 
 namespace {
 
@@ -47,9 +46,7 @@ void saveList(ListServices &services, ListKind kind, QWidget *window)
         const QByteArray bytes = listFileBytes(session, kind);
         return file.write(bytes) == bytes.size();
     };
-    if (!saveWithDialog(services.dialogs, suggestedListFileName(session), listFileFilter, writeList,
-                        Messages::listNotSaved(), window))
-        return;
-    if (session.listFileNumber < std::numeric_limits<std::int16_t>::max())
-        ++session.listFileNumber;
+    if (saveWithDialog(services.dialogs, suggestedListFileName(session), listFileFilter, writeList,
+                       Messages::listNotSaved(), window))
+        advanceFileNumber(session.listFileNumber);
 }

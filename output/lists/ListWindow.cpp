@@ -24,14 +24,22 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     strip->setGeometry(QRect(QPoint(0, 0), twipsSize(0, stripHeight)));
 
     const QString prefix = QStringLiteral("cmdList%1").arg(int(kind));
-    connect(addButton(prefix + "Save", 0, QStringLiteral("Save List"), "save"), &QPushButton::clicked, this,
-            &ListWindow::cmdSave_Click);
-    connect(addButton(prefix + "Print", 600, QStringLiteral("Print List"), "print"), &QPushButton::clicked, this,
-            &ListWindow::cmdPrint_Click);
-    connect(addButton(prefix + "FontInc", 1800, QStringLiteral("Increase Font Size"), "list_font_inc"),
-            &QPushButton::clicked, this, &ListWindow::cmdFontInc_Click);
-    connect(addButton(prefix + "FontDec", 2400, QStringLiteral("Decrease Font Size"), "list_font_dec"),
-            &QPushButton::clicked, this, &ListWindow::cmdFontDec_Click);
+    const struct {
+        const char *suffix;
+        const char *tooltip;
+        const char *icon;
+        double left;
+        void (ListWindow::*click)();
+    } buttons[] = {
+        {"Save", "Save List", "save", 0, &ListWindow::cmdSave_Click},
+        {"Print", "Print List", "print", 600, &ListWindow::cmdPrint_Click},
+        {"FontInc", "Increase Font Size", "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
+        {"FontDec", "Decrease Font Size", "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
+    };
+    for (const auto &b : buttons)
+        connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
+                               QString::fromLatin1(b.icon), b.left),
+                &QPushButton::clicked, this, b.click);
 
     listText = new QTextEdit(this);
     listText->setObjectName(QStringLiteral("Text1"));
@@ -51,14 +59,6 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     listText->setFocus(Qt::OtherFocusReason);
 
     Form_Load();
-}
-
-QPushButton *ListWindow::addButton(const QString &name, double left, const QString &tooltip, const char *icon)
-{
-    QPushButton *b = makeIconButton(strip, name, tooltip, QString::fromLatin1(icon),
-                                    QRect(twipsPoint(left, 0), twipsSize(buttonSize, buttonSize)));
-    b->setAutoDefault(false);
-    return b;
 }
 
 QPushButton *ListWindow::button(const QString &name) const

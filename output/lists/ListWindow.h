@@ -49,7 +49,6 @@ private:
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
-    QPushButton *addButton(const QString &name, double left, const QString &tooltip, const char *icon);
     void setFontPoints(double points);
 
     ListKind m_kind;

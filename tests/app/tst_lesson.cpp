@@ -1,7 +1,7 @@
-#include "Named.h"
 #include "FakeClock.h"
 #include "FakePump.h"
 #include "Lesson.h"
+#include "Named.h"
 #include "PauseAnswerer.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"

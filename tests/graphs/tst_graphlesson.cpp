@@ -1,41 +1,9 @@
-#include "Named.h"
-#include "FakeClock.h"
-#include "FakePump.h"
 #include "GraphSteps.h"
-#include "Lesson.h"
-#include "ScriptedDialogs.h"
+#include "LessonRig.h"
+#include "PauseAnswerer.h"
 
 #include <QTest>
 #include <QXYSeries>
-
-namespace {
-
-// Presses the pause dialog's buttons, one each time a pause dialog comes up,
-// and notes how many graph windows still existed at that moment.
-class PausePresser : public QObject {
-public:
-    explicit PausePresser(QStringList presses) : m_presses(std::move(presses)) { qApp->installEventFilter(this); }
-    ~PausePresser() override { qApp->removeEventFilter(this); }
-
-    QList<int> graphWindowsAtPause;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *dialog = qobject_cast<PauseDialog *>(watched);
-        if (dialog && event->type() == QEvent::Show && !event->spontaneous()) {
-            graphWindowsAtPause.append(GraphSteps::existingWindows());
-            const QString press = m_presses.isEmpty() ? QStringLiteral("cmdStopit") : m_presses.takeFirst();
-            QTimer::singleShot(0, dialog, [dialog, press] { dialog->button(press.toLatin1().constData())->click(); });
-        }
-        return false;
-    }
-
-private:
-    QStringList m_presses;
-};
-
-} // namespace
 
 // From the pause dialog's Graph button through the graph windows and back.
 class GraphLessonTest : public QObject {
@@ -64,17 +32,19 @@ void GraphLessonTest::graphReturnsToThePause()
     QFETCH(bool, pressBar);
     QFETCH(int, windows);
     QFETCH(QList<Message>, messages);
-    ScriptedDialogs dialogs;
-    FakeClock clock;
-    FakePump pump(clock);
-    Lesson lesson(dialogs, clock, pump);
+    LessonRig rig;
+    Lesson &lesson = rig.lesson;
     lesson.session().counterCount = std::int16_t(counters);
     lesson.session().speed = 0;
-    pump.beforePump = [&] {
+    rig.pump.beforePump = [&] {
         if (lesson.session().countIndex == pauseAt)
             lesson.runLoop().requestPause();
     };
-    PausePresser presser({QStringLiteral("cmdGraph"), QStringLiteral("cmdStopit")});
+    // The graph windows still there each time the pause dialog comes up.
+    QList<int> graphWindowsAtPause;
+    PauseAnswerer teacher;
+    teacher.presses << "cmdGraph" << "cmdStopit";
+    teacher.onShown = [&](PauseDialog *) { graphWindowsAtPause << GraphSteps::existingWindows(); };
     GraphSteps steps;
     int points = 0;
     steps.then([&](frmGraph &window) {
@@ -84,14 +54,14 @@ void GraphLessonTest::graphReturnsToThePause()
     });
     steps.then([](frmGraph &) {});  // the bar graph, closed at once
 
-    named<QPushButton>(lesson.mainWindow(), "cmdStart")->click();
+    rig.button("cmdStart")->click();
 
     QCOMPARE(points, pauseAt + 1);
     QCOMPARE(steps.shown, windows);
     QCOMPARE(steps.unplanned, 0);
-    QCOMPARE(dialogs.messages, messages);
+    QCOMPARE(rig.dialogs.messages, messages);
     // The pause dialog came back once the graph was done, with no graph window left.
-    QCOMPARE(presser.graphWindowsAtPause, (QList<int>{0, 0}));
+    QCOMPARE(graphWindowsAtPause, (QList<int>{0, 0}));
     QCOMPARE(GraphSteps::existingWindows(), 0);
 }
 

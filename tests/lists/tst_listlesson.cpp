@@ -1,10 +1,7 @@
 // The lesson opens the list window of the run's own kind at Number List.
 
-#include "FakeClock.h"
-#include "FakePump.h"
-#include "Lesson.h"
+#include "LessonRig.h"
 #include "ListWindow.h"
-#include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QTest>
@@ -29,10 +26,8 @@ void tst_ListLesson::listOfTheRunsKind()
 {
     QFETCH(int, counters);
     QFETCH(QString, window);
-    ScriptedDialogs dialogs;
-    FakeClock clock;
-    FakePump pump(clock);
-    Lesson lesson(dialogs, clock, pump);
+    LessonRig rig;
+    Lesson &lesson = rig.lesson;
     lesson.session().counterCount = std::int16_t(counters);
     lesson.session().countIndex = 1;
     QString shown;

@@ -1,5 +1,5 @@
-#include "Named.h"
 #include "frmSettings.h"
+#include "Named.h"
 #include "NumberText.h"
 #include "ScriptedDialogs.h"
 #include "SessionSettings.h"

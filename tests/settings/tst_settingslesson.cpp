@@ -1,12 +1,8 @@
-#include "Named.h"
-#include "FakeClock.h"
-#include "FakePump.h"
-#include "frmSettings.h"
-#include "Lesson.h"
+#include "LessonRig.h"
 #include "ModalScript.h"
 #include "NumberText.h"
-#include "ScriptedDialogs.h"
 #include "SessionSettings.h"
+#include "frmSettings.h"
 
 #include <QTest>
 
@@ -14,16 +10,11 @@ namespace {
 
 // The whole program on fake time: the settings dialog is opened through the
 // main window's Settings button and worked while it is modal.
-struct Rig {
-    ScriptedDialogs dialogs;
-    FakeClock clock;
-    FakePump pump{clock};
-    Lesson lesson{dialogs, clock, pump};
+struct Rig : LessonRig {
     ModalScript script;
 
     Rig() { lesson.start(); }
     frmMain &main() { return lesson.mainWindow(); }
-    QPushButton *button(const char *name) { return named<QPushButton>(main(), name); }
 
     void settings(const std::function<void(frmSettings *)> &work)
     {

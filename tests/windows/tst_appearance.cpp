@@ -1,8 +1,5 @@
-#include "Named.h"
-#include "FakePump.h"
-#include "ScriptedDialogs.h"
+#include "MainWindowRig.h"
 #include "Twips.h"
-#include "frmMain.h"
 
 #include <QTest>
 
@@ -32,26 +29,21 @@ private:
     void press(QPushButton *button, int times = 1);
     void checkStacked(const char *where);
 
-    CountingSession m_session;
-    ScriptedDialogs m_dialogs;
-    FakeClock m_clock;
-    FakePump m_pump{m_clock};
-    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<MainWindowRig> m_rig;
+    frmMain *m_main = nullptr;
     Toolbar *m_toolbar = nullptr;
 };
 
 void tst_Appearance::init()
 {
-    m_session = CountingSession{};
-    m_dialogs = ScriptedDialogs{};
-    m_main = std::make_unique<frmMain>(m_session, m_dialogs);
-    m_main->Form_Load(m_clock, m_pump);
-    m_toolbar = named<Toolbar>(*m_main, "Picture1");
+    m_rig = std::make_unique<MainWindowRig>();
+    m_main = &m_rig->main;
+    m_toolbar = m_rig->toolbar;
 }
 
 void tst_Appearance::cleanup()
 {
-    m_main.reset();
+    m_rig.reset();
 }
 
 void tst_Appearance::press(QPushButton *button, int times)
@@ -155,26 +147,26 @@ void tst_Appearance::buttonsReturnFocusToStart()
     QFETCH(bool, colourChosen);
 
     if (colourChosen)
-        m_dialogs.colourAnswers.enqueue(QColor(0, 128, 0));
+        m_rig->dialogs.colourAnswers.enqueue(QColor(0, 128, 0));
     else
-        m_dialogs.colourAnswers.enqueue(std::nullopt);
+        m_rig->dialogs.colourAnswers.enqueue(std::nullopt);
     named<QPushButton>(*m_toolbar, "cmdHelp")->setFocus();
     QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdHelp"));
 
     m_toolbar->findChild<QPushButton *>(button)->click();
 
     QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdStart"));
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(m_rig->dialogs.messages.isEmpty());
 }
 
 void tst_Appearance::fontColourColoursBothCounters()
 {
     const QColor background = m_main->backgroundColour();
-    m_dialogs.colourAnswers.enqueue(QColor(200, 30, 40));
+    m_rig->dialogs.colourAnswers.enqueue(QColor(200, 30, 40));
 
     named<QPushButton>(*m_toolbar, "cmdFontCol")->click();
 
-    QCOMPARE(m_dialogs.colourRequests, 1);
+    QCOMPARE(m_rig->dialogs.colourRequests, 1);
     for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->textColour(), QColor(200, 30, 40));
         QCOMPARE(label->backgroundColour(), background);
@@ -186,7 +178,7 @@ void tst_Appearance::backgroundColourColoursWindowAndCounters()
 {
     const QColor text = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
     const QColor panel = m_toolbar->palette().color(QPalette::Window);
-    m_dialogs.colourAnswers.enqueue(QColor(0, 255, 255));
+    m_rig->dialogs.colourAnswers.enqueue(QColor(0, 255, 255));
 
     named<QPushButton>(*m_toolbar, "cmdBackCol")->click();
 
@@ -211,17 +203,17 @@ void tst_Appearance::cancelledColourChangesNothing()
     QFETCH(QString, button);
     const QColor window = m_main->backgroundColour();
     const QColor text = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
-    m_dialogs.colourAnswers.enqueue(std::nullopt);
+    m_rig->dialogs.colourAnswers.enqueue(std::nullopt);
 
     m_toolbar->findChild<QPushButton *>(button)->click();
 
-    QCOMPARE(m_dialogs.colourRequests, 1);
+    QCOMPARE(m_rig->dialogs.colourRequests, 1);
     QCOMPARE(m_main->backgroundColour(), window);
     for (const CounterLabel *label : {named<CounterLabel>(*m_main, "lblCounter1"), named<CounterLabel>(*m_main, "lblCounter2")}) {
         QCOMPARE(label->textColour(), text);
         QCOMPARE(label->backgroundColour(), window);
     }
-    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(m_rig->dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_Appearance)

@@ -1,7 +1,7 @@
-#include "Named.h"
 #include "FakePump.h"
-#include "ScriptedDialogs.h"
 #include "frmMain.h"
+#include "Named.h"
+#include "ScriptedDialogs.h"
 
 #include <QTest>
 

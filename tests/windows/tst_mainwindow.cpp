@@ -1,9 +1,9 @@
-#include "Named.h"
 #include "FakePump.h"
-#include "ScriptedDialogs.h"
-#include "Twips.h"
 #include "frmCountTitle.h"
 #include "frmMain.h"
+#include "Named.h"
+#include "ScriptedDialogs.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QSvgRenderer>

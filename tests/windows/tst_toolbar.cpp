@@ -1,8 +1,5 @@
-#include "Named.h"
-#include "FakePump.h"
-#include "ScriptedDialogs.h"
+#include "MainWindowRig.h"
 #include "Twips.h"
-#include "frmMain.h"
 
 #include <QTest>
 
@@ -43,25 +40,21 @@ private slots:
 private:
     void checkPlacement(ToolbarPosition position);
 
-    CountingSession m_session;
-    ScriptedDialogs m_dialogs;
-    FakeClock m_clock;
-    FakePump m_pump{m_clock};
-    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<MainWindowRig> m_rig;
+    frmMain *m_main = nullptr;
     Toolbar *m_toolbar = nullptr;
 };
 
 void tst_Toolbar::init()
 {
-    m_session = CountingSession{};
-    m_main = std::make_unique<frmMain>(m_session, m_dialogs);
-    m_main->Form_Load(m_clock, m_pump);
-    m_toolbar = named<Toolbar>(*m_main, "Picture1");
+    m_rig = std::make_unique<MainWindowRig>();
+    m_main = &m_rig->main;
+    m_toolbar = m_rig->toolbar;
 }
 
 void tst_Toolbar::cleanup()
 {
-    m_main.reset();
+    m_rig.reset();
 }
 
 void tst_Toolbar::checkPlacement(ToolbarPosition position)
@@ -122,7 +115,7 @@ void tst_Toolbar::pressesCycleTopRightLeft()
         QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdStart"));
     }
 
-    QCOMPARE(m_session.toolbarPosition, position);
+    QCOMPARE(m_rig->session.toolbarPosition, position);
     checkPlacement(position);
     // One-counter mode: slots 4 and 6 stay empty gaps.
     QVERIFY(!named<QPushButton>(*m_toolbar, "cmdMaskCounter1")->isVisible());
@@ -155,7 +148,7 @@ void tst_Toolbar::placementSurvivesResizing()
     m_main->resize(size);
     QTRY_COMPARE(m_main->size(), size);
 
-    checkPlacement(m_session.toolbarPosition);
+    checkPlacement(m_rig->session.toolbarPosition);
 }
 
 void tst_Toolbar::placementProceduresApplyWhenCalledDirectly_data()
