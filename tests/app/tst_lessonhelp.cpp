@@ -28,7 +28,7 @@ QList<HelpViewer *> helpWindows()
 
 // Help from the main window: one modeless help window, opened on the help
 // file found by its bare name, and a program that goes on without it.
-class tst_LessonHelp : public QObject {
+class LessonHelpTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,6 +37,7 @@ private slots:
 
     void helpOpensOneWindowAtTheStartPage();
     void missingHelpFileLeavesTheProgramUsable();
+    void exitWithHelpOpenClosesIt();
 
 private:
     QTemporaryDir m_folder;
@@ -47,7 +48,7 @@ private:
     std::unique_ptr<Lesson> m_lesson;
 };
 
-void tst_LessonHelp::init()
+void LessonHelpTest::init()
 {
     m_previousFolder = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_folder.path()));
@@ -56,7 +57,7 @@ void tst_LessonHelp::init()
     m_lesson->start();
 }
 
-void tst_LessonHelp::cleanup()
+void LessonHelpTest::cleanup()
 {
     m_lesson.reset();
     m_pump.reset();
@@ -64,7 +65,7 @@ void tst_LessonHelp::cleanup()
     QDir::setCurrent(m_previousFolder);
 }
 
-void tst_LessonHelp::helpOpensOneWindowAtTheStartPage()
+void LessonHelpTest::helpOpensOneWindowAtTheStartPage()
 {
     QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
     frmMain &main = m_lesson->mainWindow();
@@ -95,7 +96,7 @@ void tst_LessonHelp::helpOpensOneWindowAtTheStartPage()
     QCOMPARE(helpWindows().front()->browser()->source().path(), QStringLiteral("/start.html"));
 }
 
-void tst_LessonHelp::missingHelpFileLeavesTheProgramUsable()
+void LessonHelpTest::missingHelpFileLeavesTheProgramUsable()
 {
     if (!HelpViewer::locate(HelpViewer::helpFileName).isEmpty())
         QSKIP("a help file is installed on this machine");
@@ -112,5 +113,21 @@ void tst_LessonHelp::missingHelpFileLeavesTheProgramUsable()
     QCOMPARE(helpWindows().size(), 1);
 }
 
-QTEST_MAIN(tst_LessonHelp)
+void LessonHelpTest::exitWithHelpOpenClosesIt()
+{
+    QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
+    frmMain &main = m_lesson->mainWindow();
+    int ended = 0;
+    m_lesson->setEndProgram([&] { ++ended; });
+    named<QPushButton>(main, "cmdHelp")->click();
+    QPointer<HelpViewer> viewer = helpWindows().front();
+    QCOMPARE(viewer->parentWidget(), &main);
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    named<QPushButton>(main, "cmdExit")->click();
+    QCOMPARE(ended, 1);
+    QTRY_VERIFY(!viewer);
+}
+
+QTEST_MAIN(LessonHelpTest)
 #include "tst_lessonhelp.moc"

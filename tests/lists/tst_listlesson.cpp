@@ -7,14 +7,14 @@
 #include <QTest>
 #include <QTimer>
 
-class tst_ListLesson : public QObject {
+class ListLessonTest : public QObject {
     Q_OBJECT
 private slots:
     void listOfTheRunsKind_data();
     void listOfTheRunsKind();
 };
 
-void tst_ListLesson::listOfTheRunsKind_data()
+void ListLessonTest::listOfTheRunsKind_data()
 {
     QTest::addColumn<int>("counters");
     QTest::addColumn<QString>("window");
@@ -22,7 +22,7 @@ void tst_ListLesson::listOfTheRunsKind_data()
     QTest::newRow("two counters") << 2 << "frmList2";
 }
 
-void tst_ListLesson::listOfTheRunsKind()
+void ListLessonTest::listOfTheRunsKind()
 {
     QFETCH(int, counters);
     QFETCH(QString, window);
@@ -41,5 +41,5 @@ void tst_ListLesson::listOfTheRunsKind()
     QCOMPARE(shown, window);
 }
 
-QTEST_MAIN(tst_ListLesson)
+QTEST_MAIN(ListLessonTest)
 #include "tst_listlesson.moc"

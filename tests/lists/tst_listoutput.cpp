@@ -52,7 +52,7 @@ private:
 
 } // namespace
 
-class tst_ListOutput : public QObject {
+class ListOutputTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -87,7 +87,7 @@ private:
     }
 };
 
-void tst_ListOutput::init()
+void ListOutputTest::init()
 {
     m_session.listFileNumber = 1;
     m_dialogs = ScriptedDialogs();
@@ -97,7 +97,7 @@ void tst_ListOutput::init()
     QDir().mkpath(m_dir.path());
 }
 
-void tst_ListOutput::saveWritesTheListBytes()
+void ListOutputTest::saveWritesTheListBytes()
 {
     setRun(3);
     const QString path = m_dir.filePath("count1.txt");
@@ -110,7 +110,7 @@ void tst_ListOutput::saveWritesTheListBytes()
     QCOMPARE(m_dialogs.savedFiles, QStringList{path});
 }
 
-void tst_ListOutput::saveReplacesAWholeLongerFile()
+void ListOutputTest::saveReplacesAWholeLongerFile()
 {
     setRun(1);
     const QString path = m_dir.filePath("old.txt");
@@ -120,7 +120,7 @@ void tst_ListOutput::saveReplacesAWholeLongerFile()
     QCOMPARE(contents(path), QByteArray("\t3\t0\r\n"));
 }
 
-void tst_ListOutput::fileNumbers_data()
+void ListOutputTest::fileNumbers_data()
 {
     // Each save: which window, and whether the dialog is answered with a
     // writable name ("ok"), cancelled ("cancel") or given an impossible one
@@ -142,7 +142,7 @@ void tst_ListOutput::fileNumbers_data()
         << QStringList{"count1.txt", "count1.txt", "count2.txt"} << 1;
 }
 
-void tst_ListOutput::fileNumbers()
+void ListOutputTest::fileNumbers()
 {
     QFETCH(QList<ListKind>, kinds);
     QFETCH(QStringList, answers);
@@ -168,7 +168,7 @@ void tst_ListOutput::fileNumbers()
     QVERIFY(!QDir(m_dir.filePath("no such folder")).exists());
 }
 
-void tst_ListOutput::fileNumberStopsAtItsLargest()
+void ListOutputTest::fileNumberStopsAtItsLargest()
 {
     setRun(1);
     m_session.listFileNumber = 32766;
@@ -182,7 +182,7 @@ void tst_ListOutput::fileNumberStopsAtItsLargest()
     QCOMPARE(contents(m_dir.filePath("list2.txt")), QByteArray("\t3\r\n"));
 }
 
-void tst_ListOutput::failedSaveLeavesTheOldFileWhole_data()
+void ListOutputTest::failedSaveLeavesTheOldFileWhole_data()
 {
     QTest::addColumn<int>("counts");
     QTest::addColumn<bool>("fullDisk");  // else a limit on the file size
@@ -192,7 +192,7 @@ void tst_ListOutput::failedSaveLeavesTheOldFileWhole_data()
     QTest::newRow("80 kB list over the file size limit") << 10000 << false;
 }
 
-void tst_ListOutput::failedSaveLeavesTheOldFileWhole()
+void ListOutputTest::failedSaveLeavesTheOldFileWhole()
 {
     QFETCH(int, counts);
     QFETCH(bool, fullDisk);
@@ -223,7 +223,7 @@ void tst_ListOutput::failedSaveLeavesTheOldFileWhole()
     QVERIFY(m_dialogs.savedFiles.isEmpty());
 }
 
-void tst_ListOutput::printsBlankLinesThenOneLinePerCount_data()
+void ListOutputTest::printsBlankLinesThenOneLinePerCount_data()
 {
     QTest::addColumn<ListKind>("kind");
     QTest::addColumn<QStringList>("lines");
@@ -231,7 +231,7 @@ void tst_ListOutput::printsBlankLinesThenOneLinePerCount_data()
     QTest::newRow("two counters") << ListKind::TwoCounters << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"};
 }
 
-void tst_ListOutput::printsBlankLinesThenOneLinePerCount()
+void ListOutputTest::printsBlankLinesThenOneLinePerCount()
 {
     QFETCH(ListKind, kind);
     QFETCH(QStringList, lines);
@@ -242,7 +242,7 @@ void tst_ListOutput::printsBlankLinesThenOneLinePerCount()
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 
-void tst_ListOutput::printFailureIsReportedOnce_data()
+void ListOutputTest::printFailureIsReportedOnce_data()
 {
     QTest::addColumn<FakePrinter::Step>("step");
     QTest::addColumn<int>("line");
@@ -252,7 +252,7 @@ void tst_ListOutput::printFailureIsReportedOnce_data()
     QTest::newRow("the end of the document") << FakePrinter::Step::End << 0;
 }
 
-void tst_ListOutput::printFailureIsReportedOnce()
+void ListOutputTest::printFailureIsReportedOnce()
 {
     QFETCH(FakePrinter::Step, step);
     QFETCH(int, line);
@@ -268,5 +268,5 @@ void tst_ListOutput::printFailureIsReportedOnce()
         QCOMPARE(m_printer.linesTried, 0);
 }
 
-QTEST_GUILESS_MAIN(tst_ListOutput)
+QTEST_GUILESS_MAIN(ListOutputTest)
 #include "tst_listoutput.moc"

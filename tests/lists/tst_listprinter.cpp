@@ -33,7 +33,7 @@ const QString noTestPrinter = QStringLiteral("No test printer: scripts/test star
 
 } // namespace
 
-class tst_ListPrinter : public QObject {
+class ListPrinterTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -49,7 +49,7 @@ private:
     ListServices m_services{m_session, m_dialogs, m_printer};
 };
 
-void tst_ListPrinter::init()
+void ListPrinterTest::init()
 {
     m_dialogs = ScriptedDialogs();
     m_session.countIndex = 199;  // more lines than one page holds
@@ -59,7 +59,7 @@ void tst_ListPrinter::init()
     }
 }
 
-void tst_ListPrinter::printsOnTheDefaultPrinter()
+void ListPrinterTest::printsOnTheDefaultPrinter()
 {
     const QString pdf = qEnvironmentVariable("TALLYVANE_TEST_PDF");
     if (pdf.isEmpty())
@@ -91,12 +91,12 @@ void tst_ListPrinter::printsOnTheDefaultPrinter()
     QVERIFY2(match.captured(1).toDouble() > 5 * 12, qPrintable(match.captured(0)));
 }
 
-void tst_ListPrinter::jobRefusedByTheQueueIsReportedOnce_data()
+void ListPrinterTest::jobRefusedByTheQueueIsReportedOnce_data()
 {
     PrinterQueueState::addRows();
 }
 
-void tst_ListPrinter::jobRefusedByTheQueueIsReportedOnce()
+void ListPrinterTest::jobRefusedByTheQueueIsReportedOnce()
 {
     QFETCH(QString, command);
     QFETCH(QString, undo);
@@ -116,7 +116,7 @@ void tst_ListPrinter::jobRefusedByTheQueueIsReportedOnce()
         QTRY_VERIFY_WITH_TIMEOUT(printerIdle(pdf), 60000);
 }
 
-void tst_ListPrinter::noPrinterIsReportedOnce()
+void ListPrinterTest::noPrinterIsReportedOnce()
 {
     if (!qEnvironmentVariable("CUPS_SERVER").startsWith(QStringLiteral("/nonexistent/")))
         QSKIP("Runs with CUPS_SERVER pointing nowhere (ctest's tst_listprinter_none).");
@@ -124,5 +124,5 @@ void tst_ListPrinter::noPrinterIsReportedOnce()
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
 }
 
-QTEST_MAIN(tst_ListPrinter)
+QTEST_MAIN(ListPrinterTest)
 #include "tst_listprinter.moc"

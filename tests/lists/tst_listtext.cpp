@@ -30,7 +30,7 @@ QList<double> upTo(qsizetype count)
 
 } // namespace
 
-class tst_ListText : public QObject {
+class ListTextTest : public QObject {
     Q_OBJECT
 private slots:
     void displayWidth_data();
@@ -43,7 +43,7 @@ private slots:
     void savedBytes();
 };
 
-void tst_ListText::displayWidth_data()
+void ListTextTest::displayWidth_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("width");
@@ -61,14 +61,14 @@ void tst_ListText::displayWidth_data()
     QTest::newRow("1E-05 keeps its digit before the exponent") << 1e-5 << 6.5;
 }
 
-void tst_ListText::displayWidth()
+void ListTextTest::displayWidth()
 {
     QFETCH(double, value);
     QFETCH(double, width);
     QCOMPARE(::displayWidth(value), width);
 }
 
-void tst_ListText::oneCounter_data()
+void ListTextTest::oneCounter_data()
 {
     QTest::addColumn<QList<double>>("values");
     QTest::addColumn<QString>("text");
@@ -78,7 +78,7 @@ void tst_ListText::oneCounter_data()
         << QList<double>{-0.5, 0.25, 1e20} << "-0.5    \r\n0.25    \r\n1E+20    \r\n";
 }
 
-void tst_ListText::oneCounter()
+void ListTextTest::oneCounter()
 {
     QFETCH(QList<double>, values);
     QFETCH(QString, text);
@@ -87,7 +87,7 @@ void tst_ListText::oneCounter()
     QCOMPARE(listTextOneCounter(session), text);
 }
 
-void tst_ListText::twoCounterGaps_data()
+void ListTextTest::twoCounterGaps_data()
 {
     QTest::addColumn<QList<double>>("counter2");
     QTest::addColumn<QList<int>>("gaps");
@@ -103,7 +103,7 @@ void tst_ListText::twoCounterGaps_data()
         << QList<double>{1, 1234567890, 5} << QList<int>{16, 2, 16};
 }
 
-void tst_ListText::twoCounterGaps()
+void ListTextTest::twoCounterGaps()
 {
     QFETCH(QList<double>, counter2);
     QFETCH(QList<int>, gaps);
@@ -116,7 +116,7 @@ void tst_ListText::twoCounterGaps()
     QCOMPARE(listTextTwoCounters(session), expected);
 }
 
-void tst_ListText::savedBytes_data()
+void ListTextTest::savedBytes_data()
 {
     QTest::addColumn<ListKind>("kind");
     QTest::addColumn<QList<double>>("counter1");
@@ -131,7 +131,7 @@ void tst_ListText::savedBytes_data()
         << QByteArray("\t1.5\t-2\r\n\t2\t1E-05\r\n");
 }
 
-void tst_ListText::savedBytes()
+void ListTextTest::savedBytes()
 {
     QFETCH(ListKind, kind);
     QFETCH(QList<double>, counter1);
@@ -142,5 +142,5 @@ void tst_ListText::savedBytes()
     QCOMPARE(listFileBytes(session, kind), bytes);
 }
 
-QTEST_GUILESS_MAIN(tst_ListText)
+QTEST_GUILESS_MAIN(ListTextTest)
 #include "tst_listtext.moc"

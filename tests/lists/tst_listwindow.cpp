@@ -43,7 +43,7 @@ QString buttonName(ListKind kind, const QString &suffix)
 
 } // namespace
 
-class tst_ListWindow : public QObject {
+class ListWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -81,7 +81,7 @@ private:
     int m_windowsShown = 0;
 };
 
-void tst_ListWindow::init()
+void ListWindowTest::init()
 {
     m_session = std::make_unique<CountingSession>();
     m_dialogs = ScriptedDialogs();
@@ -94,7 +94,7 @@ void tst_ListWindow::init()
     setRun({1, 2, 3}, {10, 20, 30});
 }
 
-void tst_ListWindow::setRun(const QList<double> &counter1, const QList<double> &counter2)
+void ListWindowTest::setRun(const QList<double> &counter1, const QList<double> &counter2)
 {
     for (qsizetype k = 0; k < counter1.size(); ++k) {
         (*m_session->history1)[k] = counter1[k];
@@ -103,7 +103,7 @@ void tst_ListWindow::setRun(const QList<double> &counter1, const QList<double> &
     m_session->countIndex = std::int16_t(counter1.size() - 1);
 }
 
-void tst_ListWindow::showList(ListKind kind, const std::function<void(ListWindow &)> &inside)
+void ListWindowTest::showList(ListKind kind, const std::function<void(ListWindow &)> &inside)
 {
     QTimer::singleShot(0, this, [this, inside] {
         auto *window = qobject_cast<ListWindow *>(QApplication::activeModalWidget());
@@ -120,14 +120,14 @@ void tst_ListWindow::showList(ListKind kind, const std::function<void(ListWindow
         showListTwoCounters(*m_services);
 }
 
-void tst_ListWindow::widgets_data()
+void ListWindowTest::widgets_data()
 {
     QTest::addColumn<ListKind>("kind");
     QTest::newRow("frmList") << ListKind::OneCounter;
     QTest::newRow("frmList2") << ListKind::TwoCounters;
 }
 
-void tst_ListWindow::widgets()
+void ListWindowTest::widgets()
 {
     QFETCH(ListKind, kind);
     std::unique_ptr<ListWindow> window;
@@ -156,7 +156,7 @@ void tst_ListWindow::widgets()
     QCOMPARE(text->pos(), twipsPoint(0, 680));
 }
 
-void tst_ListWindow::fontSteps_data()
+void ListWindowTest::fontSteps_data()
 {
     QTest::addColumn<float>("start");
     QTest::addColumn<int>("presses");  // positive: larger, negative: smaller
@@ -168,7 +168,7 @@ void tst_ListWindow::fontSteps_data()
     QTest::newRow("8 up once") << 8.0f << 1 << 12.0;
 }
 
-void tst_ListWindow::fontSteps()
+void ListWindowTest::fontSteps()
 {
     QFETCH(float, start);
     QFETCH(int, presses);
@@ -181,7 +181,7 @@ void tst_ListWindow::fontSteps()
     QCOMPARE(window.listText->font().pointSizeF(), points);
 }
 
-void tst_ListWindow::longLinesScrollInsteadOfWrapping()
+void ListWindowTest::longLinesScrollInsteadOfWrapping()
 {
     setRun({123456789012345, 2}, {-0.000123456789, 3});
     m_session->listFontSize = 84;
@@ -197,7 +197,7 @@ void tst_ListWindow::longLinesScrollInsteadOfWrapping()
     QVERIFY(window.listText->horizontalScrollBar()->maximum() > 0);
 }
 
-void tst_ListWindow::resizeRule_data()
+void ListWindowTest::resizeRule_data()
 {
     QTest::addColumn<QSize>("inner");
     QTest::addColumn<QSize>("textSize");
@@ -209,7 +209,7 @@ void tst_ListWindow::resizeRule_data()
     QTest::newRow("nothing left") << QSize(200, 0) << QSize(600, 357) << 600;
 }
 
-void tst_ListWindow::resizeRule()
+void ListWindowTest::resizeRule()
 {
     QFETCH(QSize, inner);
     QFETCH(QSize, textSize);
@@ -224,7 +224,7 @@ void tst_ListWindow::resizeRule()
     QCOMPARE(window.strip->height(), twipsToPixels(655));
 }
 
-void tst_ListWindow::firstListIsPlacedFromTheMainWindow()
+void ListWindowTest::firstListIsPlacedFromTheMainWindow()
 {
     // The main window spans 1500, 900, 13500 x 9000 twips.
     QRect frame;
@@ -243,14 +243,14 @@ void tst_ListWindow::firstListIsPlacedFromTheMainWindow()
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 
-void tst_ListWindow::tinySizesStillOpenAUsableList_data()
+void ListWindowTest::tinySizesStillOpenAUsableList_data()
 {
     QTest::addColumn<bool>("remembered");
     QTest::newRow("first list of a tiny main window") << false;
     QTest::newRow("list window left tiny last time") << true;
 }
 
-void tst_ListWindow::tinySizesStillOpenAUsableList()
+void ListWindowTest::tinySizesStillOpenAUsableList()
 {
     QFETCH(bool, remembered);
     if (remembered) {
@@ -275,7 +275,7 @@ void tst_ListWindow::tinySizesStillOpenAUsableList()
              qPrintable(QStringLiteral("%1 x %2").arg(inner.width()).arg(inner.height())));
 }
 
-void tst_ListWindow::nextListOpensAsTheLastOneClosed_data()
+void ListWindowTest::nextListOpensAsTheLastOneClosed_data()
 {
     QTest::addColumn<ListKind>("first");
     QTest::addColumn<ListKind>("second");
@@ -284,7 +284,7 @@ void tst_ListWindow::nextListOpensAsTheLastOneClosed_data()
     QTest::newRow("one counter twice") << ListKind::OneCounter << ListKind::OneCounter;
 }
 
-void tst_ListWindow::nextListOpensAsTheLastOneClosed()
+void ListWindowTest::nextListOpensAsTheLastOneClosed()
 {
     QFETCH(ListKind, first);
     QFETCH(ListKind, second);
@@ -310,12 +310,12 @@ void tst_ListWindow::nextListOpensAsTheLastOneClosed()
     QCOMPARE(m_session->listFontSize, 84.0f);
 }
 
-void tst_ListWindow::listAtTheMaximumCountIsRefused_data()
+void ListWindowTest::listAtTheMaximumCountIsRefused_data()
 {
     widgets_data();
 }
 
-void tst_ListWindow::listAtTheMaximumCountIsRefused()
+void ListWindowTest::listAtTheMaximumCountIsRefused()
 {
     QFETCH(ListKind, kind);
     m_session->countIndex = maximumCountIndex;
@@ -327,7 +327,7 @@ void tst_ListWindow::listAtTheMaximumCountIsRefused()
     QCoreApplication::processEvents();  // lets the unused closer run while the test still exists
 }
 
-void tst_ListWindow::counter2GrowingByNineDigitsIsListed()
+void ListWindowTest::counter2GrowingByNineDigitsIsListed()
 {
     setRun({1, 2}, {1, 1234567890});
     QString text;
@@ -337,7 +337,7 @@ void tst_ListWindow::counter2GrowingByNineDigitsIsListed()
     QCOMPARE(text.split('\n').value(1), QStringLiteral("2  1234567890   "));
 }
 
-void tst_ListWindow::savesFromBothWindowsShareTheNumber()
+void ListWindowTest::savesFromBothWindowsShareTheNumber()
 {
     QTemporaryDir dir;
     for (int i = 0; i < 3; ++i)
@@ -357,7 +357,7 @@ void tst_ListWindow::savesFromBothWindowsShareTheNumber()
     QCOMPARE(m_session->listFileNumber, std::int16_t(4));
 }
 
-void tst_ListWindow::failedPrintLeavesTheWindowOpen()
+void ListWindowTest::failedPrintLeavesTheWindowOpen()
 {
     setRun(QList<double>(300, 1), QList<double>(300, 2));
     m_printer.failAt(FakePrinter::Step::Begin);
@@ -370,5 +370,5 @@ void tst_ListWindow::failedPrintLeavesTheWindowOpen()
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
 }
 
-QTEST_MAIN(tst_ListWindow)
+QTEST_MAIN(ListWindowTest)
 #include "tst_listwindow.moc"

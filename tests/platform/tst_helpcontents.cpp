@@ -15,7 +15,7 @@ QByteArray topic(const char *name, const char *page)
 } // namespace
 
 // Reading the contents sitemap of a help file into a tree of topics.
-class tst_HelpContents : public QObject {
+class HelpContentsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -23,7 +23,7 @@ private slots:
     void readsTree();
 };
 
-void tst_HelpContents::readsTree_data()
+void HelpContentsTest::readsTree_data()
 {
     QTest::addColumn<QByteArray>("sitemap");
     QTest::addColumn<QList<HelpTopic>>("expected");
@@ -62,12 +62,12 @@ void tst_HelpContents::readsTree_data()
         << QList<HelpTopic>{};
 }
 
-void tst_HelpContents::readsTree()
+void HelpContentsTest::readsTree()
 {
     QFETCH(QByteArray, sitemap);
     QFETCH(QList<HelpTopic>, expected);
     QCOMPARE(readHelpContents(sitemap), expected);
 }
 
-QTEST_MAIN(tst_HelpContents)
+QTEST_MAIN(HelpContentsTest)
 #include "tst_helpcontents.moc"

@@ -60,7 +60,7 @@ QTreeWidgetItem *treeItem(const QTreeWidget *tree, const QString &wanted)
 } // namespace
 
 // The help window with a help file built for the tests, and without one.
-class tst_HelpViewer : public QObject {
+class HelpViewerTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,7 +75,7 @@ private slots:
     void bareNameIsLookedUpInOrder();
 };
 
-void tst_HelpViewer::opensDefaultTopicWithTitle()
+void HelpViewerTest::opensDefaultTopicWithTitle()
 {
     HelpViewer viewer;
     viewer.openFile(fixture);
@@ -91,7 +91,7 @@ void tst_HelpViewer::opensDefaultTopicWithTitle()
     QVERIFY(!navigation(viewer, "Back")->isEnabled());
 }
 
-void tst_HelpViewer::contentsTopicShowsItsPage_data()
+void HelpViewerTest::contentsTopicShowsItsPage_data()
 {
     QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("marker");
@@ -101,7 +101,7 @@ void tst_HelpViewer::contentsTopicShowsItsPage_data()
     QTest::newRow("default topic") << "Start here" << "Start page marker";
 }
 
-void tst_HelpViewer::contentsTopicShowsItsPage()
+void HelpViewerTest::contentsTopicShowsItsPage()
 {
     QFETCH(QString, topic);
     QFETCH(QString, marker);
@@ -119,7 +119,7 @@ void tst_HelpViewer::contentsTopicShowsItsPage()
     QCOMPARE(viewer.contents()->currentItem(), item);
 }
 
-void tst_HelpViewer::linkPictureAndBack()
+void HelpViewerTest::linkPictureAndBack()
 {
     HelpViewer viewer;
     viewer.openFile(fixture);
@@ -161,7 +161,7 @@ void tst_HelpViewer::linkPictureAndBack()
     QCOMPARE(viewer.browser()->source(), QUrl(QStringLiteral("chm:///start.html")));
 }
 
-void tst_HelpViewer::missingPageSaysSo()
+void HelpViewerTest::missingPageSaysSo()
 {
     HelpViewer viewer;
     viewer.openFile(fixture);
@@ -169,7 +169,7 @@ void tst_HelpViewer::missingPageSaysSo()
     QVERIFY(pageText(viewer).contains(QLatin1String("This page is missing from the help file.")));
 }
 
-void tst_HelpViewer::unusableFileIsReportedInTheWindow_data()
+void HelpViewerTest::unusableFileIsReportedInTheWindow_data()
 {
     QTest::addColumn<QByteArray>("content");  // empty: no file at all
     QTest::addColumn<QString>("says");
@@ -182,7 +182,7 @@ void tst_HelpViewer::unusableFileIsReportedInTheWindow_data()
     QTest::newRow("cut short") << whole.read(2000) << "could not be read";
 }
 
-void tst_HelpViewer::unusableFileIsReportedInTheWindow()
+void HelpViewerTest::unusableFileIsReportedInTheWindow()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, says);
@@ -214,7 +214,7 @@ void tst_HelpViewer::unusableFileIsReportedInTheWindow()
     QVERIFY(viewer.contents()->isVisible());
 }
 
-void tst_HelpViewer::bareNameIsLookedUpInOrder_data()
+void HelpViewerTest::bareNameIsLookedUpInOrder_data()
 {
     QTest::addColumn<bool>("inCurrentFolder");
     QTest::addColumn<bool>("besideProgram");
@@ -225,7 +225,7 @@ void tst_HelpViewer::bareNameIsLookedUpInOrder_data()
     QTest::newRow("nowhere") << false << false;
 }
 
-void tst_HelpViewer::bareNameIsLookedUpInOrder()
+void HelpViewerTest::bareNameIsLookedUpInOrder()
 {
     QFETCH(bool, inCurrentFolder);
     QFETCH(bool, besideProgram);
@@ -258,5 +258,5 @@ void tst_HelpViewer::bareNameIsLookedUpInOrder()
     QCOMPARE(pageText(viewer).contains(QLatin1String("Start page marker")), inCurrentFolder || besideProgram);
 }
 
-QTEST_MAIN(tst_HelpViewer)
+QTEST_MAIN(HelpViewerTest)
 #include "tst_helpviewer.moc"

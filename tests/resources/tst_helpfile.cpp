@@ -41,7 +41,7 @@ QStringList tooltips(const QWidget &window)
 
 // The help file built with the program: every page, link and picture is in
 // it, and it describes every button and every message the teacher can meet.
-class tst_HelpFile : public QObject {
+class HelpFileTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -56,20 +56,20 @@ private:
     std::unique_ptr<ChmFile> m_file;
 };
 
-void tst_HelpFile::initTestCase()
+void HelpFileTest::initTestCase()
 {
     m_file = ChmFile::open(QStringLiteral(HELP_FILE));
     QVERIFY2(m_file, HELP_FILE);
 }
 
-void tst_HelpFile::opensAtTheWelcomePage()
+void HelpFileTest::opensAtTheWelcomePage()
 {
     QCOMPARE(m_file->title(), QStringLiteral("Tallyvane Help"));
     QCOMPARE(m_file->defaultTopic(), QStringLiteral("/index.html"));
     QVERIFY(page(*m_file, m_file->defaultTopic()).contains(QLatin1String("<h1>Welcome to Tallyvane</h1>")));
 }
 
-void tst_HelpFile::everyLinkAndPictureIsInTheFile()
+void HelpFileTest::everyLinkAndPictureIsInTheFile()
 {
     const std::optional<QByteArray> sitemap = m_file->read(m_file->contentsFile());
     QVERIFY(sitemap);
@@ -100,7 +100,7 @@ void tst_HelpFile::everyLinkAndPictureIsInTheFile()
     }
 }
 
-void tst_HelpFile::everyButtonIsShownWithItsPicture_data()
+void HelpFileTest::everyButtonIsShownWithItsPicture_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QStringList>("buttons");
@@ -115,7 +115,7 @@ void tst_HelpFile::everyButtonIsShownWithItsPicture_data()
     QTest::newRow("pause dialog, two counters") << "/pause.html" << tooltips(paused2);
 }
 
-void tst_HelpFile::everyButtonIsShownWithItsPicture()
+void HelpFileTest::everyButtonIsShownWithItsPicture()
 {
     QFETCH(QString, page);
     QFETCH(QStringList, buttons);
@@ -129,7 +129,7 @@ void tst_HelpFile::everyButtonIsShownWithItsPicture()
     }
 }
 
-void tst_HelpFile::everyMessageIsExplained()
+void HelpFileTest::everyMessageIsExplained()
 {
     const QString html = page(*m_file, QStringLiteral("/messages.html"));
     const QList<Message> messages = {
@@ -143,5 +143,5 @@ void tst_HelpFile::everyMessageIsExplained()
         QVERIFY2(html.contains(QStringLiteral("<td>“%1”</td>").arg(message.text)), qPrintable(message.text));
 }
 
-QTEST_MAIN(tst_HelpFile)
+QTEST_MAIN(HelpFileTest)
 #include "tst_helpfile.moc"

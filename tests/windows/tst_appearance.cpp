@@ -7,7 +7,7 @@
 
 // Font size and colour buttons of the main window, pressed as the teacher
 // presses them.
-class tst_Appearance : public QObject {
+class AppearanceTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -34,25 +34,25 @@ private:
     Toolbar *m_toolbar = nullptr;
 };
 
-void tst_Appearance::init()
+void AppearanceTest::init()
 {
     m_rig = std::make_unique<MainWindowRig>();
     m_main = &m_rig->main;
     m_toolbar = m_rig->toolbar;
 }
 
-void tst_Appearance::cleanup()
+void AppearanceTest::cleanup()
 {
     m_rig.reset();
 }
 
-void tst_Appearance::press(QPushButton *button, int times)
+void AppearanceTest::press(QPushButton *button, int times)
 {
     for (int i = 0; i < times; ++i)
         button->click();
 }
 
-void tst_Appearance::checkStacked(const char *where)
+void AppearanceTest::checkStacked(const char *where)
 {
     const CounterLabel *c1 = named<CounterLabel>(*m_main, "lblCounter1");
     const CounterLabel *c2 = named<CounterLabel>(*m_main, "lblCounter2");
@@ -65,7 +65,7 @@ void tst_Appearance::checkStacked(const char *where)
     QVERIFY2(c1->geometry().height() == twipsToPixels(c1->heightTwips()), where);
 }
 
-void tst_Appearance::fontPresses_data()
+void AppearanceTest::fontPresses_data()
 {
     QTest::addColumn<bool>("increase");
     QTest::addColumn<int>("presses");
@@ -83,7 +83,7 @@ void tst_Appearance::fontPresses_data()
     QTest::newRow("a 6th decrease changes nothing") << false << 6 << 44.0 << 1080.0;
 }
 
-void tst_Appearance::fontPresses()
+void AppearanceTest::fontPresses()
 {
     QFETCH(bool, increase);
     QFETCH(int, presses);
@@ -106,7 +106,7 @@ void tst_Appearance::fontPresses()
     QCOMPARE(named<QPushButton>(*m_toolbar, "cmdStart")->pos(), QPoint(0, 0));
 }
 
-void tst_Appearance::countersStayStackedAfterAnySequence_data()
+void AppearanceTest::countersStayStackedAfterAnySequence_data()
 {
     QTest::addColumn<QString>("presses");  // + increase, - decrease
 
@@ -117,7 +117,7 @@ void tst_Appearance::countersStayStackedAfterAnySequence_data()
     QTest::newRow("zigzag") << "++-+++--+-+++-----+";
 }
 
-void tst_Appearance::countersStayStackedAfterAnySequence()
+void AppearanceTest::countersStayStackedAfterAnySequence()
 {
     QFETCH(QString, presses);
     for (qsizetype i = 0; i < presses.size(); ++i) {
@@ -128,7 +128,7 @@ void tst_Appearance::countersStayStackedAfterAnySequence()
     }
 }
 
-void tst_Appearance::buttonsReturnFocusToStart_data()
+void AppearanceTest::buttonsReturnFocusToStart_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("colourChosen");
@@ -141,7 +141,7 @@ void tst_Appearance::buttonsReturnFocusToStart_data()
     QTest::newRow("background cancelled") << "cmdBackCol" << false;
 }
 
-void tst_Appearance::buttonsReturnFocusToStart()
+void AppearanceTest::buttonsReturnFocusToStart()
 {
     QFETCH(QString, button);
     QFETCH(bool, colourChosen);
@@ -159,7 +159,7 @@ void tst_Appearance::buttonsReturnFocusToStart()
     QVERIFY(m_rig->dialogs.messages.isEmpty());
 }
 
-void tst_Appearance::fontColourColoursBothCounters()
+void AppearanceTest::fontColourColoursBothCounters()
 {
     const QColor background = m_main->backgroundColour();
     m_rig->dialogs.colourAnswers.enqueue(QColor(200, 30, 40));
@@ -174,7 +174,7 @@ void tst_Appearance::fontColourColoursBothCounters()
     QCOMPARE(m_main->backgroundColour(), background);
 }
 
-void tst_Appearance::backgroundColourColoursWindowAndCounters()
+void AppearanceTest::backgroundColourColoursWindowAndCounters()
 {
     const QColor text = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
     const QColor panel = m_toolbar->palette().color(QPalette::Window);
@@ -191,14 +191,14 @@ void tst_Appearance::backgroundColourColoursWindowAndCounters()
     QCOMPARE(m_toolbar->palette().color(QPalette::Window), panel);
 }
 
-void tst_Appearance::cancelledColourChangesNothing_data()
+void AppearanceTest::cancelledColourChangesNothing_data()
 {
     QTest::addColumn<QString>("button");
     QTest::newRow("font colour") << "cmdFontCol";
     QTest::newRow("background") << "cmdBackCol";
 }
 
-void tst_Appearance::cancelledColourChangesNothing()
+void AppearanceTest::cancelledColourChangesNothing()
 {
     QFETCH(QString, button);
     const QColor window = m_main->backgroundColour();
@@ -216,5 +216,5 @@ void tst_Appearance::cancelledColourChangesNothing()
     QVERIFY(m_rig->dialogs.messages.isEmpty());
 }
 
-QTEST_MAIN(tst_Appearance)
+QTEST_MAIN(AppearanceTest)
 #include "tst_appearance.moc"

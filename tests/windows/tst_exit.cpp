@@ -6,7 +6,7 @@
 #include <QTest>
 
 // Exit asks once; Yes ends the program at once, with no close question.
-class tst_Exit : public QObject {
+class ExitTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -14,7 +14,7 @@ private slots:
     void exitAsksOnce();
 };
 
-void tst_Exit::exitAsksOnce_data()
+void ExitTest::exitAsksOnce_data()
 {
     QTest::addColumn<MessageAnswer>("answer");
     QTest::addColumn<int>("ends");
@@ -23,7 +23,7 @@ void tst_Exit::exitAsksOnce_data()
     QTest::newRow("Yes ends it") << MessageAnswer::Yes << 1;
 }
 
-void tst_Exit::exitAsksOnce()
+void ExitTest::exitAsksOnce()
 {
     QFETCH(MessageAnswer, answer);
     QFETCH(int, ends);
@@ -52,5 +52,5 @@ void tst_Exit::exitAsksOnce()
     }
 }
 
-QTEST_MAIN(tst_Exit)
+QTEST_MAIN(ExitTest)
 #include "tst_exit.moc"

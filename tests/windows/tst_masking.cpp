@@ -45,7 +45,7 @@ private:
 
 // The hide/show buttons of the main window and of both pause dialogs, and how
 // the colour buttons change what counts as hidden.
-class tst_Masking : public QObject {
+class MaskingTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,7 +74,7 @@ private:
     frmMain *m_main = nullptr;
 };
 
-void tst_Masking::init()
+void MaskingTest::init()
 {
     m_dialogs = ScriptedDialogs{};
     m_pump = std::make_unique<FakePump>(m_clock);
@@ -84,13 +84,13 @@ void tst_Masking::init()
     m_main = &m_lesson->mainWindow();
 }
 
-void tst_Masking::cleanup()
+void MaskingTest::cleanup()
 {
     m_lesson.reset();
     m_pump.reset();
 }
 
-void tst_Masking::useCounters(int counters)
+void MaskingTest::useCounters(int counters)
 {
     m_session->counterCount = std::int16_t(counters);
     m_main->setTwoCounterMode(counters == 2);
@@ -99,7 +99,7 @@ void tst_Masking::useCounters(int counters)
 
 // "main:NAME" clicks the main window's button, "pause:NAME" the button of
 // the pause dialog for the counters in use.
-void tst_Masking::press(const QString &where)
+void MaskingTest::press(const QString &where)
 {
     const auto [source, name] = std::pair{where.section(':', 0, 0), where.section(':', 1)};
     if (source == QLatin1String("main")) {
@@ -117,13 +117,13 @@ void tst_Masking::press(const QString &where)
     dialog->hide();
 }
 
-void tst_Masking::chooseColour(QPushButton *button, const QColor &colour)
+void MaskingTest::chooseColour(QPushButton *button, const QColor &colour)
 {
     m_dialogs.colourAnswers.enqueue(colour);
     button->click();
 }
 
-void tst_Masking::presses_data()
+void MaskingTest::presses_data()
 {
     QTest::addColumn<int>("counters");
     QTest::addColumn<QStringList>("presses");
@@ -156,7 +156,7 @@ void tst_Masking::presses_data()
         << 2 << QStringList{"main:cmdMaskCounter2", "pause:cmdMaskBoth"} << true << false;
 }
 
-void tst_Masking::presses()
+void MaskingTest::presses()
 {
     QFETCH(int, counters);
     QFETCH(QStringList, presses);
@@ -181,7 +181,7 @@ void tst_Masking::presses()
     QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_main, "cmdSettings"));
 }
 
-void tst_Masking::newBackgroundDecidesHiddenCounters_data()
+void MaskingTest::newBackgroundDecidesHiddenCounters_data()
 {
     QTest::addColumn<bool>("colourOfText");
     QTest::addColumn<bool>("hidden1");
@@ -191,7 +191,7 @@ void tst_Masking::newBackgroundDecidesHiddenCounters_data()
     QTest::newRow("the text colour hides both counters") << true << true << true;
 }
 
-void tst_Masking::newBackgroundDecidesHiddenCounters()
+void MaskingTest::newBackgroundDecidesHiddenCounters()
 {
     QFETCH(bool, colourOfText);
     QFETCH(bool, hidden1);
@@ -209,7 +209,7 @@ void tst_Masking::newBackgroundDecidesHiddenCounters()
     QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->backgroundColour(), colour);
 }
 
-void tst_Masking::newTextColourRevealsHiddenCounterUntilPressedAgain()
+void MaskingTest::newTextColourRevealsHiddenCounterUntilPressedAgain()
 {
     const QColor oldText = named<CounterLabel>(*m_main, "lblCounter1")->textColour();
     press("main:cmdMaskC1");
@@ -230,7 +230,7 @@ void tst_Masking::newTextColourRevealsHiddenCounterUntilPressedAgain()
     QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->backgroundColour(), m_main->backgroundColour());
 }
 
-void tst_Masking::textColourEqualToBackgroundCannotBeShown()
+void MaskingTest::textColourEqualToBackgroundCannotBeShown()
 {
     useCounters(2);
     const QColor window = m_main->backgroundColour();
@@ -251,7 +251,7 @@ void tst_Masking::textColourEqualToBackgroundCannotBeShown()
     QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter2")));
 }
 
-void tst_Masking::hiddenCounterKeepsCounting_data()
+void MaskingTest::hiddenCounterKeepsCounting_data()
 {
     QTest::addColumn<int>("counters");
     QTest::addColumn<QStringList>("mainPresses");  // "value:button", pressed while counter 1 shows value
@@ -275,7 +275,7 @@ void tst_Masking::hiddenCounterKeepsCounting_data()
         << "cmdMaskBoth";
 }
 
-void tst_Masking::hiddenCounterKeepsCounting()
+void MaskingTest::hiddenCounterKeepsCounting()
 {
     QFETCH(int, counters);
     QFETCH(QStringList, mainPresses);
@@ -315,5 +315,5 @@ void tst_Masking::hiddenCounterKeepsCounting()
     QVERIFY(!hidden(named<CounterLabel>(*m_main, "lblCounter2")));
 }
 
-QTEST_MAIN(tst_Masking)
+QTEST_MAIN(MaskingTest)
 #include "tst_masking.moc"

@@ -23,7 +23,7 @@ const int thickness = twipsToPixels(655);
 
 // Move Toolbar docks the panel at the top, right and left in turn; the
 // buttons keep their slots and nothing else in the window moves.
-class tst_Toolbar : public QObject {
+class ToolbarTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -45,19 +45,19 @@ private:
     Toolbar *m_toolbar = nullptr;
 };
 
-void tst_Toolbar::init()
+void ToolbarTest::init()
 {
     m_rig = std::make_unique<MainWindowRig>();
     m_main = &m_rig->main;
     m_toolbar = m_rig->toolbar;
 }
 
-void tst_Toolbar::cleanup()
+void ToolbarTest::cleanup()
 {
     m_rig.reset();
 }
 
-void tst_Toolbar::checkPlacement(ToolbarPosition position)
+void ToolbarTest::checkPlacement(ToolbarPosition position)
 {
     const QSize interior = m_main->size();
     const QRect panel = m_toolbar->geometry();
@@ -90,7 +90,7 @@ void tst_Toolbar::checkPlacement(ToolbarPosition position)
     QVERIFY(m_main->children().indexOf(m_toolbar) > m_main->children().indexOf(named<CounterLabel>(*m_main, "lblCounter2")));
 }
 
-void tst_Toolbar::pressesCycleTopRightLeft_data()
+void ToolbarTest::pressesCycleTopRightLeft_data()
 {
     QTest::addColumn<int>("presses");
     QTest::addColumn<ToolbarPosition>("position");
@@ -104,7 +104,7 @@ void tst_Toolbar::pressesCycleTopRightLeft_data()
     QTest::newRow("ninth press: top") << 9 << ToolbarPosition::Top;
 }
 
-void tst_Toolbar::pressesCycleTopRightLeft()
+void ToolbarTest::pressesCycleTopRightLeft()
 {
     QFETCH(int, presses);
     QFETCH(ToolbarPosition, position);
@@ -122,7 +122,7 @@ void tst_Toolbar::pressesCycleTopRightLeft()
     QVERIFY(!named<QPushButton>(*m_toolbar, "cmdMaskBoth")->isVisible());
 }
 
-void tst_Toolbar::placementSurvivesResizing_data()
+void ToolbarTest::placementSurvivesResizing_data()
 {
     QTest::addColumn<int>("presses");
     QTest::addColumn<QSize>("size");
@@ -138,7 +138,7 @@ void tst_Toolbar::placementSurvivesResizing_data()
             QTest::addRow("%s, %s", sides[presses], name) << presses << size;
 }
 
-void tst_Toolbar::placementSurvivesResizing()
+void ToolbarTest::placementSurvivesResizing()
 {
     QFETCH(int, presses);
     QFETCH(QSize, size);
@@ -151,7 +151,7 @@ void tst_Toolbar::placementSurvivesResizing()
     checkPlacement(m_rig->session.toolbarPosition);
 }
 
-void tst_Toolbar::placementProceduresApplyWhenCalledDirectly_data()
+void ToolbarTest::placementProceduresApplyWhenCalledDirectly_data()
 {
     QTest::addColumn<ToolbarPosition>("position");
     QTest::newRow("right") << ToolbarPosition::Right;
@@ -160,7 +160,7 @@ void tst_Toolbar::placementProceduresApplyWhenCalledDirectly_data()
 }
 
 // Docking applies a whole placement, which a later resize keeps.
-void tst_Toolbar::placementProceduresApplyWhenCalledDirectly()
+void ToolbarTest::placementProceduresApplyWhenCalledDirectly()
 {
     QFETCH(ToolbarPosition, position);
     m_toolbar->dock(ToolbarPosition::Right, m_main->size());
@@ -172,5 +172,5 @@ void tst_Toolbar::placementProceduresApplyWhenCalledDirectly()
     checkPlacement(position);
 }
 
-QTEST_MAIN(tst_Toolbar)
+QTEST_MAIN(ToolbarTest)
 #include "tst_toolbar.moc"
