@@ -2,10 +2,18 @@
 #include "Twips.h"
 
 #include <QSignalSpy>
+#include <optional>
 #include <QTimer>
 #include <QTest>
 
 namespace {
+std::unique_ptr<PauseDialog> pauseDialog(int counters, CountingSession &session)
+{
+    if (counters == 1)
+        return std::make_unique<frmPaused>(session, nullptr);
+    return std::make_unique<frmPaused2>(session, nullptr);
+}
+
 struct ButtonRow {
     const char *name;
     int left;
@@ -24,6 +32,8 @@ private slots:
     void hideShowButtonsKeepTheDialog();
     void onlyButtonsEndThePause();
     void enterContinues();
+    void remoteKeys_data();
+    void remoteKeys();
 };
 
 void PauseDialogsTest::layout_data()
@@ -52,11 +62,7 @@ void PauseDialogsTest::layout()
     QFETCH(QList<int>, lefts);
     QFETCH(QStringList, tooltips);
     CountingSession session;
-    std::unique_ptr<PauseDialog> dialog;
-    if (counters == 1)
-        dialog = std::make_unique<frmPaused>(session, nullptr);
-    else
-        dialog = std::make_unique<frmPaused2>(session, nullptr);
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
     QCOMPARE(dialog->objectName(), counters == 1 ? QStringLiteral("frmPaused") : QStringLiteral("frmPaused2"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Paused Counting"));
     QCOMPARE(dialog->size(), twipsSize(width, 585));
@@ -96,11 +102,7 @@ void PauseDialogsTest::choiceButtons()
     QFETCH(PauseChoice, choice);
     for (int counters : {1, 2}) {
         CountingSession session;
-        std::unique_ptr<PauseDialog> dialog;
-        if (counters == 1)
-            dialog = std::make_unique<frmPaused>(session, nullptr);
-        else
-            dialog = std::make_unique<frmPaused2>(session, nullptr);
+        const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
         dialog->move(300, 200);
         QSignalSpy made(dialog.get(), &PauseDialog::choiceMade);
         QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton); });
@@ -132,11 +134,7 @@ void PauseDialogsTest::hideShowButtonsKeepTheDialog()
     QFETCH(int, counter2);
     CountingSession session;
     session.pauseChoice = PauseChoice::Continue;
-    std::unique_ptr<PauseDialog> dialog;
-    if (counters == 1)
-        dialog = std::make_unique<frmPaused>(session, nullptr);
-    else
-        dialog = std::make_unique<frmPaused2>(session, nullptr);
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
     QSignalSpy spy1(dialog.get(), &PauseDialog::maskCounter1);
     QSignalSpy spy2(dialog.get(), &PauseDialog::maskCounter2);
     dialog->show();
@@ -168,6 +166,41 @@ void PauseDialogsTest::enterContinues()
     QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
     dialog.exec();
     QCOMPARE(session.pauseChoice, PauseChoice::Continue);
+}
+
+void PauseDialogsTest::remoteKeys_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("continues");
+    QTest::addColumn<int>("masks");  // presses of the button that hides or shows every counter
+    QTest::newRow("Page Down continues") << 1 << Qt::Key_PageDown << true << 0;
+    QTest::newRow("Right continues, two counters") << 2 << Qt::Key_Right << true << 0;
+    QTest::newRow("'.' hides the counter") << 1 << Qt::Key_Period << false << 1;
+    QTest::newRow("B hides both counters") << 2 << Qt::Key_B << false << 1;
+    QTest::newRow("Left stays") << 1 << Qt::Key_Left << false << 0;
+}
+
+void PauseDialogsTest::remoteKeys()
+{
+    QFETCH(int, counters);
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, continues);
+    QFETCH(int, masks);
+    CountingSession session;
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
+    QSignalSpy maskedOne(dialog.get(), &PauseDialog::maskCounter1);
+    std::optional<QSignalSpy> maskedBoth;
+    if (counters == 2)
+        maskedBoth.emplace(static_cast<frmPaused2 *>(dialog.get()), &frmPaused2::maskBoth);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(dialog.get(), key);
+    QCOMPARE(session.pauseChoice, continues ? PauseChoice::Continue : PauseChoice::None);
+    QCOMPARE(dialog->isVisible(), !continues);
+    QCOMPARE(maskedOne.size(), counters == 1 ? masks : 0);
+    if (maskedBoth)
+        QCOMPARE(maskedBoth->size(), masks);
 }
 
 QTEST_MAIN(PauseDialogsTest)
