@@ -1,0 +1,308 @@
+#include "FakePump.h"
+#include "Ink.h"
+#include "Named.h"
+#include "ScriptedDialogs.h"
+#include "Twips.h"
+#include "frmMain.h"
+
+#include <QFontMetricsF>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+// The main window on the class display: full screen and back, counters that
+// fill the screen, numbers that are never cut, and a presenter's remote.
+class tst_FullScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void fullScreenAndBack_data();
+    void fullScreenAndBack();
+    void countersFillTheScreen_data();
+    void countersFillTheScreen();
+    void fontStepsFromTheFittedSize();
+    void numbersShowWhole_data();
+    void numbersShowWhole();
+    void remoteKeys_data();
+    void remoteKeys();
+
+private:
+    CounterLabel *counter(int n) const { return named<CounterLabel>(*m_main, n == 1 ? "lblCounter1" : "lblCounter2"); }
+    QPushButton *button(const char *name) const { return named<QPushButton>(*m_main, name); }
+    void pressKey(Qt::Key key) { QTest::keyClick(m_main.get(), key); }
+    void useTwoCounters();
+    QRect uncovered() const;
+
+    CountingSession m_session;
+    ScriptedDialogs m_dialogs;
+    FakeClock m_clock;
+    FakePump m_pump{m_clock};
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_FullScreen::init()
+{
+    m_session = CountingSession{};
+    m_main = std::make_unique<frmMain>(m_session, m_dialogs);
+    m_main->Form_Load(m_clock, m_pump);
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+}
+
+void tst_FullScreen::cleanup()
+{
+    m_main.reset();
+}
+
+void tst_FullScreen::useTwoCounters()
+{
+    m_session.counterCount = 2;
+    m_main->setTwoCounterMode(true);
+    m_main->setCounterCaptions(QStringLiteral("0"), QStringLiteral("0"));
+}
+
+// The window's interior beside the toolbar.
+QRect tst_FullScreen::uncovered() const
+{
+    const QRect panel = named<QWidget>(*m_main, "Picture1")->geometry();
+    QRect area = m_main->rect();
+    switch (m_session.toolbarPosition) {
+    case ToolbarPosition::Top: area.setTop(panel.bottom() + 1); break;
+    case ToolbarPosition::Right: area.setRight(panel.left() - 1); break;
+    case ToolbarPosition::Left: area.setLeft(panel.right() + 1); break;
+    }
+    return area;
+}
+
+void tst_FullScreen::fullScreenAndBack_data()
+{
+    QTest::addColumn<QList<Qt::Key>>("enter");  // no keys: the toolbar button
+    QTest::addColumn<QList<Qt::Key>>("leave");
+    QTest::addColumn<int>("toolbarPresses");
+    QTest::addColumn<int>("fontIncreases");
+
+    using Keys = QList<Qt::Key>;
+    QTest::newRow("the button, toolbar at the top") << Keys{} << Keys{} << 0 << 0;
+    QTest::newRow("F11 and F11, toolbar on the right, larger digits") << Keys{Qt::Key_F11} << Keys{Qt::Key_F11} << 1 << 2;
+    QTest::newRow("F5 and Escape, toolbar on the left") << Keys{Qt::Key_F5} << Keys{Qt::Key_Escape} << 2 << 0;
+    QTest::newRow("F5 twice stays, Escape twice leaves once") << Keys{Qt::Key_F5, Qt::Key_F5}
+                                                              << Keys{Qt::Key_Escape, Qt::Key_Escape} << 0 << 1;
+}
+
+void tst_FullScreen::fullScreenAndBack()
+{
+    QFETCH(QList<Qt::Key>, enter);
+    QFETCH(QList<Qt::Key>, leave);
+    QFETCH(int, toolbarPresses);
+    QFETCH(int, fontIncreases);
+    for (int i = 0; i < toolbarPresses; ++i)
+        button("cmdToolbar")->click();
+    for (int i = 0; i < fontIncreases; ++i)
+        button("cmdFontInc")->click();
+    m_main->move(40, 30);
+    const QRect window = m_main->geometry();
+    const ToolbarPosition side = m_session.toolbarPosition;
+    const double points = counter(1)->fontPoints();
+    const auto press = [&](const QList<Qt::Key> &keys) {
+        if (keys.isEmpty())
+            button("cmdFullScreen")->click();
+        for (Qt::Key key : keys)
+            pressKey(key);
+    };
+
+    press(enter);
+    QVERIFY(m_main->isFullScreen());
+    QCOMPARE(m_main->geometry(), m_main->screen()->geometry());
+    QCOMPARE(button("cmdFullScreen")->toolTip(), QStringLiteral("Leave Full Screen"));
+    QCOMPARE(button("cmdFullScreen")->accessibleName(), QStringLiteral("Leave Full Screen"));
+    QCOMPARE(m_session.toolbarPosition, side);
+    QCOMPARE(counter(1)->geometry(), uncovered());
+    // What changes in full screen is forgotten on leaving it.
+    button("cmdToolbar")->click();
+    button("cmdFontDec")->click();
+
+    press(leave);
+    QVERIFY(!m_main->isFullScreen());
+    QCOMPARE(m_main->geometry(), window);
+    QCOMPARE(m_session.toolbarPosition, side);
+    QCOMPARE(named<QWidget>(*m_main, "Picture1")->geometry().topLeft(), side == ToolbarPosition::Right
+                 ? QPoint(m_main->width() - twipsToPixels(655), 0) : QPoint(0, 0));
+    QCOMPARE(button("cmdFullScreen")->toolTip(), QStringLiteral("Full Screen"));
+    for (int n : {1, 2}) {
+        QCOMPARE(counter(n)->fontPoints(), points);
+        QCOMPARE(counter(n)->geometry(), twipsRect(CounterLabel::left, counter(n)->topTwips(), pixelsToTwips(window.width()),
+                                                   counter(n)->heightTwips()));
+    }
+    QCOMPARE(counter(2)->topTwips(), counter(1)->heightTwips() + 800);
+}
+
+void tst_FullScreen::countersFillTheScreen_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<int>("toolbarPresses");
+    QTest::newRow("one counter, toolbar at the top") << 1 << 0;
+    QTest::newRow("one counter, toolbar on the left") << 1 << 2;
+    QTest::newRow("two counters, toolbar at the top") << 2 << 0;
+    QTest::newRow("two counters, toolbar on the right") << 2 << 1;
+}
+
+void tst_FullScreen::countersFillTheScreen()
+{
+    QFETCH(int, counters);
+    QFETCH(int, toolbarPresses);
+    if (counters == 2)
+        useTwoCounters();
+    for (int i = 0; i < toolbarPresses; ++i)
+        button("cmdToolbar")->click();
+    button("cmdFullScreen")->click();
+
+    const QRect area = uncovered();
+    const int screenHeight = m_main->screen()->geometry().height();
+    QRect shared;
+    for (int n = 1; n <= counters; ++n) {
+        const QRect place = counter(n)->geometry();
+        QCOMPARE(place.width(), area.width());
+        QVERIFY(qAbs(place.height() - area.height() / counters) <= 1);
+        shared |= place;
+        const QRect ink = inkBox(*m_main, place, m_main->backgroundColour());
+        QVERIFY2(place.contains(ink), "the digits stay within their own counter");
+        QVERIFY2(ink.height() * counters >= screenHeight / 2, qPrintable(QString::number(ink.height())));
+        QVERIFY(ink.height() <= place.height() * frmMain::fullScreenDigitShare + 1);
+    }
+    QCOMPARE(shared, area);
+    if (counters == 2)
+        QVERIFY(counter(2)->y() > counter(1)->geometry().bottom());
+}
+
+// The fitted size is the largest for the values shown; the steps go on from
+// there up to what fits the screen.
+void tst_FullScreen::fontStepsFromTheFittedSize()
+{
+    m_main->setCounterCaptions(QStringLiteral("12345"), QString());
+    button("cmdFullScreen")->click();
+    CounterLabel *c1 = counter(1);
+    const double fitted = c1->fontPoints();
+    QVERIFY(c1->pointsFittingWidth(c1->text(), c1->width(), fitted + 1) < fitted + 1);
+    QCOMPARE(c1->drawnFontPoints(), fitted);
+
+    button("cmdFontDec")->click();
+    QCOMPARE(c1->fontPoints(), fitted - 12);
+    m_main->setCounterCaptions(QStringLiteral("1"), QString());
+    const double largest = c1->pointsFittingDigitHeight(c1->height() * frmMain::fullScreenDigitShare);
+    for (int i = 0; i < 200; ++i)
+        button("cmdFontInc")->click();
+    QVERIFY(c1->fontPoints() <= largest);
+    QVERIFY(c1->fontPoints() + 12 > largest);
+    QVERIFY(c1->fontPoints() > frmMain::largestGrowable + 12);
+}
+
+void tst_FullScreen::numbersShowWhole_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<int>("toolbarPresses");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<bool>("shrunk");
+
+    const QString largest = QStringLiteral("1.79769313486232E+308");
+    const QString unsigned64 = QStringLiteral("18446744073709551615");
+    QTest::newRow("a short number keeps the chosen size") << "12345" << 1 << 0 << false << false;
+    QTest::newRow("largest double, default window") << largest << 1 << 0 << false << true;
+    QTest::newRow("largest unsigned, default window") << unsigned64 << 1 << 0 << false << true;
+    QTest::newRow("largest unsigned, bottom counter") << unsigned64 << 2 << 0 << false << true;
+    QTest::newRow("largest double, toolbar covering the right") << largest << 1 << 1 << false << true;
+    QTest::newRow("largest unsigned, toolbar on the left") << unsigned64 << 2 << 2 << false << true;
+    QTest::newRow("largest double, full screen") << largest << 1 << 0 << true << true;
+    QTest::newRow("largest unsigned, full screen, bottom counter") << unsigned64 << 2 << 1 << true << true;
+}
+
+void tst_FullScreen::numbersShowWhole()
+{
+    QFETCH(QString, value);
+    QFETCH(int, counter);
+    QFETCH(int, toolbarPresses);
+    QFETCH(bool, fullScreen);
+    QFETCH(bool, shrunk);
+    useTwoCounters();
+    for (int i = 0; i < toolbarPresses; ++i)
+        button("cmdToolbar")->click();
+    if (fullScreen)
+        button("cmdFullScreen")->click();
+    const double chosen = this->counter(counter)->fontPoints();
+    const QString other = QStringLiteral("7");
+    m_main->showCounters(counter == 1 ? value : other, counter == 2 ? &value : &other);
+
+    CounterLabel *label = this->counter(counter);
+    QCOMPARE(label->fontPoints(), chosen);
+    QCOMPARE(label->drawnFontPoints() < chosen, shrunk);
+    const QRect visible = label->geometry().intersected(uncovered());
+    const QRect ink = inkBox(*m_main, visible, m_main->backgroundColour());
+    QVERIFY2(ink.left() > visible.left() && ink.right() < visible.right(), "the number reaches an edge");
+    QFont drawn = label->font();
+    drawn.setPointSizeF(label->drawnFontPoints());
+    const double whole = QFontMetricsF(drawn, label).tightBoundingRect(value).width();
+    QVERIFY2(ink.width() >= whole - 2, qPrintable(QStringLiteral("%1 of %2 pixels drawn").arg(ink.width()).arg(whole)));
+    // The other counter keeps its size.
+    QCOMPARE(this->counter(3 - counter)->drawnFontPoints(), chosen);
+}
+
+void tst_FullScreen::remoteKeys_data()
+{
+    QTest::addColumn<bool>("twoCounters");
+    QTest::addColumn<bool>("counting");
+    QTest::addColumn<QString>("greyed");  // a button made unavailable first
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<int>("pauses");
+    QTest::addColumn<QList<bool>>("masked");  // counters 1 and 2 after the key
+
+    using Masks = QList<bool>;
+    QTest::newRow("Page Down starts") << false << false << "" << Qt::Key_PageDown << 1 << 0 << Masks{false, false};
+    QTest::newRow("Right starts") << false << false << "" << Qt::Key_Right << 1 << 0 << Masks{false, false};
+    QTest::newRow("Page Down pauses a count") << false << true << "" << Qt::Key_PageDown << 0 << 1 << Masks{false, false};
+    QTest::newRow("Right pauses a count") << false << true << "" << Qt::Key_Right << 0 << 1 << Masks{false, false};
+    QTest::newRow("Page Up does nothing") << false << false << "" << Qt::Key_PageUp << 0 << 0 << Masks{false, false};
+    QTest::newRow("'.' hides the counter") << false << false << "" << Qt::Key_Period << 0 << 0 << Masks{true, false};
+    QTest::newRow("B hides it while counting") << false << true << "" << Qt::Key_B << 0 << 0 << Masks{true, false};
+    QTest::newRow("'.' swaps two counters") << true << false << "" << Qt::Key_Period << 0 << 0 << Masks{true, false};
+    QTest::newRow("greyed Start is not pressed") << false << false << "cmdStart" << Qt::Key_PageDown << 0 << 0
+                                                 << Masks{false, false};
+    QTest::newRow("hidden hide/show is not pressed") << false << false << "cmdMaskC1" << Qt::Key_B << 0 << 0
+                                                     << Masks{false, false};
+}
+
+void tst_FullScreen::remoteKeys()
+{
+    QFETCH(bool, twoCounters);
+    QFETCH(bool, counting);
+    QFETCH(QString, greyed);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, starts);
+    QFETCH(int, pauses);
+    QFETCH(QList<bool>, masked);
+    if (twoCounters) {
+        useTwoCounters();
+        button("cmdMaskCounter2")->click();
+    }
+    m_main->setRunning(counting);
+    if (greyed == QLatin1String("cmdStart"))
+        button("cmdStart")->setEnabled(false);
+    else if (!greyed.isEmpty())
+        button(greyed.toLatin1())->hide();
+    QSignalSpy started(m_main.get(), &frmMain::startRequested);
+    QSignalSpy paused(m_main.get(), &frmMain::pauseRequested);
+
+    pressKey(key);
+
+    QCOMPARE(started.size(), starts);
+    QCOMPARE(paused.size(), pauses);
+    QCOMPARE((QList<bool>{counter(1)->isMasked(), counter(2)->isMasked()}), masked);
+}
+
+QTEST_MAIN(tst_FullScreen)
+#include "tst_fullscreen.moc"
