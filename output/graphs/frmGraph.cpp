@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FileSaving.h"
+#include "GraphChart.h"
 #include "IconButton.h"
 #include "PagePrinter.h"
 #include "Twips.h"
@@ -85,7 +86,10 @@ void frmGraph::cmdLine_Click()
 
 void frmGraph::printGraph()
 {
-    if (!m_printer.printWidget(*Graph1))
+    setAxisPoints(*Graph1->chart(), printedAxisPoints);
+    const bool printed = m_printer.printWidget(*Graph1);
+    setAxisPoints(*Graph1->chart(), screenAxisPoints);
+    if (!printed)
         m_dialogs.showMessage(Messages::graphNotPrinted(), this);
 }
 
