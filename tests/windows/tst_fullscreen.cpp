@@ -254,7 +254,7 @@ void tst_FullScreen::numbersShowWhole()
 void tst_FullScreen::remoteKeys_data()
 {
     QTest::addColumn<bool>("twoCounters");
-    QTest::addColumn<bool>("counting");
+    QTest::addColumn<QString>("run");  // "", "counting" or "stopped"
     QTest::addColumn<QString>("greyed");  // a button made unavailable first
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<int>("starts");
@@ -262,24 +262,26 @@ void tst_FullScreen::remoteKeys_data()
     QTest::addColumn<QList<bool>>("masked");  // counters 1 and 2 after the key
 
     using Masks = QList<bool>;
-    QTest::newRow("Page Down starts") << false << false << "" << Qt::Key_PageDown << 1 << 0 << Masks{false, false};
-    QTest::newRow("Right starts") << false << false << "" << Qt::Key_Right << 1 << 0 << Masks{false, false};
-    QTest::newRow("Page Down pauses a count") << false << true << "" << Qt::Key_PageDown << 0 << 1 << Masks{false, false};
-    QTest::newRow("Right pauses a count") << false << true << "" << Qt::Key_Right << 0 << 1 << Masks{false, false};
-    QTest::newRow("Page Up does nothing") << false << false << "" << Qt::Key_PageUp << 0 << 0 << Masks{false, false};
-    QTest::newRow("'.' hides the counter") << false << false << "" << Qt::Key_Period << 0 << 0 << Masks{true, false};
-    QTest::newRow("B hides it while counting") << false << true << "" << Qt::Key_B << 0 << 0 << Masks{true, false};
-    QTest::newRow("'.' swaps two counters") << true << false << "" << Qt::Key_Period << 0 << 0 << Masks{true, false};
-    QTest::newRow("greyed Start is not pressed") << false << false << "cmdStart" << Qt::Key_PageDown << 0 << 0
+    QTest::newRow("Page Down starts") << false << "" << "" << Qt::Key_PageDown << 1 << 0 << Masks{false, false};
+    QTest::newRow("Right starts") << false << "" << "" << Qt::Key_Right << 1 << 0 << Masks{false, false};
+    QTest::newRow("Page Down pauses a count") << false << "counting" << "" << Qt::Key_PageDown << 0 << 1 << Masks{false, false};
+    QTest::newRow("Right pauses a count") << false << "counting" << "" << Qt::Key_Right << 0 << 1 << Masks{false, false};
+    QTest::newRow("Page Down starts again after a run") << false << "stopped" << "" << Qt::Key_PageDown << 1 << 0
+                                                        << Masks{false, false};
+    QTest::newRow("Page Up does nothing") << false << "" << "" << Qt::Key_PageUp << 0 << 0 << Masks{false, false};
+    QTest::newRow("'.' hides the counter") << false << "" << "" << Qt::Key_Period << 0 << 0 << Masks{true, false};
+    QTest::newRow("B hides it while counting") << false << "counting" << "" << Qt::Key_B << 0 << 0 << Masks{true, false};
+    QTest::newRow("'.' swaps two counters") << true << "" << "" << Qt::Key_Period << 0 << 0 << Masks{true, false};
+    QTest::newRow("greyed Start is not pressed") << false << "" << "cmdStart" << Qt::Key_PageDown << 0 << 0
                                                  << Masks{false, false};
-    QTest::newRow("hidden hide/show is not pressed") << false << false << "cmdMaskC1" << Qt::Key_B << 0 << 0
+    QTest::newRow("hidden hide/show is not pressed") << false << "" << "cmdMaskC1" << Qt::Key_B << 0 << 0
                                                      << Masks{false, false};
 }
 
 void tst_FullScreen::remoteKeys()
 {
     QFETCH(bool, twoCounters);
-    QFETCH(bool, counting);
+    QFETCH(QString, run);
     QFETCH(QString, greyed);
     QFETCH(Qt::Key, key);
     QFETCH(int, starts);
@@ -289,7 +291,10 @@ void tst_FullScreen::remoteKeys()
         useTwoCounters();
         button("cmdMaskCounter2")->click();
     }
-    m_main->setRunning(counting);
+    if (!run.isEmpty())
+        m_main->setRunning(true);
+    if (run == QLatin1String("stopped"))
+        m_main->setRunning(false);
     if (greyed == QLatin1String("cmdStart"))
         button("cmdStart")->setEnabled(false);
     else if (!greyed.isEmpty())

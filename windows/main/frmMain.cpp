@@ -101,7 +101,10 @@ void frmMain::layoutCounterDefaults()
 
 void frmMain::bindKeys()
 {
-    bindPresenterKeys(*this, [this] { return m_defaultButton; }, [this] { return maskEveryCounterButton(); });
+    // Start when idle and Pause while counting, also after a run has left
+    // Pause as the default button.
+    bindPresenterKeys(*this, [this] { return button(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start); },
+                      [this] { return maskEveryCounterButton(); });
     const auto onKey = [this](Qt::Key key, auto action) {
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
     };
@@ -270,6 +273,7 @@ void frmMain::showCounters(const QString &counter1, const QString *counter2)
 
 void frmMain::setRunning(bool running)
 {
+    m_running = running;
     using enum ToolbarCommand;
     for (ToolbarCommand command : {Start, Settings, FontBigger, FontSmaller, FontColour, BackColour, Help, Exit, MoveToolbar})
         button(command)->setEnabled(!running);

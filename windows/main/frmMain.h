@@ -105,6 +105,7 @@ private:
     CounterLabel *m_counter2;
     Toolbar *m_toolbar;
     QPushButton *m_defaultButton = nullptr;
+    bool m_running = false;
     std::optional<WindowedLook> m_windowed;  // while in full screen
     double m_fullScreenLargest = 0;           // points
 };
