@@ -200,11 +200,11 @@ void HelpViewer::showContents(const QList<HelpTopic> &topics)
     addTopics(topics, nullptr);
     m_contents->expandAll();
     m_contents->setVisible(!topics.isEmpty());
-    // Wide enough for every topic name, but never more than a third.
+    // Wide enough for every topic name, but never more than two fifths.
     m_contents->resizeColumnToContents(0);
     const int contentsWidth = m_contents->columnWidth(0) + 2 * m_contents->frameWidth() +
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_splitter->setSizes({std::min(contentsWidth, width() / 3), width()});
+    m_splitter->setSizes({std::min(contentsWidth, width() * 2 / 5), width()});
 
     QUrl start;
     if (!m_file->defaultTopic().isEmpty())
