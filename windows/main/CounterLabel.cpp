@@ -7,6 +7,11 @@
 
 #include <algorithm>
 
+namespace {
+// What the height of the digits is measured on, whatever the counter shows.
+const QString allDigits = QStringLiteral("0123456789");
+} // namespace
+
 CounterLabel::CounterLabel(const QString &name, QWidget *parent) : QLabel(parent)
 {
     setObjectName(name);
@@ -80,11 +85,11 @@ double CounterLabel::pointsFittingDigitHeight(double height) const
     constexpr double probe = 100;
     QFont f = font();
     f.setPointSizeF(probe);
-    const double digits = QFontMetricsF(f, this).tightBoundingRect(QStringLiteral("0123456789")).height();
+    const double digits = QFontMetricsF(f, this).tightBoundingRect(allDigits).height();
     double fitted = std::floor(probe * height / digits);
     while (fitted > 1) {
         f.setPointSizeF(fitted);
-        if (QFontMetricsF(f, this).tightBoundingRect(QStringLiteral("0123456789")).height() <= height)
+        if (QFontMetricsF(f, this).tightBoundingRect(allDigits).height() <= height)
             break;
         --fitted;
     }

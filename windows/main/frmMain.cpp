@@ -238,8 +238,9 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        pressIfAvailable(m_defaultButton);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_defaultButton && m_defaultButton->isEnabled()) {
+        m_defaultButton->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -393,6 +394,8 @@ void frmMain::cmdFullScreen_Click()
 {
     setFullScreen(!isFullScreen());
     // Enter goes on acting on Start, or on Pause while counting.
-    if (m_defaultButton)
-        m_defaultButton->setFocus(Qt::OtherFocusReason);
+    if (m_running)
+        button(ToolbarCommand::Pause)->setFocus(Qt::OtherFocusReason);
+    else
+        focusStart();
 }
