@@ -8,9 +8,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +38,29 @@ QWidget *dialogParent(QWidget *parent)
     return parent;
 }
 
+// A message box wraps its text at about half a screen; a one-sentence
+// message reads better on one line, as long as the screen has room.
+void keepOnOneLine(QMessageBox &box)
+{
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const int oneLine = label->fontMetrics().horizontalAdvance(box.text()) + 2;
+    const QScreen *screen = box.screen();
+    label->setMinimumWidth(screen ? std::min(oneLine, screen->availableGeometry().width() * 3 / 4) : oneLine);
+}
+
+// Names matter when saving; sizes, types and dates only crowd them out.
+void giveNamesTheRoom(QFileDialog &dialog)
+{
+    auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!details)
+        return;
+    for (int column = 1; column < details->header()->count(); ++column)
+        details->setColumnHidden(column, true);
+    details->header()->setStretchLastSection(true);
+}
+
 } // namespace
 
 MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
@@ -41,6 +70,7 @@ MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent(parent));
     box.setObjectName(QStringLiteral("messageBox"));
     Touch::enlargeForTouch(&box);
+    keepOnOneLine(box);
     box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;
@@ -110,6 +140,7 @@ std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, 
     });
     dialog.selectFile(suggestedName);
     Touch::enlargeForTouch(&dialog);
+    giveNamesTheRoom(dialog);
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -11,7 +12,6 @@ namespace {
 
 constexpr double linePixels = 3;
 constexpr double markerPixels = 11;
-constexpr int labelPoints = 11;
 
 QScatterSeries::MarkerShape scatterShape(MarkerShape shape)
 {
@@ -39,14 +39,11 @@ QCategoryAxis *axis(const Scale &scale, const QString &title)
     axis->setRange(scale.low, scale.high);
     for (const AxisLabel &label : scale.labels)
         axis->append(label.text, label.at);
-    QFont font = axis->labelsFont();
-    font.setPointSize(labelPoints);
-    axis->setLabelsFont(font);
-    if (!title.isEmpty()) {
+    if (!title.isEmpty())
         axis->setTitleText(title);
-        font.setBold(true);
-        axis->setTitleFont(font);
-    }
+    QFont bold = axis->titleFont();
+    bold.setBold(true);
+    axis->setTitleFont(bold);
     return axis;
 }
 
@@ -114,5 +111,20 @@ QChart *buildChart(const GraphPlan &plan)
         s->attachAxis(horizontal);
         s->attachAxis(vertical);
     }
+    setAxisPoints(*chart, screenAxisPoints);
     return chart;
+}
+
+void setAxisPoints(QChart &chart, int points)
+{
+    for (QAbstractAxis *axis : chart.axes()) {
+        QFont labels = axis->labelsFont();
+        labels.setPointSize(points);
+        axis->setLabelsFont(labels);
+        QFont title = axis->titleFont();
+        title.setPointSize(points);
+        axis->setTitleFont(title);
+    }
+    if (QGraphicsLayout *layout = chart.layout())
+        layout->activate();
 }

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FileSaving.h"
+#include "GraphChart.h"
 #include "IconButton.h"
 #include "PagePrinter.h"
 #include "ScreenPlacement.h"
@@ -72,7 +73,10 @@ void frmGraph::cmdLine_Click()
 
 void frmGraph::printGraph()
 {
-    if (!m_printer.printWidget(*chartView))
+    setAxisPoints(*chartView->chart(), printedAxisPoints);
+    const bool printed = m_printer.printWidget(*chartView);
+    setAxisPoints(*chartView->chart(), screenAxisPoints);
+    if (!printed)
         m_dialogs.showMessage(Messages::graphNotPrinted(), this);
 }
 

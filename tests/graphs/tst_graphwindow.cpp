@@ -285,9 +285,21 @@ void GraphWindowTest::printing()
     QFETCH(QList<Message>, messages);
     Rig rig(2, 12);
     rig.printer.works = printerWorks;
+    // Axis numbers and titles: large on screen, their usual size on paper.
+    const auto axisPoints = [](const QChart &chart) {
+        QList<int> points;
+        for (const QAbstractAxis *axis : chart.axes())
+            points << axis->labelsFont().pointSize() << axis->titleFont().pointSize();
+        return points;
+    };
+    QList<int> printedPoints;
+    rig.printer.whilePrinting = [&](QWidget &) { printedPoints = axisPoints(*rig.graphs.graphWindow()->chartView->chart()); };
     rig.steps.then([&](frmGraph &window) {
         QChart *chart = window.chartView->chart();
+        QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
         window.cmdGraphPrint->click();
+        QCOMPARE(printedPoints, QList<int>(4, 11));
+        QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
         QCOMPARE(rig.printer.printed, QList<QPointer<QWidget>>{window.chartView});
         QCOMPARE(rig.dialogs.messages, messages);
         QVERIFY(window.isVisible());

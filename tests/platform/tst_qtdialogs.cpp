@@ -14,7 +14,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QHeaderView>
 #include <QTest>
+#include <QTreeView>
 
 // The real dialogs, driven as the teacher would: tapping buttons and typing
 // into the focused box.
@@ -125,6 +127,10 @@ void QtDialogsTest::messageBox()
         QCOMPARE(box->icon(), icon);
         QCOMPARE(box->standardButtons(), buttons);
         verifyFingerSized(box);
+        // A question reads on one line (wider messages too, on a real board).
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (message.buttons == MessageButtons::YesNo)
+            QVERIFY2(label->height() < 2 * label->fontMetrics().lineSpacing(), "the question takes one line");
         ::press(box, press);
     });
     QtDialogs dialogs;
@@ -224,6 +230,11 @@ void QtDialogsTest::saveDialogShowsTheRequest()
         auto *name = qobject_cast<QLineEdit *>(dialog->focusWidget());
         QVERIFY(name);
         QCOMPARE(name->text(), QStringLiteral("count1.txt"));
+        // Only names are listed, across the whole view.
+        auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        for (int column = 1; column < details->header()->count(); ++column)
+            QVERIFY(details->isColumnHidden(column));
+        QCOMPARE(details->header()->sectionSize(0), details->viewport()->width());
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
     });
     QtDialogs dialogs;
@@ -294,6 +305,8 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing()
         whenModalShown<QMessageBox>([&](QMessageBox *box) {
             asked = true;
             QVERIFY(box->text().contains("count1.txt"));
+            verifyFingerSized(box);
+            QVERIFY(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF() >= Touch::fontPointSize);
             ::press(box, replace ? Press::Yes : Press::No);
         });
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);

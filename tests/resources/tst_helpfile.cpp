@@ -51,6 +51,8 @@ private slots:
     void everyButtonIsShownWithItsPicture_data();
     void everyButtonIsShownWithItsPicture();
     void everyMessageIsExplained();
+    void everyKeyIsListed_data();
+    void everyKeyIsListed();
 
 private:
     std::unique_ptr<ChmFile> m_file;
@@ -141,6 +143,24 @@ void HelpFileTest::everyMessageIsExplained()
     };
     for (const Message &message : messages)
         QVERIFY2(html.contains(QStringLiteral("<td>“%1”</td>").arg(message.text)), qPrintable(message.text));
+}
+
+void HelpFileTest::everyKeyIsListed_data()
+{
+    QTest::addColumn<QString>("key");
+    for (const char *key : {"Enter", "Page Down", "Right", ".", "B", "F11", "F5", "Escape", "Tab", "Space"})
+        QTest::newRow(key) << QString::fromLatin1(key);
+}
+
+void HelpFileTest::everyKeyIsListed()
+{
+    QFETCH(QString, key);
+    QStringList pages;
+    collectPages(readHelpContents(m_file->read(m_file->contentsFile()).value_or(QByteArray())), pages);
+    QVERIFY(pages.contains(QStringLiteral("/keys.html")));
+    const QString html = page(*m_file, QStringLiteral("/keys.html"));
+    QVERIFY(html.contains(QLatin1String("<h1>Keys and presenter remotes</h1>")));
+    QVERIFY(html.contains(QStringLiteral("<span class=\"key\">%1</span>").arg(key)));
 }
 
 QTEST_MAIN(HelpFileTest)

@@ -69,6 +69,8 @@ private slots:
     void places();
     void moveKeypadTwiceRestoresEveryPlace();
     void opensGreyedCounter2FromSession();
+    void counter2CaptionTogglesToo_data();
+    void counter2CaptionTogglesToo();
     void greyedCounter2BoxIsEditedThenDropped();
     void okReadsBoxes_data();
     void okReadsBoxes();
@@ -261,6 +263,38 @@ void SettingsDialogTest::opensGreyedCounter2FromSession()
     for (const QWidget *w : counter2)
         QVERIFY(w->isEnabled());
     QCOMPARE(named<QLineEdit>(*rig.dialog, "txtS2")->text(), QStringLiteral("0.25"));
+}
+
+void SettingsDialogTest::counter2CaptionTogglesToo_data()
+{
+    QTest::addColumn<bool>("keypadLeft");
+    QTest::addColumn<QPoint>("fromBox");  // the tap, from the check box's centre
+    QTest::addColumn<bool>("toggles");
+    QTest::newRow("the check box") << false << QPoint(0, 0) << true;
+    QTest::newRow("the caption") << false << QPoint(-30, 0) << true;
+    QTest::newRow("a finger's top edge") << false << QPoint(-30, -20) << true;
+    QTest::newRow("a finger's bottom edge") << false << QPoint(-20, 19) << true;
+    QTest::newRow("First Number below") << false << QPoint(-30, 30) << false;
+    QTest::newRow("caption, keypad on the left") << true << QPoint(-30, 0) << true;
+    QTest::newRow("top edge, keypad on the left") << true << QPoint(0, -20) << true;
+}
+
+// The check box keeps its small place; its caption makes a finger-high target.
+void SettingsDialogTest::counter2CaptionTogglesToo()
+{
+    QFETCH(bool, keypadLeft);
+    QFETCH(QPoint, fromBox);
+    QFETCH(bool, toggles);
+    Rig rig;
+    QVERIFY(rig.open());
+    if (keypadLeft)
+        rig.touch(rig.keypad()->cmdSwitch);
+    auto *box = named<QCheckBox>(*rig.dialog, "chkC2on");
+    QCOMPARE(box->size(), twipsSize(250, 220));
+    const QPoint tap = box->mapTo(rig.dialog.get(), box->rect().center()) + fromBox;
+    QTest::mouseClick(rig.dialog->window()->windowHandle(), Qt::LeftButton, {}, tap);
+    QCOMPARE(box->isChecked(), toggles);
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF2")->isEnabled(), toggles);
 }
 
 void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()

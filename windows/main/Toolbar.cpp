@@ -4,6 +4,8 @@
 #include "TabOrder.h"
 #include "Twips.h"
 
+#include <QIcon>
+
 namespace {
 
 struct ButtonEntry {
@@ -34,6 +36,7 @@ constexpr ButtonEntry buttonTable[] = {
     {ToolbarCommand::MoveToolbar, "cmdToolbar", "Move Toolbar", "toolbar", 12, true},
     {ToolbarCommand::Help, "cmdHelp", "Help", "help", 13, true},
     {ToolbarCommand::Exit, "cmdExit", "Exit", "exit", 14, true},
+    {ToolbarCommand::FullScreen, "cmdFullScreen", "Full Screen", "full_screen", 15, true},
 };
 
 } // namespace
@@ -66,6 +69,15 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
         button(mask)->setEnabled(false);
     }
     placeButtons(ToolbarPosition::Top);
+}
+
+void Toolbar::showFullScreenState(bool fullScreen)
+{
+    QPushButton *b = button(ToolbarCommand::FullScreen);
+    const QString tooltip = fullScreen ? QStringLiteral("Leave Full Screen") : QStringLiteral("Full Screen");
+    b->setToolTip(tooltip);
+    b->setAccessibleName(tooltip);
+    b->setIcon(QIcon(fullScreen ? QStringLiteral(":/icons/leave_full_screen.svg") : QStringLiteral(":/icons/full_screen.svg")));
 }
 
 void Toolbar::placeButtons(ToolbarPosition position)

@@ -1,9 +1,11 @@
 #include "PauseDialog.h"
 
 #include "IconButton.h"
+#include "PresenterKeys.h"
 #include "ScreenPlacement.h"
 #include "TabOrder.h"
 #include "Twips.h"
+#include "WindowManagerHints.h"
 
 #include <QCloseEvent>
 
@@ -45,6 +47,9 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
     onClick("cmdMaskC1", [this] { emit maskCounter1(); });
     onClick("cmdMaskCounter1", [this] { emit maskCounter1(); });
     onClick("cmdMaskCounter2", [this] { emit maskCounter2(); });
+
+    bindPresenterKeys(*this, [this] { return button("cmdContinue"); },
+                      [this] { return button("cmdMaskBoth") ? button("cmdMaskBoth") : button("cmdMaskC1"); });
 }
 
 QPushButton *PauseDialog::button(const char *name) const
@@ -69,6 +74,13 @@ void PauseDialog::closeEvent(QCloseEvent *event)
 {
     if (isVisible())
         event->ignore();
+}
+
+// Minimising a modal strip would hide the whole program with no way back.
+void PauseDialog::showEvent(QShowEvent *event)
+{
+    offerOnlyMoving(*this);
+    QDialog::showEvent(event);
 }
 
 frmPaused::frmPaused(CountingSession &session, QWidget *parent)

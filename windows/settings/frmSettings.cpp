@@ -83,6 +83,7 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
     chkC2on->setAccessibleName(QStringLiteral("Counter 2"));
     chkC2on->setGeometry(twipsRect(1000, 0, 250, 220));
     placeCheckBoxAfterCaption();
+    counter2Touch = new TouchArea(chkC2on, this);
     lblF2 = addLabel(counter2Frame, "lblF2", "First Number", twipsRect(200, 360, 1695, 255));
     lblS2 = addLabel(counter2Frame, "lblS2", "First Step", twipsRect(200, 840, 1695, 255));
     lblI2 = addLabel(counter2Frame, "lblI2", "Step Changes by", twipsRect(200, 1320, 1935, 255));
@@ -121,16 +122,28 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
 // whatever width the caption takes in the font at hand.
 void frmSettings::placeCheckBoxAfterCaption()
 {
+    const QRect caption = counter2Caption();
+    const int gap = twipsToPixels(60);
+    const int left = std::max(chkC2on->x(), caption.right() + gap);
+    const int top = std::max(0, caption.center().y() - chkC2on->height() / 2);
+    chkC2on->move(left, top);
+}
+
+QRect frmSettings::counter2Caption() const
+{
     QStyleOptionGroupBox option;
     option.initFrom(counter2Frame);
     option.text = counter2Frame->title();
     option.textAlignment = counter2Frame->alignment();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect caption = counter2Frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, counter2Frame);
-    const int gap = twipsToPixels(60);
-    const int left = std::max(chkC2on->x(), caption.right() + gap);
-    const int top = std::max(0, caption.center().y() - chkC2on->height() / 2);
-    chkC2on->move(left, top);
+    return counter2Frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, counter2Frame);
+}
+
+// The caption "Counter 2" toggles the check box too, in a finger-high strip.
+void frmSettings::placeCounter2TouchArea()
+{
+    const QRect captionAndBox = counter2Caption().united(chkC2on->geometry());
+    counter2Touch->cover(captionAndBox.translated(counter2Frame->pos()));
 }
 
 void frmSettings::Form_Load()
@@ -144,6 +157,7 @@ void frmSettings::dockKeypad(bool onRight)
     for (const auto &[widget, left] : m_leftsWithKeypadRight)
         widget->move(twipsToPixels(left + shift), widget->y());
     keypad->setGeometry(twipsRect(onRight ? clientWidth - Keypad::width : 0, 0, Keypad::width, clientHeight));
+    placeCounter2TouchArea();
     m_keypadOnRight = onRight;
 }
 

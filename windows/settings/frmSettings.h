@@ -9,6 +9,7 @@
 
 #include "CountingSession.h"
 #include "Keypad.h"
+#include "TouchArea.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -59,6 +60,8 @@ private:
     void fill();
     void dockKeypad(bool onRight);
     void placeCheckBoxAfterCaption();
+    void placeCounter2TouchArea();
+    QRect counter2Caption() const;
     bool readsInRange(const QLineEdit *box) const;
     void refuse(QLineEdit *box);
 
@@ -73,6 +76,7 @@ private:
     QLineEdit *txtSpeed;
     QGroupBox *counter2Frame;
     QCheckBox *chkC2on;
+    TouchArea *counter2Touch;
     QLabel *lblF2;
     QLabel *lblS2;
     QLabel *lblI2;
