@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyle>
@@ -22,6 +23,10 @@
 namespace {
 
 const QString scheme = QStringLiteral("chm");
+
+// The help pages are written in English only. In another language this line,
+// translated, stands above them.
+constexpr char englishPagesNotice[] = QT_TRANSLATE_NOOP("HelpViewer", "The help pages are in English for now.");
 
 QUrl pageUrl(const QString &path)
 {
@@ -108,6 +113,11 @@ HelpViewer::HelpViewer(QWidget *parent)
     m_browser->setObjectName(QStringLiteral("page"));
     m_browser->setOpenLinks(false);
 
+    auto *notice = new QLabel(tr(englishPagesNotice), this);
+    notice->setObjectName(QStringLiteral("notice"));
+    notice->setFont(larger);
+    notice->setVisible(notice->text() != QLatin1String(englishPagesNotice));
+
     m_splitter = new QSplitter(this);
     m_splitter->addWidget(m_contents);
     m_splitter->addWidget(m_browser);
@@ -121,6 +131,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addWidget(notice);
     layout->addWidget(m_splitter, 1);
 
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -195,8 +206,9 @@ void HelpViewer::openFile(const QString &name)
 
 void HelpViewer::showContents(const QList<HelpTopic> &topics)
 {
+    // The help file's title is the viewer's own, "Tallyvane Help", in English.
     if (!m_file->title().isEmpty())
-        setWindowTitle(m_file->title());
+        setWindowTitle(tr(m_file->title().toUtf8().constData()));
     addTopics(topics, nullptr);
     m_contents->expandAll();
     m_contents->setVisible(!topics.isEmpty());

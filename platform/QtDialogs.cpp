@@ -114,7 +114,8 @@ QString QtDialogs::saveFolder() const
 std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
                                                   QWidget *parent)
 {
-    const QList<SaveFilter> filters = parseSaveFilters(filter);
+    // The filters come marked with QT_TRANSLATE_NOOP("SaveFilters", …).
+    const QList<SaveFilter> filters = parseSaveFilters(QCoreApplication::translate("SaveFilters", filter.toUtf8().constData()));
     QStringList nameFilters;
     for (const SaveFilter &f : filters)
         nameFilters << f.nameFilter;

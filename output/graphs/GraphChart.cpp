@@ -3,6 +3,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -103,7 +104,7 @@ QChart *buildChart(const GraphPlan &plan)
     const QList<QAbstractSeries *> series =
         plan.kind == GraphKind::Line ? lineSeries(plan, *chart) : barSeries(plan, *chart);
 
-    QCategoryAxis *horizontal = axis(plan.horizontal, QStringLiteral("Time"));
+    QCategoryAxis *horizontal = axis(plan.horizontal, QCoreApplication::translate("GraphChart", "Time"));
     QCategoryAxis *vertical = axis(plan.vertical, QString());
     chart->addAxis(horizontal, Qt::AlignBottom);
     chart->addAxis(vertical, Qt::AlignLeft);

@@ -13,7 +13,8 @@ namespace {
 
 constexpr double smallestSide = 3000;  // twips: the strip's four buttons and a little chart
 
-const QString bitmapFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*");
+//: The descriptions, between the bars, are translated; the patterns stay as they are.
+const QString bitmapFilter = QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*"));
 
 } // namespace
 
@@ -21,16 +22,16 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
     : QDialog(mainWindow, Qt::Window), m_session(session), m_dialogs(dialogs), m_printer(printer)
 {
     setObjectName(QStringLiteral("frmGraph"));
-    setWindowTitle(QStringLiteral("Tallyvane Graph"));
+    setWindowTitle(tr("Tallyvane Graph"));
     setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
     setMinimumSize(twipsSize(smallestSide, smallestSide));
 
     strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Picture1"));
-    cmdGraphSave = addStripButton(strip, QStringLiteral("cmdGraphSave"), QStringLiteral("Save Graph"), QStringLiteral("save"), 0);
-    cmdGraphPrint = addStripButton(strip, QStringLiteral("cmdGraphPrint"), QStringLiteral("Print Graph"), QStringLiteral("print"), 600);
-    cmdBar = addStripButton(strip, QStringLiteral("cmdBar"), QStringLiteral("Bar Graph"), QStringLiteral("bar_graph"), 1800);
-    cmdLine = addStripButton(strip, QStringLiteral("cmdLine"), QStringLiteral("Line Graph"), QStringLiteral("line_graph"), 2400);
+    cmdGraphSave = addStripButton(strip, QStringLiteral("cmdGraphSave"), QStringLiteral(QT_TRANSLATE_NOOP("IconButton", "Save Graph")), QStringLiteral("save"), 0);
+    cmdGraphPrint = addStripButton(strip, QStringLiteral("cmdGraphPrint"), QStringLiteral(QT_TRANSLATE_NOOP("IconButton", "Print Graph")), QStringLiteral("print"), 600);
+    cmdBar = addStripButton(strip, QStringLiteral("cmdBar"), QStringLiteral(QT_TRANSLATE_NOOP("IconButton", "Bar Graph")), QStringLiteral("bar_graph"), 1800);
+    cmdLine = addStripButton(strip, QStringLiteral("cmdLine"), QStringLiteral(QT_TRANSLATE_NOOP("IconButton", "Line Graph")), QStringLiteral("line_graph"), 2400);
 
     chartView = new QChartView(this);
     chartView->setObjectName(QStringLiteral("Graph1"));

@@ -7,7 +7,8 @@
 #include "ListText.h"
 
 inline constexpr int printedBlankLines = 5;
-inline const QString listFileFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+//: The descriptions, between the bars, are translated; the patterns stay as they are.
+inline const QString listFileFilter = QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
 
 // "count" + listFileNumber + ".txt"
 QString suggestedListFileName(const CountingSession &session);

@@ -15,7 +15,7 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
       m_kind(kind), m_services(services)
 {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QStringLiteral("Number List"));
+    setWindowTitle(tr("Number List"));
     setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
     setModal(true);
 
@@ -31,10 +31,10 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         double left;
         void (ListWindow::*click)();
     } buttons[] = {
-        {"Save", "Save List", "save", 0, &ListWindow::cmdSave_Click},
-        {"Print", "Print List", "print", 600, &ListWindow::cmdPrint_Click},
-        {"FontInc", "Increase Font Size", "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
-        {"FontDec", "Decrease Font Size", "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
+        {"Save", QT_TRANSLATE_NOOP("IconButton", "Save List"), "save", 0, &ListWindow::cmdSave_Click},
+        {"Print", QT_TRANSLATE_NOOP("IconButton", "Print List"), "print", 600, &ListWindow::cmdPrint_Click},
+        {"FontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
+        {"FontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
     };
     for (const auto &b : buttons)
         connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),

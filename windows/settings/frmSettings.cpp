@@ -16,9 +16,9 @@ constexpr double labelPoints = 9.75;
 constexpr double boxPoints = 13.5;
 constexpr double buttonPoints = 12;
 
-QLabel *addLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+QLabel *addLabel(QWidget *parent, const char *name, const QString &caption, QRect place)
 {
-    auto *label = new QLabel(QString::fromLatin1(caption), parent);
+    auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(settingsFont(labelPoints));
     label->setGeometry(place);
@@ -38,17 +38,17 @@ QLineEdit *addBox(QWidget *parent, const char *name, QRect place, QLabel *label)
     return box;
 }
 
-QGroupBox *addFrame(QWidget *parent, const char *name, const char *caption, QRect place)
+QGroupBox *addFrame(QWidget *parent, const char *name, const QString &caption, QRect place)
 {
-    auto *frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(place);
     return frame;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect place)
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect place)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(settingsFont(buttonPoints));
     button->setGeometry(place);
@@ -61,38 +61,38 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(QStringLiteral("Change Settings"));
+    setWindowTitle(tr("Change Settings"));
     setFont(settingsFont(formPoints));
     setFixedSize(twipsSize(clientWidth, clientHeight));
     setModal(true);
 
-    counter1Frame = addFrame(this, "Frame1", "Counter 1", twipsRect(120, 120, 3255, 1800));
-    lblF = addLabel(counter1Frame, "lblF", "First Number", twipsRect(200, 360, 1935, 255));
-    lblS = addLabel(counter1Frame, "lblS", "First Step", twipsRect(200, 840, 1815, 255));
-    lblI = addLabel(counter1Frame, "lblI", "Step Changes by", twipsRect(200, 1320, 1935, 255));
+    counter1Frame = addFrame(this, "Frame1", tr("Counter 1"), twipsRect(120, 120, 3255, 1800));
+    lblF = addLabel(counter1Frame, "lblF", tr("First Number"), twipsRect(200, 360, 1935, 255));
+    lblS = addLabel(counter1Frame, "lblS", tr("First Step"), twipsRect(200, 840, 1815, 255));
+    lblI = addLabel(counter1Frame, "lblI", tr("Step Changes by"), twipsRect(200, 1320, 1935, 255));
     txtF = addBox(counter1Frame, "txtF", twipsRect(2100, 240, 975, 420), lblF);
     txtS = addBox(counter1Frame, "txtS", twipsRect(2100, 720, 975, 420), lblS);
     txtI = addBox(counter1Frame, "txtI", twipsRect(2100, 1200, 975, 420), lblI);
 
-    lblSpeed = addLabel(this, "lblSpeed", "Speed in secs.", twipsRect(360, 2160, 1770, 255));
+    lblSpeed = addLabel(this, "lblSpeed", tr("Speed in secs."), twipsRect(360, 2160, 1770, 255));
     txtSpeed = addBox(this, "txtSpeed", twipsRect(2220, 2040, 975, 420), lblSpeed);
 
-    counter2Frame = addFrame(this, "Frame2", "Counter 2", twipsRect(120, 2640, 3255, 1785));
+    counter2Frame = addFrame(this, "Frame2", tr("Counter 2"), twipsRect(120, 2640, 3255, 1785));
     chkC2on = new QCheckBox(counter2Frame);
     chkC2on->setObjectName(QStringLiteral("chkC2on"));
-    chkC2on->setAccessibleName(QStringLiteral("Counter 2"));
+    chkC2on->setAccessibleName(tr("Counter 2"));
     chkC2on->setGeometry(twipsRect(1000, 0, 250, 220));
     placeCheckBoxAfterCaption();
     counter2Touch = new TouchArea(chkC2on, this);
-    lblF2 = addLabel(counter2Frame, "lblF2", "First Number", twipsRect(200, 360, 1695, 255));
-    lblS2 = addLabel(counter2Frame, "lblS2", "First Step", twipsRect(200, 840, 1695, 255));
-    lblI2 = addLabel(counter2Frame, "lblI2", "Step Changes by", twipsRect(200, 1320, 1935, 255));
+    lblF2 = addLabel(counter2Frame, "lblF2", tr("First Number"), twipsRect(200, 360, 1695, 255));
+    lblS2 = addLabel(counter2Frame, "lblS2", tr("First Step"), twipsRect(200, 840, 1695, 255));
+    lblI2 = addLabel(counter2Frame, "lblI2", tr("Step Changes by"), twipsRect(200, 1320, 1935, 255));
     txtF2 = addBox(counter2Frame, "txtF2", twipsRect(2100, 240, 975, 420), lblF2);
     txtS2 = addBox(counter2Frame, "txtS2", twipsRect(2100, 720, 975, 420), lblS2);
     txtI2 = addBox(counter2Frame, "txtI2", twipsRect(2100, 1200, 975, 420), lblI2);
 
-    cmdOK = addButton(this, "cmdOK", "OK", twipsRect(240, 4560, 1215, 615));
-    cmdCancel = addButton(this, "cmdCancel", "Cancel", twipsRect(2040, 4560, 1215, 615));
+    cmdOK = addButton(this, "cmdOK", tr("OK"), twipsRect(240, 4560, 1215, 615));
+    cmdCancel = addButton(this, "cmdCancel", tr("Cancel"), twipsRect(2040, 4560, 1215, 615));
     cmdOK->setDefault(true);
 
     keypad = new Keypad(this);

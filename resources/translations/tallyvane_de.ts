@@ -1,0 +1,619 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>GraphChart</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPlan</name>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Zähler 1</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Zähler 2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help pages are in English for now.</source>
+        <translation>Die Hilfeseiten gibt es vorerst nur auf Englisch.</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;This page is missing from the help file.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Diese Seite fehlt in der Hilfedatei.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tallyvane Help</source>
+        <translation>Tallyvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Start Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help file %1 was not found. Tallyvane looked for it in these folders:&lt;/p&gt;&lt;ul&gt;%2&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Die Hilfedatei %1 wurde nicht gefunden. Tallyvane hat in diesen Ordnern gesucht:&lt;/p&gt;&lt;ul&gt;%2&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help file %1 could not be read. It may be damaged, or it is not a help file.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Hilfedatei %1 konnte nicht gelesen werden. Sie ist vielleicht beschädigt oder keine Hilfedatei.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tallyvane Help - Help is not available</source>
+        <translation>Tallyvane-Hilfe - Hilfe nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Help is not available</source>
+        <translation>Hilfe nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Tallyvane itself works as usual; only this help cannot be shown.</source>
+        <translation>Tallyvane selbst funktioniert wie immer; nur diese Hilfe kann nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>IconButton</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Count Faster</source>
+        <translation>Schneller zählen</translation>
+    </message>
+    <message>
+        <source>Count Slower</source>
+        <translation>Langsamer zählen</translation>
+    </message>
+    <message>
+        <source>Hide/Show Top Counter</source>
+        <translation>Oberen Zähler verbergen/zeigen</translation>
+    </message>
+    <message>
+        <source>Hide/Show Bottom Counter</source>
+        <translation>Unteren Zähler verbergen/zeigen</translation>
+    </message>
+    <message>
+        <source>Hide/Show Counter</source>
+        <translation>Zähler verbergen/zeigen</translation>
+    </message>
+    <message>
+        <source>Hide/Show Both Counters</source>
+        <translation>Beide Zähler verbergen/zeigen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Increase Font Size</source>
+        <translation>Schrift vergrößern</translation>
+    </message>
+    <message>
+        <source>Decrease Font Size</source>
+        <translation>Schrift verkleinern</translation>
+    </message>
+    <message>
+        <source>Change Font Colour</source>
+        <translation>Schriftfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change Background Colour</source>
+        <translation>Hintergrundfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Move Toolbar</source>
+        <translation>Werkzeugleiste verschieben</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Continue Counting</source>
+        <translation>Weiterzählen</translation>
+    </message>
+    <message>
+        <source>Stop Counting</source>
+        <translation>Zählen beenden</translation>
+    </message>
+    <message>
+        <source>Predict Next Number</source>
+        <translation>Nächste Zahl vorhersagen</translation>
+    </message>
+    <message>
+        <source>Number List</source>
+        <translation>Zahlenliste</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>Print Graph</source>
+        <translation>Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>Bar Graph</source>
+        <translation>Säulendiagramm</translation>
+    </message>
+    <message>
+        <source>Line Graph</source>
+        <translation>Liniendiagramm</translation>
+    </message>
+    <message>
+        <source>Save List</source>
+        <translation>Liste speichern</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>Liste drucken</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Point</source>
+        <translation>Dezimalzeichen</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <extracomment>The Delete key: four letters fit on it.</extracomment>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>TAB</source>
+        <extracomment>The Tab key: four letters fit on it.</extracomment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>TAB to next box</source>
+        <translation>Tab: zum nächsten Feld</translation>
+    </message>
+    <message>
+        <source>Move Keypad</source>
+        <translation>Tastenfeld verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>ListWindow</name>
+    <message>
+        <source>Number List</source>
+        <translation>Zahlenliste</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tallyvane has exceeded the maximum number of counts.</source>
+        <translation>Tallyvane hat die größte Zahl an Zählschritten überschritten.</translation>
+    </message>
+    <message>
+        <source>The numbers have grown too large to count.</source>
+        <translation>Die Zahlen sind zum Zählen zu groß geworden.</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Gut gemacht!</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to Quit?</source>
+        <translation>Wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to Quit Tallyvane?</source>
+        <translation>Tallyvane wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Too many values to list.</source>
+        <translation>Zu viele Werte für eine Liste.</translation>
+    </message>
+    <message>
+        <source>The table has not been printed.</source>
+        <translation>Die Tabelle wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>Druckfehler</translation>
+    </message>
+    <message>
+        <source>The list has not been saved.</source>
+        <translation>Die Liste wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>Not enough values to graph.</source>
+        <translation>Zu wenige Werte für ein Diagramm.</translation>
+    </message>
+    <message>
+        <source>Too many values to graph.</source>
+        <translation>Zu viele Werte für ein Diagramm.</translation>
+    </message>
+    <message>
+        <source>Too many values to show on a bar graph.</source>
+        <translation>Zu viele Werte für ein Säulendiagramm.</translation>
+    </message>
+    <message>
+        <source>The graph has not been printed.</source>
+        <translation>Das Diagramm wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The graph has not been saved.</source>
+        <translation>Das Diagramm wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>That number is too large.</source>
+        <translation>Diese Zahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Change Settings</source>
+        <translation>Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>What is the next number?</source>
+        <translation>Wie heißt die nächste Zahl?</translation>
+    </message>
+    <message>
+        <source>Predict</source>
+        <translation>Vorhersagen</translation>
+    </message>
+    <message>
+        <source>What is the next number for counter 1?</source>
+        <translation>Wie heißt die nächste Zahl von Zähler 1?</translation>
+    </message>
+    <message>
+        <source>Predict Counter 1</source>
+        <translation>Zähler 1 vorhersagen</translation>
+    </message>
+    <message>
+        <source>What is the next number for counter 2?</source>
+        <translation>Wie heißt die nächste Zahl von Zähler 2?</translation>
+    </message>
+    <message>
+        <source>Predict Counter 2</source>
+        <translation>Zähler 2 vorhersagen</translation>
+    </message>
+</context>
+<context>
+    <name>PauseDialog</name>
+    <message>
+        <source>Paused Counting</source>
+        <translation>Zählen pausiert</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFilters</name>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
+        <extracomment>The descriptions, between the bars, are translated; the patterns stay as they are.</extracomment>
+        <translation>Bitmap-Bilder (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
+        <extracomment>The descriptions, between the bars, are translated; the patterns stay as they are.</extracomment>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchColourDialog</name>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Light Coral</source>
+        <translation>Helles Korallenrot</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Karminrot</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Ziegelrot</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Dunkelrot</translation>
+    </message>
+    <message>
+        <source>Peach Puff</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>Light Salmon</source>
+        <translation>Helles Lachsrot</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Dark Orange</source>
+        <translation>Dunkelorange</translation>
+    </message>
+    <message>
+        <source>Orange Red</source>
+        <translation>Orangerot</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Schokoladenbraun</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Hellgelb</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Khaki</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Goldrute</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Pale Green</source>
+        <translation>Blassgrün</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limette</translation>
+    </message>
+    <message>
+        <source>Lime Green</source>
+        <translation>Limettengrün</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Light Cyan</source>
+        <translation>Helles Cyan</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aquamarin</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>Light Sea Green</source>
+        <translation>Helles Meergrün</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Deep Sky Blue</source>
+        <translation>Tiefes Himmelblau</translation>
+    </message>
+    <message>
+        <source>Royal Blue</source>
+        <translation>Königsblau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Pflaume</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Weizen</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Hellbraun</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Siena</translation>
+    </message>
+    <message>
+        <source>Saddle Brown</source>
+        <translation>Sattelbraun</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Light Grey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Dim Grey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+</context>
+<context>
+    <name>frmCountTitle</name>
+    <message>
+        <source>version %1d</source>
+        <translation>Version %1d</translation>
+    </message>
+</context>
+<context>
+    <name>frmGraph</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Tallyvane-Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Zähler 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Erster Schritt</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>Schrittänderung</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Tempo in Sek.</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Zähler 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,619 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>GraphChart</name>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPlan</name>
+    <message>
+        <source>Counter</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Contador 1</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Contador 2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>The help pages are in English for now.</source>
+        <translation>Por ahora, las páginas de ayuda solo están en inglés.</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;This page is missing from the help file.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Esta página falta en el archivo de ayuda.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tallyvane Help</source>
+        <translation>Ayuda de Tallyvane</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Start Page</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help file %1 was not found. Tallyvane looked for it in these folders:&lt;/p&gt;&lt;ul&gt;%2&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;No se encontró el archivo de ayuda %1. Tallyvane lo buscó en estas carpetas:&lt;/p&gt;&lt;ul&gt;%2&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help file %1 could not be read. It may be damaged, or it is not a help file.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se pudo leer el archivo de ayuda %1. Puede que esté dañado o que no sea un archivo de ayuda.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tallyvane Help - Help is not available</source>
+        <translation>Ayuda de Tallyvane - Ayuda no disponible</translation>
+    </message>
+    <message>
+        <source>Help is not available</source>
+        <translation>Ayuda no disponible</translation>
+    </message>
+    <message>
+        <source>Tallyvane itself works as usual; only this help cannot be shown.</source>
+        <translation>Tallyvane funciona con normalidad; solo esta ayuda no se puede mostrar.</translation>
+    </message>
+</context>
+<context>
+    <name>IconButton</name>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Count Faster</source>
+        <translation>Contar más rápido</translation>
+    </message>
+    <message>
+        <source>Count Slower</source>
+        <translation>Contar más despacio</translation>
+    </message>
+    <message>
+        <source>Hide/Show Top Counter</source>
+        <translation>Ocultar/mostrar el contador de arriba</translation>
+    </message>
+    <message>
+        <source>Hide/Show Bottom Counter</source>
+        <translation>Ocultar/mostrar el contador de abajo</translation>
+    </message>
+    <message>
+        <source>Hide/Show Counter</source>
+        <translation>Ocultar/mostrar el contador</translation>
+    </message>
+    <message>
+        <source>Hide/Show Both Counters</source>
+        <translation>Ocultar/mostrar los dos contadores</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Increase Font Size</source>
+        <translation>Aumentar la letra</translation>
+    </message>
+    <message>
+        <source>Decrease Font Size</source>
+        <translation>Reducir la letra</translation>
+    </message>
+    <message>
+        <source>Change Font Colour</source>
+        <translation>Cambiar el color de la letra</translation>
+    </message>
+    <message>
+        <source>Change Background Colour</source>
+        <translation>Cambiar el color del fondo</translation>
+    </message>
+    <message>
+        <source>Move Toolbar</source>
+        <translation>Mover la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Continue Counting</source>
+        <translation>Seguir contando</translation>
+    </message>
+    <message>
+        <source>Stop Counting</source>
+        <translation>Dejar de contar</translation>
+    </message>
+    <message>
+        <source>Predict Next Number</source>
+        <translation>Predecir el siguiente número</translation>
+    </message>
+    <message>
+        <source>Number List</source>
+        <translation>Lista de números</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>Print Graph</source>
+        <translation>Imprimir el gráfico</translation>
+    </message>
+    <message>
+        <source>Bar Graph</source>
+        <translation>Gráfico de barras</translation>
+    </message>
+    <message>
+        <source>Line Graph</source>
+        <translation>Gráfico de líneas</translation>
+    </message>
+    <message>
+        <source>Save List</source>
+        <translation>Guardar la lista</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>Imprimir la lista</translation>
+    </message>
+</context>
+<context>
+    <name>Keypad</name>
+    <message>
+        <source>Point</source>
+        <translation>Separador decimal</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <extracomment>The Delete key: four letters fit on it.</extracomment>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>TAB</source>
+        <extracomment>The Tab key: four letters fit on it.</extracomment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>TAB to next box</source>
+        <translation>Tab: a la casilla siguiente</translation>
+    </message>
+    <message>
+        <source>Move Keypad</source>
+        <translation>Mover el teclado</translation>
+    </message>
+</context>
+<context>
+    <name>ListWindow</name>
+    <message>
+        <source>Number List</source>
+        <translation>Lista de números</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tallyvane has exceeded the maximum number of counts.</source>
+        <translation>Tallyvane ha superado el número máximo de conteos.</translation>
+    </message>
+    <message>
+        <source>The numbers have grown too large to count.</source>
+        <translation>Los números se han hecho demasiado grandes para contarlos.</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Try again.</source>
+        <translation>Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to Quit?</source>
+        <translation>¿Seguro que quiere salir?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to Quit Tallyvane?</source>
+        <translation>¿Seguro que quiere salir de Tallyvane?</translation>
+    </message>
+    <message>
+        <source>Too many values to list.</source>
+        <translation>Demasiados valores para una lista.</translation>
+    </message>
+    <message>
+        <source>The table has not been printed.</source>
+        <translation>La tabla no se ha impreso.</translation>
+    </message>
+    <message>
+        <source>Printing Error</source>
+        <translation>Error de impresión</translation>
+    </message>
+    <message>
+        <source>The list has not been saved.</source>
+        <translation>La lista no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Not enough values to graph.</source>
+        <translation>No hay suficientes valores para un gráfico.</translation>
+    </message>
+    <message>
+        <source>Too many values to graph.</source>
+        <translation>Demasiados valores para un gráfico.</translation>
+    </message>
+    <message>
+        <source>Too many values to show on a bar graph.</source>
+        <translation>Demasiados valores para un gráfico de barras.</translation>
+    </message>
+    <message>
+        <source>The graph has not been printed.</source>
+        <translation>El gráfico no se ha impreso.</translation>
+    </message>
+    <message>
+        <source>The graph has not been saved.</source>
+        <translation>El gráfico no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>That number is too large.</source>
+        <translation>Ese número es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Change Settings</source>
+        <translation>Cambiar los ajustes</translation>
+    </message>
+    <message>
+        <source>What is the next number?</source>
+        <translation>¿Cuál es el siguiente número?</translation>
+    </message>
+    <message>
+        <source>Predict</source>
+        <translation>Predecir</translation>
+    </message>
+    <message>
+        <source>What is the next number for counter 1?</source>
+        <translation>¿Cuál es el siguiente número del contador 1?</translation>
+    </message>
+    <message>
+        <source>Predict Counter 1</source>
+        <translation>Predecir el contador 1</translation>
+    </message>
+    <message>
+        <source>What is the next number for counter 2?</source>
+        <translation>¿Cuál es el siguiente número del contador 2?</translation>
+    </message>
+    <message>
+        <source>Predict Counter 2</source>
+        <translation>Predecir el contador 2</translation>
+    </message>
+</context>
+<context>
+    <name>PauseDialog</name>
+    <message>
+        <source>Paused Counting</source>
+        <translation>Conteo en pausa</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFilters</name>
+    <message>
+        <source>Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
+        <extracomment>The descriptions, between the bars, are translated; the patterns stay as they are.</extracomment>
+        <translation>Mapas de bits (*.bmp)|*.bmp|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
+        <extracomment>The descriptions, between the bars, are translated; the patterns stay as they are.</extracomment>
+        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchColourDialog</name>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Light Coral</source>
+        <translation>Coral claro</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Carmesí</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Rojo ladrillo</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Rojo oscuro</translation>
+    </message>
+    <message>
+        <source>Peach Puff</source>
+        <translation>Melocotón</translation>
+    </message>
+    <message>
+        <source>Light Salmon</source>
+        <translation>Salmón claro</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Dark Orange</source>
+        <translation>Naranja oscuro</translation>
+    </message>
+    <message>
+        <source>Orange Red</source>
+        <translation>Rojo anaranjado</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolate</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Amarillo claro</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Caqui</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Dorado</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Vara de oro</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Pale Green</source>
+        <translation>Verde pálido</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Verde claro</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Lime Green</source>
+        <translation>Verde lima</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Verde oscuro</translation>
+    </message>
+    <message>
+        <source>Light Cyan</source>
+        <translation>Cian claro</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquesa</translation>
+    </message>
+    <message>
+        <source>Light Sea Green</source>
+        <translation>Verde mar claro</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Azul claro</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>Deep Sky Blue</source>
+        <translation>Azul cielo intenso</translation>
+    </message>
+    <message>
+        <source>Royal Blue</source>
+        <translation>Azul real</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavanda</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Ciruela</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Índigo</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Trigo</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Canela</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Perú</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Siena</translation>
+    </message>
+    <message>
+        <source>Saddle Brown</source>
+        <translation>Marrón cuero</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Light Grey</source>
+        <translation>Gris claro</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Dim Grey</source>
+        <translation>Gris oscuro</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+</context>
+<context>
+    <name>frmCountTitle</name>
+    <message>
+        <source>version %1d</source>
+        <translation>versión %1d</translation>
+    </message>
+</context>
+<context>
+    <name>frmGraph</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Gráfico de Tallyvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Cambiar los ajustes</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Contador 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Primer paso</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>El paso cambia</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Velocidad en s</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Contador 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+</TS>
