@@ -41,8 +41,17 @@ inline Message tooManyForBars() { return {"Too many values to show on a bar grap
 inline Message graphNotPrinted() { return {"The graph has not been printed.", "Printing Error", MessageIcon::Warning}; }
 inline Message graphNotSaved() { return {"The graph has not been saved.", "Saving Error", MessageIcon::Warning}; }
 inline Message numberTooLarge() { return {"That number is too large.", "Change Settings", MessageIcon::Warning}; }
+inline Message lessonsDamaged() { return {"Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged.", "Lessons", MessageIcon::Warning}; }
+inline Message lessonsNotSaved() { return {"The lessons have not been saved.", "Saving Error", MessageIcon::Warning}; }
+inline Message confirmDeleteLesson() { return {"Are you sure you want to delete this lesson?", "Lessons", MessageIcon::Question, MessageButtons::YesNo}; }
+inline Message lessonsNotImported() { return {"That file holds no lessons that Tallyvane can read.", "Import Lessons", MessageIcon::Warning}; }
+inline Message lessonsPartlyImported() { return {"Some lessons in that file could not be read. The others have been added.", "Import Lessons", MessageIcon::Warning}; }
+inline Message lessonsRenamedOnImport() { return {"Some lessons have the same name as one already in your list. They have been added with a number after the name.", "Import Lessons", MessageIcon::Information}; }
+inline Message lessonsAlreadyThere() { return {"The lessons in that file are already in your list.", "Import Lessons", MessageIcon::Information}; }
 
 inline Question nextNumber() { return {"What is the next number?", "Predict"}; }
 inline Question nextNumberCounter1() { return {"What is the next number for counter 1?", "Predict Counter 1"}; }
 inline Question nextNumberCounter2() { return {"What is the next number for counter 2?", "Predict Counter 2"}; }
+inline Question lessonName() { return {"What is the lesson called?", "Save as Lesson"}; }
+inline Question newLessonName() { return {"What is the lesson's new name?", "Rename Lesson"}; }
 } // namespace Messages
