@@ -32,6 +32,14 @@ QWidget *dialogParent(QWidget *parent)
     return parent;
 }
 
+std::optional<QString> chosenFile(QFileDialog &dialog)
+{
+    Touch::enlargeForTouch(&dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
 } // namespace
 
 MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
@@ -81,25 +89,31 @@ QString QtDialogs::saveFolder() const
     return QDir::homePath();
 }
 
+// In the folder of the last file saved, the first filter selected.
+void QtDialogs::prepareFileDialog(QFileDialog &dialog, const QString &name, const QList<SaveFilter> &filters) const
+{
+    dialog.setObjectName(name);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setDirectory(saveFolder());
+    QStringList nameFilters;
+    for (const SaveFilter &f : filters)
+        nameFilters << f.nameFilter;
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(nameFilters);
+        dialog.selectNameFilter(nameFilters.front());
+    }
+}
+
 std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
                                                   QWidget *parent)
 {
     const QList<SaveFilter> filters = parseSaveFilters(filter);
-    QStringList nameFilters;
-    for (const SaveFilter &f : filters)
-        nameFilters << f.nameFilter;
-
     QFileDialog dialog(dialogParent(parent));
-    dialog.setObjectName(QStringLiteral("saveDialog"));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    prepareFileDialog(dialog, QStringLiteral("saveDialog"), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDirectory(saveFolder());
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(nameFilters);
-        dialog.selectNameFilter(nameFilters.front());
+    if (!filters.isEmpty())
         dialog.setDefaultSuffix(filters.front().defaultSuffix);
-    }
     // A name typed without a suffix takes the one of the filter shown.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &selected) {
         QString suffix;
@@ -109,11 +123,16 @@ std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, 
         dialog.setDefaultSuffix(suffix);
     });
     dialog.selectFile(suggestedName);
-    Touch::enlargeForTouch(&dialog);
+    return chosenFile(dialog);
+}
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+std::optional<QString> QtDialogs::askOpenFileName(const QString &filter, QWidget *parent)
+{
+    QFileDialog dialog(dialogParent(parent));
+    prepareFileDialog(dialog, QStringLiteral("openDialog"), parseSaveFilters(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
 void QtDialogs::fileSaved(const QString &path)
