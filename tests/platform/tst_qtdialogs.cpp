@@ -28,6 +28,7 @@ private slots:
     void messageBoxCentresOnParentWindow();
     void inputBox_data();
     void inputBox();
+    void inputBoxOverATouchDialogIsLarge();
     void colourDialog_data();
     void colourDialog();
     void saveDialogShowsTheRequest();
@@ -182,6 +183,22 @@ void QtDialogsTest::inputBox()
     });
     QtDialogs dialogs;
     QCOMPARE(dialogs.askText(question, nullptr), answer);
+}
+
+// A dialog's style sheet reaches the dialogs opened over it.
+void QtDialogsTest::inputBoxOverATouchDialogIsLarge()
+{
+    QDialog touchDialog;
+    Touch::enlargeForTouch(&touchDialog);
+    touchDialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&touchDialog));
+    whenModalShown<QInputDialog>([&](QInputDialog *box) {
+        for (const QWidget *text : QList<QWidget *>{box->findChild<QLabel *>(), box->focusWidget()})
+            QCOMPARE(text->font().pointSizeF(), Touch::fontPointSize);
+        ::press(box, Press::Cancel);
+    });
+    QtDialogs dialogs;
+    dialogs.askText(Messages::lessonName(), &touchDialog);
 }
 
 void QtDialogsTest::colourDialog_data()
