@@ -1,6 +1,8 @@
+#include "BuiltInLessons.h"
 #include "ChmFile.h"
 #include "FakeClock.h"
 #include "HelpContents.h"
+#include "LessonFile.h"
 #include "PauseDialog.h"
 #include "ScriptedDialogs.h"
 #include "frmMain.h"
@@ -51,6 +53,8 @@ private slots:
     void everyButtonIsShownWithItsPicture_data();
     void everyButtonIsShownWithItsPicture();
     void everyMessageIsExplained();
+    void everyBuiltInLessonIsListed();
+    void theLessonFileShownIsOneTallyvaneReads();
 
 private:
     std::unique_ptr<ChmFile> m_file;
@@ -138,9 +142,29 @@ void tst_HelpFile::everyMessageIsExplained()
         Messages::tooManyToList(),    Messages::listNotPrinted(),  Messages::listNotSaved(),
         Messages::notEnoughToGraph(), Messages::tooManyToGraph(),  Messages::tooManyForBars(),
         Messages::graphNotPrinted(),  Messages::graphNotSaved(),   Messages::numberTooLarge(),
+        Messages::lessonsDamaged(),   Messages::lessonsNotSaved(), Messages::confirmDeleteLesson(),
+        Messages::lessonsNotImported(), Messages::lessonsPartlyImported(), Messages::lessonsRenamedOnImport(),
+        Messages::lessonsAlreadyThere(),
     };
     for (const Message &message : messages)
         QVERIFY2(html.contains(QStringLiteral("<td>“%1”</td>").arg(message.text)), qPrintable(message.text));
+}
+
+void tst_HelpFile::everyBuiltInLessonIsListed()
+{
+    const QString html = page(*m_file, QStringLiteral("/lessons.html"));
+    for (const LessonPlan &lesson : builtInLessons())
+        QVERIFY2(html.contains(QStringLiteral("<tr><td>%1</td>").arg(lesson.name)), qPrintable(lesson.name));
+}
+
+void tst_HelpFile::theLessonFileShownIsOneTallyvaneReads()
+{
+    const QString html = page(*m_file, QStringLiteral("/sharing.html"));
+    static const QRegularExpression example(QStringLiteral("<pre>(.*)</pre>"), QRegularExpression::DotMatchesEverythingOption);
+    const LessonFile::Contents read = LessonFile::read(example.match(html).captured(1).toUtf8());
+    QVERIFY(read.whole);
+    QCOMPARE(read.lessons.size(), 1);
+    QVERIFY(read.lessons.front().countsLike({"Quarters", {}, {0, 0.25, 0}, 1.5f, false, {0, 0, 0}}));
 }
 
 QTEST_MAIN(tst_HelpFile)
