@@ -47,8 +47,17 @@ inline Message tooManyForBars() { return {Text::tr("Too many values to show on a
 inline Message graphNotPrinted() { return {Text::tr("The graph has not been printed."), Text::tr("Printing Error"), MessageIcon::Warning}; }
 inline Message graphNotSaved() { return {Text::tr("The graph has not been saved."), Text::tr("Saving Error"), MessageIcon::Warning}; }
 inline Message numberTooLarge() { return {Text::tr("That number is too large."), Text::tr("Change Settings"), MessageIcon::Warning}; }
+inline Message lessonsDamaged() { return {Text::tr("Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged."), Text::tr("Lessons"), MessageIcon::Warning}; }
+inline Message lessonsNotSaved() { return {Text::tr("The lessons have not been saved."), Text::tr("Saving Error"), MessageIcon::Warning}; }
+inline Message confirmDeleteLesson() { return {Text::tr("Are you sure you want to delete this lesson?"), Text::tr("Lessons"), MessageIcon::Question, MessageButtons::YesNo}; }
+inline Message lessonsNotImported() { return {Text::tr("That file holds no lessons that Tallyvane can read."), Text::tr("Import Lessons"), MessageIcon::Warning}; }
+inline Message lessonsPartlyImported() { return {Text::tr("Some lessons in that file could not be read. The others have been added."), Text::tr("Import Lessons"), MessageIcon::Warning}; }
+inline Message lessonsRenamedOnImport() { return {Text::tr("Some lessons have the same name as one already in your list. They have been added with a number after the name."), Text::tr("Import Lessons"), MessageIcon::Information}; }
+inline Message lessonsAlreadyThere() { return {Text::tr("The lessons in that file are already in your list."), Text::tr("Import Lessons"), MessageIcon::Information}; }
 
 inline Question nextNumber() { return {Text::tr("What is the next number?"), Text::tr("Predict")}; }
 inline Question nextNumberCounter1() { return {Text::tr("What is the next number for counter 1?"), Text::tr("Predict Counter 1")}; }
 inline Question nextNumberCounter2() { return {Text::tr("What is the next number for counter 2?"), Text::tr("Predict Counter 2")}; }
+inline Question lessonName() { return {Text::tr("What is the lesson called?"), Text::tr("Save as Lesson")}; }
+inline Question newLessonName() { return {Text::tr("What is the lesson's new name?"), Text::tr("Rename Lesson")}; }
 } // namespace Messages

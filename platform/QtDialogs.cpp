@@ -61,6 +61,21 @@ void giveNamesTheRoom(QFileDialog &dialog)
     details->header()->setStretchLastSection(true);
 }
 
+std::optional<QString> chosenFile(QFileDialog &dialog)
+{
+    Touch::enlargeForTouch(&dialog);
+    giveNamesTheRoom(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+// The filters come marked with QT_TRANSLATE_NOOP("SaveFilters", …).
+QList<SaveFilter> translatedFilters(const QString &filter)
+{
+    return parseSaveFilters(QCoreApplication::translate("SaveFilters", filter.toUtf8().constData()));
+}
+
 } // namespace
 
 MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
@@ -111,26 +126,31 @@ QString QtDialogs::saveFolder() const
     return QDir::homePath();
 }
 
-std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
-                                                  QWidget *parent)
+// In the folder of the last file saved, the first filter selected.
+void QtDialogs::prepareFileDialog(QFileDialog &dialog, const QString &name, const QList<SaveFilter> &filters) const
 {
-    // The filters come marked with QT_TRANSLATE_NOOP("SaveFilters", …).
-    const QList<SaveFilter> filters = parseSaveFilters(QCoreApplication::translate("SaveFilters", filter.toUtf8().constData()));
+    dialog.setObjectName(name);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setDirectory(saveFolder());
     QStringList nameFilters;
     for (const SaveFilter &f : filters)
         nameFilters << f.nameFilter;
-
-    QFileDialog dialog(dialogParent(parent));
-    dialog.setObjectName(QStringLiteral("saveDialog"));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDirectory(saveFolder());
     if (!filters.isEmpty()) {
         dialog.setNameFilters(nameFilters);
         dialog.selectNameFilter(nameFilters.front());
-        dialog.setDefaultSuffix(filters.front().defaultSuffix);
     }
+}
+
+std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
+                                                  QWidget *parent)
+{
+    const QList<SaveFilter> filters = translatedFilters(filter);
+    QFileDialog dialog(dialogParent(parent));
+    prepareFileDialog(dialog, QStringLiteral("saveDialog"), filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!filters.isEmpty())
+        dialog.setDefaultSuffix(filters.front().defaultSuffix);
     // A name typed without a suffix takes the one of the filter shown.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &selected) {
         QString suffix;
@@ -140,12 +160,16 @@ std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, 
         dialog.setDefaultSuffix(suffix);
     });
     dialog.selectFile(suggestedName);
-    Touch::enlargeForTouch(&dialog);
-    giveNamesTheRoom(dialog);
+    return chosenFile(dialog);
+}
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+std::optional<QString> QtDialogs::askOpenFileName(const QString &filter, QWidget *parent)
+{
+    QFileDialog dialog(dialogParent(parent));
+    prepareFileDialog(dialog, QStringLiteral("openDialog"), translatedFilters(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
 void QtDialogs::fileSaved(const QString &path)

@@ -11,10 +11,12 @@ void Touch::enlargeForTouch(QWidget *dialog)
     }
     // A style sheet also reaches the buttons some dialogs build only when shown,
     // and the questions they ask in boxes of their own (a file dialog's
-    // "already exists"), which do not take the dialog's font; buttons it
-    // styles no longer take the dialog's font either, so it sets theirs.
-    dialog->setStyleSheet(QStringLiteral("QPushButton { min-width: %1px; min-height: %2px; font-size: %3pt; }"
-                                         " QMessageBox, QMessageBox QLabel { font-size: %3pt; }")
+    // "already exists"); buttons it styles no longer take the dialog's font,
+    // so it sets theirs. It reaches the dialogs opened over this one too,
+    // whose widgets then take their font from the sheet rather than from
+    // their own dialog: it gives every widget the size.
+    dialog->setStyleSheet(QStringLiteral("QWidget { font-size: %3pt; }"
+                                         " QPushButton { min-width: %1px; min-height: %2px; }")
                               .arg(buttonWidth)
                               .arg(targetHeight)
                               .arg(font.pointSizeF()));

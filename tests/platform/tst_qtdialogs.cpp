@@ -30,6 +30,7 @@ private slots:
     void messageBoxCentresOnParentWindow();
     void inputBox_data();
     void inputBox();
+    void inputBoxOverATouchDialogIsLarge();
     void colourDialog_data();
     void colourDialog();
     void saveDialogShowsTheRequest();
@@ -38,6 +39,8 @@ private slots:
     void saveDialogAsksBeforeReplacing_data();
     void saveDialogAsksBeforeReplacing();
     void saveDialogFolder();
+    void openDialog_data();
+    void openDialog();
 
 private:
     QTemporaryDir m_home;
@@ -186,6 +189,22 @@ void QtDialogsTest::inputBox()
     });
     QtDialogs dialogs;
     QCOMPARE(dialogs.askText(question, nullptr), answer);
+}
+
+// A dialog's style sheet reaches the dialogs opened over it.
+void QtDialogsTest::inputBoxOverATouchDialogIsLarge()
+{
+    QDialog touchDialog;
+    Touch::enlargeForTouch(&touchDialog);
+    touchDialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&touchDialog));
+    whenModalShown<QInputDialog>([&](QInputDialog *box) {
+        for (const QWidget *text : QList<QWidget *>{box->findChild<QLabel *>(), box->focusWidget()})
+            QCOMPARE(text->font().pointSizeF(), Touch::fontPointSize);
+        ::press(box, Press::Cancel);
+    });
+    QtDialogs dialogs;
+    dialogs.askText(Messages::lessonName(), &touchDialog);
 }
 
 void QtDialogsTest::colourDialog_data()
@@ -357,6 +376,38 @@ void QtDialogsTest::saveDialogFolder()
     });
     newLesson.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt", nullptr);
     QCOMPARE(opened, documents());
+}
+
+void QtDialogsTest::openDialog_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<std::optional<QString>>("opened");
+    QTest::newRow("a file there") << "shared.tallyvane" << std::optional<QString>("shared.tallyvane");
+    QTest::newRow("cancelled") << "" << std::optional<QString>();
+}
+
+void QtDialogsTest::openDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(std::optional<QString>, opened);
+    QFile shared(QDir(documents()).filePath("shared.tallyvane"));
+    QVERIFY(shared.open(QIODevice::WriteOnly));
+    shared.close();
+    whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(dialog->directory().absolutePath(), documents());
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
+                 QStringLiteral("Lessons (*.tallyvane)"));
+        verifyFingerSized(dialog);
+        if (typed.isEmpty())
+            return ::press(dialog, Press::Cancel);
+        typeName(dialog, typed);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    QtDialogs dialogs;
+    const std::optional<QString> path = dialogs.askOpenFileName("Lessons (*.tallyvane)|*.tallyvane", nullptr);
+    QCOMPARE(path, opened ? std::optional<QString>(QDir(documents()).filePath(*opened)) : std::nullopt);
+    shared.remove();
 }
 
 QTEST_MAIN(QtDialogsTest)

@@ -1,6 +1,8 @@
+#include "BuiltInLessons.h"
 #include "ChmFile.h"
 #include "FakeClock.h"
 #include "HelpContents.h"
+#include "LessonFile.h"
 #include "PauseDialog.h"
 #include "ScriptedDialogs.h"
 #include "frmMain.h"
@@ -53,6 +55,8 @@ private slots:
     void everyMessageIsExplained();
     void everyKeyIsListed_data();
     void everyKeyIsListed();
+    void everyBuiltInLessonIsListed();
+    void theLessonFileShownIsOneTallyvaneReads();
 
 private:
     std::unique_ptr<ChmFile> m_file;
@@ -140,6 +144,9 @@ void HelpFileTest::everyMessageIsExplained()
         Messages::tooManyToList(),    Messages::listNotPrinted(),  Messages::listNotSaved(),
         Messages::notEnoughToGraph(), Messages::tooManyToGraph(),  Messages::tooManyForBars(),
         Messages::graphNotPrinted(),  Messages::graphNotSaved(),   Messages::numberTooLarge(),
+        Messages::lessonsDamaged(),   Messages::lessonsNotSaved(), Messages::confirmDeleteLesson(),
+        Messages::lessonsNotImported(), Messages::lessonsPartlyImported(), Messages::lessonsRenamedOnImport(),
+        Messages::lessonsAlreadyThere(),
     };
     for (const Message &message : messages)
         QVERIFY2(html.contains(QStringLiteral("<td>“%1”</td>").arg(message.text)), qPrintable(message.text));
@@ -161,6 +168,24 @@ void HelpFileTest::everyKeyIsListed()
     const QString html = page(*m_file, QStringLiteral("/keys.html"));
     QVERIFY(html.contains(QLatin1String("<h1>Keys and presenter remotes</h1>")));
     QVERIFY(html.contains(QStringLiteral("<span class=\"key\">%1</span>").arg(key)));
+}
+
+
+void HelpFileTest::everyBuiltInLessonIsListed()
+{
+    const QString html = page(*m_file, QStringLiteral("/lessons.html"));
+    for (const LessonPlan &lesson : builtInLessons())
+        QVERIFY2(html.contains(QStringLiteral("<tr><td>%1</td>").arg(lesson.name)), qPrintable(lesson.name));
+}
+
+void HelpFileTest::theLessonFileShownIsOneTallyvaneReads()
+{
+    const QString html = page(*m_file, QStringLiteral("/sharing.html"));
+    static const QRegularExpression example(QStringLiteral("<pre>(.*)</pre>"), QRegularExpression::DotMatchesEverythingOption);
+    const LessonFile::Contents read = LessonFile::read(example.match(html).captured(1).toUtf8());
+    QVERIFY(read.whole);
+    QCOMPARE(read.lessons.size(), 1);
+    QVERIFY(read.lessons.front().countsLike({"Quarters", {}, {0, 0.25, 0}, 1.5f, false, {0, 0, 0}}));
 }
 
 QTEST_MAIN(HelpFileTest)

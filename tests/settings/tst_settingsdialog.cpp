@@ -162,12 +162,12 @@ void SettingsDialogTest::keyboardTabOrder()
     rig.session.counterCount = 2;
     QVERIFY(rig.open());
     QStringList order;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         QTest::keyClick(rig.dialog->focusWidget(), Qt::Key_Tab);
         order << rig.dialog->focusWidget()->objectName();
     }
     QCOMPARE(order, QStringList({"txtS", "txtI", "txtSpeed", "txtF2", "txtS2", "txtI2", "cmdOK", "cmdCancel",
-                                 "chkC2on", "cmd7"}));
+                                 "chkC2on", "cmdLessons", "cmd7"}));
     QVERIFY(rig.keypad()->currentBox() == 7 && rig.keypad()->startNewEntry());
 }
 
@@ -191,13 +191,15 @@ void SettingsDialogTest::places_data()
     QTest::addColumn<QString>("widget");
     QTest::addColumn<int>("leftKeypadRight");
     QTest::addColumn<int>("leftKeypadLeft");
-    QTest::newRow("Picture1") << "Picture1" << 6090 - 2580 << 0;
-    QTest::newRow("Frame1") << "Frame1" << 120 << 2720;
-    QTest::newRow("Frame2") << "Frame2" << 120 << 2720;
-    QTest::newRow("lblSpeed") << "lblSpeed" << 360 << 2960;
-    QTest::newRow("txtSpeed") << "txtSpeed" << 2220 << 4820;
-    QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840;
-    QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640;
+    QTest::addColumn<int>("top");
+    QTest::newRow("Picture1") << "Picture1" << 6090 - 2580 << 0 << 0;
+    QTest::newRow("Frame1") << "Frame1" << 120 << 2720 << 120;
+    QTest::newRow("Frame2") << "Frame2" << 120 << 2720 << 2640;
+    QTest::newRow("lblSpeed") << "lblSpeed" << 360 << 2960 << 2160;
+    QTest::newRow("txtSpeed") << "txtSpeed" << 2220 << 4820 << 2040;
+    QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840 << 4560;
+    QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640 << 4560;
+    QTest::newRow("cmdLessons, a row below") << "cmdLessons" << 240 << 2840 << 5295;
 }
 
 void SettingsDialogTest::places()
@@ -205,12 +207,14 @@ void SettingsDialogTest::places()
     QFETCH(QString, widget);
     QFETCH(int, leftKeypadRight);
     QFETCH(int, leftKeypadLeft);
+    QFETCH(int, top);
     for (const bool onRight : {true, false}) {
         Rig rig;
         rig.session.keypadOnRight = onRight;
         QVERIFY(rig.open());
         const QWidget *w = rig.dialog->findChild<QWidget *>(widget);
-        QCOMPARE(w->x(), twipsToPixels(onRight ? leftKeypadRight : leftKeypadLeft));
+        QCOMPARE(w->pos(), QPoint(twipsToPixels(onRight ? leftKeypadRight : leftKeypadLeft), twipsToPixels(top)));
+        QVERIFY(rig.dialog->rect().contains(w->geometry()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "frmSettings.h"
 
 #include "Dialogs.h"
+#include "LessonsDialog.h"
 #include "NumberText.h"
 #include "SettingsFont.h"
 #include "TabOrder.h"
@@ -63,7 +64,7 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(tr("Change Settings"));
     setFont(settingsFont(formPoints));
-    setFixedSize(twipsSize(clientWidth, clientHeight));
+    setFixedSize(twipsSize(clientWidth, clientHeight + lessonsRowHeight));
     setModal(true);
 
     counter1Frame = addFrame(this, "Frame1", tr("Counter 1"), twipsRect(120, 120, 3255, 1800));
@@ -93,6 +94,7 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
 
     cmdOK = addButton(this, "cmdOK", tr("OK"), twipsRect(240, 4560, 1215, 615));
     cmdCancel = addButton(this, "cmdCancel", tr("Cancel"), twipsRect(2040, 4560, 1215, 615));
+    cmdLessons = addButton(this, "cmdLessons", tr("Lessons…"), twipsRect(240, 5295, 3015, 615));
     cmdOK->setDefault(true);
 
     keypad = new Keypad(this);
@@ -101,21 +103,22 @@ frmSettings::frmSettings(CountingSession &session, Dialogs &dialogs, QWidget *pa
     QList<QWidget *> tabOrder;
     for (QLineEdit *box : boxes())
         tabOrder << box;
-    tabOrder << cmdOK << cmdCancel << chkC2on;
+    tabOrder << cmdOK << cmdCancel << chkC2on << cmdLessons;
     for (QPushButton *key : keypad->keys())
         tabOrder << key;
     setTabOrderOf(tabOrder);
 
     m_leftsWithKeypadRight = {{counter1Frame, 120}, {counter2Frame, 120}, {lblSpeed, 360},
-                              {txtSpeed, 2220}, {cmdOK, 240}, {cmdCancel, 2040}};
+                              {txtSpeed, 2220}, {cmdOK, 240}, {cmdCancel, 2040}, {cmdLessons, 240}};
 
     connect(chkC2on, &QCheckBox::toggled, this, &frmSettings::chkC2on_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmSettings::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSettings::cmdCancel_Click);
+    connect(cmdLessons, &QPushButton::clicked, this, &frmSettings::cmdLessons_Click);
     connect(keypad, &Keypad::moveRequested, this, &frmSettings::cmdSwitch_Click);
 
     Form_Load();
-    fill();
+    fill(LessonPlan::of(m_session));
 }
 
 // The check box stands on counter 2's frame caption line, just after "Counter 2",
@@ -156,22 +159,22 @@ void frmSettings::dockKeypad(bool onRight)
     const double shift = onRight ? 0 : keypadShift;
     for (const auto &[widget, left] : m_leftsWithKeypadRight)
         widget->move(twipsToPixels(left + shift), widget->y());
-    keypad->setGeometry(twipsRect(onRight ? clientWidth - Keypad::width : 0, 0, Keypad::width, clientHeight));
+    keypad->setGeometry(twipsRect(onRight ? clientWidth - Keypad::width : 0, 0, Keypad::width,
+                                  clientHeight + lessonsRowHeight));
     placeCounter2TouchArea();
     m_keypadOnRight = onRight;
 }
 
-void frmSettings::fill()
+void frmSettings::fill(const LessonPlan &plan)
 {
-    const CountingSession &s = m_session;
-    txtF->setText(numberToText(s.counter1.firstNumber));
-    txtS->setText(numberToText(s.counter1.firstStep));
-    txtI->setText(numberToText(s.counter1.stepChange));
-    txtSpeed->setText(numberToText(s.speed));
-    txtF2->setText(numberToText(s.counter2.firstNumber));
-    txtS2->setText(numberToText(s.counter2.firstStep));
-    txtI2->setText(numberToText(s.counter2.stepChange));
-    chkC2on->setChecked(s.counterCount == 2);
+    txtF->setText(numberToText(plan.counter1.firstNumber));
+    txtS->setText(numberToText(plan.counter1.firstStep));
+    txtI->setText(numberToText(plan.counter1.stepChange));
+    txtSpeed->setText(numberToText(plan.speed));
+    txtF2->setText(numberToText(plan.counter2.firstNumber));
+    txtS2->setText(numberToText(plan.counter2.firstStep));
+    txtI2->setText(numberToText(plan.counter2.stepChange));
+    chkC2on->setChecked(plan.twoCounters);
     chkC2on_Click();
 }
 
@@ -204,33 +207,41 @@ void frmSettings::refuse(QLineEdit *box)
     keypad->focusBox(int(boxes().indexOf(box)) + 1);
 }
 
+QLineEdit *frmSettings::firstOutOfRange() const
+{
+    QList<QLineEdit *> read = {txtF, txtS, txtI, txtSpeed};
+    if (chkC2on->isChecked())
+        read << txtF2 << txtS2 << txtI2;
+    for (QLineEdit *box : read)
+        if (!readsInRange(box))
+            return box;
+    return nullptr;
+}
+
+LessonPlan frmSettings::boxesAsLesson() const
+{
+    const auto number = [](const QLineEdit *box) {
+        const ReadNumber read = readNumber(box->text());
+        return read.inRange ? read.value : 0.0;
+    };
+    return {QString(), QString(), {number(txtF), number(txtS), number(txtI)}, float(number(txtSpeed)),
+            chkC2on->isChecked(), {number(txtF2), number(txtS2), number(txtI2)}};
+}
+
 void frmSettings::cmdOK_Click()
 {
-    const bool counter2On = chkC2on->isChecked();
-    QList<QLineEdit *> read = {txtF, txtS, txtI, txtSpeed};
-    if (counter2On)
-        read << txtF2 << txtS2 << txtI2;
-    for (QLineEdit *box : read) {
-        if (!readsInRange(box)) {
-            refuse(box);
-            return;
-        }
+    if (QLineEdit *box = firstOutOfRange()) {
+        refuse(box);
+        return;
     }
-
+    const LessonPlan plan = boxesAsLesson();
     CountingSession &s = m_session;
-    s.counterCount = 1;
-    s.counter1 = {textToNumber(txtF->text()), textToNumber(txtS->text()), textToNumber(txtI->text())};
-    s.speed = float(textToNumber(txtSpeed->text()));
-    if (s.speed < 0)
-        s.speed = 0;
-    SettingsApplied applied{txtF->text(), QString(), false};
-    if (counter2On) {
-        s.counterCount = 2;
-        s.counter2 = {textToNumber(txtF2->text()), textToNumber(txtS2->text()), textToNumber(txtI2->text())};
-        applied.counter2Caption = txtF2->text();
-        applied.twoCounters = true;
-    }
-    m_applied = applied;
+    s.counterCount = plan.twoCounters ? 2 : 1;
+    s.counter1 = plan.counter1;
+    s.speed = plan.speed < 0 ? 0 : plan.speed;
+    if (plan.twoCounters)
+        s.counter2 = plan.counter2;
+    m_applied = SettingsApplied{txtF->text(), plan.twoCounters ? txtF2->text() : QString(), plan.twoCounters};
     accept();
 }
 
@@ -250,6 +261,16 @@ void frmSettings::cmdSwitch_Click()
     dockKeypad(!m_keypadOnRight);
     m_session.keypadOnRight = m_keypadOnRight;
     keypad->focusBox(keypad->currentBox());
+}
+
+// Nothing is written until OK: a chosen lesson only fills the boxes.
+void frmSettings::cmdLessons_Click()
+{
+    const std::optional<LessonPlan> current = firstOutOfRange() ? std::nullopt : std::optional(boxesAsLesson());
+    if (const std::optional<LessonPlan> chosen = showLessonsDialog(current, m_dialogs, this)) {
+        fill(*chosen);
+        keypad->focusBox(1);
+    }
 }
 
 std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, QWidget *mainWindow, Dialogs &dialogs)
