@@ -3,6 +3,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QFontInfo>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -12,6 +13,15 @@ namespace {
 constexpr double linePixels = 3;
 constexpr double markerPixels = 11;
 constexpr int labelPoints = 11;
+
+// Named by the family drawn rather than by an alias such as "Sans Serif",
+// which other programs may not resolve alike: a saved drawing keeps its
+// letters.
+QFont drawnFont(QFont font)
+{
+    font.setFamily(QFontInfo(font).family());
+    return font;
+}
 
 QScatterSeries::MarkerShape scatterShape(MarkerShape shape)
 {
@@ -39,7 +49,7 @@ QCategoryAxis *axis(const Scale &scale, const QString &title)
     axis->setRange(scale.low, scale.high);
     for (const AxisLabel &label : scale.labels)
         axis->append(label.text, label.at);
-    QFont font = axis->labelsFont();
+    QFont font = drawnFont(axis->labelsFont());
     font.setPointSize(labelPoints);
     axis->setLabelsFont(font);
     if (!title.isEmpty()) {
@@ -101,6 +111,7 @@ QChart *buildChart(const GraphPlan &plan)
     auto *chart = new QChart;
     chart->legend()->setVisible(plan.series.size() > 1);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(drawnFont(chart->legend()->font()));
     chart->setMargins(QMargins(8, 12, 24, 8));  // room for the outer labels
 
     const QList<QAbstractSeries *> series =

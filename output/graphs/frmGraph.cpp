@@ -7,12 +7,14 @@
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
+#include <QBuffer>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 namespace {
 
 constexpr double smallestSide = 3000;  // twips: the strip's four buttons and a little chart
-
-const QString bitmapFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*");
 
 } // namespace
 
@@ -76,12 +78,47 @@ void frmGraph::printGraph()
         m_dialogs.showMessage(Messages::graphNotPrinted(), this);
 }
 
+QImage frmGraph::picture() const
+{
+    return chartView->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool frmGraph::writeDrawing(QIODevice &file) const
+{
+    const QSize size = chartView->viewport()->size();
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator drawing;
+    drawing.setOutputDevice(&buffer);
+    drawing.setSize(size);
+    drawing.setViewBox(QRect(QPoint(0, 0), size));
+    drawing.setResolution(96);
+    drawing.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&drawing))
+        return false;
+    // The window shows through around the chart's rounded corners.
+    painter.fillRect(QRect(QPoint(0, 0), size), chartView->palette().brush(chartView->backgroundRole()));
+    chartView->scene()->render(&painter, QRectF(QPointF(0, 0), size), chartView->sceneRect());
+    painter.end();
+    // The generator gives the size in millimetres, rounded, which renderers
+    // may round up by a pixel; in pixels it is exact.
+    static const QRegularExpression millimetres(QStringLiteral(R"(width="[^"]*mm" height="[^"]*mm")"));
+    const QString pixels = QStringLiteral(R"(width="%1" height="%2")").arg(size.width()).arg(size.height());
+    svg = QString::fromUtf8(svg).replace(millimetres, pixels).toUtf8();
+    return file.write(svg) == svg.size();
+}
+
 void frmGraph::saveGraph()
 {
-    const auto writeBitmap = [this](QIODevice &file) {
-        return chartView->grab().toImage().convertToFormat(QImage::Format_RGB32).save(&file, "BMP");
+    const QList<SaveFormat> formats = {
+        {QStringLiteral("Bitmaps"), QStringLiteral("bmp"),
+         [this](QIODevice &file) { return picture().save(&file, "BMP"); }},
+        {QStringLiteral("PNG Image"), QStringLiteral("png"),
+         [this](QIODevice &file) { return picture().save(&file, "PNG"); }},
+        {QStringLiteral("SVG Drawing"), QStringLiteral("svg"), [this](QIODevice &file) { return writeDrawing(file); }},
     };
-    if (saveWithDialog(m_dialogs, QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), bitmapFilter,
-                       writeBitmap, Messages::graphNotSaved(), this))
+    if (saveWithDialog(m_dialogs, QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), formats,
+                       Messages::graphNotSaved(), this))
         advanceFileNumber(m_session.graphFileNumber);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 // The graph window: a strip of four picture buttons above the chart. It shows
-// whatever chart it is handed, prints it and saves it as a bitmap; the Line
-// Graph and Bar Graph buttons only ask for a graph of either kind, which
-// replaces the window by a new one.
+// whatever chart it is handed, prints it and saves it as a bitmap, a PNG image
+// or an SVG drawing; the Line Graph and Bar Graph buttons only ask for a graph
+// of either kind, which replaces the window by a new one.
 
 #include "CountingSession.h"
 
@@ -53,6 +53,9 @@ protected:
 
 private:
     void cmdLine_Click();
+    // The chart as shown, at the screen's scale.
+    QImage picture() const;
+    bool writeDrawing(QIODevice &file) const;
 
     CountingSession &m_session;
     Dialogs &m_dialogs;
