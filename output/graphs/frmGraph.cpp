@@ -8,13 +8,16 @@
 #include "Twips.h"
 
 #include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSvgGenerator>
 
 namespace {
 
-constexpr double smallestSide = 3000;  // twips: the strip's four buttons and a little chart
+constexpr double smallestSide = 3600;  // twips: the strip's buttons and a little chart
 
 } // namespace
 
@@ -32,6 +35,7 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
     cmdGraphPrint = addStripButton(strip, QStringLiteral("cmdGraphPrint"), QStringLiteral("Print Graph"), QStringLiteral("print"), 600);
     cmdBar = addStripButton(strip, QStringLiteral("cmdBar"), QStringLiteral("Bar Graph"), QStringLiteral("bar_graph"), 1800);
     cmdLine = addStripButton(strip, QStringLiteral("cmdLine"), QStringLiteral("Line Graph"), QStringLiteral("line_graph"), 2400);
+    cmdGraphCopy = addStripButton(strip, QStringLiteral("cmdGraphCopy"), QStringLiteral("Copy"), QStringLiteral("copy"), 3000);
 
     chartView = new QChartView(this);
     chartView->setObjectName(QStringLiteral("Graph1"));
@@ -42,6 +46,8 @@ frmGraph::frmGraph(CountingSession &session, Dialogs &dialogs, PagePrinter &prin
     connect(cmdGraphPrint, &QPushButton::clicked, this, &frmGraph::printGraph);
     connect(cmdBar, &QPushButton::clicked, this, &frmGraph::barGraphRequested);
     connect(cmdLine, &QPushButton::clicked, this, &frmGraph::cmdLine_Click);
+    connect(cmdGraphCopy, &QPushButton::clicked, this, &frmGraph::copyGraph);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &frmGraph::copyGraph);
 
     restorePlacement(m_session.graphPlacement, *this);
 }
@@ -121,4 +127,9 @@ void frmGraph::saveGraph()
     if (saveWithDialog(m_dialogs, QStringLiteral("graph%1.bmp").arg(m_session.graphFileNumber), formats,
                        Messages::graphNotSaved(), this))
         advanceFileNumber(m_session.graphFileNumber);
+}
+
+void frmGraph::copyGraph()
+{
+    QGuiApplication::clipboard()->setImage(picture());
 }

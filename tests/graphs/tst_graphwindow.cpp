@@ -8,6 +8,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QtEndian>
@@ -104,6 +105,7 @@ private slots:
     void savedBitmapIsTheChart();
     void savedPicturesOpenInTheStandardTools_data();
     void savedPicturesOpenInTheStandardTools();
+    void copyPutsThePictureOnTheClipboard();
     void enterNeitherSavesNorPrints();
     void failedSaveLeavesTheFolderAsItWas_data();
     void failedSaveLeavesTheFolderAsItWas();
@@ -210,7 +212,8 @@ void GraphWindowTest::stripAboveTheChart()
         } buttons[] = {{window.cmdGraphSave, "cmdGraphSave", "Save Graph", 0},
                        {window.cmdGraphPrint, "cmdGraphPrint", "Print Graph", 600},
                        {window.cmdBar, "cmdBar", "Bar Graph", 1800},
-                       {window.cmdLine, "cmdLine", "Line Graph", 2400}};
+                       {window.cmdLine, "cmdLine", "Line Graph", 2400},
+                       {window.cmdGraphCopy, "cmdGraphCopy", "Copy", 3000}};
         for (const auto &b : buttons) {
             QCOMPARE(b.button->objectName(), QString::fromLatin1(b.name));
             QCOMPARE(b.button->toolTip(), QString::fromLatin1(b.tooltip));
@@ -430,6 +433,27 @@ void GraphWindowTest::savedPicturesOpenInTheStandardTools()
     static const QRegularExpression textFont(R"re(<text [^>]*font-family="([^"]*)")re");
     for (auto it = textFont.globalMatch(svg); it.hasNext();)
         QVERIFY(QFontDatabase::families().contains(it.next().captured(1)));
+}
+
+// With the Copy button, then with Ctrl+C.
+void GraphWindowTest::copyPutsThePictureOnTheClipboard()
+{
+    Rig rig(2, 12);
+    QList<QImage> copied;
+    QSize pixels;
+    rig.steps.then([&](frmGraph &window) {
+        pixels = window.chartView->size() * window.devicePixelRatio();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (const bool shortcut : {false, true}) {
+            QGuiApplication::clipboard()->clear();
+            shortcut ? QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier) : window.cmdGraphCopy->click();
+            copied << QGuiApplication::clipboard()->image();
+        }
+    });
+    rig.graphs.showLineGraph();
+    QCOMPARE(copied.size(), 2);
+    for (const QImage &image : std::as_const(copied))
+        verifyChartPicture(image, pixels);
 }
 
 void GraphWindowTest::failedSaveLeavesTheFolderAsItWas_data()
