@@ -70,10 +70,18 @@ std::optional<QString> chosenFile(QFileDialog &dialog)
     return dialog.selectedFiles().front();
 }
 
-// The filters come marked with QT_TRANSLATE_NOOP("SaveFilters", …).
+// In "Bitmaps (*.bmp)|*.bmp|…" each description before its pattern is
+// marked with QT_TRANSLATE_NOOP("SaveFilters", …) and translated here.
 QList<SaveFilter> translatedFilters(const QString &filter)
 {
-    return parseSaveFilters(QCoreApplication::translate("SaveFilters", filter.toUtf8().constData()));
+    QStringList parts = filter.split(QChar('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const qsizetype pattern = parts[i].lastIndexOf(QStringLiteral(" ("));
+        const QString description = pattern < 0 ? parts[i] : parts[i].left(pattern);
+        parts[i] = QCoreApplication::translate("SaveFilters", description.toUtf8().constData())
+                   + (pattern < 0 ? QString() : parts[i].mid(pattern));
+    }
+    return parseSaveFilters(parts.join(QChar('|')));
 }
 
 } // namespace

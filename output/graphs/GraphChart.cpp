@@ -5,6 +5,7 @@
 #include <QCategoryAxis>
 #include <QCoreApplication>
 #include <QGraphicsLayout>
+#include <QFontInfo>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -13,6 +14,15 @@ namespace {
 
 constexpr double linePixels = 3;
 constexpr double markerPixels = 11;
+
+// Named by the family drawn rather than by an alias such as "Sans Serif",
+// which other programs may not resolve alike: a saved drawing keeps its
+// letters.
+QFont drawnFont(QFont font)
+{
+    font.setFamily(QFontInfo(font).family());
+    return font;
+}
 
 QScatterSeries::MarkerShape scatterShape(MarkerShape shape)
 {
@@ -40,9 +50,10 @@ QCategoryAxis *axis(const Scale &scale, const QString &title)
     axis->setRange(scale.low, scale.high);
     for (const AxisLabel &label : scale.labels)
         axis->append(label.text, label.at);
+    axis->setLabelsFont(drawnFont(axis->labelsFont()));
     if (!title.isEmpty())
         axis->setTitleText(title);
-    QFont bold = axis->titleFont();
+    QFont bold = drawnFont(axis->titleFont());
     bold.setBold(true);
     axis->setTitleFont(bold);
     return axis;
@@ -99,6 +110,7 @@ QChart *buildChart(const GraphPlan &plan)
     auto *chart = new QChart;
     chart->legend()->setVisible(plan.series.size() > 1);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(drawnFont(chart->legend()->font()));
     chart->setMargins(QMargins(8, 12, 24, 8));  // room for the outer labels
 
     const QList<QAbstractSeries *> series =

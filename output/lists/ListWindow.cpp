@@ -1,12 +1,17 @@
 #include "ListWindow.h"
 
 #include "Dialogs.h"
+#include "ListCopy.h"
 #include "ListOutput.h"
 #include "IconButton.h"
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QResizeEvent>
+#include <QShortcut>
+#include <QTextDocumentFragment>
 #include <QTextOption>
 
 ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
@@ -35,11 +40,13 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         {"Print", QT_TRANSLATE_NOOP("IconButton", "Print List"), "print", 600, &ListWindow::cmdPrint_Click},
         {"FontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
         {"FontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
+        {"Copy", QT_TRANSLATE_NOOP("IconButton", "Copy"), "copy", 4200, &ListWindow::copyList},
     };
     for (const auto &b : buttons)
         connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
                                QString::fromLatin1(b.icon), b.left),
                 &QPushButton::clicked, this, b.click);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ListWindow::copyList);
 
     listText = new QTextEdit(this);
     listText->setObjectName(QStringLiteral("Text1"));
@@ -139,6 +146,13 @@ void ListWindow::cmdPrint_Click()
 void ListWindow::cmdSave_Click()
 {
     saveList(m_services, m_kind, this);
+}
+
+void ListWindow::copyList()
+{
+    const QTextCursor cursor = listText->textCursor();
+    const QString text = cursor.hasSelection() ? cursor.selection().toPlainText() : listText->toPlainText();
+    QGuiApplication::clipboard()->setMimeData(copiedList(text));
 }
 
 frmList::frmList(ListServices &services)

@@ -1,8 +1,8 @@
 #pragma once
 
-// The window that shows a number list: a strip of four picture buttons (save,
-// print, larger and smaller font) above a read-only, right-aligned text box.
-// It opens with the remembered place, size and font size, and hands them
+// The window that shows a number list: a strip of picture buttons (save,
+// print, larger and smaller font, copy) above a read-only, right-aligned text
+// box. It opens with the remembered place, size and font size, and hands them
 // back to the session when it closes. frmList and frmList2 differ only in
 // their names and in which list they print and save.
 
@@ -24,8 +24,8 @@ public:
     static constexpr double largestGrowable = 80;  // points
     static constexpr double smallestShrinkable = 10;  // points
     // A list window opens at least this wide and high, whatever size it was
-    // given or left at: its four buttons and a few lines stay in reach.
-    static constexpr double smallestOpening = 3000;  // twips
+    // given or left at: its buttons and a few lines stay in reach.
+    static constexpr double smallestOpening = 4800;  // twips
 
     void setListText(const QString &text);
 
@@ -38,6 +38,8 @@ public slots:
     void cmdFontDec_Click();
     void cmdPrint_Click();
     void cmdSave_Click();
+    // The selection, or the whole list when nothing is selected; Ctrl+C too.
+    void copyList();
 
 protected:
     ListWindow(const char *name, ListKind kind, ListServices &services);

@@ -5,6 +5,8 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -34,6 +36,7 @@ const QList<ExpectedButton> expectedButtons = {
     {"Print", 600, "Print List"},
     {"FontInc", 1800, "Increase Font Size"},
     {"FontDec", 2400, "Decrease Font Size"},
+    {"Copy", 4200, "Copy"},
 };
 
 QString buttonName(ListKind kind, const QString &suffix)
@@ -66,6 +69,8 @@ private slots:
     void counter2GrowingByNineDigitsIsListed();
     void savesFromBothWindowsShareTheNumber();
     void failedPrintLeavesTheWindowOpen();
+    void copyTakesTheSelectionOrAll_data();
+    void copyTakesTheSelectionOrAll();
 
 private:
     // Shows the list of the given kind; `inside` runs while its window is up,
@@ -368,6 +373,47 @@ void ListWindowTest::failedPrintLeavesTheWindowOpen()
     });
     QVERIFY(openAfterPrint);
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
+}
+
+void ListWindowTest::copyTakesTheSelectionOrAll_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<int>("selected");   // characters from the second line's start
+    QTest::addColumn<bool>("shortcut");  // Ctrl+C, else the Copy button
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    const QString cell = R"(<td align="right">%1</td>)";
+    QTest::newRow("nothing selected, Copy button")
+        << ListKind::OneCounter << 0 << false << "1    \n2    \n3    \n"
+        << "<table><tr>" + cell.arg(1) + "</tr><tr>" + cell.arg(2) + "</tr><tr>" + cell.arg(3) + "</tr></table>";
+    QTest::newRow("a selection, Ctrl+C") << ListKind::TwoCounters << 24 << true << "2" + QString(16, ' ') + "20   \n3"
+                                         << "<table><tr>" + cell.arg(2) + cell.arg(20) + "</tr><tr>" + cell.arg(3) + "</tr></table>";
+}
+
+void ListWindowTest::copyTakesTheSelectionOrAll()
+{
+    QFETCH(ListKind, kind);
+    QFETCH(int, selected);
+    QFETCH(bool, shortcut);
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    QGuiApplication::clipboard()->clear();
+    showList(kind, [&](ListWindow &window) {
+        QTextCursor cursor = window.listText->textCursor();
+        cursor.setPosition(window.listText->document()->findBlockByNumber(1).position());
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, selected);
+        window.listText->setTextCursor(cursor);
+        if (shortcut) {
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(window.listText, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            window.button(buttonName(kind, "Copy"))->click();
+        }
+    });
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QCOMPARE(copied->text(), text);
+    QCOMPARE(copied->html(), html);
 }
 
 QTEST_MAIN(ListWindowTest)

@@ -277,6 +277,13 @@ void QtDialogsTest::saveDialog_data()
     QTest::newRow("all files, as typed") << "count1.txt" << text << 1 << Name("lesson") << Name("lesson");
     QTest::newRow("all files, suggested name") << "count1.txt" << text << 1 << Name() << Name("count1.txt");
     QTest::newRow("cancelled") << "count1.txt" << text << 0 << Name("lesson") << Name();
+    const QString pictures =
+        QStringLiteral("Bitmaps (*.bmp)|*.bmp|PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*");
+    const QString table = QStringLiteral("Text Files (*.txt)|*.txt|CSV File (*.csv)|*.csv|All Files (*.*)|*.*");
+    QTest::newRow("PNG chosen, suggested name") << "graph12.bmp" << pictures << 1 << Name() << Name("graph12.png");
+    QTest::newRow("SVG chosen, typed without suffix")
+        << "graph12.bmp" << pictures << 2 << Name("worksheet") << Name("worksheet.svg");
+    QTest::newRow("CSV chosen, suggested name") << "count1.txt" << table << 1 << Name() << Name("count1.csv");
 }
 
 void QtDialogsTest::saveDialog()

@@ -30,7 +30,9 @@ constexpr int lessonRole = Qt::UserRole + 1;
 constexpr int padding = 8;  // pixels
 constexpr int scrollBarWidth = 32;  // pixels: wide enough for a finger
 constexpr QSize preferredSize(780, 640);
-const QString lessonFileFilter = QStringLiteral("Tallyvane Lessons (*.tallyvane)|*.tallyvane|All Files (*.*)|*.*");
+const QString lessonFileFilter = QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Tallyvane Lessons"))
+    + QStringLiteral(" (*.tallyvane)|*.tallyvane|") + QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "All Files"))
+    + QStringLiteral(" (*.*)|*.*");
 
 int linesOf(const QModelIndex &index)
 {
