@@ -73,6 +73,10 @@
         <source>Tallyvane itself works as usual; only this help cannot be shown.</source>
         <translation>Tallyvane selbst funktioniert wie immer; nur diese Hilfe kann nicht angezeigt werden.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IconButton</name>
@@ -183,6 +187,18 @@
     <message>
         <source>Print List</source>
         <translation>Liste drucken</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -319,6 +335,58 @@
         <source>Predict Counter 2</source>
         <translation>Zähler 2 vorhersagen</translation>
     </message>
+    <message>
+        <source>Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lessons have not been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this lesson?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That file holds no lessons that Tallyvane can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some lessons in that file could not be read. The others have been added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some lessons have the same name as one already in your list. They have been added with a number after the name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lessons in that file are already in your list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the lesson called?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the lesson&apos;s new name?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -330,14 +398,32 @@
 <context>
     <name>SaveFilters</name>
     <message>
-        <source>Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*</source>
-        <extracomment>The descriptions, between the bars, are translated; the patterns stay as they are.</extracomment>
-        <translation>Bitmap-Bilder (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*</translation>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*</source>
-        <extracomment>The descriptions, between the bars, are translated; the patterns stay as they are.</extracomment>
-        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+        <source>Tallyvane Lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG Drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV File</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -614,6 +700,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
