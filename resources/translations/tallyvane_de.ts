@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -190,15 +190,15 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild beenden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     </message>
     <message>
         <source>Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige gespeicherte Übungen konnten nicht gelesen werden. Alle lesbaren Übungen stehen weiter in der Liste; die beschädigte Datei wurde als lessons.json.damaged aufbewahrt.</translation>
     </message>
     <message>
         <source>Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen</translation>
     </message>
     <message>
         <source>The lessons have not been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übungen wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this lesson?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Übung wirklich löschen?</translation>
     </message>
     <message>
         <source>That file holds no lessons that Tallyvane can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei enthält keine Übungen, die Tallyvane lesen kann.</translation>
     </message>
     <message>
         <source>Import Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen importieren</translation>
     </message>
     <message>
         <source>Some lessons in that file could not be read. The others have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Übungen in dieser Datei konnten nicht gelesen werden. Die anderen wurden hinzugefügt.</translation>
     </message>
     <message>
         <source>Some lessons have the same name as one already in your list. They have been added with a number after the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Übungen heißen wie eine, die schon in der Liste steht. Sie wurden mit einer Nummer hinter dem Namen hinzugefügt.</translation>
     </message>
     <message>
         <source>The lessons in that file are already in your list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übungen aus dieser Datei stehen schon in der Liste.</translation>
     </message>
     <message>
         <source>What is the lesson called?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie soll die Übung heißen?</translation>
     </message>
     <message>
         <source>Save as Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Übung speichern</translation>
     </message>
     <message>
         <source>What is the lesson&apos;s new name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie soll die Übung neu heißen?</translation>
     </message>
     <message>
         <source>Rename Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung umbenennen</translation>
     </message>
 </context>
 <context>
@@ -399,31 +399,31 @@
     <name>SaveFilters</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Tallyvane Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyvane-Übungen</translation>
     </message>
     <message>
         <source>Bitmaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Bilder</translation>
     </message>
     <message>
         <source>PNG Image</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild</translation>
     </message>
     <message>
         <source>SVG Drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien</translation>
     </message>
     <message>
         <source>CSV File</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei</translation>
     </message>
 </context>
 <context>
@@ -703,7 +703,7 @@
     </message>
     <message>
         <source>Lessons…</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen…</translation>
     </message>
 </context>
 </TS>

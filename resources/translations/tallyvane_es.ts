@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -190,15 +190,15 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de pantalla completa</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     </message>
     <message>
         <source>Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos de sus ejercicios guardados no se pudieron leer. Todos los que se pudieron leer siguen en la lista, y el archivo dañado se ha conservado como lessons.json.damaged.</translation>
     </message>
     <message>
         <source>Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>The lessons have not been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ejercicios no se han guardado.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this lesson?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quiere eliminar este ejercicio?</translation>
     </message>
     <message>
         <source>That file holds no lessons that Tallyvane can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese archivo no contiene ejercicios que Tallyvane pueda leer.</translation>
     </message>
     <message>
         <source>Import Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar ejercicios</translation>
     </message>
     <message>
         <source>Some lessons in that file could not be read. The others have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos ejercicios de ese archivo no se pudieron leer. Los demás se han añadido.</translation>
     </message>
     <message>
         <source>Some lessons have the same name as one already in your list. They have been added with a number after the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos ejercicios tienen el mismo nombre que uno que ya está en su lista. Se han añadido con un número tras el nombre.</translation>
     </message>
     <message>
         <source>The lessons in that file are already in your list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ejercicios de ese archivo ya están en su lista.</translation>
     </message>
     <message>
         <source>What is the lesson called?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo se llama el ejercicio?</translation>
     </message>
     <message>
         <source>Save as Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como ejercicio</translation>
     </message>
     <message>
         <source>What is the lesson&apos;s new name?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es el nuevo nombre del ejercicio?</translation>
     </message>
     <message>
         <source>Rename Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre del ejercicio</translation>
     </message>
 </context>
 <context>
@@ -399,31 +399,31 @@
     <name>SaveFilters</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Tallyvane Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios de Tallyvane</translation>
     </message>
     <message>
         <source>Bitmaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes BMP</translation>
     </message>
     <message>
         <source>PNG Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG</translation>
     </message>
     <message>
         <source>SVG Drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto</translation>
     </message>
     <message>
         <source>CSV File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV</translation>
     </message>
 </context>
 <context>
@@ -703,7 +703,7 @@
     </message>
     <message>
         <source>Lessons…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios…</translation>
     </message>
 </context>
 </TS>

@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -190,15 +190,15 @@
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le plein écran</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
@@ -337,55 +337,55 @@
     </message>
     <message>
         <source>Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains de vos exercices enregistrés n’ont pas pu être lus. Tous ceux qui ont pu l’être restent dans la liste, et le fichier endommagé a été conservé sous le nom lessons.json.damaged.</translation>
     </message>
     <message>
         <source>Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices</translation>
     </message>
     <message>
         <source>The lessons have not been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les exercices n’ont pas été enregistrés.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this lesson?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cet exercice&#xa0;?</translation>
     </message>
     <message>
         <source>That file holds no lessons that Tallyvane can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne contient aucun exercice que Tallyvane sache lire.</translation>
     </message>
     <message>
         <source>Import Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des exercices</translation>
     </message>
     <message>
         <source>Some lessons in that file could not be read. The others have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains exercices de ce fichier n’ont pas pu être lus. Les autres ont été ajoutés.</translation>
     </message>
     <message>
         <source>Some lessons have the same name as one already in your list. They have been added with a number after the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains exercices portent le même nom qu’un exercice déjà dans votre liste. Ils ont été ajoutés avec un numéro après le nom.</translation>
     </message>
     <message>
         <source>The lessons in that file are already in your list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les exercices de ce fichier sont déjà dans votre liste.</translation>
     </message>
     <message>
         <source>What is the lesson called?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est le nom de l’exercice&#xa0;?</translation>
     </message>
     <message>
         <source>Save as Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer comme exercice</translation>
     </message>
     <message>
         <source>What is the lesson&apos;s new name?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est le nouveau nom de l’exercice&#xa0;?</translation>
     </message>
     <message>
         <source>Rename Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer l’exercice</translation>
     </message>
 </context>
 <context>
@@ -399,31 +399,31 @@
     <name>SaveFilters</name>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Tallyvane Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices Tallyvane</translation>
     </message>
     <message>
         <source>Bitmaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Images bitmap</translation>
     </message>
     <message>
         <source>PNG Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG</translation>
     </message>
     <message>
         <source>SVG Drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte</translation>
     </message>
     <message>
         <source>CSV File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV</translation>
     </message>
 </context>
 <context>
@@ -703,7 +703,7 @@
     </message>
     <message>
         <source>Lessons…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices…</translation>
     </message>
 </context>
 </TS>
