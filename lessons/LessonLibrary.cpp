@@ -26,6 +26,13 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A built-in lesson goes by its English name, which lesson files hold, and
+// by the name the teacher sees.
+bool goesBy(const LessonPlan &builtIn, const QString &name)
+{
+    return sameName(builtIn.name, name) || sameName(shownName(builtIn), name);
+}
+
 } // namespace
 
 QString LessonLibrary::standardPath()
@@ -60,7 +67,7 @@ bool LessonLibrary::setAsideDamagedFile() const
 bool LessonLibrary::nameTaken(const QList<LessonPlan> &own, const QString &name, int ignoring) const
 {
     for (const LessonPlan &lesson : builtInLessons())
-        if (sameName(lesson.name, name))
+        if (goesBy(lesson, name))
             return true;
     for (int i = 0; i < own.size(); ++i)
         if (i != ignoring && sameName(own[i].name, name))
@@ -79,10 +86,12 @@ QString LessonLibrary::uniqueName(const QList<LessonPlan> &own, const QString &n
 
 bool LessonLibrary::alreadyThere(const QList<LessonPlan> &own, const LessonPlan &lesson) const
 {
-    for (const QList<LessonPlan> *lessons : {&builtInLessons(), &own})
-        for (const LessonPlan &there : *lessons)
-            if (there.countsLike(lesson) && sameName(baseName(there.name), baseName(lesson.name)))
-                return true;
+    for (const LessonPlan &there : builtInLessons())
+        if (there.countsLike(lesson) && goesBy(there, baseName(lesson.name)))
+            return true;
+    for (const LessonPlan &there : own)
+        if (there.countsLike(lesson) && sameName(baseName(there.name), baseName(lesson.name)))
+            return true;
     return false;
 }
 

@@ -2,11 +2,11 @@
 
 // The teacher's own lessons, kept in one file and written anew, atomically,
 // after every change. Names are unique among all lessons, built-in ones
-// included, ignoring case: a name already taken gets a number, "Fractions
-// (2)", and no lesson is ever replaced. A file that cannot be read whole is
-// set aside as lessons.json.damaged and the lessons that could be read are
-// written back, so damage costs no lesson that can still be read and is met
-// only once.
+// included by their English and their translated names, ignoring case: a
+// name already taken gets a number, "Fractions (2)", and no lesson is ever
+// replaced. A file that cannot be read whole is set aside as
+// lessons.json.damaged and the lessons that could be read are written back,
+// so damage costs no lesson that can still be read and is met only once.
 
 #include "LessonFile.h"
 #include "LessonPlan.h"

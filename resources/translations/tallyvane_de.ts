@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BuiltInLessons</name>
+    <message>
+        <source>Count in 2s</source>
+        <translation>In 2er-Schritten zählen</translation>
+    </message>
+    <message>
+        <source>The even numbers from 0: 0, 2, 4, 6 …</source>
+        <translation>Die geraden Zahlen ab 0: 0, 2, 4, 6 …</translation>
+    </message>
+    <message>
+        <source>Count in 5s</source>
+        <translation>In 5er-Schritten zählen</translation>
+    </message>
+    <message>
+        <source>From 0 in steps of 5: 0, 5, 10, 15 …</source>
+        <translation>Ab 0 in 5er-Schritten: 0, 5, 10, 15 …</translation>
+    </message>
+    <message>
+        <source>Count in 10s</source>
+        <translation>In 10er-Schritten zählen</translation>
+    </message>
+    <message>
+        <source>From 0 in steps of 10: 0, 10, 20, 30 …</source>
+        <translation>Ab 0 in 10er-Schritten: 0, 10, 20, 30 …</translation>
+    </message>
+    <message>
+        <source>Count back in 3s from 30</source>
+        <translation>Von 30 in 3er-Schritten rückwärts</translation>
+    </message>
+    <message>
+        <source>30, 27, 24 … down to 0 and on below it.</source>
+        <translation>30, 27, 24 … bis 0 und darunter weiter.</translation>
+    </message>
+    <message>
+        <source>Count through zero</source>
+        <translation>Über die Null zählen</translation>
+    </message>
+    <message>
+        <source>From -10 in steps of 2: -10, -8 … 0, 2, 4 …</source>
+        <translation>Ab -10 in 2er-Schritten: -10, -8 … 0, 2, 4 …</translation>
+    </message>
+    <message>
+        <source>Count in 0.1s</source>
+        <translation>In Zehnteln zählen</translation>
+    </message>
+    <message>
+        <source>Tenths from 0: 0, 0.1, 0.2 … on past 1.</source>
+        <translation>Zehntel ab 0, bis über 1 hinaus.</translation>
+    </message>
+    <message>
+        <source>Count in 0.25s</source>
+        <translation>In Vierteln zählen</translation>
+    </message>
+    <message>
+        <source>Quarters from 0: 0, 0.25, 0.5, 0.75, 1 …</source>
+        <translation>Viertel ab 0: 0, ¼, ½, ¾, 1 …</translation>
+    </message>
+    <message>
+        <source>Odd numbers</source>
+        <translation>Ungerade Zahlen</translation>
+    </message>
+    <message>
+        <source>From 1 in steps of 2: 1, 3, 5, 7 …</source>
+        <translation>Ab 1 in 2er-Schritten: 1, 3, 5, 7 …</translation>
+    </message>
+    <message>
+        <source>Square numbers</source>
+        <translation>Quadratzahlen</translation>
+    </message>
+    <message>
+        <source>1, 4, 9, 16 … The step grows by 2 each time.</source>
+        <translation>1, 4, 9, 16 … Der Schritt wächst stets um 2.</translation>
+    </message>
+    <message>
+        <source>Triangular numbers</source>
+        <translation>Dreieckszahlen</translation>
+    </message>
+    <message>
+        <source>1, 3, 6, 10 … The step grows by 1 each time.</source>
+        <translation>1, 3, 6, 10 … Der Schritt wächst stets um 1.</translation>
+    </message>
+    <message>
+        <source>The 3 and 4 times tables</source>
+        <translation>Die 3er- und die 4er-Reihe</translation>
+    </message>
+    <message>
+        <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
+        <translation>Zwei Zähler: 0, 3, 6, 9 … über 0, 4, 8, 12 …</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -228,6 +319,61 @@
     <message>
         <source>Move Keypad</source>
         <translation>Tastenfeld verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>LessonsDialog</name>
+    <message>
+        <source>Export Lessons</source>
+        <translation>Übungen exportieren</translation>
+    </message>
+    <message>
+        <source>Tap the lessons to export.</source>
+        <translation>Die Übungen zum Exportieren antippen.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Use Lesson</source>
+        <translation>Übung verwenden</translation>
+    </message>
+    <message>
+        <source>Save as Lesson…</source>
+        <translation>Neue Übung…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Lessons that come with Tallyvane</source>
+        <translation>Übungen, die Tallyvane mitbringt</translation>
+    </message>
+    <message>
+        <source>Your own lessons</source>
+        <translation>Eigene Übungen</translation>
+    </message>
+    <message>
+        <source>None yet: press Save as Lesson… to add one.</source>
+        <translation>Noch keine: „Neue Übung…“ legt eine an.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BuiltInLessons</name>
+    <message>
+        <source>Count in 2s</source>
+        <translation>Contar de 2 en 2</translation>
+    </message>
+    <message>
+        <source>The even numbers from 0: 0, 2, 4, 6 …</source>
+        <translation>Los números pares desde 0: 0, 2, 4, 6 …</translation>
+    </message>
+    <message>
+        <source>Count in 5s</source>
+        <translation>Contar de 5 en 5</translation>
+    </message>
+    <message>
+        <source>From 0 in steps of 5: 0, 5, 10, 15 …</source>
+        <translation>De 5 en 5 desde 0: 0, 5, 10, 15 …</translation>
+    </message>
+    <message>
+        <source>Count in 10s</source>
+        <translation>Contar de 10 en 10</translation>
+    </message>
+    <message>
+        <source>From 0 in steps of 10: 0, 10, 20, 30 …</source>
+        <translation>De 10 en 10 desde 0: 0, 10, 20, 30 …</translation>
+    </message>
+    <message>
+        <source>Count back in 3s from 30</source>
+        <translation>Contar hacia atrás de 3 en 3 desde 30</translation>
+    </message>
+    <message>
+        <source>30, 27, 24 … down to 0 and on below it.</source>
+        <translation>30, 27, 24 … hasta 0 y más abajo.</translation>
+    </message>
+    <message>
+        <source>Count through zero</source>
+        <translation>Contar pasando por el cero</translation>
+    </message>
+    <message>
+        <source>From -10 in steps of 2: -10, -8 … 0, 2, 4 …</source>
+        <translation>De 2 en 2 desde -10: -10, -8 … 0, 2, 4 …</translation>
+    </message>
+    <message>
+        <source>Count in 0.1s</source>
+        <translation>Contar por décimas</translation>
+    </message>
+    <message>
+        <source>Tenths from 0: 0, 0.1, 0.2 … on past 1.</source>
+        <translation>Las décimas desde 0, hasta más allá de 1.</translation>
+    </message>
+    <message>
+        <source>Count in 0.25s</source>
+        <translation>Contar por cuartos</translation>
+    </message>
+    <message>
+        <source>Quarters from 0: 0, 0.25, 0.5, 0.75, 1 …</source>
+        <translation>Los cuartos desde 0: 0, ¼, ½, ¾, 1 …</translation>
+    </message>
+    <message>
+        <source>Odd numbers</source>
+        <translation>Números impares</translation>
+    </message>
+    <message>
+        <source>From 1 in steps of 2: 1, 3, 5, 7 …</source>
+        <translation>De 2 en 2 desde 1: 1, 3, 5, 7 …</translation>
+    </message>
+    <message>
+        <source>Square numbers</source>
+        <translation>Números cuadrados</translation>
+    </message>
+    <message>
+        <source>1, 4, 9, 16 … The step grows by 2 each time.</source>
+        <translation>1, 4, 9, 16 … El paso crece en 2 cada vez.</translation>
+    </message>
+    <message>
+        <source>Triangular numbers</source>
+        <translation>Números triangulares</translation>
+    </message>
+    <message>
+        <source>1, 3, 6, 10 … The step grows by 1 each time.</source>
+        <translation>1, 3, 6, 10 … El paso crece en 1 cada vez.</translation>
+    </message>
+    <message>
+        <source>The 3 and 4 times tables</source>
+        <translation>Las tablas del 3 y del 4</translation>
+    </message>
+    <message>
+        <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
+        <translation>Arriba: 0, 3, 6, 9 … Abajo: 0, 4, 8, 12 …</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -228,6 +319,61 @@
     <message>
         <source>Move Keypad</source>
         <translation>Mover el teclado</translation>
+    </message>
+</context>
+<context>
+    <name>LessonsDialog</name>
+    <message>
+        <source>Export Lessons</source>
+        <translation>Exportar ejercicios</translation>
+    </message>
+    <message>
+        <source>Tap the lessons to export.</source>
+        <translation>Toque los ejercicios que quiera exportar.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Use Lesson</source>
+        <translation>Usar ejercicio</translation>
+    </message>
+    <message>
+        <source>Save as Lesson…</source>
+        <translation>Nuevo ejercicio…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Cambiar nombre…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Lessons that come with Tallyvane</source>
+        <translation>Ejercicios incluidos en Tallyvane</translation>
+    </message>
+    <message>
+        <source>Your own lessons</source>
+        <translation>Sus ejercicios</translation>
+    </message>
+    <message>
+        <source>None yet: press Save as Lesson… to add one.</source>
+        <translation>Aún ninguno: «Nuevo ejercicio…» crea uno.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BuiltInLessons</name>
+    <message>
+        <source>Count in 2s</source>
+        <translation>Compter de 2 en 2</translation>
+    </message>
+    <message>
+        <source>The even numbers from 0: 0, 2, 4, 6 …</source>
+        <translation>Les nombres pairs depuis 0&#xa0;: 0, 2, 4, 6 …</translation>
+    </message>
+    <message>
+        <source>Count in 5s</source>
+        <translation>Compter de 5 en 5</translation>
+    </message>
+    <message>
+        <source>From 0 in steps of 5: 0, 5, 10, 15 …</source>
+        <translation>De 5 en 5 depuis 0&#xa0;: 0, 5, 10, 15 …</translation>
+    </message>
+    <message>
+        <source>Count in 10s</source>
+        <translation>Compter de 10 en 10</translation>
+    </message>
+    <message>
+        <source>From 0 in steps of 10: 0, 10, 20, 30 …</source>
+        <translation>De 10 en 10 depuis 0&#xa0;: 0, 10, 20, 30 …</translation>
+    </message>
+    <message>
+        <source>Count back in 3s from 30</source>
+        <translation>Décompter de 3 en 3 depuis 30</translation>
+    </message>
+    <message>
+        <source>30, 27, 24 … down to 0 and on below it.</source>
+        <translation>30, 27, 24 … jusqu’à 0, puis en dessous.</translation>
+    </message>
+    <message>
+        <source>Count through zero</source>
+        <translation>Compter en passant par zéro</translation>
+    </message>
+    <message>
+        <source>From -10 in steps of 2: -10, -8 … 0, 2, 4 …</source>
+        <translation>De 2 en 2 depuis -10&#xa0;: -10, -8 … 0, 2, 4 …</translation>
+    </message>
+    <message>
+        <source>Count in 0.1s</source>
+        <translation>Compter par dixièmes</translation>
+    </message>
+    <message>
+        <source>Tenths from 0: 0, 0.1, 0.2 … on past 1.</source>
+        <translation>Les dixièmes depuis 0, jusqu’au-delà de 1.</translation>
+    </message>
+    <message>
+        <source>Count in 0.25s</source>
+        <translation>Compter par quarts</translation>
+    </message>
+    <message>
+        <source>Quarters from 0: 0, 0.25, 0.5, 0.75, 1 …</source>
+        <translation>Les quarts depuis 0&#xa0;: 0, ¼, ½, ¾, 1 …</translation>
+    </message>
+    <message>
+        <source>Odd numbers</source>
+        <translation>Nombres impairs</translation>
+    </message>
+    <message>
+        <source>From 1 in steps of 2: 1, 3, 5, 7 …</source>
+        <translation>De 2 en 2 depuis 1&#xa0;: 1, 3, 5, 7 …</translation>
+    </message>
+    <message>
+        <source>Square numbers</source>
+        <translation>Nombres carrés</translation>
+    </message>
+    <message>
+        <source>1, 4, 9, 16 … The step grows by 2 each time.</source>
+        <translation>1, 4, 9, 16 … Le pas croît de 2 à chaque fois.</translation>
+    </message>
+    <message>
+        <source>Triangular numbers</source>
+        <translation>Nombres triangulaires</translation>
+    </message>
+    <message>
+        <source>1, 3, 6, 10 … The step grows by 1 each time.</source>
+        <translation>1, 3, 6, 10 … Le pas croît de 1 à chaque fois.</translation>
+    </message>
+    <message>
+        <source>The 3 and 4 times tables</source>
+        <translation>Les tables de 3 et de 4</translation>
+    </message>
+    <message>
+        <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
+        <translation>En haut&#xa0;: 0, 3, 6, 9 … En bas&#xa0;: 0, 4, 8, 12 …</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -228,6 +319,61 @@
     <message>
         <source>Move Keypad</source>
         <translation>Déplacer le pavé</translation>
+    </message>
+</context>
+<context>
+    <name>LessonsDialog</name>
+    <message>
+        <source>Export Lessons</source>
+        <translation>Exporter des exercices</translation>
+    </message>
+    <message>
+        <source>Tap the lessons to export.</source>
+        <translation>Touchez les exercices à exporter.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Use Lesson</source>
+        <translation>Utiliser l’exercice</translation>
+    </message>
+    <message>
+        <source>Save as Lesson…</source>
+        <translation>Nouvel exercice…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Lessons that come with Tallyvane</source>
+        <translation>Exercices fournis avec Tallyvane</translation>
+    </message>
+    <message>
+        <source>Your own lessons</source>
+        <translation>Vos exercices</translation>
+    </message>
+    <message>
+        <source>None yet: press Save as Lesson… to add one.</source>
+        <translation>Aucun&#xa0;: «&#xa0;Nouvel exercice…&#xa0;» en ajoute un.</translation>
     </message>
 </context>
 <context>

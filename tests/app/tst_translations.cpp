@@ -1,7 +1,11 @@
+#include "BuiltInLessons.h"
+#include "DataFolder.h"
 #include "FakePrinter.h"
 #include "GraphChart.h"
 #include "GraphPlan.h"
 #include "HelpViewer.h"
+#include "LessonLibrary.h"
+#include "LessonNames.h"
 #include "ListWindow.h"
 #include "ModalDialogs.h"
 #include "Named.h"
@@ -36,6 +40,8 @@ private slots:
     void windowsSpeakTheLanguage();
     void noWindowTextLeftInEnglish();
     void startedWithLanguageDe();
+    void builtInLessonsGoByBothNames_data();
+    void builtInLessonsGoByBothNames();
 };
 
 namespace {
@@ -185,6 +191,36 @@ void TranslationsTest::startedWithLanguageDe()
     // The words are German, the numbers still those of the region.
     QCOMPARE(numberToText(0.5), "0.5");
     QCOMPARE(textToNumber(QStringLiteral("0,5")), 0.0);
+}
+
+// A built-in lesson keeps its English name, which a lesson file holds, and
+// goes by its German one too.
+void TranslationsTest::builtInLessonsGoByBothNames_data()
+{
+    QTest::addColumn<bool>("imported");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("saved under the German name") << false << "in 2er-Schritten zählen" << QStringList{"in 2er-Schritten zählen (2)"};
+    QTest::newRow("saved under the English name") << false << "Count in 2s" << QStringList{"Count in 2s (2)"};
+    QTest::newRow("imported under the German name") << true << "In 2er-Schritten zählen (3)" << QStringList{};
+    QTest::newRow("imported under the English name") << true << "Count in 2s" << QStringList{};
+}
+
+void TranslationsTest::builtInLessonsGoByBothNames()
+{
+    QFETCH(bool, imported);
+    QFETCH(QString, name);
+    QFETCH(QStringList, names);
+    const Translations translations({"de"});
+    DataFolder data;
+    LessonLibrary library(data.path("lessons.json"));
+    LessonPlan lesson = builtInLessons().front();
+    lesson.name = name;
+    if (imported)
+        library.import({lesson});
+    else
+        QVERIFY(library.add(lesson));
+    QCOMPARE(namesOf(library.own()), names);
 }
 
 QTEST_MAIN(TranslationsTest)

@@ -122,14 +122,14 @@ std::optional<QList<LessonPlan>> chooseLessonsToExport(const QList<LessonPlan> &
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("exportDialog"));
-    dialog.setWindowTitle(QStringLiteral("Export Lessons"));
-    auto *prompt = new QLabel(QStringLiteral("Tap the lessons to export."), &dialog);
+    dialog.setWindowTitle(LessonsDialog::tr("Export Lessons"));
+    auto *prompt = new QLabel(LessonsDialog::tr("Tap the lessons to export."), &dialog);
     QListWidget *list = addLessonList(&dialog, "exportList");
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     for (int i = 0; i < own.size(); ++i)
         addLessonItem(list, own[i].name, descriptionOf(own[i]), i)->setSelected(!selected || *selected == i);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    QPushButton *exportButton = buttons->addButton(QStringLiteral("Export…"), QDialogButtonBox::AcceptRole);
+    QPushButton *exportButton = buttons->addButton(LessonsDialog::tr("Export…"), QDialogButtonBox::AcceptRole);
     exportButton->setObjectName(QStringLiteral("cmdExportChosen"));
     exportButton->setDefault(true);
     QObject::connect(list, &QListWidget::itemSelectionChanged, &dialog,
@@ -152,9 +152,9 @@ std::optional<QList<LessonPlan>> chooseLessonsToExport(const QList<LessonPlan> &
     return chosen;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const char *caption)
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
 }
@@ -166,17 +166,17 @@ LessonsDialog::LessonsDialog(LessonLibrary &library, std::optional<LessonPlan> c
     : QDialog(parent), m_library(library), m_current(std::move(current)), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmLessons"));
-    setWindowTitle(QStringLiteral("Lessons"));
+    setWindowTitle(tr("Lessons"));
 
     lessonList = addLessonList(this, "lessonList");
     lessonList->setSelectionMode(QAbstractItemView::SingleSelection);
-    cmdUse = addButton(this, "cmdUse", "Use Lesson");
-    cmdSaveAs = addButton(this, "cmdSaveAs", "Save as Lesson…");
-    cmdRename = addButton(this, "cmdRename", "Rename…");
-    cmdDelete = addButton(this, "cmdDelete", "Delete");
-    cmdExport = addButton(this, "cmdExport", "Export…");
-    cmdImport = addButton(this, "cmdImport", "Import…");
-    cmdClose = addButton(this, "cmdClose", "Close");
+    cmdUse = addButton(this, "cmdUse", tr("Use Lesson"));
+    cmdSaveAs = addButton(this, "cmdSaveAs", tr("Save as Lesson…"));
+    cmdRename = addButton(this, "cmdRename", tr("Rename…"));
+    cmdDelete = addButton(this, "cmdDelete", tr("Delete"));
+    cmdExport = addButton(this, "cmdExport", tr("Export…"));
+    cmdImport = addButton(this, "cmdImport", tr("Import…"));
+    cmdClose = addButton(this, "cmdClose", tr("Close"));
     cmdUse->setDefault(true);
 
     auto *buttons = new QVBoxLayout;
@@ -211,11 +211,11 @@ void LessonsDialog::fillList(std::optional<int> selectOwn)
     lessonList->clear();
     const QList<LessonPlan> &builtIn = builtInLessons();
     const QList<LessonPlan> &own = m_library.own();
-    addLessonItem(lessonList, QStringLiteral("Lessons that come with Tallyvane"), QString(), std::nullopt);
+    addLessonItem(lessonList, tr("Lessons that come with Tallyvane"), QString(), std::nullopt);
     for (int i = 0; i < builtIn.size(); ++i)
-        addLessonItem(lessonList, builtIn[i].name, builtIn[i].description, i);
-    addLessonItem(lessonList, QStringLiteral("Your own lessons"),
-                  own.isEmpty() ? QStringLiteral("None yet: press Save as Lesson… to add one.") : QString(),
+        addLessonItem(lessonList, shownName(builtIn[i]), shownDescription(builtIn[i]), i);
+    addLessonItem(lessonList, tr("Your own lessons"),
+                  own.isEmpty() ? tr("None yet: press Save as Lesson… to add one.") : QString(),
                   std::nullopt);
     for (int i = 0; i < own.size(); ++i) {
         QListWidgetItem *item = addLessonItem(lessonList, own[i].name, descriptionOf(own[i]), builtIn.size() + i);
