@@ -4,6 +4,7 @@
 #include "FileSaving.h"
 #include "Printer.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QLocale>
 
@@ -47,10 +48,10 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
     };
     QList<double> countNumbers(counts);
     std::iota(countNumbers.begin(), countNumbers.end(), 1.0);
-    QList<ListColumn> columns{{QStringLiteral("Count"), countNumbers},
-                              {QStringLiteral("Counter 1"), run(*session.history1)}};
+    QList<ListColumn> columns{{QCoreApplication::translate("ListOutput", "Count"), countNumbers},
+                              {QCoreApplication::translate("ListOutput", "Counter 1"), run(*session.history1)}};
     if (kind == ListKind::TwoCounters)
-        columns.append({QStringLiteral("Counter 2"), run(*session.history2)});
+        columns.append({QCoreApplication::translate("ListOutput", "Counter 2"), run(*session.history2)});
     return columns;
 }
 

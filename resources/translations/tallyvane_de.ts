@@ -377,6 +377,21 @@
     </message>
 </context>
 <context>
+    <name>ListOutput</name>
+    <message>
+        <source>Count</source>
+        <translation>Zählschritt</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Zähler 1</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Zähler 2</translation>
+    </message>
+</context>
+<context>
     <name>ListWindow</name>
     <message>
         <source>Number List</source>

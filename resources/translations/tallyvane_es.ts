@@ -377,6 +377,21 @@
     </message>
 </context>
 <context>
+    <name>ListOutput</name>
+    <message>
+        <source>Count</source>
+        <translation>Conteo</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Contador 1</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Contador 2</translation>
+    </message>
+</context>
+<context>
     <name>ListWindow</name>
     <message>
         <source>Number List</source>
