@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "LessonLibrary.h"
 #include "LessonNames.h"
+#include "LessonsDialog.h"
 #include "ListWindow.h"
 #include "ModalDialogs.h"
 #include "Named.h"
@@ -25,6 +26,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLegendMarker>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
@@ -46,9 +48,28 @@ private slots:
 
 namespace {
 
-// Each window's title, and every tooltip, accessible name, caption and chart
-// title in it, always in the same order: every window of a two-counter
-// lesson, built in the language installed.
+// The window's title, and every tooltip, accessible name, caption and list
+// item in it, in the same order each time.
+void collectTexts(const QWidget &window, QStringList &texts)
+{
+    texts << window.windowTitle();
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        texts << w->toolTip() << w->accessibleName();
+        if (auto *label = qobject_cast<const QLabel *>(w))
+            texts << label->text();
+        if (auto *button = qobject_cast<const QAbstractButton *>(w))
+            texts << button->text();
+        if (auto *frame = qobject_cast<const QGroupBox *>(w))
+            texts << frame->title();
+        if (auto *list = qobject_cast<const QListWidget *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text() << list->item(i)->data(Qt::AccessibleDescriptionRole).toString();
+    }
+}
+
+// The texts of every window of a two-counter lesson, the lesson list and its
+// export chooser among them, and the chart's titles, built in the language
+// installed.
 QStringList shownTexts()
 {
     CountingSession session;
@@ -67,19 +88,18 @@ QStringList shownTexts()
     HelpViewer help;
     SwatchColourDialog colours;
     frmCountTitle title;
+    DataFolder data;
+    LessonLibrary emptyLibrary(data.path("empty.json"));
+    LessonsDialog lessons(emptyLibrary, LessonPlan::of(session), dialogs, nullptr);
     QStringList texts;
-    for (const QWidget *window : QList<QWidget *>{&main, &pause, &settings, &list, &graph, &help, &colours, &title}) {
-        texts << window->windowTitle();
-        for (const QWidget *w : window->findChildren<QWidget *>()) {
-            texts << w->toolTip() << w->accessibleName();
-            if (auto *label = qobject_cast<const QLabel *>(w))
-                texts << label->text();
-            if (auto *button = qobject_cast<const QAbstractButton *>(w))
-                texts << button->text();
-            if (auto *frame = qobject_cast<const QGroupBox *>(w))
-                texts << frame->title();
-        }
-    }
+    for (const QWidget *window : QList<QWidget *>{&main, &pause, &settings, &list, &graph, &help, &colours, &title, &lessons})
+        collectTexts(*window, texts);
+    // A name without letters, the same in every language.
+    LessonLibrary library(data.path("lessons.json"));
+    library.add({QStringLiteral("7, 14, 21"), {}, {7, 7, 0}, 1, false, {}});
+    LessonsDialog ownLessons(library, std::nullopt, dialogs, nullptr);
+    whenModalShown<QDialog>([&](QDialog *chooser) { collectTexts(*chooser, texts); });
+    named<QPushButton>(ownLessons, "cmdExport")->click();
     for (const QAbstractAxis *axis : graph.chartView->chart()->axes())
         texts << axis->titleText();
     for (const QLegendMarker *marker : graph.chartView->chart()->legend()->markers())
