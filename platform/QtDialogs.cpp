@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <QStandardPaths>
 #include <QTreeView>
 
@@ -39,7 +40,9 @@ QWidget *dialogParent(QWidget *parent)
 }
 
 // A message box wraps its text at about half a screen; a one-sentence
-// message reads better on one line, as long as the screen has room.
+// message reads better on one line, as long as the box may grow that wide.
+// Qt never makes a message box wider than 1000 pixels, or than the screen
+// less 480: a label asked to be wider would be cut off at the box's edge.
 void keepOnOneLine(QMessageBox &box)
 {
     auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
@@ -47,7 +50,11 @@ void keepOnOneLine(QMessageBox &box)
         return;
     const int oneLine = label->fontMetrics().horizontalAdvance(box.text()) + 2;
     const QScreen *screen = box.screen();
-    label->setMinimumWidth(screen ? std::min(oneLine, screen->availableGeometry().width() * 3 / 4) : oneLine);
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1000;
+    const auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+    const int besideText = (icon ? icon->sizeHint().width() : 0) + 4 * box.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) + 40;
+    const int widest = std::min({screenWidth * 3 / 4, screenWidth - 480, 1000}) - besideText;
+    label->setMinimumWidth(std::max(0, std::min(oneLine, widest)));
 }
 
 // Names matter when saving; sizes, types and dates only crowd them out.

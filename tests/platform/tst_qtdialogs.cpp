@@ -114,6 +114,7 @@ void QtDialogsTest::messageBox_data()
     QTest::newRow("question, No") << Messages::confirmExit() << QMessageBox::Question << Press::No << MessageAnswer::No;
     QTest::newRow("question, Escape") << Messages::confirmExit() << QMessageBox::Question << Press::Escape
                                       << MessageAnswer::No;
+    QTest::newRow("long, wrapped") << Messages::lessonsDamaged() << QMessageBox::Warning << Press::Ok << MessageAnswer::Ok;
 }
 
 void QtDialogsTest::messageBox()
@@ -134,6 +135,9 @@ void QtDialogsTest::messageBox()
         const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         if (message.buttons == MessageButtons::YesNo)
             QVERIFY2(label->height() < 2 * label->fontMetrics().lineSpacing(), "the question takes one line");
+        // Whatever its length, none of it is cut off at the box's edge.
+        QVERIFY2(label->geometry().right() < box->width(), "the text runs past the box");
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
         ::press(box, press);
     });
     QtDialogs dialogs;
