@@ -6,18 +6,19 @@
 
 #include <QIODevice>
 
-
 namespace {
 
-bool printLines(Printer &printer, const QStringList &lines)
+bool printTable(Printer &printer, const ListTable &table)
 {
-    if (!printer.beginDocument())
+    // The plain list keeps its numbers at the left tab stops; a list with a
+    // heading lines its columns up on their right edges under it.
+    if (!printer.beginDocument(table.heading.isEmpty() ? 0 : table.columns))
         return false;
     for (int i = 0; i < printedBlankLines; ++i) {
         if (!printer.printLine(QString()))
             return false;
     }
-    for (const QString &line : lines) {
+    for (const QString &line : tabSeparatedLines(table)) {
         if (!printer.printLine(line))
             return false;
     }
@@ -33,7 +34,7 @@ QString suggestedListFileName(const CountingSession &session)
 
 void printList(ListServices &services, ListKind kind, QWidget *window)
 {
-    if (printLines(services.printer, tabSeparatedLines(services.session, kind)))
+    if (printTable(services.printer, shownList(services.session, kind)))
         return;
     services.printer.abandonDocument();
     services.dialogs.showMessage(Messages::listNotPrinted(), window);
@@ -43,7 +44,7 @@ void saveList(ListServices &services, ListKind kind, QWidget *window)
 {
     CountingSession &session = services.session;
     const auto writeList = [&](QIODevice &file) {
-        const QByteArray bytes = listFileBytes(session, kind);
+        const QByteArray bytes = listFileBytes(shownList(session, kind));
         return file.write(bytes) == bytes.size();
     };
     if (saveWithDialog(services.dialogs, suggestedListFileName(session), listFileFilter, writeList,

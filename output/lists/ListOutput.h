@@ -1,7 +1,8 @@
 #pragma once
 
-// Printing and saving a number list. Both read the run's values again from
-// the session and write tab-separated lines; neither uses the window's text.
+// Printing and saving a number list as the list windows show it (shownList).
+// Both read the run's values again from the session and write tab-separated
+// lines; neither uses the window's text.
 
 #include "ListServices.h"
 #include "ListText.h"

@@ -1,13 +1,13 @@
 #include "ListWindow.h"
 
 #include "Dialogs.h"
-#include "ListOutput.h"
 #include "IconButton.h"
+#include "ListOutput.h"
+#include "RuleWindow.h"
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
 #include <QResizeEvent>
-#include <QTextOption>
 
 ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     : QDialog(services.mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -35,23 +35,18 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         {"Print", "Print List", "print", 600, &ListWindow::cmdPrint_Click},
         {"FontInc", "Increase Font Size", "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
         {"FontDec", "Decrease Font Size", "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
+        {"Steps", "Show Steps", "show_steps", 3000, &ListWindow::cmdSteps_Click},
+        {"Rule", "Show the Rule", "show_rule", 3600, &ListWindow::cmdRule_Click},
     };
     for (const auto &b : buttons)
         connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
                                QString::fromLatin1(b.icon), b.left),
                 &QPushButton::clicked, this, b.click);
+    m_stepsButton = button(prefix + QLatin1String("Steps"));
+    m_stepsButton->setCheckable(true);
 
-    listText = new QTextEdit(this);
+    listText = new ListView(this);
     listText->setObjectName(QStringLiteral("Text1"));
-    listText->setReadOnly(true);
-    listText->setAcceptRichText(false);
-    listText->setLineWrapMode(QTextEdit::NoWrap);
-    listText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    listText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QTextOption rightAligned(Qt::AlignRight);
-    rightAligned.setWrapMode(QTextOption::NoWrap);
-    listText->document()->setDefaultTextOption(rightAligned);
-    listText->document()->setUndoRedoEnabled(false);
     listText->move(twipsPoint(0, textTop));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
@@ -66,11 +61,6 @@ QPushButton *ListWindow::button(const QString &name) const
     return strip->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
 }
 
-void ListWindow::setListText(const QString &text)
-{
-    listText->setPlainText(text);
-}
-
 void ListWindow::Form_Load()
 {
     const CountingSession &s = m_services.session;
@@ -78,6 +68,19 @@ void ListWindow::Form_Load()
     if (s.listFontSize)
         setFontPoints(*s.listFontSize);
     Form_Resize();
+    showList();
+}
+
+void ListWindow::showList()
+{
+    const CountingSession &s = m_services.session;
+    const QString tooltip = s.listShowsSteps ? QStringLiteral("Hide Steps") : QStringLiteral("Show Steps");
+    m_stepsButton->setChecked(s.listShowsSteps);
+    m_stepsButton->setToolTip(tooltip);
+    m_stepsButton->setAccessibleName(tooltip);
+    // With steps hidden the window shows the list text as it always has:
+    // each line one cell, its columns lined up by its blanks.
+    listText->setTable(s.listShowsSteps ? listTable(s, m_kind, Steps::Shown) : listLines(s, m_kind));
 }
 
 void ListWindow::resizeEvent(QResizeEvent *event)
@@ -139,6 +142,18 @@ void ListWindow::cmdPrint_Click()
 void ListWindow::cmdSave_Click()
 {
     saveList(m_services, m_kind, this);
+}
+
+void ListWindow::cmdSteps_Click()
+{
+    m_services.session.listShowsSteps = m_stepsButton->isChecked();
+    showList();
+}
+
+void ListWindow::cmdRule_Click()
+{
+    RuleWindow rule(m_services.session, m_kind, this);
+    rule.exec();
 }
 
 frmList::frmList(ListServices &services)

@@ -1,17 +1,18 @@
 #pragma once
 
-// The window that shows a number list: a strip of four picture buttons (save,
-// print, larger and smaller font) above a read-only, right-aligned text box.
-// It opens with the remembered place, size and font size, and hands them
-// back to the session when it closes. frmList and frmList2 differ only in
-// their names and in which list they print and save.
+// The window that shows a number list: a strip of picture buttons (save,
+// print, larger and smaller font, show steps, show the rule) above a
+// read-only, right-aligned view of the list. It opens with the remembered
+// place, size, font size and steps, and hands them back to the session.
+// frmList and frmList2 differ only in their names and in which list they
+// show, print and save.
 
 #include "ListServices.h"
 #include "ListText.h"
+#include "ListView.h"
 
 #include <QDialog>
 #include <QPushButton>
-#include <QTextEdit>
 
 class ListWindow : public QDialog {
     Q_OBJECT
@@ -24,20 +25,20 @@ public:
     static constexpr double largestGrowable = 80;  // points
     static constexpr double smallestShrinkable = 10;  // points
     // A list window opens at least this wide and high, whatever size it was
-    // given or left at: its four buttons and a few lines stay in reach.
-    static constexpr double smallestOpening = 3000;  // twips
-
-    void setListText(const QString &text);
+    // given or left at: its six buttons and a few lines stay in reach.
+    static constexpr double smallestOpening = 4200;  // twips
 
     QPushButton *button(const QString &name) const;
     QWidget *strip;
-    QTextEdit *listText;
+    ListView *listText;
 
 public slots:
     void cmdFontInc_Click();
     void cmdFontDec_Click();
     void cmdPrint_Click();
     void cmdSave_Click();
+    void cmdSteps_Click();
+    void cmdRule_Click();
 
 protected:
     ListWindow(const char *name, ListKind kind, ListServices &services);
@@ -50,7 +51,10 @@ private:
     void Form_Resize();
     void Form_Unload();
     void setFontPoints(double points);
+    // Fills the view with the list, with or without its steps.
+    void showList();
 
+    QPushButton *m_stepsButton;
     ListKind m_kind;
     ListServices &m_services;
 };

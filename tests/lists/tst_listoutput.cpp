@@ -57,6 +57,7 @@ class ListOutputTest : public QObject {
 private slots:
     void init();
 
+    void saveWritesTheListBytes_data();
     void saveWritesTheListBytes();
     void saveReplacesAWholeLongerFile();
     void fileNumbers_data();
@@ -90,6 +91,7 @@ private:
 void ListOutputTest::init()
 {
     m_session.listFileNumber = 1;
+    m_session.listShowsSteps = false;
     m_dialogs = ScriptedDialogs();
     m_printer = FakePrinter();
     QVERIFY(m_dir.isValid());
@@ -97,15 +99,27 @@ void ListOutputTest::init()
     QDir().mkpath(m_dir.path());
 }
 
+void ListOutputTest::saveWritesTheListBytes_data()
+{
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("steps hidden") << false << QByteArray("\t3\r\n\t5\r\n\t7\r\n");
+    QTest::newRow("steps shown")
+        << true << QByteArray("\tNumber\tStep\tStep change\r\n\t3\t\t\r\n\t5\t2\t\r\n\t7\t2\t0\r\n");
+}
+
 void ListOutputTest::saveWritesTheListBytes()
 {
+    QFETCH(bool, steps);
+    QFETCH(QByteArray, bytes);
     setRun(3);
+    m_session.listShowsSteps = steps;
     const QString path = m_dir.filePath("count1.txt");
     m_dialogs.saveAnswers.enqueue(path);
     saveListOneCounter(m_services);
     QCOMPARE(m_dialogs.saveRequests.size(), 1);
     QCOMPARE(m_dialogs.saveRequests[0].filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
-    QCOMPARE(contents(path), QByteArray("\t3\r\n\t5\r\n\t7\r\n"));
+    QCOMPARE(contents(path), bytes);
     QVERIFY(m_dialogs.messages.isEmpty());
     QCOMPARE(m_dialogs.savedFiles, QStringList{path});
 }
@@ -226,19 +240,33 @@ void ListOutputTest::failedSaveLeavesTheOldFileWhole()
 void ListOutputTest::printsBlankLinesThenOneLinePerCount_data()
 {
     QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<bool>("steps");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("one counter") << ListKind::OneCounter << QStringList{"\t3", "\t5", "\t7"};
-    QTest::newRow("two counters") << ListKind::TwoCounters << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"};
+    QTest::addColumn<int>("columns");  // right-aligned; 0 for the left tab stops
+    QTest::newRow("one counter") << ListKind::OneCounter << false << QStringList{"\t3", "\t5", "\t7"} << 0;
+    QTest::newRow("two counters") << ListKind::TwoCounters << false << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"} << 0;
+    QTest::newRow("one counter with steps")
+        << ListKind::OneCounter << true << QStringList{"\tNumber\tStep\tStep change", "\t3\t\t", "\t5\t2\t", "\t7\t2\t0"}
+        << 3;
+    QTest::newRow("two counters with steps")
+        << ListKind::TwoCounters << true
+        << QStringList{"\tNumber\tStep\tStep change\tNumber\tStep\tStep change", "\t3\t\t\t0\t\t",
+                       "\t5\t2\t\t-1\t-1\t", "\t7\t2\t0\t-2\t-1\t0"}
+        << 6;
 }
 
 void ListOutputTest::printsBlankLinesThenOneLinePerCount()
 {
     QFETCH(ListKind, kind);
+    QFETCH(bool, steps);
     QFETCH(QStringList, lines);
+    QFETCH(int, columns);
     setRun(3);
+    m_session.listShowsSteps = steps;
     printList(m_services, kind, nullptr);
     QCOMPARE(m_printer.printed.size(), 1);
     QCOMPARE(m_printer.printed[0], QStringList(5, QString()) + lines);
+    QCOMPARE(m_printer.columns, QList<int>{columns});
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 

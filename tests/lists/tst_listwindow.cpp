@@ -1,13 +1,16 @@
 #include "FakePrinter.h"
 #include "ListWindow.h"
 #include "NumberList.h"
+#include "Named.h"
+#include "RuleWindow.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,11 +37,37 @@ const QList<ExpectedButton> expectedButtons = {
     {"Print", 600, "Print List"},
     {"FontInc", 1800, "Increase Font Size"},
     {"FontDec", 2400, "Decrease Font Size"},
+    {"Steps", 3000, "Show Steps"},
+    {"Rule", 3600, "Show the Rule"},
 };
 
 QString buttonName(ListKind kind, const QString &suffix)
 {
     return QStringLiteral("cmdList%1%2").arg(int(kind)).arg(suffix);
+}
+
+ListKind otherKind(ListKind kind)
+{
+    return kind == ListKind::OneCounter ? ListKind::TwoCounters : ListKind::OneCounter;
+}
+
+// Drags over the view from one row to another, by mouse or by finger.
+void drag(ListView &view, int from, int to, bool finger)
+{
+    QWidget *area = view.viewport();
+    const QPoint start = view.rowRect(from).center();
+    const QPoint end = view.rowRect(to).center();
+    if (finger) {
+        static QPointingDevice *screen = QTest::createTouchDevice();
+        QTest::touchEvent(area, screen).press(0, start);
+        QTest::touchEvent(area, screen).move(0, (start + end) / 2);
+        QTest::touchEvent(area, screen).move(0, end);
+        QTest::touchEvent(area, screen).release(0, end);
+    } else {
+        QTest::mousePress(area, Qt::LeftButton, {}, start);
+        QTest::mouseMove(area, end);
+        QTest::mouseRelease(area, Qt::LeftButton, {}, end);
+    }
 }
 
 } // namespace
@@ -66,6 +95,15 @@ private slots:
     void counter2GrowingByNineDigitsIsListed();
     void savesFromBothWindowsShareTheNumber();
     void failedPrintLeavesTheWindowOpen();
+
+    void stepsAreShownUntilHidden_data();
+    void stepsAreShownUntilHidden();
+    void savedAndPrintedAsShown_data();
+    void savedAndPrintedAsShown();
+    void draggedRowsAreCopied_data();
+    void draggedRowsAreCopied();
+    void ruleWindowStandsOverTheList_data();
+    void ruleWindowStandsOverTheList();
 
 private:
     // Shows the list of the given kind; `inside` runs while its window is up,
@@ -145,12 +183,10 @@ void ListWindowTest::widgets()
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->geometry(), QRect(twipsPoint(expected.left, 0), twipsSize(600, 600)));
     }
-    QTextEdit *text = window->listText;
-    QVERIFY(text->isReadOnly());
-    QCOMPARE(text->document()->defaultTextOption().alignment(), Qt::AlignRight);
+    QCOMPARE(window->strip->findChildren<QPushButton *>().size(), expectedButtons.size());
+    ListView *text = window->listText;
     QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(text->lineWrapMode(), QTextEdit::NoWrap);
     QCOMPARE(text->font().family(), QStringLiteral("Arial"));
     QVERIFY(text->font().bold());
     QCOMPARE(text->pos(), twipsPoint(0, 680));
@@ -186,14 +222,9 @@ void ListWindowTest::longLinesScrollInsteadOfWrapping()
     setRun({123456789012345, 2}, {-0.000123456789, 3});
     m_session->listFontSize = 84;
     frmList2 window(*m_services);
-    window.setListText(listTextTwoCounters(*m_session));
     window.resize(300, 400);
     window.show();
-    QTextDocument *document = window.listText->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        document->documentLayout()->blockBoundingRect(block);
-        QCOMPARE(block.layout()->lineCount(), 1);
-    }
+    QCOMPARE(window.listText->table().rowCount(), 2);
     QVERIFY(window.listText->horizontalScrollBar()->maximum() > 0);
 }
 
@@ -233,7 +264,8 @@ void ListWindowTest::firstListIsPlacedFromTheMainWindow()
     showList(ListKind::TwoCounters, [&](ListWindow &window) {
         frame = window.frameGeometry();
         points = window.listText->font().pointSizeF();
-        text = window.listText->toPlainText();
+        window.listText->selectAll();
+        text = window.listText->selectedText();
     });
     QCOMPARE(m_windowsShown, 1);
     QCOMPARE(frame, twipsRect(1900, 1100, 12700, 8600));
@@ -331,10 +363,10 @@ void ListWindowTest::counter2GrowingByNineDigitsIsListed()
 {
     setRun({1, 2}, {1, 1234567890});
     QString text;
-    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.listText->toPlainText(); });
+    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.listText->table().cell(1).toString(); });
     QCOMPARE(m_windowsShown, 1);
     QVERIFY(m_dialogs.messages.isEmpty());
-    QCOMPARE(text.split('\n').value(1), QStringLiteral("2  1234567890   "));
+    QCOMPARE(text, QStringLiteral("2  1234567890   "));
 }
 
 void ListWindowTest::savesFromBothWindowsShareTheNumber()
@@ -368,6 +400,144 @@ void ListWindowTest::failedPrintLeavesTheWindowOpen()
     });
     QVERIFY(openAfterPrint);
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
+}
+
+void ListWindowTest::stepsAreShownUntilHidden_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("frmList") << ListKind::OneCounter
+                             << QStringList{"\tNumber\tStep\tStep change", "\t1\t\t", "\t2\t1\t", "\t4\t2\t1"};
+    QTest::newRow("frmList2") << ListKind::TwoCounters
+                              << QStringList{"\tNumber\tStep\tStep change\tNumber\tStep\tStep change",
+                                             "\t1\t\t\t10\t\t", "\t2\t1\t\t20\t10\t", "\t4\t2\t1\t30\t10\t0"};
+}
+
+// Shown in one list, the steps stay shown in the next list of either kind
+// until a list hides them again.
+void ListWindowTest::stepsAreShownUntilHidden()
+{
+    QFETCH(ListKind, kind);
+    QFETCH(QStringList, lines);
+    setRun({1, 2, 4}, {10, 20, 30});
+    QStringList names;
+    QStringList shown;
+    const auto press = [&](ListWindow &window, ListKind pressedIn) {
+        QPushButton *steps = window.button(buttonName(pressedIn, "Steps"));
+        names << steps->toolTip();
+        steps->click();
+        names << steps->toolTip() << steps->accessibleName() << (steps->isChecked() ? "down" : "up");
+        shown = tabSeparatedLines(window.listText->table());
+    };
+    showList(kind, [&](ListWindow &window) { press(window, kind); });
+    QCOMPARE(shown, lines);
+    QVERIFY(m_session->listShowsSteps);
+    showList(otherKind(kind), [&](ListWindow &window) { press(window, otherKind(kind)); });
+    QCOMPARE(names, QStringList({"Show Steps", "Hide Steps", "Hide Steps", "down",  //
+                                 "Hide Steps", "Show Steps", "Show Steps", "up"}));
+    QCOMPARE(shown, tabSeparatedLines(listLines(*m_session, otherKind(kind))));
+    QVERIFY(!m_session->listShowsSteps);
+}
+
+void ListWindowTest::savedAndPrintedAsShown_data()
+{
+    QTest::addColumn<bool>("steps");
+    QTest::newRow("steps hidden") << false;
+    QTest::newRow("steps shown") << true;
+}
+
+void ListWindowTest::savedAndPrintedAsShown()
+{
+    QFETCH(bool, steps);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("count1.txt");
+    m_dialogs.saveAnswers.enqueue(path);
+    ListTable shown;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        if (steps)
+            window.button("cmdList2Steps")->click();
+        shown = window.listText->table();
+        window.button("cmdList2Save")->click();
+        window.button("cmdList2Print")->click();
+    });
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // With steps hidden, the window's lines are the list text; its numbers are saved and printed.
+    const ListTable saved = steps ? shown : listTable(*m_session, ListKind::TwoCounters, Steps::Hidden);
+    QCOMPARE(file.readAll(), listFileBytes(saved));
+    QCOMPARE(m_printer.printed.value(0), QStringList(5, QString()) + tabSeparatedLines(saved));
+}
+
+void ListWindowTest::draggedRowsAreCopied_data()
+{
+    QTest::addColumn<bool>("finger");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QString>("copied");
+    const QString gap(16, QChar(' '));
+    const QString lines = "2" + gap + "20   \n3" + gap + "30   \n4" + gap + "40   \n";
+    QTest::newRow("mouse over the list") << false << false << lines;
+    QTest::newRow("finger over the list") << true << false << lines;
+    QTest::newRow("finger over the steps") << true << true << "2\t1\t\t20\t10\t\n3\t1\t0\t30\t10\t0\n4\t1\t0\t40\t10\t0\n";
+}
+
+void ListWindowTest::draggedRowsAreCopied()
+{
+    QFETCH(bool, finger);
+    QFETCH(bool, steps);
+    QFETCH(QString, copied);
+    setRun({1, 2, 3, 4, 5}, {10, 20, 30, 40, 50});
+    m_session->listShowsSteps = steps;
+    QGuiApplication::clipboard()->clear();
+    std::optional<std::pair<int, int>> selected;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        drag(*window.listText, 3, 1, finger);
+        selected = window.listText->selectedRows();
+        QTest::keyClick(window.listText, Qt::Key_C, Qt::ControlModifier);
+    });
+    QCOMPARE(selected, std::make_pair(1, 3));
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+void ListWindowTest::ruleWindowStandsOverTheList_data()
+{
+    QTest::addColumn<double>("fourth");  // counter 1's fourth number as shown
+    QTest::addColumn<QString>("nth1");
+    QTest::newRow("numbers as the rule gives them") << 7.0 << "The nth number is ½n² − ½n + 1";
+    QTest::newRow("a number the rule does not give") << 7.000000001 << "The nth number is about ½n² − ½n + 1";
+}
+
+void ListWindowTest::ruleWindowStandsOverTheList()
+{
+    QFETCH(double, fourth);
+    QFETCH(QString, nth1);
+    m_session->counter1 = {1, 1, 1};
+    m_session->counter2 = {30, -3, 0};
+    setRun({1, 2, 4, fourth}, {30, 27, 24, 21});
+    QStringList texts;
+    bool overTheList = false;
+    double smallestPoints = 1000;
+    bool listOpenAfter = false;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        QTimer::singleShot(0, this, [&] {
+            QWidget *rule = QApplication::activeModalWidget();
+            texts << rule->objectName() << rule->windowTitle();
+            for (const char *name : {"lblSteps1", "lblNth1", "lblSteps2", "lblNth2"}) {
+                QLabel *label = named<QLabel>(*rule, name);
+                texts << label->text();
+                smallestPoints = std::min(smallestPoints, label->font().pointSizeF());
+            }
+            overTheList = rule->parentWidget() == &window;
+            rule->close();
+        });
+        window.button("cmdList2Rule")->click();
+        listOpenAfter = window.isVisible();
+    });
+    QCOMPARE(texts, QStringList({"frmRule", "The Rule",
+                                 "Start at 1. The first step is 1, and the step grows by 1 after every count.", nth1,
+                                 "Start at 30. Take away 3 every time.", "The nth number is 33 − 3n"}));
+    QVERIFY(overTheList);
+    QVERIFY(smallestPoints >= 28);
+    QVERIFY(listOpenAfter);
 }
 
 QTEST_MAIN(ListWindowTest)
