@@ -86,9 +86,8 @@ QString NthNumberRule::text() const
     }
     if (terms.isEmpty())
         return QStringLiteral("0");
-    const auto positive = std::find_if(terms.begin(), terms.end(), [](const Term &t) { return !t.value.isNegative(); });
-    if (positive != terms.end())
-        std::rotate(terms.begin(), positive, positive + 1);
+    if (terms.first().value.isNegative() && !terms.last().value.isNegative())
+        std::reverse(terms.begin(), terms.end());
 
     const QChar separator = decimalSeparator();
     QString text;

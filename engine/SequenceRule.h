@@ -26,8 +26,8 @@ public:
     explicit NthNumberRule(const CounterSettings &settings);
 
     // "½n² − ½n + 1": no zero terms, no coefficient 1, "−" before negative
-    // terms, an odd number of halves with "½"; it starts with a positive
-    // term where there is one ("33 − 3n").
+    // terms, an odd number of halves with "½"; the highest power first, or
+    // the lowest where that puts a positive term first ("33 − 3n").
     QString text() const;
     // Number n, exactly; nothing where that needs more than 15 significant
     // digits or the formula's numbers are not exact.

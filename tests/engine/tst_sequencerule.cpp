@@ -42,7 +42,8 @@ void SequenceRuleTest::nthNumber_data()
     QTest::newRow("all zero") << CounterSettings{0, 0, 0} << "0";
     QTest::newRow("never moves") << CounterSettings{5, 0, 0} << "5";
     QTest::newRow("all negative") << CounterSettings{-1, -1, 0} << "−n";
-    QTest::newRow("shrinking step starts with its positive term") << CounterSettings{0, 5, -2} << "8n − n² − 7";
+    QTest::newRow("a shrinking step") << CounterSettings{0, 5, -2} << "−n² + 8n − 7";
+    QTest::newRow("a shrinking step from a positive start") << CounterSettings{10, 1, -2} << "7 + 4n − n²";
     QTest::newRow("halves with whole parts") << CounterSettings{2, 3.5, 3} << "1½n² − n + 1½";
     QTest::newRow("tenths of a step change") << CounterSettings{0, 0.25, 0.1} << "0.05n² + 0.1n − 0.15";
     QTest::newRow("beyond fifteen digits, rounded") << CounterSettings{1e20, 1, 0} << "n + 1E+20";
