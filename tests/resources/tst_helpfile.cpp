@@ -1,6 +1,8 @@
 #include "ChmFile.h"
 #include "FakeClock.h"
+#include "FakePrinter.h"
 #include "HelpContents.h"
+#include "ListWindow.h"
 #include "PauseDialog.h"
 #include "ScriptedDialogs.h"
 #include "frmMain.h"
@@ -113,6 +115,10 @@ void HelpFileTest::everyButtonIsShownWithItsPicture_data()
     QTest::newRow("main window toolbar") << "/mainwindow.html" << tooltips(main);
     QTest::newRow("pause dialog, one counter") << "/pause.html" << tooltips(paused);
     QTest::newRow("pause dialog, two counters") << "/pause.html" << tooltips(paused2);
+    FakePrinter printer;
+    ListServices lists{session, dialogs, printer};
+    QTest::newRow("list window, one counter") << "/lists.html" << tooltips(frmList(lists));
+    QTest::newRow("list window, two counters") << "/lists.html" << tooltips(frmList2(lists));
 }
 
 void HelpFileTest::everyButtonIsShownWithItsPicture()
