@@ -143,7 +143,7 @@ std::optional<Decimal> Decimal::half() const
 {
     if (m_digits % 2 == 0)
         return Decimal(m_digits / 2, m_exponent);
-    return checked(m_digits * 5, m_exponent - 1);
+    return Decimal(m_digits, m_exponent - 1).times(5);
 }
 
 Decimal Decimal::rounded(Precision precision) const
