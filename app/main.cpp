@@ -2,11 +2,13 @@
 #include "Lesson.h"
 #include "QtDialogs.h"
 #include "SteadyClock.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +58,7 @@ int main(int argc, char *argv[])
     }
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    const Translations translations(QLocale::system().uiLanguages());
     QApplication::setDesktopFileName(QStringLiteral("org.tallyvane.Tallyvane"));
     DoubleTapGuard doubleTaps;
     app.installEventFilter(&doubleTaps);

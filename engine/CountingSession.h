@@ -18,6 +18,7 @@ struct CounterSettings {
     double firstNumber = 0;
     double firstStep = 0;
     double stepChange = 0;
+    friend bool operator==(const CounterSettings &, const CounterSettings &) = default;
 };
 
 enum class PauseChoice : std::int16_t {

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -35,18 +36,25 @@ QString termText(Decimal magnitude, int power, QChar separator)
 
 QString stepRuleInWords(const CounterSettings &settings)
 {
-    const QString start = QStringLiteral("Start at %1. ").arg(numberToText(settings.firstNumber));
+    const QString start =
+        QCoreApplication::translate("SequenceRule", "Start at %1.").arg(numberToText(settings.firstNumber));
     const QString step = numberToText(std::fabs(settings.firstStep));
+    QString rule;
     if (Decimal::shown(settings.stepChange).isZero()) {
-        return start + (settings.firstStep < 0 ? QStringLiteral("Take away %1 every time.")
-                                               : QStringLiteral("Add %1 every time."))
-                           .arg(step);
+        rule = settings.firstStep < 0 ? QCoreApplication::translate("SequenceRule", "Take away %1 every time.").arg(step)
+                                      : QCoreApplication::translate("SequenceRule", "Add %1 every time.").arg(step);
+    } else {
+        const QString first = numberToText(settings.firstStep);
+        const QString change = numberToText(std::fabs(settings.stepChange));
+        rule = settings.stepChange < 0
+            ? QCoreApplication::translate("SequenceRule",
+                                          "The first step is %1, and the step shrinks by %2 after every count.")
+                  .arg(first, change)
+            : QCoreApplication::translate("SequenceRule",
+                                          "The first step is %1, and the step grows by %2 after every count.")
+                  .arg(first, change);
     }
-    return start
-        + QStringLiteral("The first step is %1, and the step %2 by %3 after every count.")
-              .arg(numberToText(settings.firstStep),
-                   settings.stepChange < 0 ? QStringLiteral("shrinks") : QStringLiteral("grows"),
-                   numberToText(std::fabs(settings.stepChange)));
+    return start + QChar(' ') + rule;
 }
 
 NthNumberRule::NthNumberRule(const CounterSettings &settings)

@@ -1,7 +1,7 @@
 #pragma once
 
-// The teacher-facing standard dialogs: message box, input box, colour picker
-// and save-file dialog. Windows use this interface; tests hand them a
+// The teacher-facing standard dialogs: message box, input box, colour picker,
+// save-file and open-file dialogs. Windows use this interface; tests hand them a
 // scripted double that records every request. Each dialog stands over the
 // window the teacher is working in: the open modal window, else the parent
 // given (null centres it on the screen).
@@ -27,6 +27,9 @@ public:
     // selected. Nothing for Cancel; otherwise the full path.
     virtual std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter,
                                                    QWidget *parent) = 0;
+    // filter as for saving. Nothing for Cancel; otherwise the full path of an
+    // existing file.
+    virtual std::optional<QString> askOpenFileName(const QString &filter, QWidget *parent) = 0;
     // The file named in the last save dialog has been written: the next save
     // dialog opens in its folder.
     virtual void fileSaved(const QString &path) = 0;

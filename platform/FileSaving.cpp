@@ -2,11 +2,46 @@
 
 #include "Dialogs.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <limits>
 
 #include <unistd.h>
+
+namespace {
+
+QString filterOf(const QList<SaveFormat> &formats)
+{
+    QStringList pairs;
+    for (const SaveFormat &format : formats)
+        pairs << QStringLiteral("%1 (*.%2)|*.%2").arg(format.description, format.suffix);
+    pairs << QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "All Files")) + QStringLiteral(" (*.*)|*.*");
+    return pairs.join(QChar('|'));
+}
+
+const FileWriter &writerFor(const QString &path, const QList<SaveFormat> &formats)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const SaveFormat &format : formats)
+        if (suffix.compare(format.suffix, Qt::CaseInsensitive) == 0)
+            return format.write;
+    return formats.front().write;
+}
+
+bool writeOrTell(Dialogs &dialogs, const QString &path, const FileWriter &write, const Message &notSaved,
+                 QWidget *window)
+{
+    if (!writeFileAtomically(path, write)) {
+        dialogs.showMessage(notSaved, window);
+        return false;
+    }
+    dialogs.fileSaved(path);
+    return true;
+}
+
+} // namespace
 
 bool writeFileAtomically(const QString &path, const FileWriter &write)
 {
@@ -25,14 +60,14 @@ bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QStrin
                     const Message &notSaved, QWidget *window)
 {
     const std::optional<QString> path = dialogs.askSaveFileName(suggestedName, filter, window);
-    if (!path)
-        return false;
-    if (!writeFileAtomically(*path, write)) {
-        dialogs.showMessage(notSaved, window);
-        return false;
-    }
-    dialogs.fileSaved(*path);
-    return true;
+    return path && writeOrTell(dialogs, *path, write, notSaved, window);
+}
+
+bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QList<SaveFormat> &formats,
+                    const Message &notSaved, QWidget *window)
+{
+    const std::optional<QString> path = dialogs.askSaveFileName(suggestedName, filterOf(formats), window);
+    return path && writeOrTell(dialogs, *path, writerFor(*path, formats), notSaved, window);
 }
 
 void advanceFileNumber(std::int16_t &number)

@@ -5,6 +5,7 @@
 
 #include "Messages.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +26,19 @@ bool writeFileAtomically(const QString &path, const FileWriter &write);
 // ends quietly; a failure shows notSaved. Only a written file is where the
 // next save dialog opens. True when the file was written.
 bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QString &filter, const FileWriter &write,
+                    const Message &notSaved, QWidget *window);
+
+// A kind of file a save dialog offers.
+struct SaveFormat {
+    QString description;  // "Text Files"
+    QString suffix;       // "txt"
+    FileWriter write;
+};
+
+// As above, offering the formats, the first selected, and then all files.
+// The file is written in the format its name's suffix names, in any case,
+// else in the first.
+bool saveWithDialog(Dialogs &dialogs, const QString &suggestedName, const QList<SaveFormat> &formats,
                     const Message &notSaved, QWidget *window);
 
 // The number in a suggested file name advances after each written file and

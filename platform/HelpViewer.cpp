@@ -2,12 +2,15 @@
 
 #include "ChmFile.h"
 #include "HelpContents.h"
+#include "TouchSizing.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
@@ -20,6 +23,10 @@
 namespace {
 
 const QString scheme = QStringLiteral("chm");
+
+// The help pages are written in English only. In another language this line,
+// translated, stands above them.
+constexpr char englishPagesNotice[] = QT_TRANSLATE_NOOP("HelpViewer", "The help pages are in English for now.");
 
 QUrl pageUrl(const QString &path)
 {
@@ -67,11 +74,16 @@ QToolButton *navigationButton(const QString &text, QStyle::StandardPixmap icon, 
 
 } // namespace
 
-HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
+// A dialog of the window it belongs to, so that window managers keep it
+// above that window, with a close button of its own for a finger.
+HelpViewer::HelpViewer(QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(tr("Tallyvane Help"));
     resize(1000, 700);
+    setStyleSheet(QStringLiteral("QScrollBar:vertical { width: %1px; } QScrollBar:horizontal { height: %1px; }")
+                      .arg(Touch::scrollBarWidth));
 
     m_back = navigationButton(tr("Back"), QStyle::SP_ArrowBack, this);
     m_forward = navigationButton(tr("Forward"), QStyle::SP_ArrowForward, this);
@@ -79,6 +91,14 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
     m_home->setEnabled(false);
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    close->setIconSize(QSize(32, 32));
+    close->setMinimumSize(Touch::buttonWidth, Touch::targetHeight);
+    QFont closeFont = close->font();
+    closeFont.setPointSizeF(Touch::fontPointSize);
+    close->setFont(closeFont);
 
     m_contents = new QTreeWidget(this);
     m_contents->setObjectName(QStringLiteral("contents"));
@@ -93,6 +113,11 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     m_browser->setObjectName(QStringLiteral("page"));
     m_browser->setOpenLinks(false);
 
+    auto *notice = new QLabel(tr(englishPagesNotice), this);
+    notice->setObjectName(QStringLiteral("notice"));
+    notice->setFont(larger);
+    notice->setVisible(notice->text() != QLatin1String(englishPagesNotice));
+
     m_splitter = new QSplitter(this);
     m_splitter->addWidget(m_contents);
     m_splitter->addWidget(m_browser);
@@ -103,10 +128,13 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     buttons->addWidget(m_forward);
     buttons->addWidget(m_home);
     buttons->addStretch();
+    buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addWidget(notice);
     layout->addWidget(m_splitter, 1);
 
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_home, &QToolButton::clicked, m_browser, &QTextBrowser::home);
@@ -178,16 +206,17 @@ void HelpViewer::openFile(const QString &name)
 
 void HelpViewer::showContents(const QList<HelpTopic> &topics)
 {
+    // The help file's title is the viewer's own, "Tallyvane Help", in English.
     if (!m_file->title().isEmpty())
-        setWindowTitle(m_file->title());
+        setWindowTitle(tr(m_file->title().toUtf8().constData()));
     addTopics(topics, nullptr);
     m_contents->expandAll();
     m_contents->setVisible(!topics.isEmpty());
-    // Wide enough for every topic name, but never more than a third.
+    // Wide enough for every topic name, but never more than two fifths.
     m_contents->resizeColumnToContents(0);
     const int contentsWidth = m_contents->columnWidth(0) + 2 * m_contents->frameWidth() +
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_splitter->setSizes({std::min(contentsWidth, width() / 3), width()});
+    m_splitter->setSizes({std::min(contentsWidth, width() * 2 / 5), width()});
 
     QUrl start;
     if (!m_file->defaultTopic().isEmpty())
@@ -214,6 +243,7 @@ void HelpViewer::addTopics(const QList<HelpTopic> &topics, QTreeWidgetItem *pare
     for (const HelpTopic &topic : topics) {
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_contents);
         item->setText(0, topic.name);
+        item->setSizeHint(0, QSize(0, Touch::rowHeight));
         if (!topic.page.isEmpty())
             item->setData(0, Qt::UserRole, pageUrl(topic.page));
         addTopics(topic.children, item);

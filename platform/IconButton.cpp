@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 QPushButton *makeIconButton(QWidget *parent, const QString &name, const QString &tooltip, const QString &icon,
@@ -9,8 +10,10 @@ QPushButton *makeIconButton(QWidget *parent, const QString &name, const QString 
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
-    button->setToolTip(tooltip);
-    button->setAccessibleName(tooltip);
+    // The tables of buttons mark their tooltips with QT_TRANSLATE_NOOP("IconButton", …).
+    const QString translated = QCoreApplication::translate("IconButton", tooltip.toUtf8().constData());
+    button->setToolTip(translated);
+    button->setAccessibleName(translated);
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     button->setIconSize(QSize(iconButtonIconPixels, iconButtonIconPixels));
     button->setGeometry(geometry);

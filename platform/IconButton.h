@@ -1,7 +1,8 @@
 #pragma once
 
 // The square picture buttons of the toolbars and strips: an SVG icon of about
-// 30 pixels, no caption, the tooltip also given as accessible name.
+// 30 pixels, no caption, the tooltip, translated in the "IconButton" context,
+// also given as accessible name.
 
 #include <QPushButton>
 

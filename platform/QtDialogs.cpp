@@ -8,9 +8,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +38,52 @@ QWidget *dialogParent(QWidget *parent)
     return parent;
 }
 
+// A message box wraps its text at about half a screen; a one-sentence
+// message reads better on one line, as long as the screen has room.
+void keepOnOneLine(QMessageBox &box)
+{
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const int oneLine = label->fontMetrics().horizontalAdvance(box.text()) + 2;
+    const QScreen *screen = box.screen();
+    label->setMinimumWidth(screen ? std::min(oneLine, screen->availableGeometry().width() * 3 / 4) : oneLine);
+}
+
+// Names matter when saving; sizes, types and dates only crowd them out.
+void giveNamesTheRoom(QFileDialog &dialog)
+{
+    auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!details)
+        return;
+    for (int column = 1; column < details->header()->count(); ++column)
+        details->setColumnHidden(column, true);
+    details->header()->setStretchLastSection(true);
+}
+
+std::optional<QString> chosenFile(QFileDialog &dialog)
+{
+    Touch::enlargeForTouch(&dialog);
+    giveNamesTheRoom(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+// In "Bitmaps (*.bmp)|*.bmp|…" each description before its pattern is
+// marked with QT_TRANSLATE_NOOP("SaveFilters", …) and translated here.
+QList<SaveFilter> translatedFilters(const QString &filter)
+{
+    QStringList parts = filter.split(QChar('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const qsizetype pattern = parts[i].lastIndexOf(QStringLiteral(" ("));
+        const QString description = pattern < 0 ? parts[i] : parts[i].left(pattern);
+        parts[i] = QCoreApplication::translate("SaveFilters", description.toUtf8().constData())
+                   + (pattern < 0 ? QString() : parts[i].mid(pattern));
+    }
+    return parseSaveFilters(parts.join(QChar('|')));
+}
+
 } // namespace
 
 MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
@@ -41,6 +93,7 @@ MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent(parent));
     box.setObjectName(QStringLiteral("messageBox"));
     Touch::enlargeForTouch(&box);
+    keepOnOneLine(box);
     box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;
@@ -81,25 +134,31 @@ QString QtDialogs::saveFolder() const
     return QDir::homePath();
 }
 
-std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
-                                                  QWidget *parent)
+// In the folder of the last file saved, the first filter selected.
+void QtDialogs::prepareFileDialog(QFileDialog &dialog, const QString &name, const QList<SaveFilter> &filters) const
 {
-    const QList<SaveFilter> filters = parseSaveFilters(filter);
+    dialog.setObjectName(name);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setDirectory(saveFolder());
     QStringList nameFilters;
     for (const SaveFilter &f : filters)
         nameFilters << f.nameFilter;
-
-    QFileDialog dialog(dialogParent(parent));
-    dialog.setObjectName(QStringLiteral("saveDialog"));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDirectory(saveFolder());
     if (!filters.isEmpty()) {
         dialog.setNameFilters(nameFilters);
         dialog.selectNameFilter(nameFilters.front());
-        dialog.setDefaultSuffix(filters.front().defaultSuffix);
     }
+}
+
+std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, const QString &filter,
+                                                  QWidget *parent)
+{
+    const QList<SaveFilter> filters = translatedFilters(filter);
+    QFileDialog dialog(dialogParent(parent));
+    prepareFileDialog(dialog, QStringLiteral("saveDialog"), filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!filters.isEmpty())
+        dialog.setDefaultSuffix(filters.front().defaultSuffix);
     // A name typed without a suffix takes the one of the filter shown.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &selected) {
         QString suffix;
@@ -109,11 +168,16 @@ std::optional<QString> QtDialogs::askSaveFileName(const QString &suggestedName, 
         dialog.setDefaultSuffix(suffix);
     });
     dialog.selectFile(suggestedName);
-    Touch::enlargeForTouch(&dialog);
+    return chosenFile(dialog);
+}
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+std::optional<QString> QtDialogs::askOpenFileName(const QString &filter, QWidget *parent)
+{
+    QFileDialog dialog(dialogParent(parent));
+    prepareFileDialog(dialog, QStringLiteral("openDialog"), translatedFilters(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
 void QtDialogs::fileSaved(const QString &path)

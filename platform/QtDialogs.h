@@ -1,8 +1,11 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "SaveFilters.h"
 
 #include <QWidget>
+
+class QFileDialog;
 
 // The real dialogs: Qt's own message box, input box and file dialog, enlarged
 // for touch, and the swatch colour dialog. Each stands over the window the
@@ -14,10 +17,12 @@ public:
     std::optional<QColor> pickColour(QWidget *parent) override;
     std::optional<QString> askSaveFileName(const QString &suggestedName, const QString &filter,
                                            QWidget *parent) override;
+    std::optional<QString> askOpenFileName(const QString &filter, QWidget *parent) override;
     void fileSaved(const QString &path) override;
 
 private:
     QString saveFolder() const;
+    void prepareFileDialog(QFileDialog &dialog, const QString &name, const QList<SaveFilter> &filters) const;
 
     QString m_lastSaveFolder;  // for this run only
 };

@@ -25,6 +25,7 @@ public:
     QString askText(const Question &, QWidget *) override { return {}; }
     std::optional<QColor> pickColour(QWidget *) override { return std::nullopt; }
     std::optional<QString> askSaveFileName(const QString &, const QString &, QWidget *) override { return std::nullopt; }
+    std::optional<QString> askOpenFileName(const QString &, QWidget *) override { return std::nullopt; }
     void fileSaved(const QString &) override {}
 };
 

@@ -3,6 +3,9 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
+#include <QFontInfo>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -11,7 +14,15 @@ namespace {
 
 constexpr double linePixels = 3;
 constexpr double markerPixels = 11;
-constexpr int labelPoints = 11;
+
+// Named by the family drawn rather than by an alias such as "Sans Serif",
+// which other programs may not resolve alike: a saved drawing keeps its
+// letters.
+QFont drawnFont(QFont font)
+{
+    font.setFamily(QFontInfo(font).family());
+    return font;
+}
 
 QScatterSeries::MarkerShape scatterShape(MarkerShape shape)
 {
@@ -39,14 +50,12 @@ QCategoryAxis *axis(const Scale &scale, const QString &title)
     axis->setRange(scale.low, scale.high);
     for (const AxisLabel &label : scale.labels)
         axis->append(label.text, label.at);
-    QFont font = axis->labelsFont();
-    font.setPointSize(labelPoints);
-    axis->setLabelsFont(font);
-    if (!title.isEmpty()) {
+    axis->setLabelsFont(drawnFont(axis->labelsFont()));
+    if (!title.isEmpty())
         axis->setTitleText(title);
-        font.setBold(true);
-        axis->setTitleFont(font);
-    }
+    QFont bold = drawnFont(axis->titleFont());
+    bold.setBold(true);
+    axis->setTitleFont(bold);
     return axis;
 }
 
@@ -101,12 +110,13 @@ QChart *buildChart(const GraphPlan &plan)
     auto *chart = new QChart;
     chart->legend()->setVisible(plan.series.size() > 1);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(drawnFont(chart->legend()->font()));
     chart->setMargins(QMargins(8, 12, 24, 8));  // room for the outer labels
 
     const QList<QAbstractSeries *> series =
         plan.kind == GraphKind::Line ? lineSeries(plan, *chart) : barSeries(plan, *chart);
 
-    QCategoryAxis *horizontal = axis(plan.horizontal, QStringLiteral("Time"));
+    QCategoryAxis *horizontal = axis(plan.horizontal, QCoreApplication::translate("GraphChart", "Time"));
     QCategoryAxis *vertical = axis(plan.vertical, QString());
     chart->addAxis(horizontal, Qt::AlignBottom);
     chart->addAxis(vertical, Qt::AlignLeft);
@@ -114,5 +124,20 @@ QChart *buildChart(const GraphPlan &plan)
         s->attachAxis(horizontal);
         s->attachAxis(vertical);
     }
+    setAxisPoints(*chart, screenAxisPoints);
     return chart;
+}
+
+void setAxisPoints(QChart &chart, int points)
+{
+    for (QAbstractAxis *axis : chart.axes()) {
+        QFont labels = axis->labelsFont();
+        labels.setPointSize(points);
+        axis->setLabelsFont(labels);
+        QFont title = axis->titleFont();
+        title.setPointSize(points);
+        axis->setTitleFont(title);
+    }
+    if (QGraphicsLayout *layout = chart.layout())
+        layout->activate();
 }

@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -73,10 +75,10 @@ GraphPlan planGraph(const CountingSession &session, GraphKind kind)
 
     GraphPlan plan{kind, {}, kind == GraphKind::Line && n <= mostCountsWithMarkers, pointScale(n), {}};
     if (session.counterCount == 1) {
-        plan.series.append({QStringLiteral("Counter"), values(session.history1), counter1Red, MarkerShape::Circle});
+        plan.series.append({QCoreApplication::translate("GraphPlan", "Counter"), values(session.history1), counter1Red, MarkerShape::Circle});
     } else {
-        plan.series.append({QStringLiteral("Counter 1"), values(session.history1), counter1Red, MarkerShape::Circle});
-        plan.series.append({QStringLiteral("Counter 2"), values(session.history2), counter2Blue, MarkerShape::Diamond});
+        plan.series.append({QCoreApplication::translate("GraphPlan", "Counter 1"), values(session.history1), counter1Red, MarkerShape::Circle});
+        plan.series.append({QCoreApplication::translate("GraphPlan", "Counter 2"), values(session.history2), counter2Blue, MarkerShape::Diamond});
     }
 
     // Bars stand on zero, so zero is always on their scale.

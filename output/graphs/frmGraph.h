@@ -1,9 +1,9 @@
 #pragma once
 
-// The graph window: a strip of four picture buttons above the chart. It shows
-// whatever chart it is handed, prints it and saves it as a bitmap; the Line
-// Graph and Bar Graph buttons only ask for a graph of either kind, which
-// replaces the window by a new one.
+// The graph window: a strip of picture buttons above the chart. It shows
+// whatever chart it is handed, prints it, saves it as a bitmap, a PNG image or
+// an SVG drawing, and copies its picture; the Line Graph and Bar Graph buttons
+// only ask for a graph of either kind, which replaces the window by a new one.
 
 #include "CountingSession.h"
 
@@ -30,12 +30,15 @@ public:
 
     void printGraph();
     void saveGraph();
+    // Ctrl+C does it too.
+    void copyGraph();
 
     QWidget *strip;
     QPushButton *cmdGraphSave;
     QPushButton *cmdGraphPrint;
     QPushButton *cmdBar;
     QPushButton *cmdLine;
+    QPushButton *cmdGraphCopy;
     QChartView *chartView;
 
 signals:
@@ -53,6 +56,9 @@ protected:
 
 private:
     void cmdLine_Click();
+    // The chart as shown, at the screen's scale.
+    QImage picture() const;
+    bool writeDrawing(QIODevice &file) const;
 
     CountingSession &m_session;
     Dialogs &m_dialogs;

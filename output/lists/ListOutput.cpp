@@ -2,9 +2,15 @@
 
 #include "Dialogs.h"
 #include "FileSaving.h"
+#include "NumberText.h"
 #include "Printer.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
+#include <QLocale>
+
+#include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -25,11 +31,67 @@ bool printTable(Printer &printer, const ListTable &table)
     return printer.endDocument();
 }
 
+bool writeAll(QIODevice &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 QString suggestedListFileName(const CountingSession &session)
 {
     return QStringLiteral("count%1.txt").arg(session.listFileNumber);
+}
+
+QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
+{
+    const int counts = session.countIndex + 1;
+    const auto run = [counts](const CountHistory &history) {
+        return QList<double>(history.begin(), history.begin() + counts);
+    };
+    QList<double> countNumbers(counts);
+    std::iota(countNumbers.begin(), countNumbers.end(), 1.0);
+    QList<ListColumn> columns{{QCoreApplication::translate("ListOutput", "Count"), countNumbers},
+                              {QCoreApplication::translate("ListOutput", "Counter 1"), run(*session.history1)}};
+    if (kind == ListKind::TwoCounters)
+        columns.append({QCoreApplication::translate("ListOutput", "Counter 2"), run(*session.history2)});
+    if (!session.listShowsSteps)
+        return columns;
+
+    // Each counter's numbers are followed by its steps as the window shows them.
+    const ListTable shown = listTable(session, kind, Steps::Shown);
+    const QStringList heading = stepHeading();
+    QList<ListColumn> withSteps{columns.takeFirst()};
+    for (int c = 0; c < int(kind); ++c) {
+        withSteps.append(columns[c]);
+        for (int step = 1; step < shown.columnsPerCounter; ++step) {
+            ListColumn steps{heading[step], {}};
+            for (int row = 0; row < shown.rowCount(); ++row) {
+                const QStringView cell = shown.cell(row, c * shown.columnsPerCounter + step);
+                steps.values.append(cell.isEmpty() ? qQNaN() : textToNumber(cell.toString()));
+            }
+            withSteps.append(steps);
+        }
+    }
+    return withSteps;
+}
+
+QByteArray csvBytes(const QList<ListColumn> &columns)
+{
+    QStringList headings;
+    for (const ListColumn &column : columns)
+        headings << column.heading;
+    QByteArray bytes = headings.join(QChar(',')).toUtf8() + "\r\n";
+    const qsizetype counts = columns.isEmpty() ? 0 : columns.front().values.size();
+    for (qsizetype k = 0; k < counts; ++k) {
+        QStringList cells;
+        for (const ListColumn &column : columns) {
+            const double value = column.values.at(k);
+            cells << (std::isnan(value) ? QString() : QString::number(value, 'g', QLocale::FloatingPointShortest));
+        }
+        bytes += cells.join(QChar(',')).toUtf8() + "\r\n";
+    }
+    return bytes;
 }
 
 void printList(ListServices &services, ListKind kind, QWidget *window)
@@ -43,11 +105,12 @@ void printList(ListServices &services, ListKind kind, QWidget *window)
 void saveList(ListServices &services, ListKind kind, QWidget *window)
 {
     CountingSession &session = services.session;
-    const auto writeList = [&](QIODevice &file) {
-        const QByteArray bytes = listFileBytes(shownList(session, kind));
-        return file.write(bytes) == bytes.size();
+    const QList<SaveFormat> formats = {
+        {QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Text Files")), QStringLiteral("txt"),
+         [&](QIODevice &file) { return writeAll(file, listFileBytes(shownList(session, kind))); }},
+        {QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "CSV File")), QStringLiteral("csv"),
+         [&](QIODevice &file) { return writeAll(file, csvBytes(listColumns(session, kind))); }},
     };
-    if (saveWithDialog(services.dialogs, suggestedListFileName(session), listFileFilter, writeList,
-                       Messages::listNotSaved(), window))
+    if (saveWithDialog(services.dialogs, suggestedListFileName(session), formats, Messages::listNotSaved(), window))
         advanceFileNumber(session.listFileNumber);
 }

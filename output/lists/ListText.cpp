@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -125,12 +127,19 @@ QStringList ListTable::row(int index) const
     return cells;
 }
 
+QStringList stepHeading()
+{
+    return {QCoreApplication::translate("ListText", "Number"), QCoreApplication::translate("ListText", "Step"),
+            QCoreApplication::translate("ListText", "Step change")};
+}
+
 ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
 {
     const bool withSteps = steps == Steps::Shown;
     const int counters = int(kind);
     ListTable table;
-    table.columnsPerCounter = withSteps ? int(stepHeading.size()) : 1;
+    const QStringList heading = stepHeading();
+    table.columnsPerCounter = withSteps ? int(heading.size()) : 1;
     table.columns = counters * table.columnsPerCounter;
     const CountHistory *histories[] = {session.history1.get(), session.history2.get()};
     struct Written {
@@ -159,7 +168,7 @@ ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
     }
     if (withSteps) {
         for (int c = 0; c < counters; ++c)
-            table.heading += stepHeading;
+            table.heading += heading;
     }
     return table;
 }

@@ -59,12 +59,13 @@ struct ListTable {
 // The list text's lines without their line ends, each line one cell.
 ListTable listLines(const CountingSession &session, ListKind kind);
 
-inline const QStringList stepHeading = {QStringLiteral("Number"), QStringLiteral("Step"), QStringLiteral("Step change")};
+// "Number", "Step", "Step change", in the program's language.
+QStringList stepHeading();
 
 // One row per count and a column per counter. With steps shown, each
 // counter's column is followed by the step from the line before (none on the
 // first line) and the change of that step from the step before (none on the
-// first two), worked out from the numbers as written, under stepHeading.
+// first two), worked out from the numbers as written, under stepHeading().
 ListTable listTable(const CountingSession &session, ListKind kind, Steps steps);
 
 // What the list windows show, print and save: listTable with steps as the

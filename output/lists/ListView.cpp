@@ -1,10 +1,7 @@
 #include "ListView.h"
 
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QMenu>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -248,20 +245,18 @@ void ListView::selectAll()
     selectRows(0, m_table.rowCount() - 1);
 }
 
-QString ListView::selectedText() const
+QString ListView::text(int first, int last) const
 {
     QString text;
-    if (const auto rows = selectedRows()) {
-        for (int row = rows->first; row <= rows->second; ++row)
-            text += m_table.row(row).join(QChar('\t')) + QChar('\n');
-    }
+    for (int row = first; row <= last; ++row)
+        text += m_table.row(row).join(QChar('\t')) + QChar('\n');
     return text;
 }
 
-void ListView::copy() const
+QString ListView::selectedText() const
 {
-    if (selectedRows())
-        QGuiApplication::clipboard()->setText(selectedText());
+    const auto rows = selectedRows();
+    return rows ? text(rows->first, rows->second) : QString();
 }
 
 void ListView::mousePressEvent(QMouseEvent *event)
@@ -289,18 +284,8 @@ void ListView::mouseMoveEvent(QMouseEvent *event)
 
 void ListView::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Copy))
-        copy();
-    else if (event->matches(QKeySequence::SelectAll))
+    if (event->matches(QKeySequence::SelectAll))
         selectAll();
     else
         QAbstractScrollArea::keyPressEvent(event);
-}
-
-void ListView::contextMenuEvent(QContextMenuEvent *event)
-{
-    QMenu menu(this);
-    menu.addAction(tr("&Copy"), this, &ListView::copy)->setEnabled(selectedRows().has_value());
-    menu.addAction(tr("Select &All"), this, &ListView::selectAll);
-    menu.exec(event->globalPos());
 }

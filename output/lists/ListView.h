@@ -5,8 +5,8 @@
 // Each column is as wide as its widest cell and every cell ends at its
 // column's right edge; the columns together stand at the view's right edge,
 // and the heading stays above the rows while they scroll. Rows are
-// selected by dragging over them, with the mouse or a finger; Ctrl+C copies
-// the selected rows as text, their cells separated by tabs.
+// selected by dragging over them, with the mouse or a finger, and read back
+// as text, their cells separated by tabs.
 
 #include "ListText.h"
 
@@ -27,8 +27,9 @@ public:
     std::optional<std::pair<int, int>> selectedRows() const;
     void selectRows(int from, int to);
     void selectAll();
+    // Rows first to last, each ending in a line feed.
+    QString text(int first, int last) const;
     QString selectedText() const;
-    void copy() const;
 
     // The row under a point of the viewport, or -1 for the heading line.
     int rowAt(QPoint point) const;
@@ -42,7 +43,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void measure();

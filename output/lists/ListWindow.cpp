@@ -2,12 +2,16 @@
 
 #include "Dialogs.h"
 #include "IconButton.h"
+#include "ListCopy.h"
 #include "ListOutput.h"
 #include "RuleWindow.h"
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QResizeEvent>
+#include <QShortcut>
 
 ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     : QDialog(services.mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -15,7 +19,7 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
       m_kind(kind), m_services(services)
 {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QStringLiteral("Number List"));
+    setWindowTitle(tr("Number List"));
     setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
     setModal(true);
 
@@ -31,12 +35,13 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         double left;
         void (ListWindow::*click)();
     } buttons[] = {
-        {"Save", "Save List", "save", 0, &ListWindow::cmdSave_Click},
-        {"Print", "Print List", "print", 600, &ListWindow::cmdPrint_Click},
-        {"FontInc", "Increase Font Size", "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
-        {"FontDec", "Decrease Font Size", "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
-        {"Steps", "Show Steps", "show_steps", 3000, &ListWindow::cmdSteps_Click},
-        {"Rule", "Show the Rule", "show_rule", 3600, &ListWindow::cmdRule_Click},
+        {"Save", QT_TRANSLATE_NOOP("IconButton", "Save List"), "save", 0, &ListWindow::cmdSave_Click},
+        {"Print", QT_TRANSLATE_NOOP("IconButton", "Print List"), "print", 600, &ListWindow::cmdPrint_Click},
+        {"FontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
+        {"FontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
+        {"Steps", QT_TRANSLATE_NOOP("IconButton", "Show Steps"), "show_steps", 3000, &ListWindow::cmdSteps_Click},
+        {"Rule", QT_TRANSLATE_NOOP("IconButton", "Show the Rule"), "show_rule", 3600, &ListWindow::cmdRule_Click},
+        {"Copy", QT_TRANSLATE_NOOP("IconButton", "Copy"), "copy", 4200, &ListWindow::copyList},
     };
     for (const auto &b : buttons)
         connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
@@ -44,6 +49,7 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
                 &QPushButton::clicked, this, b.click);
     m_stepsButton = button(prefix + QLatin1String("Steps"));
     m_stepsButton->setCheckable(true);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ListWindow::copyList);
 
     listText = new ListView(this);
     listText->setObjectName(QStringLiteral("Text1"));
@@ -74,7 +80,8 @@ void ListWindow::Form_Load()
 void ListWindow::showList()
 {
     const CountingSession &s = m_services.session;
-    const QString tooltip = s.listShowsSteps ? QStringLiteral("Hide Steps") : QStringLiteral("Show Steps");
+    const QString tooltip = QCoreApplication::translate(
+        "IconButton", s.listShowsSteps ? QT_TRANSLATE_NOOP("IconButton", "Hide Steps") : QT_TRANSLATE_NOOP("IconButton", "Show Steps"));
     m_stepsButton->setChecked(s.listShowsSteps);
     m_stepsButton->setToolTip(tooltip);
     m_stepsButton->setAccessibleName(tooltip);
@@ -154,6 +161,20 @@ void ListWindow::cmdRule_Click()
 {
     RuleWindow rule(m_services.session, m_kind, this);
     rule.exec();
+}
+
+void ListWindow::copyList()
+{
+    const std::optional<std::pair<int, int>> selected = listText->selectedRows();
+    const auto [first, last] = selected.value_or(std::pair(0, listText->table().rowCount() - 1));
+    const ListTable shown = shownList(m_services.session, m_kind);
+    // The whole list comes with its heading; a few lines without.
+    const QStringList heading = selected ? QStringList() : shown.heading;
+    QList<QStringList> rows;
+    for (int row = first; row <= last; ++row)
+        rows.append(shown.row(row));
+    const QString headingLine = heading.isEmpty() ? QString() : heading.join(QChar('\t')) + QChar('\n');
+    QGuiApplication::clipboard()->setMimeData(copiedList(headingLine + listText->text(first, last), heading, rows));
 }
 
 frmList::frmList(ListServices &services)

@@ -1,7 +1,7 @@
 #pragma once
 
 // The window that shows a number list: a strip of picture buttons (save,
-// print, larger and smaller font, show steps, show the rule) above a
+// print, larger and smaller font, show steps, show the rule, copy) above a
 // read-only, right-aligned view of the list. It opens with the remembered
 // place, size, font size and steps, and hands them back to the session.
 // frmList and frmList2 differ only in their names and in which list they
@@ -25,8 +25,8 @@ public:
     static constexpr double largestGrowable = 80;  // points
     static constexpr double smallestShrinkable = 10;  // points
     // A list window opens at least this wide and high, whatever size it was
-    // given or left at: its six buttons and a few lines stay in reach.
-    static constexpr double smallestOpening = 4200;  // twips
+    // given or left at: its buttons and a few lines stay in reach.
+    static constexpr double smallestOpening = 4800;  // twips
 
     QPushButton *button(const QString &name) const;
     QWidget *strip;
@@ -39,6 +39,8 @@ public slots:
     void cmdSave_Click();
     void cmdSteps_Click();
     void cmdRule_Click();
+    // The selected lines, or the whole list when none is selected; Ctrl+C too.
+    void copyList();
 
 protected:
     ListWindow(const char *name, ListKind kind, ListServices &services);

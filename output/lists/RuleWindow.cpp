@@ -29,7 +29,7 @@ RuleWindow::RuleWindow(const CountingSession &session, ListKind kind, QWidget *p
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmRule"));
-    setWindowTitle(QStringLiteral("The Rule"));
+    setWindowTitle(tr("The Rule"));
     setModal(true);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(wordsPoints);
@@ -46,14 +46,14 @@ RuleWindow::RuleWindow(const CountingSession &session, ListKind kind, QWidget *p
     for (int c = 0; c < int(kind); ++c) {
         const QString number = QString::number(c + 1);
         if (kind == ListKind::TwoCounters)
-            addLabel(layout, "lblCounter" + number, "Counter " + number, wordsPoints, true);
+            addLabel(layout, "lblCounter" + number, tr("Counter %1").arg(c + 1), wordsPoints, true);
         words << addLabel(layout, "lblSteps" + number, stepRuleInWords(*settings[c]), wordsPoints, false);
         const NthNumberRule rule(*settings[c]);
         const bool exact = rule.gives(*histories[c], session.countIndex);
-        const QLabel *formula = addLabel(
-            layout, "lblNth" + number,
-            QStringLiteral("The nth number is %1%2").arg(exact ? QString() : QStringLiteral("about "), rule.text()),
-            formulaPoints, true);
+        const QLabel *formula =
+            addLabel(layout, "lblNth" + number,
+                     (exact ? tr("The nth number is %1") : tr("The nth number is about %1")).arg(rule.text()),
+                     formulaPoints, true);
         width = std::max(width, formula->sizeHint().width());
         layout->addSpacing(QFontMetrics(font).height() / 2);
     }
@@ -67,7 +67,7 @@ RuleWindow::RuleWindow(const CountingSession &session, ListKind kind, QWidget *p
     for (QLabel *label : std::as_const(words))
         label->setMinimumWidth(width);
 
-    auto *close = new QPushButton(QStringLiteral("Close"));
+    auto *close = new QPushButton(tr("Close"));
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -77,6 +77,9 @@ void LessonHelpTest::helpOpensOneWindowAtTheStartPage()
     HelpViewer *viewer = helpWindows().front();
     QVERIFY(viewer->isVisible());
     QVERIFY(!viewer->isModal());
+    // A dialog of the main window: window managers keep it above that window.
+    QCOMPARE(viewer->windowType(), Qt::Dialog);
+    QCOMPARE(viewer->windowHandle()->transientParent(), main.windowHandle());
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Fixture Help"));
     QCOMPARE(viewer->browser()->source().path(), QStringLiteral("/start.html"));
     QCOMPARE(main.focusWidget(), named<QPushButton>(main, "cmdSettings"));

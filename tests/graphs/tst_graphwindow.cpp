@@ -1,3 +1,4 @@
+#include "CommandOutput.h"
 #include "FakePagePrinter.h"
 #include "FullDisk.h"
 #include "GraphSteps.h"
@@ -7,9 +8,12 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QClipboard>
+#include <QFontDatabase>
 #include <QImageReader>
 #include <QtEndian>
 #include <QLineSeries>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +76,14 @@ int pixelsLike(const QImage &image, QColor colour)
     return count;
 }
 
+// The chart drawn in red and blue, at the given size.
+void verifyChartPicture(const QImage &image, QSize size)
+{
+    QCOMPARE(image.size(), size);
+    QVERIFY(pixelsLike(image, counter1Red) > 50);
+    QVERIFY(pixelsLike(image, counter2Blue) > 50);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Message>)
@@ -91,6 +103,9 @@ private slots:
     void printing();
     void savingSuggestsNumberedNames();
     void savedBitmapIsTheChart();
+    void savedPicturesOpenInTheStandardTools_data();
+    void savedPicturesOpenInTheStandardTools();
+    void copyPutsThePictureOnTheClipboard();
     void enterNeitherSavesNorPrints();
     void failedSaveLeavesTheFolderAsItWas_data();
     void failedSaveLeavesTheFolderAsItWas();
@@ -197,7 +212,8 @@ void GraphWindowTest::stripAboveTheChart()
         } buttons[] = {{window.cmdGraphSave, "cmdGraphSave", "Save Graph", 0},
                        {window.cmdGraphPrint, "cmdGraphPrint", "Print Graph", 600},
                        {window.cmdBar, "cmdBar", "Bar Graph", 1800},
-                       {window.cmdLine, "cmdLine", "Line Graph", 2400}};
+                       {window.cmdLine, "cmdLine", "Line Graph", 2400},
+                       {window.cmdGraphCopy, "cmdGraphCopy", "Copy", 3000}};
         for (const auto &b : buttons) {
             QCOMPARE(b.button->objectName(), QString::fromLatin1(b.name));
             QCOMPARE(b.button->toolTip(), QString::fromLatin1(b.tooltip));
@@ -285,9 +301,21 @@ void GraphWindowTest::printing()
     QFETCH(QList<Message>, messages);
     Rig rig(2, 12);
     rig.printer.works = printerWorks;
+    // Axis numbers and titles: large on screen, their usual size on paper.
+    const auto axisPoints = [](const QChart &chart) {
+        QList<int> points;
+        for (const QAbstractAxis *axis : chart.axes())
+            points << axis->labelsFont().pointSize() << axis->titleFont().pointSize();
+        return points;
+    };
+    QList<int> printedPoints;
+    rig.printer.whilePrinting = [&](QWidget &) { printedPoints = axisPoints(*rig.graphs.graphWindow()->chartView->chart()); };
     rig.steps.then([&](frmGraph &window) {
         QChart *chart = window.chartView->chart();
+        QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
         window.cmdGraphPrint->click();
+        QCOMPARE(printedPoints, QList<int>(4, 11));
+        QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
         QCOMPARE(rig.printer.printed, QList<QPointer<QWidget>>{window.chartView});
         QCOMPARE(rig.dialogs.messages, messages);
         QVERIFY(window.isVisible());
@@ -305,7 +333,8 @@ void GraphWindowTest::savingSuggestsNumberedNames()
 {
     Rig rig(1, 5);
     QTemporaryDir dir;
-    const QString filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    const QString filter =
+        QStringLiteral("Bitmaps (*.bmp)|*.bmp|PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*");
     rig.dialogs.saveAnswers << dir.filePath("first.bmp") << std::nullopt << dir.filePath("second.bmp");
     rig.steps.then([&](frmGraph &window) {
         for (int k = 0; k < 3; ++k)
@@ -369,6 +398,74 @@ void GraphWindowTest::savedBitmapIsTheChart()
     QCOMPARE(image.size(), chartSize);
     QVERIFY(pixelsLike(image, counter1Red) > 50);
     QVERIFY(pixelsLike(image, counter2Blue) > 50);
+}
+
+// The format follows the name's suffix, which the save dialog sets from the
+// format chosen.
+void GraphWindowTest::savedPicturesOpenInTheStandardTools_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("format");  // as identify names a picture of pixels
+    QTest::newRow("bitmap") << "graph1.bmp" << "BMP3";
+    QTest::newRow("PNG image") << "graph1.png" << "PNG";
+    QTest::newRow("PNG named in capitals") << "GRAPH1.PNG" << "PNG";
+    QTest::newRow("no suffix, a bitmap") << "graph1" << "BMP3";
+    QTest::newRow("SVG drawing") << "graph1.svg" << "SVG";
+}
+
+void GraphWindowTest::savedPicturesOpenInTheStandardTools()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, format);
+    Rig rig(2, 12);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    rig.dialogs.saveAnswers << path;
+    QSize pixels;
+    QSize drawing;
+    rig.steps.then([&](frmGraph &window) {
+        pixels = window.chartView->size() * window.devicePixelRatio();
+        drawing = window.chartView->viewport()->size();
+        window.cmdGraphSave->click();
+    });
+    rig.graphs.showLineGraph();
+
+    if (format != "SVG") {
+        QCOMPARE(commandOutput("identify", {"-format", "%m", path}), format);
+        return verifyChartPicture(QImage(path), pixels);
+    }
+    const QString rendered = dir.filePath("rendered.png");
+    QCOMPARE(commandOutput("rsvg-convert", {"-o", rendered, path}), QString());
+    verifyChartPicture(QImage(rendered), drawing);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    QVERIFY(svg.contains("<text") && !svg.contains("<image"));
+    // Named by a family other programs find, not by an alias of this system's.
+    static const QRegularExpression textFont(R"re(<text [^>]*font-family="([^"]*)")re");
+    for (auto it = textFont.globalMatch(svg); it.hasNext();)
+        QVERIFY(QFontDatabase::families().contains(it.next().captured(1)));
+}
+
+// With the Copy button, then with Ctrl+C.
+void GraphWindowTest::copyPutsThePictureOnTheClipboard()
+{
+    Rig rig(2, 12);
+    QList<QImage> copied;
+    QSize pixels;
+    rig.steps.then([&](frmGraph &window) {
+        pixels = window.chartView->size() * window.devicePixelRatio();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (const bool shortcut : {false, true}) {
+            QGuiApplication::clipboard()->clear();
+            shortcut ? QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier) : window.cmdGraphCopy->click();
+            copied << QGuiApplication::clipboard()->image();
+        }
+    });
+    rig.graphs.showLineGraph();
+    QCOMPARE(copied.size(), 2);
+    for (const QImage &image : std::as_const(copied))
+        verifyChartPicture(image, pixels);
 }
 
 void GraphWindowTest::failedSaveLeavesTheFolderAsItWas_data()

@@ -1,3 +1,4 @@
+#include "CommandOutput.h"
 #include "FakePrinter.h"
 #include "FullDisk.h"
 #include "ListOutput.h"
@@ -5,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,8 @@ private slots:
     void saveWritesTheListBytes_data();
     void saveWritesTheListBytes();
     void saveReplacesAWholeLongerFile();
+    void csvFiles_data();
+    void csvFiles();
     void fileNumbers_data();
     void fileNumbers();
     void fileNumberStopsAtItsLargest();
@@ -118,7 +122,8 @@ void ListOutputTest::saveWritesTheListBytes()
     m_dialogs.saveAnswers.enqueue(path);
     saveListOneCounter(m_services);
     QCOMPARE(m_dialogs.saveRequests.size(), 1);
-    QCOMPARE(m_dialogs.saveRequests[0].filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(m_dialogs.saveRequests[0].filter,
+             QStringLiteral("Text Files (*.txt)|*.txt|CSV File (*.csv)|*.csv|All Files (*.*)|*.*"));
     QCOMPARE(contents(path), bytes);
     QVERIFY(m_dialogs.messages.isEmpty());
     QCOMPARE(m_dialogs.savedFiles, QStringList{path});
@@ -132,6 +137,58 @@ void ListOutputTest::saveReplacesAWholeLongerFile()
     m_dialogs.saveAnswers.enqueue(path);
     saveListTwoCounters(m_services);
     QCOMPARE(contents(path), QByteArray("\t3\t0\r\n"));
+}
+
+void ListOutputTest::csvFiles_data()
+{
+    QTest::addColumn<QList<double>>("counter1");
+    QTest::addColumn<QList<double>>("counter2");  // none for one counter
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("tenths as added up") << QList<double>{0.1, 0.1 + 0.1, 0.1 + 0.1 + 0.1} << QList<double>{} << "en_GB"
+                                        << false << QByteArray("Count,Counter 1\r\n1,0.1\r\n2,0.2\r\n3,0.30000000000000004\r\n");
+    QTest::newRow("a third, huge and tiny") << QList<double>{1.0 / 3, 1e20, -2.5e-7} << QList<double>{} << "en_GB"
+                                            << false << QByteArray("Count,Counter 1\r\n1,0.3333333333333333\r\n2,1e+20\r\n3,-2.5e-07\r\n");
+    QTest::newRow("two counters, German region")
+        << QList<double>{0.5, 1234.25} << QList<double>{-1.75, -8} << "de_DE" << false
+        << QByteArray("Count,Counter 1,Counter 2\r\n1,0.5,-1.75\r\n2,1234.25,-8\r\n");
+    QTest::newRow("tenths with their steps as shown")
+        << QList<double>{0.1, 0.1 + 0.1, 0.1 + 0.1 + 0.1} << QList<double>{} << "en_GB" << true
+        << QByteArray("Count,Counter 1,Step,Step change\r\n1,0.1,,\r\n2,0.2,0.1,\r\n3,0.30000000000000004,0.1,0\r\n");
+    QTest::newRow("two counters with steps, German region")
+        << QList<double>{0.5, 1.5} << QList<double>{-1.75, -8} << "de_DE" << true
+        << QByteArray("Count,Counter 1,Step,Step change,Counter 2,Step,Step change\r\n1,0.5,,,-1.75,,\r\n"
+                      "2,1.5,1,,-8,-6.25,\r\n");
+}
+
+// Named .csv, a list is saved as a table that spreadsheets read.
+void ListOutputTest::csvFiles()
+{
+    QFETCH(QList<double>, counter1);
+    QFETCH(QList<double>, counter2);
+    QFETCH(QString, region);
+    QFETCH(bool, steps);
+    QFETCH(QByteArray, bytes);
+    m_session.listShowsSteps = steps;
+    for (qsizetype k = 0; k < counter1.size(); ++k) {
+        (*m_session.history1)[k] = counter1[k];
+        (*m_session.history2)[k] = counter2.value(k);
+    }
+    m_session.countIndex = std::int16_t(counter1.size() - 1);
+    const QString path = m_dir.filePath("count1.csv");
+    m_dialogs.saveAnswers.enqueue(path);
+    QLocale::setDefault(QLocale(region));
+    saveList(m_services, counter2.isEmpty() ? ListKind::OneCounter : ListKind::TwoCounters, nullptr);
+    QLocale::setDefault(QLocale::system());
+    QCOMPARE(contents(path), bytes);
+    QCOMPARE(m_session.listFileNumber, std::int16_t(2));
+    // Python's csv module finds the headings, and a number in every other cell
+    // that is not left empty.
+    const QString script = "import csv, sys\nrows = list(csv.reader(open(sys.argv[1], newline='')))\n"
+                           "[float(cell) for row in rows[1:] for cell in row if cell]\nprint(','.join(rows[0]), len(rows) - 1)";
+    QCOMPARE(commandOutput("python3", {"-c", script, path}),
+             QStringLiteral("%1 %2\n").arg(QString::fromLatin1(bytes.left(bytes.indexOf('\r')))).arg(counter1.size()));
 }
 
 void ListOutputTest::fileNumbers_data()

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +40,7 @@ const QList<ExpectedButton> expectedButtons = {
     {"FontDec", 2400, "Decrease Font Size"},
     {"Steps", 3000, "Show Steps"},
     {"Rule", 3600, "Show the Rule"},
+    {"Copy", 4200, "Copy"},
 };
 
 QString buttonName(ListKind kind, const QString &suffix)
@@ -95,13 +97,15 @@ private slots:
     void counter2GrowingByNineDigitsIsListed();
     void savesFromBothWindowsShareTheNumber();
     void failedPrintLeavesTheWindowOpen();
+    void copyTakesTheSelectionOrAll_data();
+    void copyTakesTheSelectionOrAll();
 
     void stepsAreShownUntilHidden_data();
     void stepsAreShownUntilHidden();
     void savedAndPrintedAsShown_data();
     void savedAndPrintedAsShown();
-    void draggedRowsAreCopied_data();
-    void draggedRowsAreCopied();
+    void draggingSelectsLines_data();
+    void draggingSelectsLines();
     void ruleWindowStandsOverTheList_data();
     void ruleWindowStandsOverTheList();
 
@@ -402,6 +406,57 @@ void ListWindowTest::failedPrintLeavesTheWindowOpen()
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
 }
 
+void ListWindowTest::copyTakesTheSelectionOrAll_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<int>("selected");   // lines from the second on
+    QTest::addColumn<bool>("shortcut");  // Ctrl+C, else the Copy button
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    const QString cell = R"(<td align="right">%1</td>)";
+    const QString head = R"(<th align="right">%1</th>)";
+    QTest::newRow("nothing selected, Copy button")
+        << ListKind::OneCounter << false << 0 << false << "1    \n2    \n3    \n"
+        << "<table><tr>" + cell.arg(1) + "</tr><tr>" + cell.arg(2) + "</tr><tr>" + cell.arg(3) + "</tr></table>";
+    const QString gap(16, QChar(' '));
+    QTest::newRow("a selection, Ctrl+C")
+        << ListKind::TwoCounters << false << 2 << true << "2" + gap + "20   \n3" + gap + "30   \n"
+        << "<table><tr>" + cell.arg(2) + cell.arg(20) + "</tr><tr>" + cell.arg(3) + cell.arg(30) + "</tr></table>";
+    QTest::newRow("steps, nothing selected, with their heading")
+        << ListKind::OneCounter << true << 0 << false
+        << "Number\tStep\tStep change\n1\t\t\n2\t1\t\n3\t1\t0\n"
+        << "<table><tr>" + head.arg("Number") + head.arg("Step") + head.arg("Step change") + "</tr><tr>" + cell.arg(1)
+               + cell.arg("") + cell.arg("") + "</tr><tr>" + cell.arg(2) + cell.arg(1) + cell.arg("") + "</tr><tr>"
+               + cell.arg(3) + cell.arg(1) + cell.arg(0) + "</tr></table>";
+}
+
+void ListWindowTest::copyTakesTheSelectionOrAll()
+{
+    QFETCH(ListKind, kind);
+    QFETCH(bool, steps);
+    QFETCH(int, selected);
+    QFETCH(bool, shortcut);
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    m_session->listShowsSteps = steps;
+    QGuiApplication::clipboard()->clear();
+    showList(kind, [&](ListWindow &window) {
+        if (selected > 0)
+            window.listText->selectRows(1, selected);
+        if (shortcut) {
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(window.listText, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            window.button(buttonName(kind, "Copy"))->click();
+        }
+    });
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QCOMPARE(copied->text(), text);
+    QCOMPARE(copied->html(), html);
+}
+
 void ListWindowTest::stepsAreShownUntilHidden_data()
 {
     QTest::addColumn<ListKind>("kind");
@@ -468,11 +523,11 @@ void ListWindowTest::savedAndPrintedAsShown()
     QCOMPARE(m_printer.printed.value(0), QStringList(5, QString()) + tabSeparatedLines(saved));
 }
 
-void ListWindowTest::draggedRowsAreCopied_data()
+void ListWindowTest::draggingSelectsLines_data()
 {
     QTest::addColumn<bool>("finger");
     QTest::addColumn<bool>("steps");
-    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("text");
     const QString gap(16, QChar(' '));
     const QString lines = "2" + gap + "20   \n3" + gap + "30   \n4" + gap + "40   \n";
     QTest::newRow("mouse over the list") << false << false << lines;
@@ -480,22 +535,22 @@ void ListWindowTest::draggedRowsAreCopied_data()
     QTest::newRow("finger over the steps") << true << true << "2\t1\t\t20\t10\t\n3\t1\t0\t30\t10\t0\n4\t1\t0\t40\t10\t0\n";
 }
 
-void ListWindowTest::draggedRowsAreCopied()
+void ListWindowTest::draggingSelectsLines()
 {
     QFETCH(bool, finger);
     QFETCH(bool, steps);
-    QFETCH(QString, copied);
+    QFETCH(QString, text);
     setRun({1, 2, 3, 4, 5}, {10, 20, 30, 40, 50});
     m_session->listShowsSteps = steps;
-    QGuiApplication::clipboard()->clear();
     std::optional<std::pair<int, int>> selected;
+    QString selectedText;
     showList(ListKind::TwoCounters, [&](ListWindow &window) {
         drag(*window.listText, 3, 1, finger);
         selected = window.listText->selectedRows();
-        QTest::keyClick(window.listText, Qt::Key_C, Qt::ControlModifier);
+        selectedText = window.listText->selectedText();
     });
     QCOMPARE(selected, std::make_pair(1, 3));
-    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(selectedText, text);
 }
 
 void ListWindowTest::ruleWindowStandsOverTheList_data()

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -73,6 +74,7 @@ private slots:
     void unusableFileIsReportedInTheWindow();
     void bareNameIsLookedUpInOrder_data();
     void bareNameIsLookedUpInOrder();
+    void fingerSizedContentsAndClose();
 };
 
 void HelpViewerTest::opensDefaultTopicWithTitle()
@@ -256,6 +258,23 @@ void HelpViewerTest::bareNameIsLookedUpInOrder()
     else
         QVERIFY(found.isEmpty());
     QCOMPARE(pageText(viewer).contains(QLatin1String("Start page marker")), inCurrentFolder || besideProgram);
+}
+
+void HelpViewerTest::fingerSizedContentsAndClose()
+{
+    HelpViewer viewer;
+    viewer.openFile(fixture);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    const QList<std::pair<QString, QTreeWidgetItem *>> all = topics(viewer.contents());
+    QVERIFY(all.size() >= 3);
+    for (const auto &[path, item] : all)
+        QVERIFY2(viewer.contents()->visualItemRect(item).height() >= 40, qPrintable(path));
+    auto *close = viewer.findChild<QPushButton *>(QStringLiteral("cmdClose"));
+    QVERIFY(close);
+    QVERIFY(close->height() >= 56 && close->width() >= 150);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!viewer.isVisible());
 }
 
 QTEST_MAIN(HelpViewerTest)

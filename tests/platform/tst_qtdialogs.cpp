@@ -14,7 +14,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QHeaderView>
 #include <QTest>
+#include <QTreeView>
 
 // The real dialogs, driven as the teacher would: tapping buttons and typing
 // into the focused box.
@@ -28,6 +30,7 @@ private slots:
     void messageBoxCentresOnParentWindow();
     void inputBox_data();
     void inputBox();
+    void inputBoxOverATouchDialogIsLarge();
     void colourDialog_data();
     void colourDialog();
     void saveDialogShowsTheRequest();
@@ -36,6 +39,8 @@ private slots:
     void saveDialogAsksBeforeReplacing_data();
     void saveDialogAsksBeforeReplacing();
     void saveDialogFolder();
+    void openDialog_data();
+    void openDialog();
 
 private:
     QTemporaryDir m_home;
@@ -125,6 +130,10 @@ void QtDialogsTest::messageBox()
         QCOMPARE(box->icon(), icon);
         QCOMPARE(box->standardButtons(), buttons);
         verifyFingerSized(box);
+        // A question reads on one line (wider messages too, on a real board).
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (message.buttons == MessageButtons::YesNo)
+            QVERIFY2(label->height() < 2 * label->fontMetrics().lineSpacing(), "the question takes one line");
         ::press(box, press);
     });
     QtDialogs dialogs;
@@ -182,6 +191,22 @@ void QtDialogsTest::inputBox()
     QCOMPARE(dialogs.askText(question, nullptr), answer);
 }
 
+// A dialog's style sheet reaches the dialogs opened over it.
+void QtDialogsTest::inputBoxOverATouchDialogIsLarge()
+{
+    QDialog touchDialog;
+    Touch::enlargeForTouch(&touchDialog);
+    touchDialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&touchDialog));
+    whenModalShown<QInputDialog>([&](QInputDialog *box) {
+        for (const QWidget *text : QList<QWidget *>{box->findChild<QLabel *>(), box->focusWidget()})
+            QCOMPARE(text->font().pointSizeF(), Touch::fontPointSize);
+        ::press(box, Press::Cancel);
+    });
+    QtDialogs dialogs;
+    dialogs.askText(Messages::lessonName(), &touchDialog);
+}
+
 void QtDialogsTest::colourDialog_data()
 {
     QTest::addColumn<QStringList>("taps");
@@ -224,6 +249,11 @@ void QtDialogsTest::saveDialogShowsTheRequest()
         auto *name = qobject_cast<QLineEdit *>(dialog->focusWidget());
         QVERIFY(name);
         QCOMPARE(name->text(), QStringLiteral("count1.txt"));
+        // Only names are listed, across the whole view.
+        auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        for (int column = 1; column < details->header()->count(); ++column)
+            QVERIFY(details->isColumnHidden(column));
+        QCOMPARE(details->header()->sectionSize(0), details->viewport()->width());
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
     });
     QtDialogs dialogs;
@@ -247,6 +277,13 @@ void QtDialogsTest::saveDialog_data()
     QTest::newRow("all files, as typed") << "count1.txt" << text << 1 << Name("lesson") << Name("lesson");
     QTest::newRow("all files, suggested name") << "count1.txt" << text << 1 << Name() << Name("count1.txt");
     QTest::newRow("cancelled") << "count1.txt" << text << 0 << Name("lesson") << Name();
+    const QString pictures =
+        QStringLiteral("Bitmaps (*.bmp)|*.bmp|PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*");
+    const QString table = QStringLiteral("Text Files (*.txt)|*.txt|CSV File (*.csv)|*.csv|All Files (*.*)|*.*");
+    QTest::newRow("PNG chosen, suggested name") << "graph12.bmp" << pictures << 1 << Name() << Name("graph12.png");
+    QTest::newRow("SVG chosen, typed without suffix")
+        << "graph12.bmp" << pictures << 2 << Name("worksheet") << Name("worksheet.svg");
+    QTest::newRow("CSV chosen, suggested name") << "count1.txt" << table << 1 << Name() << Name("count1.csv");
 }
 
 void QtDialogsTest::saveDialog()
@@ -294,6 +331,8 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing()
         whenModalShown<QMessageBox>([&](QMessageBox *box) {
             asked = true;
             QVERIFY(box->text().contains("count1.txt"));
+            verifyFingerSized(box);
+            QVERIFY(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF() >= Touch::fontPointSize);
             ::press(box, replace ? Press::Yes : Press::No);
         });
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
@@ -344,6 +383,38 @@ void QtDialogsTest::saveDialogFolder()
     });
     newLesson.askSaveFileName("count1.txt", "Text Files (*.txt)|*.txt", nullptr);
     QCOMPARE(opened, documents());
+}
+
+void QtDialogsTest::openDialog_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<std::optional<QString>>("opened");
+    QTest::newRow("a file there") << "shared.tallyvane" << std::optional<QString>("shared.tallyvane");
+    QTest::newRow("cancelled") << "" << std::optional<QString>();
+}
+
+void QtDialogsTest::openDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(std::optional<QString>, opened);
+    QFile shared(QDir(documents()).filePath("shared.tallyvane"));
+    QVERIFY(shared.open(QIODevice::WriteOnly));
+    shared.close();
+    whenModalShown<QFileDialog>([&](QFileDialog *dialog) {
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(dialog->directory().absolutePath(), documents());
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText(),
+                 QStringLiteral("Lessons (*.tallyvane)"));
+        verifyFingerSized(dialog);
+        if (typed.isEmpty())
+            return ::press(dialog, Press::Cancel);
+        typeName(dialog, typed);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    QtDialogs dialogs;
+    const std::optional<QString> path = dialogs.askOpenFileName("Lessons (*.tallyvane)|*.tallyvane", nullptr);
+    QCOMPARE(path, opened ? std::optional<QString>(QDir(documents()).filePath(*opened)) : std::nullopt);
+    shared.remove();
 }
 
 QTEST_MAIN(QtDialogsTest)

@@ -1,10 +1,14 @@
+#include "BuiltInLessons.h"
 #include "ChmFile.h"
 #include "FakeClock.h"
 #include "FakePrinter.h"
 #include "HelpContents.h"
-#include "ListWindow.h"
+#include "LessonFile.h"
 #include "PauseDialog.h"
+#include "ListWindow.h"
+#include "QtPagePrinter.h"
 #include "ScriptedDialogs.h"
+#include "frmGraph.h"
 #include "frmMain.h"
 
 #include <QImage>
@@ -53,6 +57,10 @@ private slots:
     void everyButtonIsShownWithItsPicture_data();
     void everyButtonIsShownWithItsPicture();
     void everyMessageIsExplained();
+    void everyKeyIsListed_data();
+    void everyKeyIsListed();
+    void everyBuiltInLessonIsListed();
+    void theLessonFileShownIsOneTallyvaneReads();
 
 private:
     std::unique_ptr<ChmFile> m_file;
@@ -112,20 +120,21 @@ void HelpFileTest::everyButtonIsShownWithItsPicture_data()
     frmMain main(session, dialogs);
     frmPaused paused(session, nullptr);
     frmPaused2 paused2(session, nullptr);
+    FakePrinter printer;
+    ListServices services{session, dialogs, printer};
+    QtPagePrinter pagePrinter;
     QTest::newRow("main window toolbar") << "/mainwindow.html" << tooltips(main);
     QTest::newRow("pause dialog, one counter") << "/pause.html" << tooltips(paused);
     QTest::newRow("pause dialog, two counters") << "/pause.html" << tooltips(paused2);
-    FakePrinter printer;
-    ListServices lists{session, dialogs, printer};
-    QTest::newRow("list window, one counter") << "/lists.html" << tooltips(frmList(lists));
-    QTest::newRow("list window, two counters") << "/lists.html" << tooltips(frmList2(lists));
+    QTest::newRow("list window") << "/lists.html" << tooltips(frmList2(services));
+    QTest::newRow("graph window") << "/graphs.html" << tooltips(frmGraph(session, dialogs, pagePrinter));
 }
 
 void HelpFileTest::everyButtonIsShownWithItsPicture()
 {
     QFETCH(QString, page);
     QFETCH(QStringList, buttons);
-    QVERIFY(buttons.size() >= 6);
+    QVERIFY(buttons.size() >= 5);
     const QString html = ::page(*m_file, page);
     for (const QString &button : buttons) {
         const QRegularExpression row(QStringLiteral(R"re(<tr><td[^>]*><img src="pictures/\w+\.png"[^>]*></td>)re"
@@ -144,9 +153,48 @@ void HelpFileTest::everyMessageIsExplained()
         Messages::tooManyToList(),    Messages::listNotPrinted(),  Messages::listNotSaved(),
         Messages::notEnoughToGraph(), Messages::tooManyToGraph(),  Messages::tooManyForBars(),
         Messages::graphNotPrinted(),  Messages::graphNotSaved(),   Messages::numberTooLarge(),
+        Messages::lessonsDamaged(),   Messages::lessonsNotSaved(), Messages::confirmDeleteLesson(),
+        Messages::lessonsNotImported(), Messages::lessonsPartlyImported(), Messages::lessonsRenamedOnImport(),
+        Messages::lessonsAlreadyThere(),
     };
     for (const Message &message : messages)
         QVERIFY2(html.contains(QStringLiteral("<td>“%1”</td>").arg(message.text)), qPrintable(message.text));
+}
+
+void HelpFileTest::everyKeyIsListed_data()
+{
+    QTest::addColumn<QString>("key");
+    for (const char *key : {"Enter", "Page Down", "Right", ".", "B", "F11", "F5", "Escape", "Tab", "Space"})
+        QTest::newRow(key) << QString::fromLatin1(key);
+}
+
+void HelpFileTest::everyKeyIsListed()
+{
+    QFETCH(QString, key);
+    QStringList pages;
+    collectPages(readHelpContents(m_file->read(m_file->contentsFile()).value_or(QByteArray())), pages);
+    QVERIFY(pages.contains(QStringLiteral("/keys.html")));
+    const QString html = page(*m_file, QStringLiteral("/keys.html"));
+    QVERIFY(html.contains(QLatin1String("<h1>Keys and presenter remotes</h1>")));
+    QVERIFY(html.contains(QStringLiteral("<span class=\"key\">%1</span>").arg(key)));
+}
+
+
+void HelpFileTest::everyBuiltInLessonIsListed()
+{
+    const QString html = page(*m_file, QStringLiteral("/lessons.html"));
+    for (const LessonPlan &lesson : builtInLessons())
+        QVERIFY2(html.contains(QStringLiteral("<tr><td>%1</td>").arg(lesson.name)), qPrintable(lesson.name));
+}
+
+void HelpFileTest::theLessonFileShownIsOneTallyvaneReads()
+{
+    const QString html = page(*m_file, QStringLiteral("/sharing.html"));
+    static const QRegularExpression example(QStringLiteral("<pre>(.*)</pre>"), QRegularExpression::DotMatchesEverythingOption);
+    const LessonFile::Contents read = LessonFile::read(example.match(html).captured(1).toUtf8());
+    QVERIFY(read.whole);
+    QCOMPARE(read.lessons.size(), 1);
+    QVERIFY(read.lessons.front().countsLike({"Quarters", {}, {0, 0.25, 0}, 1.5f, false, {0, 0, 0}}));
 }
 
 QTEST_MAIN(HelpFileTest)

@@ -69,6 +69,8 @@ private slots:
     void places();
     void moveKeypadTwiceRestoresEveryPlace();
     void opensGreyedCounter2FromSession();
+    void counter2CaptionTogglesToo_data();
+    void counter2CaptionTogglesToo();
     void greyedCounter2BoxIsEditedThenDropped();
     void okReadsBoxes_data();
     void okReadsBoxes();
@@ -160,12 +162,12 @@ void SettingsDialogTest::keyboardTabOrder()
     rig.session.counterCount = 2;
     QVERIFY(rig.open());
     QStringList order;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         QTest::keyClick(rig.dialog->focusWidget(), Qt::Key_Tab);
         order << rig.dialog->focusWidget()->objectName();
     }
     QCOMPARE(order, QStringList({"txtS", "txtI", "txtSpeed", "txtF2", "txtS2", "txtI2", "cmdOK", "cmdCancel",
-                                 "chkC2on", "cmd7"}));
+                                 "chkC2on", "cmdLessons", "cmd7"}));
     QVERIFY(rig.keypad()->currentBox() == 7 && rig.keypad()->startNewEntry());
 }
 
@@ -189,13 +191,15 @@ void SettingsDialogTest::places_data()
     QTest::addColumn<QString>("widget");
     QTest::addColumn<int>("leftKeypadRight");
     QTest::addColumn<int>("leftKeypadLeft");
-    QTest::newRow("Picture1") << "Picture1" << 6090 - 2580 << 0;
-    QTest::newRow("Frame1") << "Frame1" << 120 << 2720;
-    QTest::newRow("Frame2") << "Frame2" << 120 << 2720;
-    QTest::newRow("lblSpeed") << "lblSpeed" << 360 << 2960;
-    QTest::newRow("txtSpeed") << "txtSpeed" << 2220 << 4820;
-    QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840;
-    QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640;
+    QTest::addColumn<int>("top");
+    QTest::newRow("Picture1") << "Picture1" << 6090 - 2580 << 0 << 0;
+    QTest::newRow("Frame1") << "Frame1" << 120 << 2720 << 120;
+    QTest::newRow("Frame2") << "Frame2" << 120 << 2720 << 2640;
+    QTest::newRow("lblSpeed") << "lblSpeed" << 360 << 2960 << 2160;
+    QTest::newRow("txtSpeed") << "txtSpeed" << 2220 << 4820 << 2040;
+    QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840 << 4560;
+    QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640 << 4560;
+    QTest::newRow("cmdLessons, a row below") << "cmdLessons" << 240 << 2840 << 5295;
 }
 
 void SettingsDialogTest::places()
@@ -203,12 +207,14 @@ void SettingsDialogTest::places()
     QFETCH(QString, widget);
     QFETCH(int, leftKeypadRight);
     QFETCH(int, leftKeypadLeft);
+    QFETCH(int, top);
     for (const bool onRight : {true, false}) {
         Rig rig;
         rig.session.keypadOnRight = onRight;
         QVERIFY(rig.open());
         const QWidget *w = rig.dialog->findChild<QWidget *>(widget);
-        QCOMPARE(w->x(), twipsToPixels(onRight ? leftKeypadRight : leftKeypadLeft));
+        QCOMPARE(w->pos(), QPoint(twipsToPixels(onRight ? leftKeypadRight : leftKeypadLeft), twipsToPixels(top)));
+        QVERIFY(rig.dialog->rect().contains(w->geometry()));
     }
 }
 
@@ -261,6 +267,38 @@ void SettingsDialogTest::opensGreyedCounter2FromSession()
     for (const QWidget *w : counter2)
         QVERIFY(w->isEnabled());
     QCOMPARE(named<QLineEdit>(*rig.dialog, "txtS2")->text(), QStringLiteral("0.25"));
+}
+
+void SettingsDialogTest::counter2CaptionTogglesToo_data()
+{
+    QTest::addColumn<bool>("keypadLeft");
+    QTest::addColumn<QPoint>("fromBox");  // the tap, from the check box's centre
+    QTest::addColumn<bool>("toggles");
+    QTest::newRow("the check box") << false << QPoint(0, 0) << true;
+    QTest::newRow("the caption") << false << QPoint(-30, 0) << true;
+    QTest::newRow("a finger's top edge") << false << QPoint(-30, -20) << true;
+    QTest::newRow("a finger's bottom edge") << false << QPoint(-20, 19) << true;
+    QTest::newRow("First Number below") << false << QPoint(-30, 30) << false;
+    QTest::newRow("caption, keypad on the left") << true << QPoint(-30, 0) << true;
+    QTest::newRow("top edge, keypad on the left") << true << QPoint(0, -20) << true;
+}
+
+// The check box keeps its small place; its caption makes a finger-high target.
+void SettingsDialogTest::counter2CaptionTogglesToo()
+{
+    QFETCH(bool, keypadLeft);
+    QFETCH(QPoint, fromBox);
+    QFETCH(bool, toggles);
+    Rig rig;
+    QVERIFY(rig.open());
+    if (keypadLeft)
+        rig.touch(rig.keypad()->cmdSwitch);
+    auto *box = named<QCheckBox>(*rig.dialog, "chkC2on");
+    QCOMPARE(box->size(), twipsSize(250, 220));
+    const QPoint tap = box->mapTo(rig.dialog.get(), box->rect().center()) + fromBox;
+    QTest::mouseClick(rig.dialog->window()->windowHandle(), Qt::LeftButton, {}, tap);
+    QCOMPARE(box->isChecked(), toggles);
+    QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF2")->isEnabled(), toggles);
 }
 
 void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()

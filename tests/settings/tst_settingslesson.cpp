@@ -1,3 +1,5 @@
+#include "DataFolder.h"
+#include "LessonList.h"
 #include "LessonRig.h"
 #include "ModalScript.h"
 #include "NumberText.h"
@@ -62,6 +64,7 @@ private slots:
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void twoCounterRunPausesIntoFrmPaused2();
+    void squareNumbersFromTheLessonList();
 };
 
 void SettingsLessonTest::okAppliesToMainWindow_data()
@@ -187,6 +190,33 @@ void SettingsLessonTest::twoCounterRunPausesIntoFrmPaused2()
     QCOMPARE(atPause1, numberToText((*s.history1)[s.countIndex]));
     QCOMPARE(atPause2, numberToText((*s.history2)[s.countIndex]));
     QVERIFY(rig.button("cmdStart")->isEnabled());
+}
+
+void SettingsLessonTest::squareNumbersFromTheLessonList()
+{
+    DataFolder data;
+    Rig rig;
+    rig.settings([&](frmSettings *s) {
+        rig.script.then([](QDialog *lessons) {
+            QVERIFY(tapLesson(*lessons, "Square numbers"));
+            named<QPushButton>(*lessons, "cmdUse")->click();
+        });
+        named<QPushButton>(*s, "cmdLessons")->click();
+        named<QPushButton>(*s, "cmdOK")->click();
+    });
+
+    QStringList shown;
+    rig.pump.beforePump = [&] {
+        const QString counter = named<CounterLabel>(rig.main(), "lblCounter1")->text();
+        if (shown.isEmpty() || shown.last() != counter)
+            shown << counter;
+        if (shown.size() == 4)
+            rig.button("cmdStop")->click();
+    };
+    rig.script.then([](QDialog *paused) { paused->findChild<QPushButton *>("cmdStopit")->click(); });
+    rig.button("cmdStart")->click();
+    QCOMPARE(shown, QStringList({"1", "4", "9", "16"}));
+    QVERIFY(rig.script.unexpected.isEmpty());
 }
 
 QTEST_MAIN(SettingsLessonTest)

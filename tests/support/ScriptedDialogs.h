@@ -45,6 +45,13 @@ public:
         return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
     }
 
+    std::optional<QString> askOpenFileName(const QString &filter, QWidget *parent) override
+    {
+        parents.append(parent);
+        openFilters.append(filter);
+        return openAnswers.isEmpty() ? std::nullopt : openAnswers.dequeue();
+    }
+
     MessageAnswer showMessage(const Message &message) override
     {
         messages.append(message);
@@ -63,10 +70,12 @@ public:
     QQueue<QString> textAnswers;
     QQueue<std::optional<QColor>> colourAnswers;
     QQueue<std::optional<QString>> saveAnswers;
+    QQueue<std::optional<QString>> openAnswers;
 
     QList<Message> messages;
     QList<Question> questions;
     QList<SaveRequest> saveRequests;
+    QStringList openFilters;
     QStringList savedFiles;
     int colourRequests = 0;
     // The window each dialog was asked to stand over.

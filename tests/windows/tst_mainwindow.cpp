@@ -87,6 +87,7 @@ void MainWindowTest::toolbarButtons_data()
     QTest::newRow("toolbar") << "cmdToolbar" << "Move Toolbar" << 7200 << true;
     QTest::newRow("help") << "cmdHelp" << "Help" << 7800 << true;
     QTest::newRow("exit") << "cmdExit" << "Exit" << 8400 << true;
+    QTest::newRow("full screen") << "cmdFullScreen" << "Full Screen" << 9000 << true;
 }
 
 void MainWindowTest::toolbarButtons()
@@ -109,7 +110,8 @@ void MainWindowTest::toolbarButtons()
 void MainWindowTest::tabOrderSkipsHideShowButtons()
 {
     const QStringList expected = {"cmdStart", "cmdStop", "cmdFaster", "cmdSlower", "cmdSettings", "cmdFontInc",
-                                  "cmdFontDec", "cmdFontCol", "cmdBackCol", "cmdToolbar", "cmdHelp", "cmdExit"};
+                                  "cmdFontDec", "cmdFontCol", "cmdBackCol", "cmdToolbar", "cmdHelp", "cmdExit",
+                                  "cmdFullScreen"};
     named<QPushButton>(*m_main, "cmdStart")->setFocus();
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {

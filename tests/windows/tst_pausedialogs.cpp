@@ -6,6 +6,13 @@
 #include <QTest>
 
 namespace {
+std::unique_ptr<PauseDialog> pauseDialog(int counters, CountingSession &session)
+{
+    if (counters == 1)
+        return std::make_unique<frmPaused>(session, nullptr);
+    return std::make_unique<frmPaused2>(session, nullptr);
+}
+
 struct ButtonRow {
     const char *name;
     int left;
@@ -24,6 +31,8 @@ private slots:
     void hideShowButtonsKeepTheDialog();
     void onlyButtonsEndThePause();
     void enterContinues();
+    void remoteKeys_data();
+    void remoteKeys();
 };
 
 void PauseDialogsTest::layout_data()
@@ -52,11 +61,7 @@ void PauseDialogsTest::layout()
     QFETCH(QList<int>, lefts);
     QFETCH(QStringList, tooltips);
     CountingSession session;
-    std::unique_ptr<PauseDialog> dialog;
-    if (counters == 1)
-        dialog = std::make_unique<frmPaused>(session, nullptr);
-    else
-        dialog = std::make_unique<frmPaused2>(session, nullptr);
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
     QCOMPARE(dialog->objectName(), counters == 1 ? QStringLiteral("frmPaused") : QStringLiteral("frmPaused2"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Paused Counting"));
     QCOMPARE(dialog->size(), twipsSize(width, 585));
@@ -96,11 +101,7 @@ void PauseDialogsTest::choiceButtons()
     QFETCH(PauseChoice, choice);
     for (int counters : {1, 2}) {
         CountingSession session;
-        std::unique_ptr<PauseDialog> dialog;
-        if (counters == 1)
-            dialog = std::make_unique<frmPaused>(session, nullptr);
-        else
-            dialog = std::make_unique<frmPaused2>(session, nullptr);
+        const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
         dialog->move(300, 200);
         QSignalSpy made(dialog.get(), &PauseDialog::choiceMade);
         QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton); });
@@ -131,11 +132,7 @@ void PauseDialogsTest::hideShowButtonsKeepTheDialog()
     QFETCH(int, counter2);
     CountingSession session;
     session.pauseChoice = PauseChoice::Continue;
-    std::unique_ptr<PauseDialog> dialog;
-    if (counters == 1)
-        dialog = std::make_unique<frmPaused>(session, nullptr);
-    else
-        dialog = std::make_unique<frmPaused2>(session, nullptr);
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
     QSignalSpy spy1(dialog.get(), &PauseDialog::maskCounter1);
     QSignalSpy spy2(dialog.get(), &PauseDialog::maskCounter2);
     dialog->show();
@@ -167,6 +164,39 @@ void PauseDialogsTest::enterContinues()
     QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
     dialog.exec();
     QCOMPARE(session.pauseChoice, PauseChoice::Continue);
+}
+
+void PauseDialogsTest::remoteKeys_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<PauseChoice>("choice");
+    QTest::addColumn<QString>("masked");  // the hide/show signals given
+    QTest::newRow("Page Down continues") << 1 << Qt::Key_PageDown << PauseChoice::Continue << "";
+    QTest::newRow("Right continues, two counters") << 2 << Qt::Key_Right << PauseChoice::Continue << "";
+    QTest::newRow("'.' hides the counter") << 1 << Qt::Key_Period << PauseChoice::None << "1";
+    QTest::newRow("B hides both counters") << 2 << Qt::Key_B << PauseChoice::None << "both";
+    QTest::newRow("Left stays") << 1 << Qt::Key_Left << PauseChoice::None << "";
+}
+
+void PauseDialogsTest::remoteKeys()
+{
+    QFETCH(int, counters);
+    QFETCH(Qt::Key, key);
+    QFETCH(PauseChoice, choice);
+    QFETCH(QString, masked);
+    CountingSession session;
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
+    QString given;
+    connect(dialog.get(), &PauseDialog::maskCounter1, dialog.get(), [&] { given += "1"; });
+    if (auto *both = qobject_cast<frmPaused2 *>(dialog.get()))
+        connect(both, &frmPaused2::maskBoth, both, [&] { given += "both"; });
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(dialog.get(), key);
+    QCOMPARE(session.pauseChoice, choice);
+    QCOMPARE(dialog->isVisible(), choice == PauseChoice::None);
+    QCOMPARE(given, masked);
 }
 
 QTEST_MAIN(PauseDialogsTest)

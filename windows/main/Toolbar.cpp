@@ -4,6 +4,10 @@
 #include "TabOrder.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
+
+#include <QIcon>
+
 namespace {
 
 struct ButtonEntry {
@@ -18,22 +22,23 @@ struct ButtonEntry {
 // In ToolbarCommand order. Two hide/show buttons share slot 5: only one of
 // them is shown, by the number of counters in use.
 constexpr ButtonEntry buttonTable[] = {
-    {ToolbarCommand::Start, "cmdStart", "Start", "start", 0, true},
-    {ToolbarCommand::Pause, "cmdStop", "Pause", "pause", 1, true},
-    {ToolbarCommand::Faster, "cmdFaster", "Count Faster", "faster", 2, true},
-    {ToolbarCommand::Slower, "cmdSlower", "Count Slower", "slower", 3, true},
-    {ToolbarCommand::MaskTopCounter, "cmdMaskCounter1", "Hide/Show Top Counter", "mask_top", 4, false},
-    {ToolbarCommand::MaskBottomCounter, "cmdMaskCounter2", "Hide/Show Bottom Counter", "mask_bottom", 5, false},
-    {ToolbarCommand::MaskCounter, "cmdMaskC1", "Hide/Show Counter", "mask_one", 5, false},
-    {ToolbarCommand::MaskBoth, "cmdMaskBoth", "Hide/Show Both Counters", "mask_both", 6, false},
-    {ToolbarCommand::Settings, "cmdSettings", "Settings", "settings", 7, true},
-    {ToolbarCommand::FontBigger, "cmdFontInc", "Increase Font Size", "font_inc", 8, true},
-    {ToolbarCommand::FontSmaller, "cmdFontDec", "Decrease Font Size", "font_dec", 9, true},
-    {ToolbarCommand::FontColour, "cmdFontCol", "Change Font Colour", "font_colour", 10, true},
-    {ToolbarCommand::BackColour, "cmdBackCol", "Change Background Colour", "back_colour", 11, true},
-    {ToolbarCommand::MoveToolbar, "cmdToolbar", "Move Toolbar", "toolbar", 12, true},
-    {ToolbarCommand::Help, "cmdHelp", "Help", "help", 13, true},
-    {ToolbarCommand::Exit, "cmdExit", "Exit", "exit", 14, true},
+    {ToolbarCommand::Start, "cmdStart", QT_TRANSLATE_NOOP("IconButton", "Start"), "start", 0, true},
+    {ToolbarCommand::Pause, "cmdStop", QT_TRANSLATE_NOOP("IconButton", "Pause"), "pause", 1, true},
+    {ToolbarCommand::Faster, "cmdFaster", QT_TRANSLATE_NOOP("IconButton", "Count Faster"), "faster", 2, true},
+    {ToolbarCommand::Slower, "cmdSlower", QT_TRANSLATE_NOOP("IconButton", "Count Slower"), "slower", 3, true},
+    {ToolbarCommand::MaskTopCounter, "cmdMaskCounter1", QT_TRANSLATE_NOOP("IconButton", "Hide/Show Top Counter"), "mask_top", 4, false},
+    {ToolbarCommand::MaskBottomCounter, "cmdMaskCounter2", QT_TRANSLATE_NOOP("IconButton", "Hide/Show Bottom Counter"), "mask_bottom", 5, false},
+    {ToolbarCommand::MaskCounter, "cmdMaskC1", QT_TRANSLATE_NOOP("IconButton", "Hide/Show Counter"), "mask_one", 5, false},
+    {ToolbarCommand::MaskBoth, "cmdMaskBoth", QT_TRANSLATE_NOOP("IconButton", "Hide/Show Both Counters"), "mask_both", 6, false},
+    {ToolbarCommand::Settings, "cmdSettings", QT_TRANSLATE_NOOP("IconButton", "Settings"), "settings", 7, true},
+    {ToolbarCommand::FontBigger, "cmdFontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "font_inc", 8, true},
+    {ToolbarCommand::FontSmaller, "cmdFontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "font_dec", 9, true},
+    {ToolbarCommand::FontColour, "cmdFontCol", QT_TRANSLATE_NOOP("IconButton", "Change Font Colour"), "font_colour", 10, true},
+    {ToolbarCommand::BackColour, "cmdBackCol", QT_TRANSLATE_NOOP("IconButton", "Change Background Colour"), "back_colour", 11, true},
+    {ToolbarCommand::MoveToolbar, "cmdToolbar", QT_TRANSLATE_NOOP("IconButton", "Move Toolbar"), "toolbar", 12, true},
+    {ToolbarCommand::Help, "cmdHelp", QT_TRANSLATE_NOOP("IconButton", "Help"), "help", 13, true},
+    {ToolbarCommand::Exit, "cmdExit", QT_TRANSLATE_NOOP("IconButton", "Exit"), "exit", 14, true},
+    {ToolbarCommand::FullScreen, "cmdFullScreen", QT_TRANSLATE_NOOP("IconButton", "Full Screen"), "full_screen", 15, true},
 };
 
 } // namespace
@@ -66,6 +71,16 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
         button(mask)->setEnabled(false);
     }
     placeButtons(ToolbarPosition::Top);
+}
+
+void Toolbar::showFullScreenState(bool fullScreen)
+{
+    QPushButton *b = button(ToolbarCommand::FullScreen);
+    const QString tooltip = fullScreen ? QCoreApplication::translate("IconButton", "Leave Full Screen")
+                                       : QCoreApplication::translate("IconButton", "Full Screen");
+    b->setToolTip(tooltip);
+    b->setAccessibleName(tooltip);
+    b->setIcon(QIcon(fullScreen ? QStringLiteral(":/icons/leave_full_screen.svg") : QStringLiteral(":/icons/full_screen.svg")));
 }
 
 void Toolbar::placeButtons(ToolbarPosition position)

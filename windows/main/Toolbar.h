@@ -13,7 +13,7 @@ enum class ToolbarCommand {
     Start, Pause, Faster, Slower,
     MaskTopCounter, MaskBottomCounter, MaskCounter, MaskBoth,
     Settings, FontBigger, FontSmaller, FontColour, BackColour,
-    MoveToolbar, Help, Exit,
+    MoveToolbar, Help, Exit, FullScreen,
 };
 
 class Toolbar : public QWidget {
@@ -30,6 +30,8 @@ public:
     void dock(ToolbarPosition position, QSize interior);
     // The edge the panel was last docked to.
     ToolbarPosition dockedEdge() const { return m_edge; }
+    // The full-screen button offers to enter full screen, or to leave it.
+    void showFullScreenState(bool fullScreen);
 
 private:
     void placeButtons(ToolbarPosition position);

@@ -50,7 +50,7 @@ frmCountTitle::frmCountTitle() : QWidget(nullptr, Qt::SplashScreen | Qt::Framele
     setFixedSize(twipsSize(interiorWidth, interiorHeight));
 
     titleLabel(this, "Label1", QStringLiteral("Tallyvane"), 30, twipsRect(120, 120, 6615, 1455));
-    titleLabel(this, "Label6", QStringLiteral("version %1d").arg(QString::fromLatin1(programVersion)), 8.25, twipsRect(2520, 1800, 1815, 300));
+    titleLabel(this, "Label6", tr("version %1d").arg(QString::fromLatin1(programVersion)), 8.25, twipsRect(2520, 1800, 1815, 300));
     addPicture(this, "Image1", QStringLiteral(":/title/collage.svg"), twipsRect(240, 1560, 2265, 1815));
     addPicture(this, "Image2", QStringLiteral(":/title/classroom.svg"), twipsRect(4440, 1560, 2295, 1935));
 }

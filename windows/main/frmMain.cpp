@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "Dialogs.h"
+#include "PresenterKeys.h"
 #include "ScreenPlacement.h"
 #include "Twips.h"
 #include "frmCountTitle.h"
@@ -9,6 +10,11 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QShortcut>
+
+#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -59,6 +65,8 @@ frmMain::frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent)
     onClick(ToolbarCommand::MoveToolbar, &frmMain::cmdToolbar_Click);
     onClick(ToolbarCommand::Help, &frmMain::helpRequested);
     onClick(ToolbarCommand::Exit, &frmMain::cmdExit_Click);
+    onClick(ToolbarCommand::FullScreen, &frmMain::cmdFullScreen_Click);
+    bindKeys();
 
     layoutCounterDefaults();
     setDefaultButton(button(ToolbarCommand::Start));
@@ -91,13 +99,134 @@ void frmMain::layoutCounterDefaults()
     m_counter2->setTopTwips(CounterLayout::top2);
 }
 
+void frmMain::bindKeys()
+{
+    // Start when idle and Pause while counting, also after a run has left
+    // Pause as the default button.
+    bindPresenterKeys(*this, [this] { return button(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start); },
+                      [this] { return maskEveryCounterButton(); });
+    const auto onKey = [this](Qt::Key key, auto action) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
+    };
+    onKey(Qt::Key_F11, [this] { cmdFullScreen_Click(); });
+    onKey(Qt::Key_F5, [this] { setFullScreen(true); });
+    onKey(Qt::Key_Escape, [this] { setFullScreen(false); });
+}
+
+// The button that hides or shows every counter in use.
+QPushButton *frmMain::maskEveryCounterButton() const
+{
+    QPushButton *both = button(ToolbarCommand::MaskBoth);
+    return both->isVisible() ? both : button(ToolbarCommand::MaskCounter);
+}
+
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const double width = pixelsToTwips(this->width());
-    m_counter1->setWidthTwips(width);
-    m_counter2->setWidthTwips(width);
     m_toolbar->dock(m_toolbar->dockedEdge(), size());
+    layoutCounters();
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followWindowState();
+}
+
+void frmMain::setFullScreen(bool fullScreen)
+{
+    if (fullScreen == isFullScreen())
+        return;
+    if (fullScreen) {
+        m_windowed = windowedLook(geometry());
+        // Without a window manager nothing else makes the window cover its
+        // screen; in full screen a new geometry would end it.
+        setGeometry(screen()->geometry());
+        showFullScreen();
+    } else {
+        showNormal();
+    }
+}
+
+// Entered or left by the program or by the window manager alike.
+void frmMain::followWindowState()
+{
+    const bool fullScreen = isFullScreen();
+    m_toolbar->showFullScreenState(fullScreen);
+    if (fullScreen && !m_windowed) {
+        m_windowed = windowedLook(normalGeometry());
+    } else if (!fullScreen && m_windowed) {
+        const WindowedLook look = *std::exchange(m_windowed, std::nullopt);
+        m_session.toolbarPosition = look.toolbar;
+        m_toolbar->dock(look.toolbar, size());
+        m_counter1->setFontPoints(look.fontPoints);
+        m_counter2->setFontPoints(look.fontPoints);
+        setGeometry(look.geometry);
+    }
+    layoutCounters();
+}
+
+frmMain::WindowedLook frmMain::windowedLook(const QRect &geometry) const
+{
+    return {geometry, m_session.toolbarPosition, m_counter1->fontPoints()};
+}
+
+// In a window the counters keep their described places; in full screen they
+// share the area beside the toolbar, and take the largest size that fits
+// whenever that area changes.
+void frmMain::layoutCounters()
+{
+    const QRect area = uncoveredArea();
+    if (isFullScreen()) {
+        QRect top = area;
+        QRect bottom(area.left(), area.bottom() + 1, area.width(), 0);
+        if (m_session.counterCount == 2) {
+            top.setHeight(area.height() / 2);
+            bottom = QRect(area.left(), top.bottom() + 1, area.width(), area.height() - top.height());
+        }
+        const bool moved = m_counter1->geometry() != top || m_counter2->geometry() != bottom;
+        m_counter1->placeAt(top);
+        m_counter2->placeAt(bottom);
+        if (moved)
+            fitFontToScreen();
+    } else {
+        const double width = pixelsToTwips(this->width());
+        m_counter1->setWidthTwips(width);
+        m_counter2->setWidthTwips(width);
+    }
+    for (CounterLabel *label : {m_counter1, m_counter2})
+        label->setVisibleArea(label->geometry().intersected(area).translated(-label->pos()));
+}
+
+QRect frmMain::uncoveredArea() const
+{
+    QRect area = rect();
+    const QRect panel = m_toolbar->geometry();
+    switch (m_toolbar->dockedEdge()) {
+    case ToolbarPosition::Top:
+        area.setTop(panel.bottom() + 1);
+        break;
+    case ToolbarPosition::Right:
+        area.setRight(panel.left() - 1);
+        break;
+    case ToolbarPosition::Left:
+        area.setLeft(panel.right() + 1);
+        break;
+    }
+    return area;
+}
+
+void frmMain::fitFontToScreen()
+{
+    m_fullScreenLargest = m_counter1->pointsFittingDigitHeight(m_counter1->height() * fullScreenDigitShare);
+    double points = m_fullScreenLargest;
+    for (CounterLabel *label : {m_counter1, m_counter2})
+        if (!label->geometry().isEmpty())
+            points = std::min(points, label->pointsFittingWidth(label->text(), label->width(), points));
+    points = std::floor(points);
+    m_counter1->setFontPoints(points);
+    m_counter2->setFontPoints(points);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -145,6 +274,7 @@ void frmMain::showCounters(const QString &counter1, const QString *counter2)
 
 void frmMain::setRunning(bool running)
 {
+    m_running = running;
     using enum ToolbarCommand;
     for (ToolbarCommand command : {Start, Settings, FontBigger, FontSmaller, FontColour, BackColour, Help, Exit, MoveToolbar})
         button(command)->setEnabled(!running);
@@ -164,6 +294,7 @@ void frmMain::setTwoCounterMode(bool twoCounters)
     }
     button(MaskCounter)->setVisible(!twoCounters);
     button(MaskCounter)->setEnabled(!twoCounters);
+    layoutCounters();
 }
 
 void frmMain::setCounterCaptions(const QString &counter1, const QString &counter2)
@@ -197,6 +328,9 @@ void frmMain::stepCounterFont(double points, double twips)
 {
     m_counter1->setFontPoints(m_counter1->fontPoints() + points);
     m_counter2->setFontPoints(m_counter2->fontPoints() + points);
+    // In full screen the counters fill their areas whatever the size.
+    if (isFullScreen())
+        return;
     m_counter1->setHeightTwips(m_counter1->heightTwips() + twips);
     m_counter2->setHeightTwips(m_counter2->heightTwips() + twips);
     m_counter2->setTopTwips(m_counter1->heightTwips() + counterGap);
@@ -204,7 +338,8 @@ void frmMain::stepCounterFont(double points, double twips)
 
 void frmMain::cmdFontInc_Click()
 {
-    if (m_counter1->fontPoints() <= largestGrowable)
+    const double size = m_counter1->fontPoints();
+    if (isFullScreen() ? size + fontStep <= m_fullScreenLargest : size <= largestGrowable)
         stepCounterFont(fontStep, heightStep);
     focusStart();
 }
@@ -243,6 +378,7 @@ void frmMain::cmdToolbar_Click()
     position = position == ToolbarPosition::Left ? ToolbarPosition::Top
                                                  : ToolbarPosition(std::int16_t(position) + 1);
     m_toolbar->dock(position, size());
+    layoutCounters();
     focusStart();
 }
 
@@ -250,6 +386,16 @@ void frmMain::cmdExit_Click()
 {
     if (m_dialogs.showMessage(Messages::confirmExit(), this) == MessageAnswer::Yes)
         emit quitRequested();
+    else
+        focusStart();
+}
+
+void frmMain::cmdFullScreen_Click()
+{
+    setFullScreen(!isFullScreen());
+    // Enter goes on acting on Start, or on Pause while counting.
+    if (m_running)
+        button(ToolbarCommand::Pause)->setFocus(Qt::OtherFocusReason);
     else
         focusStart();
 }

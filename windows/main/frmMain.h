@@ -3,13 +3,17 @@
 // The main window: the two huge counters and the toolbar. It asks and the
 // lesson decides: Start, Pause, Faster, Slower, Settings, Help and a
 // confirmed Exit leave it as requests. The other buttons change how the
-// counters look or move the toolbar, here.
+// counters look, move the toolbar or fill the screen, here. In full screen
+// the counters share the whole area beside the toolbar and their digits are
+// as large as it allows; leaving it brings the window back as it was.
 
 #include "CounterLabel.h"
 #include "CountingSession.h"
 #include "Toolbar.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class Clock;
 class EventPump;
@@ -25,6 +29,8 @@ public:
     static constexpr double heightStep = 240;        // twips
     static constexpr double largestGrowable = 360;   // points
     static constexpr double smallestShrinkable = 50; // points
+    // In full screen the digits fill at most this share of their counter's height.
+    static constexpr double fullScreenDigitShare = 0.8;
 
     frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent = nullptr);
 
@@ -41,6 +47,7 @@ public:
     QColor backgroundColour() const;
     QPushButton *defaultButton() const { return m_defaultButton; }
     void focusStart();
+    void setFullScreen(bool fullScreen);
 
 signals:
     void startRequested();
@@ -61,6 +68,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void cmdFontInc_Click();
@@ -69,12 +77,27 @@ private:
     void cmdBackCol_Click();
     void cmdToolbar_Click();
     void cmdExit_Click();
+    void cmdFullScreen_Click();
 
     QPushButton *button(ToolbarCommand command) const { return m_toolbar->button(command); }
     void setDefaultButton(QPushButton *button);
     void layoutCounterDefaults();
     void stepCounterFont(double points, double twips);
     void toggleCounterMask(CounterLabel *label);
+    void bindKeys();
+    QPushButton *maskEveryCounterButton() const;
+    void followWindowState();
+    void layoutCounters();
+    QRect uncoveredArea() const;
+    void fitFontToScreen();
+
+    // What leaving full screen brings back.
+    struct WindowedLook {
+        QRect geometry;
+        ToolbarPosition toolbar;
+        double fontPoints;
+    };
+    WindowedLook windowedLook(const QRect &geometry) const;
 
     CountingSession &m_session;
     Dialogs &m_dialogs;
@@ -82,4 +105,7 @@ private:
     CounterLabel *m_counter2;
     Toolbar *m_toolbar;
     QPushButton *m_defaultButton = nullptr;
+    bool m_running = false;
+    std::optional<WindowedLook> m_windowed;  // while in full screen
+    double m_fullScreenLargest = 0;           // points
 };

@@ -1,9 +1,11 @@
 #include "PauseDialog.h"
 
 #include "IconButton.h"
+#include "PresenterKeys.h"
 #include "ScreenPlacement.h"
 #include "TabOrder.h"
 #include "Twips.h"
+#include "WindowManagerHints.h"
 
 #include <QCloseEvent>
 
@@ -17,7 +19,7 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session)
 {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QStringLiteral("Paused Counting"));
+    setWindowTitle(tr("Paused Counting"));
     setFixedSize(twipsSize(clientWidth, clientHeight));
     setModal(true);
 
@@ -45,6 +47,9 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
     onClick("cmdMaskC1", [this] { emit maskCounter1(); });
     onClick("cmdMaskCounter1", [this] { emit maskCounter1(); });
     onClick("cmdMaskCounter2", [this] { emit maskCounter2(); });
+
+    bindPresenterKeys(*this, [this] { return button("cmdContinue"); },
+                      [this] { return button("cmdMaskBoth") ? button("cmdMaskBoth") : button("cmdMaskC1"); });
 }
 
 QPushButton *PauseDialog::button(const char *name) const
@@ -71,28 +76,35 @@ void PauseDialog::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+// Minimising a modal strip would hide the whole program with no way back.
+void PauseDialog::showEvent(QShowEvent *event)
+{
+    offerOnlyMoving(*this);
+    QDialog::showEvent(event);
+}
+
 frmPaused::frmPaused(CountingSession &session, QWidget *parent)
     : PauseDialog("frmPaused", 3615, session,
-                  {{"cmdContinue", 598, "Continue Counting", "continue"},
-                   {"cmdStopit", 0, "Stop Counting", "stop"},
-                   {"cmdPredict", 1830, "Predict Next Number", "predict"},
-                   {"cmdList", 3050, "Number List", "list"},
-                   {"cmdGraph", 2440, "Graph", "graph"},
-                   {"cmdMaskC1", 1220, "Hide/Show Counter", "pause_mask_one"}},
+                  {{"cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
+                   {"cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
+                   {"cmdPredict", 1830, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
+                   {"cmdList", 3050, QT_TRANSLATE_NOOP("IconButton", "Number List"), "list"},
+                   {"cmdGraph", 2440, QT_TRANSLATE_NOOP("IconButton", "Graph"), "graph"},
+                   {"cmdMaskC1", 1220, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Counter"), "pause_mask_one"}},
                   parent)
 {
 }
 
 frmPaused2::frmPaused2(CountingSession &session, QWidget *parent)
     : PauseDialog("frmPaused2", 4785, session,
-                  {{"cmdContinue", 598, "Continue Counting", "continue"},
-                   {"cmdStopit", 0, "Stop Counting", "stop"},
-                   {"cmdPredict", 3000, "Predict Next Number", "predict"},
-                   {"cmdList", 4200, "Number List", "list"},
-                   {"cmdGraph", 3600, "Graph", "graph"},
-                   {"cmdMaskCounter1", 1200, "Hide/Show Top Counter", "pause_mask_top"},
-                   {"cmdMaskCounter2", 1800, "Hide/Show Bottom Counter", "pause_mask_bottom"},
-                   {"cmdMaskBoth", 2400, "Hide/Show Both Counters", "pause_mask_both"}},
+                  {{"cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
+                   {"cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
+                   {"cmdPredict", 3000, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
+                   {"cmdList", 4200, QT_TRANSLATE_NOOP("IconButton", "Number List"), "list"},
+                   {"cmdGraph", 3600, QT_TRANSLATE_NOOP("IconButton", "Graph"), "graph"},
+                   {"cmdMaskCounter1", 1200, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Top Counter"), "pause_mask_top"},
+                   {"cmdMaskCounter2", 1800, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Bottom Counter"), "pause_mask_bottom"},
+                   {"cmdMaskBoth", 2400, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Both Counters"), "pause_mask_both"}},
                   parent)
 {
     connect(button("cmdMaskBoth"), &QPushButton::clicked, this, &frmPaused2::maskBoth);

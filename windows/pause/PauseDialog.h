@@ -37,6 +37,7 @@ protected:
     PauseDialog(const char *name, double clientWidth, CountingSession &session,
                 const QList<ButtonPlace> &buttons, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void choose(PauseChoice choice);

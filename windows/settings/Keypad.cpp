@@ -81,16 +81,18 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
         cmdDigit[digit] = key;
     }
     cmdPoint = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), lightYellow, twipsRect(960, 2640, keySize, keySize));
-    cmdPoint->setAccessibleName(QStringLiteral("Point"));
+    cmdPoint->setAccessibleName(tr("Point"));
     cmdNegative = addKey(this, "cmdNegative", QStringLiteral("+/-"), cyan, twipsRect(1800, 2640, keySize, keySize));
-    deleteKey = addKey(this, "Command1", QStringLiteral("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
-    deleteKey->setToolTip(QStringLiteral("Delete"));
-    Command2 = addKey(this, "Command2", QStringLiteral("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
-    Command2->setToolTip(QStringLiteral("TAB to next box"));
+    //: The Delete key: four letters fit on it.
+    deleteKey = addKey(this, "Command1", tr("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
+    deleteKey->setToolTip(tr("Delete"));
+    //: The Tab key: four letters fit on it.
+    Command2 = addKey(this, "Command2", tr("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
+    Command2->setToolTip(tr("TAB to next box"));
 
     cmdSwitch = new QPushButton(this);
     cmdSwitch->setObjectName(QStringLiteral("cmdSwitch"));
-    cmdSwitch->setToolTip(QStringLiteral("Move Keypad"));
+    cmdSwitch->setToolTip(tr("Move Keypad"));
     cmdSwitch->setAccessibleName(cmdSwitch->toolTip());
     cmdSwitch->setIcon(QIcon(QStringLiteral(":/icons/move_keypad.svg")));
     cmdSwitch->setIconSize(switchPicture);

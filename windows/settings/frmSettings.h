@@ -5,10 +5,13 @@
 // until OK, which reads the leading number of each and writes the session;
 // Cancel writes nothing. The main window is not reached from here: OK's
 // captions and counter mode go back to the caller, which applies them.
-// The keypad (Keypad) edits the boxes alongside a real keyboard.
+// The keypad (Keypad) edits the boxes alongside a real keyboard. Lessons…
+// fills the boxes from a lesson plan (LessonsDialog), or keeps them as one.
 
 #include "CountingSession.h"
 #include "Keypad.h"
+#include "LessonPlan.h"
+#include "TouchArea.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -33,6 +36,7 @@ class frmSettings : public QDialog {
 public:
     static constexpr double clientWidth = 6090;   // twips
     static constexpr double clientHeight = 5265;  // twips
+    static constexpr double lessonsRowHeight = 735; // twips the dialog grows by for Lessons…
     static constexpr double keypadShift = 2600;   // twips the left-hand widgets move when the keypad docks left
     // An hour a count is no lesson; a longer speed is refused as too large.
     static constexpr double slowestTypedSpeed = 3600; // seconds
@@ -55,11 +59,18 @@ private:
     void cmdOK_Click();
     void cmdCancel_Click();
     void cmdSwitch_Click();
+    void cmdLessons_Click();
     void Form_Load();
-    void fill();
+    void fill(const LessonPlan &plan);
     void dockKeypad(bool onRight);
     void placeCheckBoxAfterCaption();
+    void placeCounter2TouchArea();
+    QRect counter2Caption() const;
     bool readsInRange(const QLineEdit *box) const;
+    // The first box OK reads whose number the session cannot hold.
+    QLineEdit *firstOutOfRange() const;
+    // The boxes' numbers; a greyed box out of range counts as 0.
+    LessonPlan boxesAsLesson() const;
     void refuse(QLineEdit *box);
 
     QGroupBox *counter1Frame;
@@ -73,6 +84,7 @@ private:
     QLineEdit *txtSpeed;
     QGroupBox *counter2Frame;
     QCheckBox *chkC2on;
+    TouchArea *counter2Touch;
     QLabel *lblF2;
     QLabel *lblS2;
     QLabel *lblI2;
@@ -81,6 +93,7 @@ private:
     QLineEdit *txtI2;
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
+    QPushButton *cmdLessons;
     Keypad *keypad;
 
     CountingSession &m_session;

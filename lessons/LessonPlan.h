@@ -1,0 +1,29 @@
+#pragma once
+
+// Lessons ready before the bell. A lesson plan is what the settings dialog's
+// boxes hold, under a name: the built-in plans (BuiltInLessons) and the
+// teacher's own (LessonLibrary, kept in one file) fill the boxes when chosen;
+// plans travel between colleagues in lesson files (LessonFile), the same
+// format the library keeps its own.
+
+#include "CountingSession.h"
+
+#include <QString>
+
+struct LessonPlan {
+    QString name;
+    QString description;  // only the built-in lessons have one
+    CounterSettings counter1{0, 1, 0};
+    float speed = 1.0f;
+    bool twoCounters = false;
+    CounterSettings counter2;
+
+    // The same counting, whatever the name.
+    bool countsLike(const LessonPlan &other) const;
+    // The plan of the session's current settings.
+    static LessonPlan of(const CountingSession &session);
+};
+
+// The first few numbers counter 1 shows, "1, 4, 9, 16 …" (with "; " between
+// them where the decimal separator is a comma).
+QString firstNumbersOf(const LessonPlan &plan);

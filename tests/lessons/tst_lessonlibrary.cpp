@@ -1,0 +1,250 @@
+#include "DataFolder.h"
+#include "LessonLibrary.h"
+#include "LessonNames.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+LessonPlan plan(const char *name, CounterSettings counter1, float speed = 1)
+{
+    return {QString::fromUtf8(name), {}, counter1, speed, false, {0, 0, 0}};
+}
+
+const LessonPlan sevens = plan("Sevens", {0, 7, 0});
+const LessonPlan sevensFromSeven = plan("Sevens", {7, 7, 0});
+const LessonPlan eights = plan("Eights", {0, 8, 0});
+
+// A file of the lessons given as JSON, with the head given.
+QByteArray fileOf(const QByteArray &lessons, const QByteArray &head = R"("format": "Tallyvane lessons", "version": 1)")
+{
+    return "{" + head + R"(, "lessons": [)" + lessons + "]}";
+}
+
+// The library's lessons as the next program run finds them.
+QList<LessonPlan> afterRestart(const QString &path)
+{
+    LessonLibrary restarted(path);
+    if (restarted.load() != LessonLibrary::Loaded::Fine)
+        return {plan("(damaged)", {})};
+    return restarted.own();
+}
+
+} // namespace
+
+// The lesson file, and the teacher's lessons kept in one.
+class tst_LessonLibrary : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void fileRoundTrip_data();
+    void fileRoundTrip();
+    void fileReadTolerantly_data();
+    void fileReadTolerantly();
+    void changesSurviveARestart_data();
+    void changesSurviveARestart();
+    void damagedFileLosesNothingElse_data();
+    void damagedFileLosesNothingElse();
+    void importing_data();
+    void importing();
+    void aFileThatCannotBeWrittenChangesNothing();
+};
+
+void tst_LessonLibrary::fileRoundTrip_data()
+{
+    QTest::addColumn<LessonPlan>("lesson");
+    QTest::addColumn<QLocale>("region");
+    QTest::addColumn<QByteArray>("written");  // a part of the file, as written
+    const QLocale german(QLocale::German);
+    QTest::newRow("quarters, German region") << plan("Quarters", {0, 0.25, 0}, 1.5f) << german
+                                             << QByteArray(R"("firstStep": 0.25)");
+    QTest::newRow("thirds, French region") << plan("Thirds", {1.0 / 3, -1e-300, 0}) << QLocale(QLocale::French)
+                                           << QByteArray(R"("firstNumber": 0.3333333333333333)");
+    QTest::newRow("speed 0.3 as typed") << plan("Quick", {}, 0.3f) << german << QByteArray(R"("speed": 0.3,)");
+    QTest::newRow("largest numbers") << plan("Huge", {std::numeric_limits<double>::max(), 5e-324, 0},
+                                             std::numeric_limits<float>::max())
+                                     << QLocale::c() << QByteArray("1.7976931348623157e+308");
+    QTest::newRow("two counters, quotes in the name") << LessonPlan{"Élan \"vital\"", {}, {0, 3, 0}, 2, true, {0, 4, 0.5}}
+                                                      << german << QByteArray(R"(\"vital\")");
+}
+
+// Numbers are written with "." whatever the region, and read back exactly.
+void tst_LessonLibrary::fileRoundTrip()
+{
+    QFETCH(LessonPlan, lesson);
+    QFETCH(QLocale, region);
+    QFETCH(QByteArray, written);
+    QLocale::setDefault(region);
+    const QByteArray bytes = LessonFile::write({lesson});
+    QVERIFY2(bytes.contains(written), bytes.constData());
+    const LessonFile::Contents read = LessonFile::read(bytes);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(LessonFile::write({lesson}), bytes);
+    QVERIFY(read.whole && read.lessons.size() == 1);
+    QCOMPARE(read.lessons[0].name, lesson.name);
+    QVERIFY(read.lessons[0].countsLike(lesson));
+}
+
+void tst_LessonLibrary::fileReadTolerantly_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("whole");
+    const QByteArray odd = R"({"name": " Odd ", "counter1": {"firstNumber": 1, "firstStep": 2, "stepChange": 0})";
+    QTest::newRow("counter 2 left out, unknown members, blanks around the name")
+        << fileOf(odd + R"(, "speed": 1, "colour": "red"})", R"("format": "Tallyvane lessons", "version": 1, "by": "K")")
+        << QStringList{"Odd"} << true;
+    QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + fileOf(odd + R"(, "speed": 1})") << QStringList{"Odd"} << true;
+    QTest::newRow("a lesson without a name") << fileOf(R"({"speed": 1}, )" + odd + R"(, "speed": 1})")
+                                             << QStringList{"Odd"} << false;
+    QTest::newRow("a number written as text") << fileOf(odd + R"(, "speed": "0,5"}, )" + odd + R"(, "speed": 1})")
+                                              << QStringList{"Odd"} << false;
+    QTest::newRow("two counters without counter 2") << fileOf(odd + R"(, "speed": 1, "twoCounters": true})")
+                                                    << QStringList{} << false;
+    QTest::newRow("speed beyond a float") << fileOf(odd + R"(, "speed": 1e39})") << QStringList{} << false;
+    QTest::newRow("cut short") << fileOf(odd + R"(, "speed": 1})").chopped(3) << QStringList{} << false;
+    QTest::newRow("a later version") << fileOf(odd + R"(, "speed": 1})", R"("format": "Tallyvane lessons", "version": 2)")
+                                     << QStringList{} << false;
+}
+
+void tst_LessonLibrary::fileReadTolerantly()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, names);
+    QFETCH(bool, whole);
+    const LessonFile::Contents read = LessonFile::read(file);
+    QCOMPARE(namesOf(read.lessons), names);
+    QCOMPARE(read.whole, whole);
+}
+
+void tst_LessonLibrary::changesSurviveARestart_data()
+{
+    QTest::addColumn<QStringList>("changes");  // "add|name", "rename|index|name", "remove|index"
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("saved") << QStringList{"add|  Sevens "} << QStringList{"Sevens"};
+    QTest::newRow("a built-in lesson's name") << QStringList{"add|Square numbers"} << QStringList{"Square numbers (2)"};
+    QTest::newRow("names taken, in capitals or not") << QStringList{"add|Sevens", "add|SEVENS", "add|Sevens (2)"}
+                                                     << QStringList{"Sevens", "SEVENS (2)", "Sevens (3)"};
+    QTest::newRow("renamed, to its own name too") << QStringList{"add|A", "rename|0|B", "rename|0|B"} << QStringList{"B"};
+    QTest::newRow("renamed to another's name") << QStringList{"add|A", "add|B", "rename|1|a"} << QStringList{"A", "a (2)"};
+    QTest::newRow("deleted") << QStringList{"add|A", "add|B", "remove|0"} << QStringList{"B"};
+}
+
+void tst_LessonLibrary::changesSurviveARestart()
+{
+    QFETCH(QStringList, changes);
+    QFETCH(QStringList, names);
+    DataFolder folder;
+    const QString path = folder.path("data/lessons.json");
+    LessonLibrary library(path);
+    QCOMPARE(library.load(), LessonLibrary::Loaded::Fine);
+    for (const QString &change : changes) {
+        const QStringList words = change.split('|');
+        if (words[0] == "add")
+            QVERIFY(library.add(plan(qPrintable(words[1]), {0, 7, 0})));
+        else if (words[0] == "rename")
+            QVERIFY(library.rename(words[1].toInt(), words[2]));
+        else
+            QVERIFY(library.remove(words[1].toInt()));
+    }
+    QCOMPARE(namesOf(library.own()), names);
+    const QList<LessonPlan> restarted = afterRestart(path);
+    QCOMPARE(namesOf(restarted), names);
+    for (const LessonPlan &lesson : restarted)
+        QVERIFY(lesson.countsLike(sevens));
+}
+
+void tst_LessonLibrary::damagedFileLosesNothingElse_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("earlierDamage");  // a lessons.json.damaged from before
+    QTest::addColumn<QStringList>("names");
+    const QByteArray good = LessonFile::write({sevens, eights});
+    QTest::newRow("one lesson damaged") << QByteArray(good).replace(R"("lessons": [)", R"("lessons": [{"name": 5},)")
+                                        << false << QStringList{"Sevens", "Eights"};
+    QTest::newRow("cut short") << good.left(good.indexOf("Eights")) << false << QStringList{};
+    QTest::newRow("another program's file") << QByteArray(R"({"recent": ["a.txt"]})") << false << QStringList{};
+    QTest::newRow("damaged again, empty") << QByteArray() << true << QStringList{};
+}
+
+void tst_LessonLibrary::damagedFileLosesNothingElse()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, earlierDamage);
+    QFETCH(QStringList, names);
+    DataFolder folder;
+    const QString path = folder.path("lessons.json");
+    QVERIFY(DataFolder::write(path, file));
+    if (earlierDamage)
+        QVERIFY(DataFolder::write(path + ".damaged", "earlier"));
+
+    LessonLibrary library(path);
+    QCOMPARE(library.load(), LessonLibrary::Loaded::DamagedFileSetAside);
+    QCOMPARE(namesOf(library.own()), names);
+    QCOMPARE(DataFolder::read(path + (earlierDamage ? ".damaged-2" : ".damaged")), file);
+    if (earlierDamage)
+        QCOMPARE(DataFolder::read(path + ".damaged"), QByteArray("earlier"));
+    // Met once: the next run reads what could be read, and finds no damage.
+    QCOMPARE(namesOf(afterRestart(path)), names);
+}
+
+void tst_LessonLibrary::importing_data()
+{
+    QTest::addColumn<QList<LessonPlan>>("file");
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QStringList>("names");  // with Sevens there at first
+    QTest::addColumn<std::optional<Message>>("message");  // after the last import
+    using Lessons = QList<LessonPlan>;
+    QTest::newRow("new lesson") << Lessons{eights} << true << 1 << QStringList{"Sevens", "Eights"} << std::optional<Message>();
+    QTest::newRow("the same file twice") << Lessons{eights} << true << 2 << QStringList{"Sevens", "Eights"}
+                                         << std::optional(Messages::lessonsAlreadyThere());
+    QTest::newRow("another lesson of the same name") << Lessons{sevensFromSeven} << true << 1
+                                                     << QStringList{"Sevens", "Sevens (2)"}
+                                                     << std::optional(Messages::lessonsRenamedOnImport());
+    QTest::newRow("numbered, then imported again") << Lessons{sevensFromSeven} << true << 2
+                                                   << QStringList{"Sevens", "Sevens (2)"}
+                                                   << std::optional(Messages::lessonsAlreadyThere());
+    QTest::newRow("a built-in lesson, and one changed") << Lessons{plan("square NUMBERS", {1, 3, 2}, 2), plan("Square numbers", {1, 3, 2}, 3)}
+                                                        << true << 1 << QStringList{"Sevens", "Square numbers (2)"}
+                                                        << std::optional(Messages::lessonsRenamedOnImport());
+    QTest::newRow("partly readable") << Lessons{eights} << false << 1 << QStringList{"Sevens", "Eights"}
+                                     << std::optional(Messages::lessonsPartlyImported());
+    QTest::newRow("nothing readable") << Lessons{} << false << 1 << QStringList{"Sevens"}
+                                      << std::optional(Messages::lessonsNotImported());
+}
+
+void tst_LessonLibrary::importing()
+{
+    QFETCH(QList<LessonPlan>, file);
+    QFETCH(bool, whole);
+    QFETCH(int, times);
+    QFETCH(QStringList, names);
+    QFETCH(std::optional<Message>, message);
+    DataFolder folder;
+    LessonLibrary library(folder.path("lessons.json"));
+    QVERIFY(library.add(sevens));
+    std::optional<Message> told;
+    for (int i = 0; i < times; ++i)
+        told = messageAfterImport({file, whole}, library.import(file));
+    QCOMPARE(namesOf(library.own()), names);
+    QCOMPARE(told, message);
+    QCOMPARE(namesOf(afterRestart(folder.path("lessons.json"))), names);
+}
+
+void tst_LessonLibrary::aFileThatCannotBeWrittenChangesNothing()
+{
+    DataFolder folder;
+    QVERIFY(DataFolder::write(folder.path("not a folder"), "x"));
+    LessonLibrary library(folder.path("not a folder/lessons.json"));
+    QCOMPARE(library.add(sevens), std::nullopt);
+    const LessonLibrary::Imported imported = library.import({sevens});
+    QCOMPARE(messageAfterImport({{sevens}, true}, imported), std::optional(Messages::lessonsNotSaved()));
+    QVERIFY(imported.added.isEmpty() && library.own().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_LessonLibrary)
+#include "tst_lessonlibrary.moc"
