@@ -77,6 +77,7 @@ struct CountingSession {
     WindowPlacement pauseDialogPlacement;  // shared by both pause dialogs
     WindowPlacement listPlacement;         // shared by both list windows
     std::optional<float> listFontSize;
+    bool listShowsSteps = false;  // as the teacher last left a list window
     WindowPlacement graphPlacement;
 
     ToolbarPosition toolbarPosition = SessionDefaults::toolbarPosition;

@@ -2,16 +2,18 @@
 
 #include <QLocale>
 
-#include <charconv>
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
 #include <locale.h>
 
-namespace {
+double readCLiteral(const char *literal)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(literal, nullptr, cLocale);
+}
 
 QChar decimalSeparator()
 {
@@ -19,72 +21,13 @@ QChar decimalSeparator()
     return point.isEmpty() ? QChar('.') : point.front();
 }
 
-// Drops trailing zeros (and a trailing point) from a plain decimal digit string.
-std::string trimFraction(std::string digits)
-{
-    if (digits.find('.') == std::string::npos)
-        return digits;
-    while (digits.back() == '0')
-        digits.pop_back();
-    if (digits.back() == '.')
-        digits.pop_back();
-    return digits;
-}
-
-// Reads a literal written with "." whatever locale the application runs in;
-// overflow gives infinity.
-double readCLiteral(const std::string &literal)
-{
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(literal.c_str(), nullptr, cLocale);
-}
-
-double largest(Precision precision)
-{
-    return precision == Precision::Single ? std::numeric_limits<float>::max() : std::numeric_limits<double>::max();
-}
-
-} // namespace
-
 QString numberToText(double value, Precision precision)
 {
     if (std::isnan(value))
         return QStringLiteral("NaN");
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
-    if (value == 0)
-        return QStringLiteral("0");
-
-    const int significant = int(precision);
-    // Scientific form gives the value rounded to the wanted significant digits
-    // and the decimal exponent of that rounded value. to_chars ignores the
-    // C locale, so the point is always ".".
-    char buffer[400];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1).ptr;
-    std::string scientific(buffer, end);
-    const auto ePos = scientific.find('e');
-    // Rounded up, the largest doubles would be written as 1.79769313486232E+308,
-    // beyond the range, and read back as infinity: at the very top the last
-    // digit is rounded toward zero instead (it is never a 0 there).
-    if (std::fabs(readCLiteral(scientific)) > largest(precision))
-        --scientific[ePos - 1];
-    const int exponent = std::atoi(scientific.c_str() + ePos + 1);
-
-    std::string text;
-    if (exponent >= significant || exponent < -4) {
-        std::string mantissa = trimFraction(scientific.substr(0, ePos));
-        const std::string digits = std::to_string(std::abs(exponent));
-        text = mantissa + (exponent < 0 ? "E-" : "E+") + (digits.size() < 2 ? "0" : "") + digits;
-    } else {
-        const int decimals = std::max(0, significant - 1 - exponent);
-        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
-        text = trimFraction(std::string(buffer, end));
-    }
-    QString result = QString::fromLatin1(text.c_str());
-    const QChar separator = decimalSeparator();
-    if (separator != QChar('.'))
-        result.replace(QChar('.'), separator);
-    return result;
+    return Decimal::shown(value, precision).text(decimalSeparator(), precision);
 }
 
 namespace {
@@ -191,7 +134,7 @@ private:
             else
                 m_pos = saved;
         }
-        const double value = readCLiteral(literal);
+        const double value = readCLiteral(literal.c_str());
         return {value, std::isfinite(value)};
     }
 

@@ -4,9 +4,16 @@
 // teacher sees (counters, settings boxes, lists, files), and typed text back
 // to a value by the leading-number rule (settings boxes, pupils' answers).
 
+#include "Decimal.h"
+
 #include <QString>
 
-enum class Precision { Double = 15, Single = 7 };
+// The decimal separator of the current locale.
+QChar decimalSeparator();
+
+// Reads a number written with "." and an optional exponent, whatever the
+// locale; overflow gives infinity.
+double readCLiteral(const char *literal);
 
 // No leading blank, no trailing zeros, 0 before the decimal separator below 1,
 // exponent form (1E+20, 1E-05) for very large or very small magnitudes, the

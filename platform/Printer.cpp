@@ -6,10 +6,13 @@
 #include <QPrinter>
 #include <QTextOption>
 
+#include <algorithm>
+
 namespace {
 constexpr int fontPoints = 12;
 // QTextOption measures tab stops in 1/96 inch on every device.
-constexpr double tabStop = 2 * 96;
+constexpr double tabUnitsPerInch = 96;
+constexpr double tabStop = 2 * tabUnitsPerInch;
 } // namespace
 
 QtPrinter::QtPrinter() : m_font(QStringLiteral("Arial"), fontPoints)
@@ -21,7 +24,7 @@ QtPrinter::~QtPrinter()
     abandonDocument();
 }
 
-bool QtPrinter::beginDocument()
+bool QtPrinter::beginDocument(int rightAlignedColumns)
 {
     abandonDocument();
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -33,6 +36,18 @@ bool QtPrinter::beginDocument()
     m_painter.setFont(m_font);
     m_lineHeight = QFontMetricsF(m_font, m_printer.get()).lineSpacing();
     m_y = 0;
+    m_lineLayout = QTextOption(Qt::AlignLeft | Qt::AlignTop);
+    m_lineLayout.setWrapMode(QTextOption::NoWrap);
+    if (rightAlignedColumns > 0) {
+        const double pageWidth = m_printer->width() * tabUnitsPerInch / m_printer->logicalDpiX();
+        const double columnWidth = std::min(tabStop, pageWidth / rightAlignedColumns);
+        QList<QTextOption::Tab> tabs;
+        for (int column = 1; column <= rightAlignedColumns; ++column)
+            tabs.append(QTextOption::Tab(column * columnWidth, QTextOption::RightTab));
+        m_lineLayout.setTabs(tabs);
+    } else {
+        m_lineLayout.setTabStopDistance(tabStop);
+    }
     return !failed();
 }
 
@@ -45,12 +60,8 @@ bool QtPrinter::printLine(const QString &line)
             return false;
         m_y = 0;
     }
-    if (!line.isEmpty()) {
-        QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTabStopDistance(tabStop);
-        m_painter.drawText(QRectF(0, m_y, m_printer->width(), m_lineHeight), line, option);
-    }
+    if (!line.isEmpty())
+        m_painter.drawText(QRectF(0, m_y, m_printer->width(), m_lineHeight), line, m_lineLayout);
     m_y += m_lineHeight;
     return !failed();
 }

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <QTextOption>
 
 #include <memory>
 
@@ -16,7 +17,11 @@ class QPrinter;
 class Printer {
 public:
     virtual ~Printer() = default;
-    virtual bool beginDocument() = 0;
+    // With no columns, a tab in a line moves to the next left tab stop,
+    // every 2 inches. With columns, each tab starts the next column: the
+    // columns share the page's width, at most 2 inches each, and the text
+    // after a tab ends at its column's right edge.
+    virtual bool beginDocument(int rightAlignedColumns) = 0;
     // Continues on a new page when the page is full; an empty line only moves down.
     virtual bool printLine(const QString &line) = 0;
     // Hands the document to the printer; false when the print system
@@ -34,7 +39,7 @@ public:
     QtPrinter();
     ~QtPrinter() override;
 
-    bool beginDocument() override;
+    bool beginDocument(int rightAlignedColumns) override;
     bool printLine(const QString &line) override;
     bool endDocument() override;
     void abandonDocument() override;
@@ -45,6 +50,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;
+    QTextOption m_lineLayout;
     double m_lineHeight = 0;
     double m_y = 0;
 };

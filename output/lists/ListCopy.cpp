@@ -1,34 +1,28 @@
 #include "ListCopy.h"
 
 #include <QMimeData>
-#include <QRegularExpression>
-#include <QStringList>
 
 namespace {
 
-QString htmlTable(const QString &text)
+QString htmlRow(const QStringList &cells, const QString &cellTag)
 {
-    // A heading may hold a single blank; numbers hold none.
-    static const QRegularExpression columnGap(QStringLiteral("\\s{2,}|\\t"));
-    QString html = QStringLiteral("<table>");
-    for (const QString &line : text.split(QChar('\n'))) {
-        const QString columns = line.trimmed();
-        if (columns.isEmpty())
-            continue;
-        html += QStringLiteral("<tr>");
-        for (const QString &cell : columns.split(columnGap))
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(cell.toHtmlEscaped());
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
+    QString html = QStringLiteral("<tr>");
+    for (const QString &cell : cells)
+        html += QStringLiteral("<%1 align=\"right\">%2</%1>").arg(cellTag, cell.toHtmlEscaped());
+    return html + QStringLiteral("</tr>");
 }
 
 } // namespace
 
-QMimeData *copiedList(const QString &text)
+QMimeData *copiedList(const QString &text, const QStringList &heading, const QList<QStringList> &rows)
 {
+    QString html = QStringLiteral("<table>");
+    if (!heading.isEmpty())
+        html += htmlRow(heading, QStringLiteral("th"));
+    for (const QStringList &row : rows)
+        html += htmlRow(row, QStringLiteral("td"));
     auto *data = new QMimeData;
     data->setText(text);
-    data->setHtml(htmlTable(text));
+    data->setHtml(html + QStringLiteral("</table>"));
     return data;
 }

@@ -4,10 +4,12 @@
 // text editors, and the same numbers as an HTML table, a cell each, for word
 // processors and spreadsheets.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 
-// text: lines of the list window, its columns two or more blanks apart.
-// The caller owns the result.
-QMimeData *copiedList(const QString &text);
+// text: lines as the list window shows them; heading (none for no heading
+// line) and rows: the same numbers, a cell each. The caller owns the result.
+QMimeData *copiedList(const QString &text, const QStringList &heading, const QList<QStringList> &rows);

@@ -2,26 +2,29 @@
 
 #include "Dialogs.h"
 #include "FileSaving.h"
+#include "NumberText.h"
 #include "Printer.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QLocale>
 
+#include <cmath>
 #include <numeric>
-
 
 namespace {
 
-bool printLines(Printer &printer, const QStringList &lines)
+bool printTable(Printer &printer, const ListTable &table)
 {
-    if (!printer.beginDocument())
+    // The plain list keeps its numbers at the left tab stops; a list with a
+    // heading lines its columns up on their right edges under it.
+    if (!printer.beginDocument(table.heading.isEmpty() ? 0 : table.columns))
         return false;
     for (int i = 0; i < printedBlankLines; ++i) {
         if (!printer.printLine(QString()))
             return false;
     }
-    for (const QString &line : lines) {
+    for (const QString &line : tabSeparatedLines(table)) {
         if (!printer.printLine(line))
             return false;
     }
@@ -52,7 +55,25 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
                               {QCoreApplication::translate("ListOutput", "Counter 1"), run(*session.history1)}};
     if (kind == ListKind::TwoCounters)
         columns.append({QCoreApplication::translate("ListOutput", "Counter 2"), run(*session.history2)});
-    return columns;
+    if (!session.listShowsSteps)
+        return columns;
+
+    // Each counter's numbers are followed by its steps as the window shows them.
+    const ListTable shown = listTable(session, kind, Steps::Shown);
+    const QStringList heading = stepHeading();
+    QList<ListColumn> withSteps{columns.takeFirst()};
+    for (int c = 0; c < int(kind); ++c) {
+        withSteps.append(columns[c]);
+        for (int step = 1; step < shown.columnsPerCounter; ++step) {
+            ListColumn steps{heading[step], {}};
+            for (int row = 0; row < shown.rowCount(); ++row) {
+                const QStringView cell = shown.cell(row, c * shown.columnsPerCounter + step);
+                steps.values.append(cell.isEmpty() ? qQNaN() : textToNumber(cell.toString()));
+            }
+            withSteps.append(steps);
+        }
+    }
+    return withSteps;
 }
 
 QByteArray csvBytes(const QList<ListColumn> &columns)
@@ -64,8 +85,10 @@ QByteArray csvBytes(const QList<ListColumn> &columns)
     const qsizetype counts = columns.isEmpty() ? 0 : columns.front().values.size();
     for (qsizetype k = 0; k < counts; ++k) {
         QStringList cells;
-        for (const ListColumn &column : columns)
-            cells << QString::number(column.values.at(k), 'g', QLocale::FloatingPointShortest);
+        for (const ListColumn &column : columns) {
+            const double value = column.values.at(k);
+            cells << (std::isnan(value) ? QString() : QString::number(value, 'g', QLocale::FloatingPointShortest));
+        }
         bytes += cells.join(QChar(',')).toUtf8() + "\r\n";
     }
     return bytes;
@@ -73,7 +96,7 @@ QByteArray csvBytes(const QList<ListColumn> &columns)
 
 void printList(ListServices &services, ListKind kind, QWidget *window)
 {
-    if (printLines(services.printer, tabSeparatedLines(services.session, kind)))
+    if (printTable(services.printer, shownList(services.session, kind)))
         return;
     services.printer.abandonDocument();
     services.dialogs.showMessage(Messages::listNotPrinted(), window);
@@ -84,7 +107,7 @@ void saveList(ListServices &services, ListKind kind, QWidget *window)
     CountingSession &session = services.session;
     const QList<SaveFormat> formats = {
         {QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Text Files")), QStringLiteral("txt"),
-         [&](QIODevice &file) { return writeAll(file, listFileBytes(session, kind)); }},
+         [&](QIODevice &file) { return writeAll(file, listFileBytes(shownList(session, kind))); }},
         {QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "CSV File")), QStringLiteral("csv"),
          [&](QIODevice &file) { return writeAll(file, csvBytes(listColumns(session, kind))); }},
     };

@@ -1,8 +1,9 @@
 #pragma once
 
-// Printing and saving a number list. Both read the run's values again from
-// the session and write tab-separated lines, or a table of comma-separated
-// values; neither uses the window's text.
+// Printing and saving a number list as the list windows show it (shownList).
+// Both read the run's values again from the session and write tab-separated
+// lines, or a table of comma-separated values; neither uses the window's
+// text.
 
 #include "ListServices.h"
 #include "ListText.h"
@@ -10,18 +11,19 @@
 inline constexpr int printedBlankLines = 5;
 
 // One column of a list as a table: its heading and a number for each count,
-// as many as every other column has.
+// as many as every other column has; NaN where a count has none.
 struct ListColumn {
     QString heading;
     QList<double> values;
 };
 
-// "Count" (1, 2, 3 …), then each counter's values.
+// "Count" (1, 2, 3 …), then each counter's values; with steps shown, each
+// followed by its steps and step changes.
 QList<ListColumn> listColumns(const CountingSession &session, ListKind kind);
 
 // The headings, then one line per count: comma-separated, each number with
 // "." and the fewest digits that read back the same number, whatever the
-// region; CR LF after every line.
+// region, and nothing for none; CR LF after every line.
 QByteArray csvBytes(const QList<ListColumn> &columns);
 
 // "count" + listFileNumber + ".txt"

@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,24 +18,41 @@ int lineCount(const CountingSession &session)
 
 // The number text with a leading blank for 0 and positive values, and no 0
 // before the decimal point between -1 and 1.
-qsizetype shortTextLength(double x)
+qsizetype shortTextLength(double x, QLatin1StringView text)
 {
-    const QString text = numberToText(x);
     qsizetype length = text.size() + (x >= 0 ? 1 : 0);
     const bool fractionBelowOne = x > -1 && x < 1;
     const qsizetype digitStart = x < 0 ? 1 : 0;
-    const bool exponent = text.contains(QChar('E'));
-    if (fractionBelowOne && !exponent && text.size() > digitStart + 1 && text[digitStart] == QChar('0')
-        && !text[digitStart + 1].isDigit())
+    const bool exponent = text.contains(QLatin1Char('E'));
+    if (fractionBelowOne && !exponent && text.size() > digitStart + 1 && text[digitStart] == '0'
+        && !QChar::isDigit(text[digitStart + 1].unicode()))
         --length;
     return length;
+}
+
+// The lines one after another, CR LF after every line.
+QString listText(const ListTable &lines)
+{
+    QString text;
+    text.reserve(lines.text.size() + 2 * lines.cellCount());
+    for (int k = 0; k < lines.cellCount(); ++k) {
+        text += lines.cell(k);
+        text += lineEnd;
+    }
+    return text;
 }
 
 } // namespace
 
 double displayWidth(double x)
 {
-    double width = double(shortTextLength(x));
+    char text[Decimal::longestText];
+    return displayWidth(x, QLatin1StringView(text, Decimal::shown(x).write(text)));
+}
+
+double displayWidth(double x, QLatin1StringView text)
+{
+    double width = double(shortTextLength(x, text));
     const bool whole = std::trunc(x) == x;
     if (x > 0) {
         if (x < 1)
@@ -49,55 +68,133 @@ double displayWidth(double x)
     return width;
 }
 
-QString listTextOneCounter(const CountingSession &session)
-{
-    const QString trailing(4, QChar(' '));
-    QString text;
-    text.reserve(lineCount(session) * 32);
-    for (int k = 0; k < lineCount(session); ++k)
-        text += numberToText((*session.history1)[k]) + trailing + lineEnd;
-    return text;
-}
-
-QString listTextTwoCounters(const CountingSession &session)
+ListTable listLines(const CountingSession &session, ListKind kind)
 {
     const CountHistory &history1 = *session.history1;
     const CountHistory &history2 = *session.history2;
-    const QString trailing(3, QChar(' '));
-    QString text;
-    text.reserve(lineCount(session) * 64);
+    const QChar separator = decimalSeparator();
+    ListTable lines;
+    lines.text.reserve(qsizetype(lineCount(session)) * (kind == ListKind::OneCounter ? 12 : 40));
+    lines.cellEnds.reserve(lineCount(session));
+    const auto blanks = [&lines](int count) { lines.text.resize(lines.text.size() + count, QChar(' ')); };
+    if (kind == ListKind::OneCounter) {
+        for (int k = 0; k < lineCount(session); ++k) {
+            Decimal::shown(history1[k]).appendText(lines.text, separator);
+            blanks(4);
+            lines.endCell();
+        }
+        return lines;
+    }
     int columnGap = startingColumnGap;
     double previousWidth = displayWidth(history2[0]);
     for (int k = 0; k < lineCount(session); ++k) {
-        const double width = displayWidth(history2[k]);
+        const Decimal number2 = Decimal::shown(history2[k]);
+        char text2[Decimal::longestText];
+        const double width = displayWidth(history2[k], QLatin1StringView(text2, number2.write(text2)));
         if (k > 0 && width != previousWidth)
             columnGap -= int(std::nearbyint(2 * (width - previousWidth)));
         previousWidth = width;
-        text += numberToText(history1[k]);
-        text += QString(std::max(columnGap, narrowestColumnGap), QChar(' '));
-        text += numberToText(history2[k]) + trailing + lineEnd;
-    }
-    return text;
-}
-
-QStringList tabSeparatedLines(const CountingSession &session, ListKind kind)
-{
-    const QString tab = QStringLiteral("\t");
-    QStringList lines;
-    lines.reserve(lineCount(session));
-    for (int k = 0; k < lineCount(session); ++k) {
-        QString line = tab + numberToText((*session.history1)[k]);
-        if (kind == ListKind::TwoCounters)
-            line += tab + numberToText((*session.history2)[k]);
-        lines.append(line);
+        Decimal::shown(history1[k]).appendText(lines.text, separator);
+        blanks(std::max(columnGap, narrowestColumnGap));
+        number2.appendText(lines.text, separator);
+        blanks(3);
+        lines.endCell();
     }
     return lines;
 }
 
-QByteArray listFileBytes(const CountingSession &session, ListKind kind)
+QString listTextOneCounter(const CountingSession &session)
+{
+    return listText(listLines(session, ListKind::OneCounter));
+}
+
+QString listTextTwoCounters(const CountingSession &session)
+{
+    return listText(listLines(session, ListKind::TwoCounters));
+}
+
+QStringView ListTable::cell(int index) const
+{
+    const int start = index == 0 ? 0 : cellEnds[index - 1];
+    return QStringView(text).sliced(start, cellEnds[index] - start);
+}
+
+QStringList ListTable::row(int index) const
+{
+    QStringList cells;
+    for (int column = 0; column < columns; ++column)
+        cells.append(cell(index, column).toString());
+    return cells;
+}
+
+QStringList stepHeading()
+{
+    return {QCoreApplication::translate("ListText", "Number"), QCoreApplication::translate("ListText", "Step"),
+            QCoreApplication::translate("ListText", "Step change")};
+}
+
+ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
+{
+    const bool withSteps = steps == Steps::Shown;
+    const int counters = int(kind);
+    ListTable table;
+    const QStringList heading = stepHeading();
+    table.columnsPerCounter = withSteps ? int(heading.size()) : 1;
+    table.columns = counters * table.columnsPerCounter;
+    const CountHistory *histories[] = {session.history1.get(), session.history2.get()};
+    struct Written {
+        Decimal number;
+        Decimal step;
+    } previous[2];
+    const QChar separator = decimalSeparator();
+    table.text.reserve(qsizetype(lineCount(session)) * table.columns * 8);
+    table.cellEnds.reserve(qsizetype(lineCount(session)) * table.columns);
+    for (int k = 0; k < lineCount(session); ++k) {
+        for (int c = 0; c < counters; ++c) {
+            const Decimal number = Decimal::shown((*histories[c])[k]);
+            number.appendText(table.text, separator);
+            table.endCell();
+            if (!withSteps)
+                continue;
+            const Decimal step = shownDifference(number, previous[c].number);
+            if (k >= 1)
+                step.appendText(table.text, separator);
+            table.endCell();
+            if (k >= 2)
+                shownDifference(step, previous[c].step).appendText(table.text, separator);
+            table.endCell();
+            previous[c] = {number, step};
+        }
+    }
+    if (withSteps) {
+        for (int c = 0; c < counters; ++c)
+            table.heading += heading;
+    }
+    return table;
+}
+
+ListTable shownList(const CountingSession &session, ListKind kind)
+{
+    return listTable(session, kind, session.listShowsSteps ? Steps::Shown : Steps::Hidden);
+}
+
+QStringList tabSeparatedLines(const ListTable &table)
+{
+    const QString tab = QStringLiteral("\t");
+    const auto line = [&tab](const QStringList &cells) { return tab + cells.join(tab); };
+    QStringList lines;
+    lines.reserve(table.rowCount() + 1);
+    if (!table.heading.isEmpty())
+        lines.append(line(table.heading));
+    for (int r = 0; r < table.rowCount(); ++r)
+        lines.append(line(table.row(r)));
+    return lines;
+}
+
+QByteArray listFileBytes(const ListTable &table)
 {
     QByteArray bytes;
-    for (const QString &line : tabSeparatedLines(session, kind)) {
+    for (const QString &line : tabSeparatedLines(table)) {
         bytes += line.toLatin1();
         bytes += "\r\n";
     }

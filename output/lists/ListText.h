@@ -1,9 +1,12 @@
 #pragma once
 
 // Number lists: the values of the current run (history entries 0 to
-// countIndex) become the list window's text (ListText), the printed and saved
-// tab-separated lines (ListText, ListOutput), and are shown in frmList or
-// frmList2 (NumberList, ListWindow).
+// countIndex) become a table of what the list shows (ListText): with steps
+// hidden the list text's lines on screen and the number columns in print and
+// file; with steps shown the numbers, steps and step changes under a heading,
+// alike everywhere. The window draws the table (ListView in frmList or
+// frmList2: NumberList, ListWindow); printing and saving write its cells
+// tab-separated (ListOutput).
 
 #include "CountingSession.h"
 
@@ -16,6 +19,8 @@ enum class ListKind { OneCounter = 1, TwoCounters = 2 };
 // How wide the list text of x is, in digit widths: a blank, the decimal point
 // and the minus sign count about one half. Always a multiple of one half.
 double displayWidth(double x);
+// The same, given the number text of x.
+double displayWidth(double x, QLatin1StringView text);
 
 // Blanks between the columns on a line of the two-counter list, never fewer
 // than two: the gap takes two blanks per digit width that counter 2 has
@@ -28,9 +33,50 @@ inline constexpr int narrowestColumnGap = 2;
 QString listTextOneCounter(const CountingSession &session);
 QString listTextTwoCounters(const CountingSession &session);
 
-// One line per count: a tab before every value; no line ends.
-QStringList tabSeparatedLines(const CountingSession &session, ListKind kind);
+enum class Steps { Hidden, Shown };
+
+// A list as it is shown: an optional heading line over rows of cells, as
+// many on every row, each cell right-aligned in its column. The columns of
+// one counter stand together. The cells are kept one after another in one
+// text, so that a list of many thousand lines is built in one piece.
+struct ListTable {
+    QStringList heading;  // a name per column, or none
+    int columns = 1;
+    int columnsPerCounter = 1;
+    QString text;
+    QList<int> cellEnds;  // where each cell ends in text, row after row
+
+    int rowCount() const { return int(cellEnds.size() / columns); }
+    int cellCount() const { return int(cellEnds.size()); }
+    // Cells counted row after row.
+    QStringView cell(int index) const;
+    QStringView cell(int row, int column) const { return cell(row * columns + column); }
+    QStringList row(int index) const;
+    // The cell written at the end of the text ends here.
+    void endCell() { cellEnds.append(int(text.size())); }
+};
+
+// The list text's lines without their line ends, each line one cell.
+ListTable listLines(const CountingSession &session, ListKind kind);
+
+// "Number", "Step", "Step change", in the program's language.
+QStringList stepHeading();
+
+// One row per count and a column per counter. With steps shown, each
+// counter's column is followed by the step from the line before (none on the
+// first line) and the change of that step from the step before (none on the
+// first two), worked out from the numbers as written, under stepHeading().
+ListTable listTable(const CountingSession &session, ListKind kind, Steps steps);
+
+// What the list windows show, print and save: listTable with steps as the
+// teacher last chose in a list window. (With steps hidden the window draws
+// the same numbers as the list text's lines, listLines.)
+ListTable shownList(const CountingSession &session, ListKind kind);
+
+// One line per row, the heading line first: a tab before every cell; no
+// line ends.
+QStringList tabSeparatedLines(const ListTable &table);
 
 // The bytes of a saved list: the tab-separated lines in 8 bits, CR LF after
 // every line.
-QByteArray listFileBytes(const CountingSession &session, ListKind kind);
+QByteArray listFileBytes(const ListTable &table);

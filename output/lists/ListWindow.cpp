@@ -1,9 +1,10 @@
 #include "ListWindow.h"
 
 #include "Dialogs.h"
+#include "IconButton.h"
 #include "ListCopy.h"
 #include "ListOutput.h"
-#include "IconButton.h"
+#include "RuleWindow.h"
 #include "ScreenPlacement.h"
 #include "Twips.h"
 
@@ -11,8 +12,6 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <QTextDocumentFragment>
-#include <QTextOption>
 
 ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     : QDialog(services.mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -40,25 +39,20 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         {"Print", QT_TRANSLATE_NOOP("IconButton", "Print List"), "print", 600, &ListWindow::cmdPrint_Click},
         {"FontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
         {"FontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
+        {"Steps", QT_TRANSLATE_NOOP("IconButton", "Show Steps"), "show_steps", 3000, &ListWindow::cmdSteps_Click},
+        {"Rule", QT_TRANSLATE_NOOP("IconButton", "Show the Rule"), "show_rule", 3600, &ListWindow::cmdRule_Click},
         {"Copy", QT_TRANSLATE_NOOP("IconButton", "Copy"), "copy", 4200, &ListWindow::copyList},
     };
     for (const auto &b : buttons)
         connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
                                QString::fromLatin1(b.icon), b.left),
                 &QPushButton::clicked, this, b.click);
+    m_stepsButton = button(prefix + QLatin1String("Steps"));
+    m_stepsButton->setCheckable(true);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ListWindow::copyList);
 
-    listText = new QTextEdit(this);
+    listText = new ListView(this);
     listText->setObjectName(QStringLiteral("Text1"));
-    listText->setReadOnly(true);
-    listText->setAcceptRichText(false);
-    listText->setLineWrapMode(QTextEdit::NoWrap);
-    listText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    listText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QTextOption rightAligned(Qt::AlignRight);
-    rightAligned.setWrapMode(QTextOption::NoWrap);
-    listText->document()->setDefaultTextOption(rightAligned);
-    listText->document()->setUndoRedoEnabled(false);
     listText->move(twipsPoint(0, textTop));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
@@ -73,11 +67,6 @@ QPushButton *ListWindow::button(const QString &name) const
     return strip->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
 }
 
-void ListWindow::setListText(const QString &text)
-{
-    listText->setPlainText(text);
-}
-
 void ListWindow::Form_Load()
 {
     const CountingSession &s = m_services.session;
@@ -85,6 +74,20 @@ void ListWindow::Form_Load()
     if (s.listFontSize)
         setFontPoints(*s.listFontSize);
     Form_Resize();
+    showList();
+}
+
+void ListWindow::showList()
+{
+    const CountingSession &s = m_services.session;
+    const QString tooltip = QCoreApplication::translate(
+        "IconButton", s.listShowsSteps ? QT_TRANSLATE_NOOP("IconButton", "Hide Steps") : QT_TRANSLATE_NOOP("IconButton", "Show Steps"));
+    m_stepsButton->setChecked(s.listShowsSteps);
+    m_stepsButton->setToolTip(tooltip);
+    m_stepsButton->setAccessibleName(tooltip);
+    // With steps hidden the window shows the list text as it always has:
+    // each line one cell, its columns lined up by its blanks.
+    listText->setTable(s.listShowsSteps ? listTable(s, m_kind, Steps::Shown) : listLines(s, m_kind));
 }
 
 void ListWindow::resizeEvent(QResizeEvent *event)
@@ -148,11 +151,30 @@ void ListWindow::cmdSave_Click()
     saveList(m_services, m_kind, this);
 }
 
+void ListWindow::cmdSteps_Click()
+{
+    m_services.session.listShowsSteps = m_stepsButton->isChecked();
+    showList();
+}
+
+void ListWindow::cmdRule_Click()
+{
+    RuleWindow rule(m_services.session, m_kind, this);
+    rule.exec();
+}
+
 void ListWindow::copyList()
 {
-    const QTextCursor cursor = listText->textCursor();
-    const QString text = cursor.hasSelection() ? cursor.selection().toPlainText() : listText->toPlainText();
-    QGuiApplication::clipboard()->setMimeData(copiedList(text));
+    const std::optional<std::pair<int, int>> selected = listText->selectedRows();
+    const auto [first, last] = selected.value_or(std::pair(0, listText->table().rowCount() - 1));
+    const ListTable shown = shownList(m_services.session, m_kind);
+    // The whole list comes with its heading; a few lines without.
+    const QStringList heading = selected ? QStringList() : shown.heading;
+    QList<QStringList> rows;
+    for (int row = first; row <= last; ++row)
+        rows.append(shown.row(row));
+    const QString headingLine = heading.isEmpty() ? QString() : heading.join(QChar('\t')) + QChar('\n');
+    QGuiApplication::clipboard()->setMimeData(copiedList(headingLine + listText->text(first, last), heading, rows));
 }
 
 frmList::frmList(ListServices &services)

@@ -1,17 +1,18 @@
 #pragma once
 
 // The window that shows a number list: a strip of picture buttons (save,
-// print, larger and smaller font, copy) above a read-only, right-aligned text
-// box. It opens with the remembered place, size and font size, and hands them
-// back to the session when it closes. frmList and frmList2 differ only in
-// their names and in which list they print and save.
+// print, larger and smaller font, show steps, show the rule, copy) above a
+// read-only, right-aligned view of the list. It opens with the remembered
+// place, size, font size and steps, and hands them back to the session.
+// frmList and frmList2 differ only in their names and in which list they
+// show, print and save.
 
 #include "ListServices.h"
 #include "ListText.h"
+#include "ListView.h"
 
 #include <QDialog>
 #include <QPushButton>
-#include <QTextEdit>
 
 class ListWindow : public QDialog {
     Q_OBJECT
@@ -27,18 +28,18 @@ public:
     // given or left at: its buttons and a few lines stay in reach.
     static constexpr double smallestOpening = 4800;  // twips
 
-    void setListText(const QString &text);
-
     QPushButton *button(const QString &name) const;
     QWidget *strip;
-    QTextEdit *listText;
+    ListView *listText;
 
 public slots:
     void cmdFontInc_Click();
     void cmdFontDec_Click();
     void cmdPrint_Click();
     void cmdSave_Click();
-    // The selection, or the whole list when nothing is selected; Ctrl+C too.
+    void cmdSteps_Click();
+    void cmdRule_Click();
+    // The selected lines, or the whole list when none is selected; Ctrl+C too.
     void copyList();
 
 protected:
@@ -52,7 +53,10 @@ private:
     void Form_Resize();
     void Form_Unload();
     void setFontPoints(double points);
+    // Fills the view with the list, with or without its steps.
+    void showList();
 
+    QPushButton *m_stepsButton;
     ListKind m_kind;
     ListServices &m_services;
 };

@@ -1,7 +1,6 @@
 #include "NumberList.h"
 
 #include "Dialogs.h"
-#include "ListText.h"
 #include "ListWindow.h"
 #include "Twips.h"
 
@@ -37,7 +36,7 @@ void placeFirstList(ListServices &services)
 }
 
 template <typename Window>
-void showList(ListServices &services, QString (*buildText)(const CountingSession &))
+void showList(ListServices &services)
 {
     placeFirstList(services);
     // The count can go no further than this, and its list is refused with it.
@@ -46,9 +45,7 @@ void showList(ListServices &services, QString (*buildText)(const CountingSession
         return;
     }
     try {
-        const QString text = buildText(services.session);
         Window window(services);
-        window.setListText(text);
         window.exec();
     } catch (const std::bad_alloc &) {
         services.dialogs.showMessage(Messages::tooManyToList(), services.mainWindow);
@@ -59,10 +56,10 @@ void showList(ListServices &services, QString (*buildText)(const CountingSession
 
 void showListOneCounter(ListServices &services)
 {
-    showList<frmList>(services, listTextOneCounter);
+    showList<frmList>(services);
 }
 
 void showListTwoCounters(ListServices &services)
 {
-    showList<frmList2>(services, listTextTwoCounters);
+    showList<frmList2>(services);
 }

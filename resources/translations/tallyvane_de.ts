@@ -291,6 +291,18 @@
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
+    <message>
+        <source>Show Steps</source>
+        <translation>Schritte zeigen</translation>
+    </message>
+    <message>
+        <source>Show the Rule</source>
+        <translation>Regel zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Steps</source>
+        <translation>Schritte ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -389,6 +401,21 @@
     <message>
         <source>Counter 2</source>
         <translation>Zähler 2</translation>
+    </message>
+</context>
+<context>
+    <name>ListText</name>
+    <message>
+        <source>Number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Step change</source>
+        <translation>Schrittänderung</translation>
     </message>
 </context>
 <context>
@@ -557,6 +584,29 @@
     </message>
 </context>
 <context>
+    <name>RuleWindow</name>
+    <message>
+        <source>The Rule</source>
+        <translation>Die Regel</translation>
+    </message>
+    <message>
+        <source>Counter %1</source>
+        <translation>Zähler %1</translation>
+    </message>
+    <message>
+        <source>The nth number is %1</source>
+        <translation>Die n-te Zahl ist %1</translation>
+    </message>
+    <message>
+        <source>The nth number is about %1</source>
+        <translation>Die n-te Zahl ist ungefähr %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>SaveFilters</name>
     <message>
         <source>All Files</source>
@@ -585,6 +635,29 @@
     <message>
         <source>CSV File</source>
         <translation>CSV-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceRule</name>
+    <message>
+        <source>Start at %1.</source>
+        <translation>Beginne bei %1.</translation>
+    </message>
+    <message>
+        <source>Take away %1 every time.</source>
+        <translation>Ziehe jedes Mal %1 ab.</translation>
+    </message>
+    <message>
+        <source>Add %1 every time.</source>
+        <translation>Addiere jedes Mal %1.</translation>
+    </message>
+    <message>
+        <source>The first step is %1, and the step shrinks by %2 after every count.</source>
+        <translation>Der erste Schritt ist %1, und der Schritt wird nach jedem Zählen um %2 kleiner.</translation>
+    </message>
+    <message>
+        <source>The first step is %1, and the step grows by %2 after every count.</source>
+        <translation>Der erste Schritt ist %1, und der Schritt wird nach jedem Zählen um %2 größer.</translation>
     </message>
 </context>
 <context>

@@ -291,6 +291,18 @@
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
+    <message>
+        <source>Show Steps</source>
+        <translation>Mostrar los pasos</translation>
+    </message>
+    <message>
+        <source>Show the Rule</source>
+        <translation>Mostrar la regla</translation>
+    </message>
+    <message>
+        <source>Hide Steps</source>
+        <translation>Ocultar los pasos</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -389,6 +401,21 @@
     <message>
         <source>Counter 2</source>
         <translation>Contador 2</translation>
+    </message>
+</context>
+<context>
+    <name>ListText</name>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Step change</source>
+        <translation>Cambio del paso</translation>
     </message>
 </context>
 <context>
@@ -557,6 +584,29 @@
     </message>
 </context>
 <context>
+    <name>RuleWindow</name>
+    <message>
+        <source>The Rule</source>
+        <translation>La regla</translation>
+    </message>
+    <message>
+        <source>Counter %1</source>
+        <translation>Contador %1</translation>
+    </message>
+    <message>
+        <source>The nth number is %1</source>
+        <translation>El número n-ésimo es %1</translation>
+    </message>
+    <message>
+        <source>The nth number is about %1</source>
+        <translation>El número n-ésimo es aproximadamente %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>SaveFilters</name>
     <message>
         <source>All Files</source>
@@ -585,6 +635,29 @@
     <message>
         <source>CSV File</source>
         <translation>Archivo CSV</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceRule</name>
+    <message>
+        <source>Start at %1.</source>
+        <translation>Empieza en %1.</translation>
+    </message>
+    <message>
+        <source>Take away %1 every time.</source>
+        <translation>Resta %1 cada vez.</translation>
+    </message>
+    <message>
+        <source>Add %1 every time.</source>
+        <translation>Suma %1 cada vez.</translation>
+    </message>
+    <message>
+        <source>The first step is %1, and the step shrinks by %2 after every count.</source>
+        <translation>El primer paso es %1, y el paso disminuye en %2 después de cada conteo.</translation>
+    </message>
+    <message>
+        <source>The first step is %1, and the step grows by %2 after every count.</source>
+        <translation>El primer paso es %1, y el paso aumenta en %2 después de cada conteo.</translation>
     </message>
 </context>
 <context>

@@ -291,6 +291,18 @@
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
+    <message>
+        <source>Show Steps</source>
+        <translation>Afficher les pas</translation>
+    </message>
+    <message>
+        <source>Show the Rule</source>
+        <translation>Afficher la règle</translation>
+    </message>
+    <message>
+        <source>Hide Steps</source>
+        <translation>Masquer les pas</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -389,6 +401,21 @@
     <message>
         <source>Counter 2</source>
         <translation>Compteur 2</translation>
+    </message>
+</context>
+<context>
+    <name>ListText</name>
+    <message>
+        <source>Number</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Step change</source>
+        <translation>Variation du pas</translation>
     </message>
 </context>
 <context>
@@ -557,6 +584,29 @@
     </message>
 </context>
 <context>
+    <name>RuleWindow</name>
+    <message>
+        <source>The Rule</source>
+        <translation>La règle</translation>
+    </message>
+    <message>
+        <source>Counter %1</source>
+        <translation>Compteur %1</translation>
+    </message>
+    <message>
+        <source>The nth number is %1</source>
+        <translation>Le n-ième nombre est %1</translation>
+    </message>
+    <message>
+        <source>The nth number is about %1</source>
+        <translation>Le n-ième nombre est environ %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>SaveFilters</name>
     <message>
         <source>All Files</source>
@@ -585,6 +635,29 @@
     <message>
         <source>CSV File</source>
         <translation>Fichier CSV</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceRule</name>
+    <message>
+        <source>Start at %1.</source>
+        <translation>Commence à %1.</translation>
+    </message>
+    <message>
+        <source>Take away %1 every time.</source>
+        <translation>Enlève %1 à chaque fois.</translation>
+    </message>
+    <message>
+        <source>Add %1 every time.</source>
+        <translation>Ajoute %1 à chaque fois.</translation>
+    </message>
+    <message>
+        <source>The first step is %1, and the step shrinks by %2 after every count.</source>
+        <translation>Le premier pas est %1, et le pas diminue de %2 après chaque comptage.</translation>
+    </message>
+    <message>
+        <source>The first step is %1, and the step grows by %2 after every count.</source>
+        <translation>Le premier pas est %1, et le pas augmente de %2 après chaque comptage.</translation>
     </message>
 </context>
 <context>

@@ -70,11 +70,13 @@ void CountingSessionTest::defaultsLeaveTheRestAlone()
 {
     CountingSession session;
     session.listFontSize = 36;
+    session.listShowsSteps = true;
     session.graphPlacement.topLeft = QPointF(300, 450);
     session.listFileNumber = 4;
     session.countIndex = 7;
     applyDefaults(session);
     QCOMPARE(session.listFontSize, 36.0f);
+    QVERIFY(session.listShowsSteps);
     QCOMPARE(session.graphPlacement.topLeft, QPointF(300, 450));
     QCOMPARE(session.listFileNumber, std::int16_t(4));
     QCOMPARE(session.countIndex, std::int16_t(7));

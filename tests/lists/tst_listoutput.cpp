@@ -59,6 +59,7 @@ class ListOutputTest : public QObject {
 private slots:
     void init();
 
+    void saveWritesTheListBytes_data();
     void saveWritesTheListBytes();
     void saveReplacesAWholeLongerFile();
     void csvFiles_data();
@@ -94,6 +95,7 @@ private:
 void ListOutputTest::init()
 {
     m_session.listFileNumber = 1;
+    m_session.listShowsSteps = false;
     m_dialogs = ScriptedDialogs();
     m_printer = FakePrinter();
     QVERIFY(m_dir.isValid());
@@ -101,16 +103,28 @@ void ListOutputTest::init()
     QDir().mkpath(m_dir.path());
 }
 
+void ListOutputTest::saveWritesTheListBytes_data()
+{
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("steps hidden") << false << QByteArray("\t3\r\n\t5\r\n\t7\r\n");
+    QTest::newRow("steps shown")
+        << true << QByteArray("\tNumber\tStep\tStep change\r\n\t3\t\t\r\n\t5\t2\t\r\n\t7\t2\t0\r\n");
+}
+
 void ListOutputTest::saveWritesTheListBytes()
 {
+    QFETCH(bool, steps);
+    QFETCH(QByteArray, bytes);
     setRun(3);
+    m_session.listShowsSteps = steps;
     const QString path = m_dir.filePath("count1.txt");
     m_dialogs.saveAnswers.enqueue(path);
     saveListOneCounter(m_services);
     QCOMPARE(m_dialogs.saveRequests.size(), 1);
     QCOMPARE(m_dialogs.saveRequests[0].filter,
              QStringLiteral("Text Files (*.txt)|*.txt|CSV File (*.csv)|*.csv|All Files (*.*)|*.*"));
-    QCOMPARE(contents(path), QByteArray("\t3\r\n\t5\r\n\t7\r\n"));
+    QCOMPARE(contents(path), bytes);
     QVERIFY(m_dialogs.messages.isEmpty());
     QCOMPARE(m_dialogs.savedFiles, QStringList{path});
 }
@@ -130,14 +144,22 @@ void ListOutputTest::csvFiles_data()
     QTest::addColumn<QList<double>>("counter1");
     QTest::addColumn<QList<double>>("counter2");  // none for one counter
     QTest::addColumn<QString>("region");
+    QTest::addColumn<bool>("steps");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("tenths as added up") << QList<double>{0.1, 0.1 + 0.1, 0.1 + 0.1 + 0.1} << QList<double>{} << "en_GB"
-                                        << QByteArray("Count,Counter 1\r\n1,0.1\r\n2,0.2\r\n3,0.30000000000000004\r\n");
+                                        << false << QByteArray("Count,Counter 1\r\n1,0.1\r\n2,0.2\r\n3,0.30000000000000004\r\n");
     QTest::newRow("a third, huge and tiny") << QList<double>{1.0 / 3, 1e20, -2.5e-7} << QList<double>{} << "en_GB"
-                                            << QByteArray("Count,Counter 1\r\n1,0.3333333333333333\r\n2,1e+20\r\n3,-2.5e-07\r\n");
+                                            << false << QByteArray("Count,Counter 1\r\n1,0.3333333333333333\r\n2,1e+20\r\n3,-2.5e-07\r\n");
     QTest::newRow("two counters, German region")
-        << QList<double>{0.5, 1234.25} << QList<double>{-1.75, -8} << "de_DE"
+        << QList<double>{0.5, 1234.25} << QList<double>{-1.75, -8} << "de_DE" << false
         << QByteArray("Count,Counter 1,Counter 2\r\n1,0.5,-1.75\r\n2,1234.25,-8\r\n");
+    QTest::newRow("tenths with their steps as shown")
+        << QList<double>{0.1, 0.1 + 0.1, 0.1 + 0.1 + 0.1} << QList<double>{} << "en_GB" << true
+        << QByteArray("Count,Counter 1,Step,Step change\r\n1,0.1,,\r\n2,0.2,0.1,\r\n3,0.30000000000000004,0.1,0\r\n");
+    QTest::newRow("two counters with steps, German region")
+        << QList<double>{0.5, 1.5} << QList<double>{-1.75, -8} << "de_DE" << true
+        << QByteArray("Count,Counter 1,Step,Step change,Counter 2,Step,Step change\r\n1,0.5,,,-1.75,,\r\n"
+                      "2,1.5,1,,-8,-6.25,\r\n");
 }
 
 // Named .csv, a list is saved as a table that spreadsheets read.
@@ -146,7 +168,9 @@ void ListOutputTest::csvFiles()
     QFETCH(QList<double>, counter1);
     QFETCH(QList<double>, counter2);
     QFETCH(QString, region);
+    QFETCH(bool, steps);
     QFETCH(QByteArray, bytes);
+    m_session.listShowsSteps = steps;
     for (qsizetype k = 0; k < counter1.size(); ++k) {
         (*m_session.history1)[k] = counter1[k];
         (*m_session.history2)[k] = counter2.value(k);
@@ -159,9 +183,10 @@ void ListOutputTest::csvFiles()
     QLocale::setDefault(QLocale::system());
     QCOMPARE(contents(path), bytes);
     QCOMPARE(m_session.listFileNumber, std::int16_t(2));
-    // Python's csv module finds the headings, and a number in every other cell.
+    // Python's csv module finds the headings, and a number in every other cell
+    // that is not left empty.
     const QString script = "import csv, sys\nrows = list(csv.reader(open(sys.argv[1], newline='')))\n"
-                           "[float(cell) for row in rows[1:] for cell in row]\nprint(','.join(rows[0]), len(rows) - 1)";
+                           "[float(cell) for row in rows[1:] for cell in row if cell]\nprint(','.join(rows[0]), len(rows) - 1)";
     QCOMPARE(commandOutput("python3", {"-c", script, path}),
              QStringLiteral("%1 %2\n").arg(QString::fromLatin1(bytes.left(bytes.indexOf('\r')))).arg(counter1.size()));
 }
@@ -272,19 +297,33 @@ void ListOutputTest::failedSaveLeavesTheOldFileWhole()
 void ListOutputTest::printsBlankLinesThenOneLinePerCount_data()
 {
     QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<bool>("steps");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("one counter") << ListKind::OneCounter << QStringList{"\t3", "\t5", "\t7"};
-    QTest::newRow("two counters") << ListKind::TwoCounters << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"};
+    QTest::addColumn<int>("columns");  // right-aligned; 0 for the left tab stops
+    QTest::newRow("one counter") << ListKind::OneCounter << false << QStringList{"\t3", "\t5", "\t7"} << 0;
+    QTest::newRow("two counters") << ListKind::TwoCounters << false << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"} << 0;
+    QTest::newRow("one counter with steps")
+        << ListKind::OneCounter << true << QStringList{"\tNumber\tStep\tStep change", "\t3\t\t", "\t5\t2\t", "\t7\t2\t0"}
+        << 3;
+    QTest::newRow("two counters with steps")
+        << ListKind::TwoCounters << true
+        << QStringList{"\tNumber\tStep\tStep change\tNumber\tStep\tStep change", "\t3\t\t\t0\t\t",
+                       "\t5\t2\t\t-1\t-1\t", "\t7\t2\t0\t-2\t-1\t0"}
+        << 6;
 }
 
 void ListOutputTest::printsBlankLinesThenOneLinePerCount()
 {
     QFETCH(ListKind, kind);
+    QFETCH(bool, steps);
     QFETCH(QStringList, lines);
+    QFETCH(int, columns);
     setRun(3);
+    m_session.listShowsSteps = steps;
     printList(m_services, kind, nullptr);
     QCOMPARE(m_printer.printed.size(), 1);
     QCOMPARE(m_printer.printed[0], QStringList(5, QString()) + lines);
+    QCOMPARE(m_printer.columns, QList<int>{columns});
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 

@@ -4,12 +4,12 @@
 // nowhere).
 
 #include "ListOutput.h"
-#include "NumberText.h"
 #include "Printer.h"
 #include "PrinterQueueState.h"
 #include "ScriptedDialogs.h"
 
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -37,6 +37,7 @@ class ListPrinterTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void printsOnTheDefaultPrinter_data();
     void printsOnTheDefaultPrinter();
     void jobRefusedByTheQueueIsReportedOnce_data();
     void jobRefusedByTheQueueIsReportedOnce();
@@ -52,6 +53,7 @@ private:
 void ListPrinterTest::init()
 {
     m_dialogs = ScriptedDialogs();
+    m_session.listShowsSteps = false;
     m_session.countIndex = 199;  // more lines than one page holds
     for (int k = 0; k <= m_session.countIndex; ++k) {
         (*m_session.history1)[k] = 1000 + k;
@@ -59,13 +61,22 @@ void ListPrinterTest::init()
     }
 }
 
+void ListPrinterTest::printsOnTheDefaultPrinter_data()
+{
+    QTest::addColumn<bool>("steps");
+    QTest::newRow("numbers at the left tab stops") << false;
+    QTest::newRow("steps in right-aligned columns") << true;
+}
+
 void ListPrinterTest::printsOnTheDefaultPrinter()
 {
+    QFETCH(bool, steps);
     const QString pdf = qEnvironmentVariable("TALLYVANE_TEST_PDF");
     if (pdf.isEmpty())
         QSKIP(qPrintable(noTestPrinter));
     QFile::remove(pdf);
 
+    m_session.listShowsSteps = steps;
     printListTwoCounters(m_services);
     QVERIFY(m_dialogs.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(printerIdle(pdf), 60000);
@@ -79,16 +90,29 @@ void ListPrinterTest::printsOnTheDefaultPrinter()
             printed << line.simplified();
     }
     QStringList expected;
-    for (int k = 0; k <= m_session.countIndex; ++k)
-        expected << numberToText((*m_session.history1)[k]) + " " + numberToText((*m_session.history2)[k]);
+    for (const QString &line : tabSeparatedLines(shownList(m_session, ListKind::TwoCounters)))
+        expected << line.simplified();
     QCOMPARE(printed, expected);
 
-    // Five empty lines of 12 points come before the first count.
+    // Five empty lines of 12 points come before the first count; the first
+    // column's numbers start, or with steps end, at one place.
     const QString words = run("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
-    const QRegularExpression firstWord(QStringLiteral("<word [^>]*yMin=\"([0-9.]+)\""));
-    const QRegularExpressionMatch match = firstWord.match(words);
-    QVERIFY(match.hasMatch());
-    QVERIFY2(match.captured(1).toDouble() > 5 * 12, qPrintable(match.captured(0)));
+    static const QRegularExpression word(QStringLiteral(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)")re"));
+    QMap<double, QPair<double, double>> firstWords;  // by line: left and right edge
+    for (auto it = word.globalMatch(words); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const double left = match.captured(1).toDouble();
+        auto found = firstWords.find(match.captured(2).toDouble());
+        if (found == firstWords.end() || left < found->first)
+            firstWords.insert(match.captured(2).toDouble(), {left, match.captured(3).toDouble()});
+    }
+    QVERIFY(firstWords.size() > 10);
+    QVERIFY2(firstWords.firstKey() > 5 * 12, qPrintable(QString::number(firstWords.firstKey())));
+    for (const auto &[left, right] : std::as_const(firstWords)) {
+        const double edge = steps ? right : left;
+        const double firstEdge = steps ? firstWords.first().second : firstWords.first().first;
+        QVERIFY2(std::abs(edge - firstEdge) < 0.5, qPrintable(QStringLiteral("%1 %2").arg(edge).arg(firstEdge)));
+    }
 }
 
 void ListPrinterTest::jobRefusedByTheQueueIsReportedOnce_data()

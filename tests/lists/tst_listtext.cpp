@@ -119,27 +119,49 @@ void ListTextTest::twoCounterGaps()
 void ListTextTest::savedBytes_data()
 {
     QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<Steps>("steps");
     QTest::addColumn<QList<double>>("counter1");
     QTest::addColumn<QList<double>>("counter2");
     QTest::addColumn<QByteArray>("bytes");
+    const ListKind one = ListKind::OneCounter;
+    const ListKind two = ListKind::TwoCounters;
     QTest::newRow("one counter, 3 5 7")
-        << ListKind::OneCounter << QList<double>{3, 5, 7} << QList<double>{} << QByteArray("\t3\r\n\t5\r\n\t7\r\n");
+        << one << Steps::Hidden << QList<double>{3, 5, 7} << QList<double>{} << QByteArray("\t3\r\n\t5\r\n\t7\r\n");
     QTest::newRow("one counter ignores counter 2")
-        << ListKind::OneCounter << QList<double>{1} << QList<double>{8} << QByteArray("\t1\r\n");
+        << one << Steps::Hidden << QList<double>{1} << QList<double>{8} << QByteArray("\t1\r\n");
     QTest::newRow("two counters")
-        << ListKind::TwoCounters << QList<double>{1.5, 2} << QList<double>{-2, 1e-5}
+        << two << Steps::Hidden << QList<double>{1.5, 2} << QList<double>{-2, 1e-5}
         << QByteArray("\t1.5\t-2\r\n\t2\t1E-05\r\n");
+    QTest::newRow("steps of 1, 2, 3, 4 changing by 1")
+        << one << Steps::Shown << QList<double>{1, 2, 4, 7, 11} << QList<double>{}
+        << QByteArray("\tNumber\tStep\tStep change\r\n\t1\t\t\r\n\t2\t1\t\r\n\t4\t2\t1\r\n\t7\t3\t1\r\n"
+                      "\t11\t4\t1\r\n");
+    QTest::newRow("steps at the first pause after the first count")
+        << one << Steps::Shown << QList<double>{5, 6} << QList<double>{} << QByteArray("\tNumber\tStep\tStep change\r\n\t5\t\t\r\n\t6\t1\t\r\n");
+    QTest::newRow("tenths as the counter sums them")
+        << one << Steps::Shown << QList<double>{0.1, 0.1 + 0.1, 0.1 + 0.1 + 0.1} << QList<double>{}
+        << QByteArray("\tNumber\tStep\tStep change\r\n\t0.1\t\t\r\n\t0.2\t0.1\t\r\n\t0.3\t0.1\t0\r\n");
+    QTest::newRow("tenths shrinking past a million")
+        << one << Steps::Shown << QList<double>{1000000.3, 1000000.2, 1000000} << QList<double>{}
+        << QByteArray("\tNumber\tStep\tStep change\r\n\t1000000.3\t\t\r\n\t1000000.2\t-0.1\t\r\n\t1000000\t-0.2\t-0.1\r\n");
+    QTest::newRow("two counters with steps")
+        << two << Steps::Shown << QList<double>{1.5, 2, 3} << QList<double>{-2, 1e-5, 0}
+        << QByteArray("\tNumber\tStep\tStep change\tNumber\tStep\tStep change\r\n"
+                      "\t1.5\t\t\t-2\t\t\r\n"
+                      "\t2\t0.5\t\t1E-05\t2.00001\t\r\n"
+                      "\t3\t1\t0.5\t0\t-1E-05\t-2.00002\r\n");
 }
 
 void ListTextTest::savedBytes()
 {
     QFETCH(ListKind, kind);
+    QFETCH(Steps, steps);
     QFETCH(QList<double>, counter1);
     QFETCH(QList<double>, counter2);
     QFETCH(QByteArray, bytes);
     CountingSession session;
     setRun(session, counter1, counter2);
-    QCOMPARE(listFileBytes(session, kind), bytes);
+    QCOMPARE(listFileBytes(listTable(session, kind, steps)), bytes);
 }
 
 QTEST_GUILESS_MAIN(ListTextTest)

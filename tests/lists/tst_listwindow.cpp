@@ -1,15 +1,17 @@
 #include "FakePrinter.h"
 #include "ListWindow.h"
 #include "NumberList.h"
+#include "Named.h"
+#include "RuleWindow.h"
 #include "ScriptedDialogs.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QLabel>
 #include <QMimeData>
-#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,12 +38,38 @@ const QList<ExpectedButton> expectedButtons = {
     {"Print", 600, "Print List"},
     {"FontInc", 1800, "Increase Font Size"},
     {"FontDec", 2400, "Decrease Font Size"},
+    {"Steps", 3000, "Show Steps"},
+    {"Rule", 3600, "Show the Rule"},
     {"Copy", 4200, "Copy"},
 };
 
 QString buttonName(ListKind kind, const QString &suffix)
 {
     return QStringLiteral("cmdList%1%2").arg(int(kind)).arg(suffix);
+}
+
+ListKind otherKind(ListKind kind)
+{
+    return kind == ListKind::OneCounter ? ListKind::TwoCounters : ListKind::OneCounter;
+}
+
+// Drags over the view from one row to another, by mouse or by finger.
+void drag(ListView &view, int from, int to, bool finger)
+{
+    QWidget *area = view.viewport();
+    const QPoint start = view.rowRect(from).center();
+    const QPoint end = view.rowRect(to).center();
+    if (finger) {
+        static QPointingDevice *screen = QTest::createTouchDevice();
+        QTest::touchEvent(area, screen).press(0, start);
+        QTest::touchEvent(area, screen).move(0, (start + end) / 2);
+        QTest::touchEvent(area, screen).move(0, end);
+        QTest::touchEvent(area, screen).release(0, end);
+    } else {
+        QTest::mousePress(area, Qt::LeftButton, {}, start);
+        QTest::mouseMove(area, end);
+        QTest::mouseRelease(area, Qt::LeftButton, {}, end);
+    }
 }
 
 } // namespace
@@ -71,6 +99,15 @@ private slots:
     void failedPrintLeavesTheWindowOpen();
     void copyTakesTheSelectionOrAll_data();
     void copyTakesTheSelectionOrAll();
+
+    void stepsAreShownUntilHidden_data();
+    void stepsAreShownUntilHidden();
+    void savedAndPrintedAsShown_data();
+    void savedAndPrintedAsShown();
+    void draggingSelectsLines_data();
+    void draggingSelectsLines();
+    void ruleWindowStandsOverTheList_data();
+    void ruleWindowStandsOverTheList();
 
 private:
     // Shows the list of the given kind; `inside` runs while its window is up,
@@ -150,12 +187,10 @@ void ListWindowTest::widgets()
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->geometry(), QRect(twipsPoint(expected.left, 0), twipsSize(600, 600)));
     }
-    QTextEdit *text = window->listText;
-    QVERIFY(text->isReadOnly());
-    QCOMPARE(text->document()->defaultTextOption().alignment(), Qt::AlignRight);
+    QCOMPARE(window->strip->findChildren<QPushButton *>().size(), expectedButtons.size());
+    ListView *text = window->listText;
     QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(text->lineWrapMode(), QTextEdit::NoWrap);
     QCOMPARE(text->font().family(), QStringLiteral("Arial"));
     QVERIFY(text->font().bold());
     QCOMPARE(text->pos(), twipsPoint(0, 680));
@@ -191,14 +226,9 @@ void ListWindowTest::longLinesScrollInsteadOfWrapping()
     setRun({123456789012345, 2}, {-0.000123456789, 3});
     m_session->listFontSize = 84;
     frmList2 window(*m_services);
-    window.setListText(listTextTwoCounters(*m_session));
     window.resize(300, 400);
     window.show();
-    QTextDocument *document = window.listText->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        document->documentLayout()->blockBoundingRect(block);
-        QCOMPARE(block.layout()->lineCount(), 1);
-    }
+    QCOMPARE(window.listText->table().rowCount(), 2);
     QVERIFY(window.listText->horizontalScrollBar()->maximum() > 0);
 }
 
@@ -238,7 +268,8 @@ void ListWindowTest::firstListIsPlacedFromTheMainWindow()
     showList(ListKind::TwoCounters, [&](ListWindow &window) {
         frame = window.frameGeometry();
         points = window.listText->font().pointSizeF();
-        text = window.listText->toPlainText();
+        window.listText->selectAll();
+        text = window.listText->selectedText();
     });
     QCOMPARE(m_windowsShown, 1);
     QCOMPARE(frame, twipsRect(1900, 1100, 12700, 8600));
@@ -336,10 +367,10 @@ void ListWindowTest::counter2GrowingByNineDigitsIsListed()
 {
     setRun({1, 2}, {1, 1234567890});
     QString text;
-    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.listText->toPlainText(); });
+    showList(ListKind::TwoCounters, [&](ListWindow &window) { text = window.listText->table().cell(1).toString(); });
     QCOMPARE(m_windowsShown, 1);
     QVERIFY(m_dialogs.messages.isEmpty());
-    QCOMPARE(text.split('\n').value(1), QStringLiteral("2  1234567890   "));
+    QCOMPARE(text, QStringLiteral("2  1234567890   "));
 }
 
 void ListWindowTest::savesFromBothWindowsShareTheNumber()
@@ -378,31 +409,41 @@ void ListWindowTest::failedPrintLeavesTheWindowOpen()
 void ListWindowTest::copyTakesTheSelectionOrAll_data()
 {
     QTest::addColumn<ListKind>("kind");
-    QTest::addColumn<int>("selected");   // characters from the second line's start
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<int>("selected");   // lines from the second on
     QTest::addColumn<bool>("shortcut");  // Ctrl+C, else the Copy button
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("html");
     const QString cell = R"(<td align="right">%1</td>)";
+    const QString head = R"(<th align="right">%1</th>)";
     QTest::newRow("nothing selected, Copy button")
-        << ListKind::OneCounter << 0 << false << "1    \n2    \n3    \n"
+        << ListKind::OneCounter << false << 0 << false << "1    \n2    \n3    \n"
         << "<table><tr>" + cell.arg(1) + "</tr><tr>" + cell.arg(2) + "</tr><tr>" + cell.arg(3) + "</tr></table>";
-    QTest::newRow("a selection, Ctrl+C") << ListKind::TwoCounters << 24 << true << "2" + QString(16, ' ') + "20   \n3"
-                                         << "<table><tr>" + cell.arg(2) + cell.arg(20) + "</tr><tr>" + cell.arg(3) + "</tr></table>";
+    const QString gap(16, QChar(' '));
+    QTest::newRow("a selection, Ctrl+C")
+        << ListKind::TwoCounters << false << 2 << true << "2" + gap + "20   \n3" + gap + "30   \n"
+        << "<table><tr>" + cell.arg(2) + cell.arg(20) + "</tr><tr>" + cell.arg(3) + cell.arg(30) + "</tr></table>";
+    QTest::newRow("steps, nothing selected, with their heading")
+        << ListKind::OneCounter << true << 0 << false
+        << "Number\tStep\tStep change\n1\t\t\n2\t1\t\n3\t1\t0\n"
+        << "<table><tr>" + head.arg("Number") + head.arg("Step") + head.arg("Step change") + "</tr><tr>" + cell.arg(1)
+               + cell.arg("") + cell.arg("") + "</tr><tr>" + cell.arg(2) + cell.arg(1) + cell.arg("") + "</tr><tr>"
+               + cell.arg(3) + cell.arg(1) + cell.arg(0) + "</tr></table>";
 }
 
 void ListWindowTest::copyTakesTheSelectionOrAll()
 {
     QFETCH(ListKind, kind);
+    QFETCH(bool, steps);
     QFETCH(int, selected);
     QFETCH(bool, shortcut);
     QFETCH(QString, text);
     QFETCH(QString, html);
+    m_session->listShowsSteps = steps;
     QGuiApplication::clipboard()->clear();
     showList(kind, [&](ListWindow &window) {
-        QTextCursor cursor = window.listText->textCursor();
-        cursor.setPosition(window.listText->document()->findBlockByNumber(1).position());
-        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, selected);
-        window.listText->setTextCursor(cursor);
+        if (selected > 0)
+            window.listText->selectRows(1, selected);
         if (shortcut) {
             QVERIFY(QTest::qWaitForWindowActive(&window));
             QTest::keyClick(window.listText, Qt::Key_C, Qt::ControlModifier);
@@ -414,6 +455,144 @@ void ListWindowTest::copyTakesTheSelectionOrAll()
     QVERIFY(copied);
     QCOMPARE(copied->text(), text);
     QCOMPARE(copied->html(), html);
+}
+
+void ListWindowTest::stepsAreShownUntilHidden_data()
+{
+    QTest::addColumn<ListKind>("kind");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("frmList") << ListKind::OneCounter
+                             << QStringList{"\tNumber\tStep\tStep change", "\t1\t\t", "\t2\t1\t", "\t4\t2\t1"};
+    QTest::newRow("frmList2") << ListKind::TwoCounters
+                              << QStringList{"\tNumber\tStep\tStep change\tNumber\tStep\tStep change",
+                                             "\t1\t\t\t10\t\t", "\t2\t1\t\t20\t10\t", "\t4\t2\t1\t30\t10\t0"};
+}
+
+// Shown in one list, the steps stay shown in the next list of either kind
+// until a list hides them again.
+void ListWindowTest::stepsAreShownUntilHidden()
+{
+    QFETCH(ListKind, kind);
+    QFETCH(QStringList, lines);
+    setRun({1, 2, 4}, {10, 20, 30});
+    QStringList names;
+    QStringList shown;
+    const auto press = [&](ListWindow &window, ListKind pressedIn) {
+        QPushButton *steps = window.button(buttonName(pressedIn, "Steps"));
+        names << steps->toolTip();
+        steps->click();
+        names << steps->toolTip() << steps->accessibleName() << (steps->isChecked() ? "down" : "up");
+        shown = tabSeparatedLines(window.listText->table());
+    };
+    showList(kind, [&](ListWindow &window) { press(window, kind); });
+    QCOMPARE(shown, lines);
+    QVERIFY(m_session->listShowsSteps);
+    showList(otherKind(kind), [&](ListWindow &window) { press(window, otherKind(kind)); });
+    QCOMPARE(names, QStringList({"Show Steps", "Hide Steps", "Hide Steps", "down",  //
+                                 "Hide Steps", "Show Steps", "Show Steps", "up"}));
+    QCOMPARE(shown, tabSeparatedLines(listLines(*m_session, otherKind(kind))));
+    QVERIFY(!m_session->listShowsSteps);
+}
+
+void ListWindowTest::savedAndPrintedAsShown_data()
+{
+    QTest::addColumn<bool>("steps");
+    QTest::newRow("steps hidden") << false;
+    QTest::newRow("steps shown") << true;
+}
+
+void ListWindowTest::savedAndPrintedAsShown()
+{
+    QFETCH(bool, steps);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("count1.txt");
+    m_dialogs.saveAnswers.enqueue(path);
+    ListTable shown;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        if (steps)
+            window.button("cmdList2Steps")->click();
+        shown = window.listText->table();
+        window.button("cmdList2Save")->click();
+        window.button("cmdList2Print")->click();
+    });
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // With steps hidden, the window's lines are the list text; its numbers are saved and printed.
+    const ListTable saved = steps ? shown : listTable(*m_session, ListKind::TwoCounters, Steps::Hidden);
+    QCOMPARE(file.readAll(), listFileBytes(saved));
+    QCOMPARE(m_printer.printed.value(0), QStringList(5, QString()) + tabSeparatedLines(saved));
+}
+
+void ListWindowTest::draggingSelectsLines_data()
+{
+    QTest::addColumn<bool>("finger");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QString>("text");
+    const QString gap(16, QChar(' '));
+    const QString lines = "2" + gap + "20   \n3" + gap + "30   \n4" + gap + "40   \n";
+    QTest::newRow("mouse over the list") << false << false << lines;
+    QTest::newRow("finger over the list") << true << false << lines;
+    QTest::newRow("finger over the steps") << true << true << "2\t1\t\t20\t10\t\n3\t1\t0\t30\t10\t0\n4\t1\t0\t40\t10\t0\n";
+}
+
+void ListWindowTest::draggingSelectsLines()
+{
+    QFETCH(bool, finger);
+    QFETCH(bool, steps);
+    QFETCH(QString, text);
+    setRun({1, 2, 3, 4, 5}, {10, 20, 30, 40, 50});
+    m_session->listShowsSteps = steps;
+    std::optional<std::pair<int, int>> selected;
+    QString selectedText;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        drag(*window.listText, 3, 1, finger);
+        selected = window.listText->selectedRows();
+        selectedText = window.listText->selectedText();
+    });
+    QCOMPARE(selected, std::make_pair(1, 3));
+    QCOMPARE(selectedText, text);
+}
+
+void ListWindowTest::ruleWindowStandsOverTheList_data()
+{
+    QTest::addColumn<double>("fourth");  // counter 1's fourth number as shown
+    QTest::addColumn<QString>("nth1");
+    QTest::newRow("numbers as the rule gives them") << 7.0 << "The nth number is ½n² − ½n + 1";
+    QTest::newRow("a number the rule does not give") << 7.000000001 << "The nth number is about ½n² − ½n + 1";
+}
+
+void ListWindowTest::ruleWindowStandsOverTheList()
+{
+    QFETCH(double, fourth);
+    QFETCH(QString, nth1);
+    m_session->counter1 = {1, 1, 1};
+    m_session->counter2 = {30, -3, 0};
+    setRun({1, 2, 4, fourth}, {30, 27, 24, 21});
+    QStringList texts;
+    bool overTheList = false;
+    double smallestPoints = 1000;
+    bool listOpenAfter = false;
+    showList(ListKind::TwoCounters, [&](ListWindow &window) {
+        QTimer::singleShot(0, this, [&] {
+            QWidget *rule = QApplication::activeModalWidget();
+            texts << rule->objectName() << rule->windowTitle();
+            for (const char *name : {"lblSteps1", "lblNth1", "lblSteps2", "lblNth2"}) {
+                QLabel *label = named<QLabel>(*rule, name);
+                texts << label->text();
+                smallestPoints = std::min(smallestPoints, label->font().pointSizeF());
+            }
+            overTheList = rule->parentWidget() == &window;
+            rule->close();
+        });
+        window.button("cmdList2Rule")->click();
+        listOpenAfter = window.isVisible();
+    });
+    QCOMPARE(texts, QStringList({"frmRule", "The Rule",
+                                 "Start at 1. The first step is 1, and the step grows by 1 after every count.", nth1,
+                                 "Start at 30. Take away 3 every time.", "The nth number is 33 − 3n"}));
+    QVERIFY(overTheList);
+    QVERIFY(smallestPoints >= 28);
+    QVERIFY(listOpenAfter);
 }
 
 QTEST_MAIN(ListWindowTest)

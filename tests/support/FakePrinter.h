@@ -12,9 +12,10 @@ class FakePrinter : public Printer {
 public:
     enum class Step { Begin, Line, End };
 
-    bool beginDocument() override
+    bool beginDocument(int rightAlignedColumns) override
     {
         ++begun;
+        columns.append(rightAlignedColumns);
         current.clear();
         return !failsAt(Step::Begin);
     }
@@ -49,6 +50,7 @@ public:
 
     QList<QStringList> printed;  // one entry per document handed to the printer
     QStringList current;
+    QList<int> columns;  // the right-aligned columns of each document begun
     int begun = 0;
     int linesTried = 0;
     int abandoned = 0;
