@@ -1,5 +1,6 @@
 #include "ListView.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
@@ -47,10 +48,31 @@ private:
     std::array<double, 128> m_ascii{};
 };
 
+// What a screen reader reads of the list: the lines on screen, whole.
+class ListViewAccessible : public QAccessibleWidget {
+public:
+    explicit ListViewAccessible(QWidget *view) : QAccessibleWidget(view, QAccessible::List) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<const ListView *>(widget())->textOnScreen();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *accessibleListView(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ListView") && object && object->isWidgetType())
+        return new ListViewAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 ListView::ListView(QWidget *parent) : QAbstractScrollArea(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleListView), true);
+    Q_UNUSED(accessible);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
@@ -141,6 +163,15 @@ QRect ListView::rowRect(int row) const
 {
     return QRect(0, headingHeight() + row * m_lineHeight - verticalScrollBar()->value(), viewport()->width(),
                  m_lineHeight);
+}
+
+QString ListView::textOnScreen() const
+{
+    if (m_table.rowCount() == 0)
+        return {};
+    const int first = nearestRow(headingHeight());
+    const int last = nearestRow(viewport()->height() - 1);
+    return text(first, last);
 }
 
 int ListView::rowAt(QPoint point) const

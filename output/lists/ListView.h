@@ -30,6 +30,8 @@ public:
     // Rows first to last, each ending in a line feed.
     QString text(int first, int last) const;
     QString selectedText() const;
+    // The rows on screen, as a screen reader reads them.
+    QString textOnScreen() const;
 
     // The row under a point of the viewport, or -1 for the heading line.
     int rowAt(QPoint point) const;

@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -544,13 +545,20 @@ void ListWindowTest::draggingSelectsLines()
     m_session->listShowsSteps = steps;
     std::optional<std::pair<int, int>> selected;
     QString selectedText;
+    QString readAloud;
+    QString allLines;
     showList(ListKind::TwoCounters, [&](ListWindow &window) {
         drag(*window.listText, 3, 1, finger);
         selected = window.listText->selectedRows();
         selectedText = window.listText->selectedText();
+        // A screen reader reads the lines on screen: here, all of them.
+        if (QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window.listText))
+            readAloud = reader->text(QAccessible::Value);
+        allLines = window.listText->text(0, 4);
     });
     QCOMPARE(selected, std::make_pair(1, 3));
     QCOMPARE(selectedText, text);
+    QCOMPARE(readAloud, allLines);
 }
 
 void ListWindowTest::ruleWindowStandsOverTheList_data()
