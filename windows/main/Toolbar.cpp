@@ -5,7 +5,6 @@
 #include "Twips.h"
 
 #include <QCoreApplication>
-
 #include <QIcon>
 
 namespace {
