@@ -5,6 +5,8 @@
 // Owned by the application, handed by reference to every window and to the
 // run loop; nothing of it is saved between program runs.
 
+#include "ExactDecimal.h"
+
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
@@ -54,9 +56,27 @@ inline constexpr bool keypadOnRight = true;
 inline constexpr int historySize = 100006;
 inline constexpr std::int16_t maximumCountIndex = 32767;
 
-// Entry k is the value shown at count k of the current run; entries above
-// countIndex are left over from earlier, longer runs.
-using CountHistory = std::array<double, historySize>;
+// Entry k is the value shown at count k of the current run, both as written
+// on the counter and as the double nearest the exact value, which the graphs
+// draw. Entries above countIndex are left over from earlier, longer runs; a
+// run never writes past maximumCountIndex.
+class CountHistory {
+public:
+    double operator[](std::size_t k) const { return m_values[k]; }
+    const double *data() const { return m_values.data(); }
+    Decimal shown(std::size_t k) const { return m_shown[k]; }
+
+    void record(std::size_t k, Decimal shown, double value)
+    {
+        m_shown[k] = shown;
+        m_values[k] = value;
+    }
+    void record(std::size_t k, double value) { record(k, Decimal::shown(value), value); }
+
+private:
+    std::array<double, historySize> m_values{};
+    std::array<Decimal, maximumCountIndex + 1> m_shown{};
+};
 
 struct CountingSession {
     CounterSettings counter1 = SessionDefaults::counter1;
@@ -64,10 +84,10 @@ struct CountingSession {
     float speed = SessionDefaults::speed;
     std::int16_t counterCount = SessionDefaults::counterCount;
 
-    double currentValue1 = 0;
-    double currentStep1 = SessionDefaults::counter1.firstStep;
-    double currentValue2 = 0;
-    double currentStep2 = SessionDefaults::counter2.firstStep;
+    ExactDecimal currentValue1;
+    ExactDecimal currentStep1 = ExactDecimal::fromShown(SessionDefaults::counter1.firstStep);
+    ExactDecimal currentValue2;
+    ExactDecimal currentStep2 = ExactDecimal::fromShown(SessionDefaults::counter2.firstStep);
     std::int16_t countIndex = 0;
     std::unique_ptr<CountHistory> history1 = std::make_unique<CountHistory>();
     std::unique_ptr<CountHistory> history2 = std::make_unique<CountHistory>();
@@ -85,8 +105,6 @@ struct CountingSession {
     std::int16_t listFileNumber = 1;
     std::int16_t graphFileNumber = 1;
     QString predictionAnswer;
-
-    CountingSession() { history1->fill(0); history2->fill(0); }
 };
 
 // Counter label layout that applyDefaults hands to the main window.

@@ -7,7 +7,7 @@
 namespace {
 
 // Asks until the answer is right (true) or empty (false).
-bool askUntilRight(CountingSession &session, Prompter &prompter, const Question &question, double nextValue)
+bool askUntilRight(CountingSession &session, Prompter &prompter, const Question &question, const ExactDecimal &nextValue)
 {
     for (;;) {
         session.predictionAnswer = prompter.askText(question);
@@ -23,14 +23,13 @@ bool askUntilRight(CountingSession &session, Prompter &prompter, const Question 
 
 } // namespace
 
-bool isRightAnswer(const QString &answer, double nextValue)
+bool isRightAnswer(const QString &answer, const ExactDecimal &nextValue)
 {
     // Beyond the largest number the run ends instead of showing it.
-    if (!std::isfinite(nextValue))
+    const double answered = textToNumber(answer);
+    if (!std::isfinite(nextValue.toDouble()) || !std::isfinite(answered))
         return false;
-    // Judged as the counter shows numbers, so after 0.1 and 0.2 the answer 0.3
-    // is right, and so is the exact sum.
-    return numberToText(textToNumber(answer)) == numberToText(nextValue);
+    return Decimal::shown(answered) == nextValue.shown();
 }
 
 void predictOneCounter(CountingSession &session, Prompter &prompter)

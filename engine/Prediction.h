@@ -11,5 +11,5 @@ void predictOneCounter(CountingSession &session, Prompter &prompter);
 void predictTwoCounters(CountingSession &session, Prompter &prompter);
 
 // An answer is right when it reads as the number the counter will display
-// next, shown the same way.
-bool isRightAnswer(const QString &answer, double nextValue);
+// next: after 1.1 counting back in tenths, 1 is right and 1.0000000001 is not.
+bool isRightAnswer(const QString &answer, const ExactDecimal &nextValue);

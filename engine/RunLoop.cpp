@@ -3,6 +3,7 @@
 #include "NumberText.h"
 #include "Prediction.h"
 
+#include <algorithm>
 #include <cmath>
 
 RunLoop::RunLoop(CountingSession &session, RunView &view, Clock &clock, Prompter &prompter)
@@ -42,18 +43,29 @@ void RunLoop::slower()
         m_session.speed += speedStep;
 }
 
+// A counter starts from its settings as they are written, and adds them
+// exactly from then on: all three in the finest of their exponents, so each
+// count is a whole-number addition.
+static void startCounter(const CounterSettings &settings, ExactDecimal &value, ExactDecimal &step, ExactDecimal &change)
+{
+    value = ExactDecimal::fromShown(settings.firstNumber);
+    step = ExactDecimal::fromShown(settings.firstStep);
+    change = ExactDecimal::fromShown(settings.stepChange);
+    const int finest = std::min({value.exponent(), step.exponent(), change.exponent()});
+    for (ExactDecimal *number : {&value, &step, &change})
+        number->refineTo(finest);
+}
+
 void RunLoop::run(bool twoCounters)
 {
     CountingSession &s = m_session;
     s.stopRequested = false;
     s.countIndex = 0;
-    s.currentValue1 = s.counter1.firstNumber;
-    s.currentStep1 = s.counter1.firstStep;
-    (*s.history1)[0] = s.currentValue1;
+    startCounter(s.counter1, s.currentValue1, s.currentStep1, m_stepChange1);
+    s.history1->record(0, s.currentValue1.shown(), s.currentValue1.toDouble());
     if (twoCounters) {
-        s.currentValue2 = s.counter2.firstNumber;
-        s.currentStep2 = s.counter2.firstStep;
-        (*s.history2)[0] = s.currentValue2;
+        startCounter(s.counter2, s.currentValue2, s.currentStep2, m_stepChange2);
+        s.history2->record(0, s.currentValue2.shown(), s.currentValue2.toDouble());
     }
     showCurrentValues(twoCounters);
     waitSeconds(Events::AfterWait, m_shownAt);
@@ -72,8 +84,10 @@ void RunLoop::showCurrentValues(bool twoCounters)
     // The pace runs from the moment a value goes on screen, so the time the
     // repaint itself takes is part of the wait, not added to it.
     m_shownAt = m_clock.now();
-    const QString text2 = twoCounters ? numberToText(m_session.currentValue2) : QString();
-    m_view.showCounters(numberToText(m_session.currentValue1), twoCounters ? &text2 : nullptr);
+    const std::size_t k = std::size_t(m_session.countIndex);
+    const QChar separator = decimalSeparator();
+    const QString text2 = twoCounters ? m_session.history2->shown(k).text(separator) : QString();
+    m_view.showCounters(m_session.history1->shown(k).text(separator), twoCounters ? &text2 : nullptr);
 }
 
 // Makes one count; false when the run has ended instead.
@@ -85,21 +99,23 @@ bool RunLoop::count(bool twoCounters)
         endRun();
         return false;
     }
-    const double next1 = s.currentValue1 + s.currentStep1;
-    const double next2 = twoCounters ? s.currentValue2 + s.currentStep2 : 0;
-    if (!std::isfinite(next1) || !std::isfinite(next2)) {
+    ExactDecimal next1 = s.currentValue1 + s.currentStep1;
+    ExactDecimal next2 = twoCounters ? s.currentValue2 + s.currentStep2 : ExactDecimal();
+    const double nearest1 = next1.toDouble();
+    const double nearest2 = next2.toDouble();
+    if (!std::isfinite(nearest1) || !std::isfinite(nearest2)) {
         m_prompter.showMessage(Messages::numbersTooLarge());
         endRun();
         return false;
     }
-    s.currentValue1 = next1;
+    s.currentValue1 = std::move(next1);
     ++s.countIndex;
-    s.currentStep1 += s.counter1.stepChange;
-    (*s.history1)[s.countIndex] = s.currentValue1;
+    s.currentStep1 += m_stepChange1;
+    s.history1->record(std::size_t(s.countIndex), s.currentValue1.shown(), nearest1);
     if (twoCounters) {
-        s.currentValue2 = next2;
-        s.currentStep2 += s.counter2.stepChange;
-        (*s.history2)[s.countIndex] = s.currentValue2;
+        s.currentValue2 = std::move(next2);
+        s.currentStep2 += m_stepChange2;
+        s.history2->record(std::size_t(s.countIndex), s.currentValue2.shown(), nearest2);
     }
     showCurrentValues(twoCounters);
     return true;

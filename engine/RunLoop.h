@@ -47,6 +47,8 @@ private:
     RunView &m_view;
     Clock &m_clock;
     Prompter &m_prompter;
+    ExactDecimal m_stepChange1;
+    ExactDecimal m_stepChange2;
     double m_shownAt = 0;
     bool m_running = false;
     bool m_quitting = false;

@@ -126,7 +126,7 @@ std::optional<Decimal> NthNumberRule::valueAt(int n) const
 bool NthNumberRule::gives(const CountHistory &history, int countIndex) const
 {
     for (int k = 0; k <= countIndex; ++k) {
-        if (valueAt(k + 1) != Decimal::shown(history[std::size_t(k)]))
+        if (valueAt(k + 1) != history.shown(std::size_t(k)))
             return false;
     }
     return true;

@@ -77,8 +77,8 @@ int main(int argc, char *argv[])
 
     CountingSession session;
     for (int k = 0; k < 3798; ++k) {
-        (*session.history1)[k] = 1 + k * (k + 1) / 2.0;  // 1, 2, 4, 7, 11 …
-        (*session.history2)[k] = 3 + 4.0 * k;
+        session.history1->record(std::size_t(k), double(1 + k * (k + 1) / 2.0));  // 1, 2, 4, 7, 11 …
+        session.history2->record(std::size_t(k), double(3 + 4.0 * k));
     }
     QtDialogs dialogs;
     QtPagePrinter printer;

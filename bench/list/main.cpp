@@ -69,8 +69,8 @@ int main(int argc, char **argv)
     ListServices services{session, dialogs, printer, nullptr};
     session.countIndex = maximumCountIndex - 1;
     for (int k = 0; k <= session.countIndex; ++k) {
-        (*session.history1)[k] = 0.25 * k;
-        (*session.history2)[k] = 3 * k;
+        session.history1->record(std::size_t(k), double(0.25 * k));
+        session.history2->record(std::size_t(k), double(3 * k));
     }
     std::printf("list_lines: %d lines\n", session.countIndex + 1);
     std::printf("list_first_build_and_show_two_counters: %.1f ms\n", millisecondsToShow<frmList2>(services));

@@ -47,10 +47,14 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
 {
     const int counts = session.countIndex + 1;
     const auto run = [counts](const CountHistory &history) {
-        return QList<double>(history.begin(), history.begin() + counts);
+        QStringList cells;
+        for (int k = 0; k < counts; ++k)
+            cells.append(history.shown(std::size_t(k)).text(QChar('.')));
+        return cells;
     };
-    QList<double> countNumbers(counts);
-    std::iota(countNumbers.begin(), countNumbers.end(), 1.0);
+    QStringList countNumbers;
+    for (int k = 1; k <= counts; ++k)
+        countNumbers.append(QString::number(k));
     QList<ListColumn> columns{{QCoreApplication::translate("ListOutput", "Count"), countNumbers},
                               {QCoreApplication::translate("ListOutput", "Counter 1"), run(*session.history1)}};
     if (kind == ListKind::TwoCounters)
@@ -61,15 +65,14 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
     // Each counter's numbers are followed by its steps as the window shows them.
     const ListTable shown = listTable(session, kind, Steps::Shown);
     const QStringList heading = stepHeading();
+    const QChar separator = decimalSeparator();
     QList<ListColumn> withSteps{columns.takeFirst()};
     for (int c = 0; c < int(kind); ++c) {
         withSteps.append(columns[c]);
         for (int step = 1; step < shown.columnsPerCounter; ++step) {
             ListColumn steps{heading[step], {}};
-            for (int row = 0; row < shown.rowCount(); ++row) {
-                const QStringView cell = shown.cell(row, c * shown.columnsPerCounter + step);
-                steps.values.append(cell.isEmpty() ? qQNaN() : textToNumber(cell.toString()));
-            }
+            for (int row = 0; row < shown.rowCount(); ++row)
+                steps.cells.append(shown.cell(row, c * shown.columnsPerCounter + step).toString().replace(separator, QChar('.')));
             withSteps.append(steps);
         }
     }
@@ -82,13 +85,11 @@ QByteArray csvBytes(const QList<ListColumn> &columns)
     for (const ListColumn &column : columns)
         headings << column.heading;
     QByteArray bytes = headings.join(QChar(',')).toUtf8() + "\r\n";
-    const qsizetype counts = columns.isEmpty() ? 0 : columns.front().values.size();
+    const qsizetype counts = columns.isEmpty() ? 0 : columns.front().cells.size();
     for (qsizetype k = 0; k < counts; ++k) {
         QStringList cells;
-        for (const ListColumn &column : columns) {
-            const double value = column.values.at(k);
-            cells << (std::isnan(value) ? QString() : QString::number(value, 'g', QLocale::FloatingPointShortest));
-        }
+        for (const ListColumn &column : columns)
+            cells << column.cells.at(k);
         bytes += cells.join(QChar(',')).toUtf8() + "\r\n";
     }
     return bytes;

@@ -10,20 +10,20 @@
 
 inline constexpr int printedBlankLines = 5;
 
-// One column of a list as a table: its heading and a number for each count,
-// as many as every other column has; NaN where a count has none.
+// One column of a list as a table: its heading and a cell for each count, as
+// many as every other column has: a number as the list shows it, with ".",
+// or nothing where a count has none.
 struct ListColumn {
     QString heading;
-    QList<double> values;
+    QStringList cells;
 };
 
 // "Count" (1, 2, 3 …), then each counter's values; with steps shown, each
 // followed by its steps and step changes.
 QList<ListColumn> listColumns(const CountingSession &session, ListKind kind);
 
-// The headings, then one line per count: comma-separated, each number with
-// "." and the fewest digits that read back the same number, whatever the
-// region, and nothing for none; CR LF after every line.
+// The headings, then one line per count: comma-separated, whatever the
+// region; CR LF after every line.
 QByteArray csvBytes(const QList<ListColumn> &columns);
 
 // "count" + listFileNumber + ".txt"

@@ -79,7 +79,7 @@ ListTable listLines(const CountingSession &session, ListKind kind)
     const auto blanks = [&lines](int count) { lines.text.resize(lines.text.size() + count, QChar(' ')); };
     if (kind == ListKind::OneCounter) {
         for (int k = 0; k < lineCount(session); ++k) {
-            Decimal::shown(history1[k]).appendText(lines.text, separator);
+            history1.shown(std::size_t(k)).appendText(lines.text, separator);
             blanks(4);
             lines.endCell();
         }
@@ -88,13 +88,13 @@ ListTable listLines(const CountingSession &session, ListKind kind)
     int columnGap = startingColumnGap;
     double previousWidth = displayWidth(history2[0]);
     for (int k = 0; k < lineCount(session); ++k) {
-        const Decimal number2 = Decimal::shown(history2[k]);
+        const Decimal number2 = history2.shown(std::size_t(k));
         char text2[Decimal::longestText];
         const double width = displayWidth(history2[k], QLatin1StringView(text2, number2.write(text2)));
         if (k > 0 && width != previousWidth)
             columnGap -= int(std::nearbyint(2 * (width - previousWidth)));
         previousWidth = width;
-        Decimal::shown(history1[k]).appendText(lines.text, separator);
+        history1.shown(std::size_t(k)).appendText(lines.text, separator);
         blanks(std::max(columnGap, narrowestColumnGap));
         number2.appendText(lines.text, separator);
         blanks(3);
@@ -151,7 +151,7 @@ ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
     table.cellEnds.reserve(qsizetype(lineCount(session)) * table.columns);
     for (int k = 0; k < lineCount(session); ++k) {
         for (int c = 0; c < counters; ++c) {
-            const Decimal number = Decimal::shown((*histories[c])[k]);
+            const Decimal number = histories[c]->shown(std::size_t(k));
             number.appendText(table.text, separator);
             table.endCell();
             if (!withSteps)

@@ -36,8 +36,8 @@ void CountingSessionTest::defaults_data()
     };
     row("counter 1", [](auto &s) { return text(s.counter1); }, [](auto &s) { s.counter1 = {3, 4, 5}; }, "0 1 0");
     row("counter 2", [](auto &s) { return text(s.counter2); }, [](auto &s) { s.counter2 = {3, 4, 5}; }, "0 0 0");
-    row("step 1", [](auto &s) { return QString::number(s.currentStep1); }, [](auto &s) { s.currentStep1 = 9; }, "1");
-    row("step 2", [](auto &s) { return QString::number(s.currentStep2); }, [](auto &s) { s.currentStep2 = 9; }, "0");
+    row("step 1", [](auto &s) { return s.currentStep1.shown().text(QChar('.')); }, [](auto &s) { s.currentStep1 = ExactDecimal::fromShown(9); }, "1");
+    row("step 2", [](auto &s) { return s.currentStep2.shown().text(QChar('.')); }, [](auto &s) { s.currentStep2 = ExactDecimal::fromShown(9); }, "0");
     row("speed", [](auto &s) { return QString::number(s.speed); }, [](auto &s) { s.speed = 2.5f; }, "1");
     row("counters", [](auto &s) { return QString::number(s.counterCount); }, [](auto &s) { s.counterCount = 2; }, "1");
     row("pause dialog placed", [](auto &s) { return QString::number(s.pauseDialogPlacement.placed); },

@@ -40,6 +40,8 @@ void PredictionTest::judgesOneCounter_data()
     QTest::newRow("single blank is judged") << -4.0 << 4.0 << QStringList{" "} << QStringList{"Well done!"} << 1;
     QTest::newRow("tenths shown as 0.3") << 0.1 << 0.2 << QStringList{"0.3"} << QStringList{"Well done!"} << 1;
     QTest::newRow("0.31 is wrong") << 0.1 << 0.2 << QStringList{"0.31", ""} << QStringList{"Try again."} << 2;
+    QTest::newRow("back in tenths, 1 after 1.1") << 1.1 << -0.1 << QStringList{"1.0000000001", "1"}
+                                                 << QStringList{"Try again.", "Well done!"} << 2;
     QTest::newRow("exact halves") << 0.5 << 0.25 << QStringList{"0.75"} << QStringList{"Well done!"} << 1;
     QTest::newRow("large integers exactly") << 123456789012.0 << 1.0 << QStringList{"123456789012", "123456789013"}
                                             << QStringList{"Try again.", "Well done!"} << 2;
@@ -69,8 +71,8 @@ void PredictionTest::judgesOneCounter()
     QFETCH(QStringList, verdicts);
     QFETCH(int, questions);
     CountingSession session;
-    session.currentValue1 = current;
-    session.currentStep1 = step;
+    session.currentValue1 = ExactDecimal::fromShown(current);
+    session.currentStep1 = ExactDecimal::fromShown(step);
     ScriptedDialogs dialogs;
     for (const QString &a : answers)
         dialogs.textAnswers.enqueue(a);
@@ -108,10 +110,10 @@ void PredictionTest::twoCounters()
     QFETCH(QStringList, verdicts);
     CountingSession session;
     session.counterCount = 2;
-    session.currentValue1 = 7;
-    session.currentStep1 = 4;
-    session.currentValue2 = 15;
-    session.currentStep2 = 5;
+    session.currentValue1 = ExactDecimal::fromShown(7);
+    session.currentStep1 = ExactDecimal::fromShown(4);
+    session.currentValue2 = ExactDecimal::fromShown(15);
+    session.currentStep2 = ExactDecimal::fromShown(5);
     ScriptedDialogs dialogs;
     for (const QString &a : answers)
         dialogs.textAnswers.enqueue(a);
@@ -129,35 +131,36 @@ void PredictionTest::twoCounters()
 
 void PredictionTest::runOfTenthsAlwaysRight()
 {
-    // Each next value of a 0.1 step run, answered as the counter will show it.
-    double value = 0;
-    for (int k = 0; k < 200; ++k) {
-        const double next = value + 0.1;
-        QVERIFY2(isRightAnswer(numberToText(next), next), qPrintable(numberToText(next)));
-        value = next;
+    // Each next value of a 0.1 step run, answered as the class counts it.
+    const ExactDecimal tenth = ExactDecimal::fromShown(0.1);
+    ExactDecimal value;
+    for (int k = 1; k <= 200; ++k) {
+        value += tenth;
+        QVERIFY2(isRightAnswer(QString::number(k / 10.0), value), qPrintable(QString::number(k)));
     }
 }
 
 void PredictionTest::commaRegionAnswer()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QVERIFY(isRightAnswer("0,5", 0.5));
-    QVERIFY(isRightAnswer("0,3", 0.1 + 0.2));
-    QVERIFY(!isRightAnswer("0", 0.5));
+    const ExactDecimal half = ExactDecimal::fromShown(0.5);
+    QVERIFY(isRightAnswer("0,5", half));
+    QVERIFY(isRightAnswer("0,3", ExactDecimal::fromShown(0.1) + ExactDecimal::fromShown(0.2)));
+    QVERIFY(!isRightAnswer("0", half));
 }
 
 void PredictionTest::neverChangesTheRun()
 {
     CountingSession session;
-    session.currentValue1 = 7;
-    session.currentStep1 = 4;
+    session.currentValue1 = ExactDecimal::fromShown(7);
+    session.currentStep1 = ExactDecimal::fromShown(4);
     session.countIndex = 3;
-    (*session.history1)[3] = 7;
+    session.history1->record(3, 7.0);
     ScriptedDialogs dialogs;
     dialogs.textAnswers << "12" << "11";
     predictNext(session, dialogs);
-    QCOMPARE(session.currentValue1, 7.0);
-    QCOMPARE(session.currentStep1, 4.0);
+    QCOMPARE(session.currentValue1.shown(), Decimal(7, 0));
+    QCOMPARE(session.currentStep1.shown(), Decimal(4, 0));
     QCOMPARE(session.countIndex, 3);
     QCOMPARE((*session.history1)[3], 7.0);
     QCOMPARE((*session.history1)[4], 0.0);

@@ -1,8 +1,10 @@
+#include "CountingRig.h"
 #include "FakeClock.h"
 #include "NumberText.h"
 #include "RunLoop.h"
 #include "ScriptedDialogs.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
@@ -123,6 +125,28 @@ struct Rig {
     }
 };
 
+// Millionths, wide enough for any count of any setting with six decimals.
+__extension__ typedef __int128 Millionths;
+
+// The decimal a count of millionths is written as: all of it up to 15
+// significant digits, else rounded to 15, a tie to the even digit.
+Decimal writtenAs(Millionths value)
+{
+    const bool negative = value < 0;
+    Millionths magnitude = negative ? -value : value;
+    Millionths unit = 1;
+    int dropped = 0;
+    while (magnitude / unit >= 1'000'000'000'000'000) {
+        unit *= 10;
+        ++dropped;
+    }
+    Millionths kept = magnitude / unit;
+    const Millionths rest = magnitude % unit;
+    if (2 * rest > unit || (2 * rest == unit && kept % 2 == 1))
+        ++kept;
+    return Decimal(std::int64_t(negative ? -kept : kept), dropped - 6);
+}
+
 } // namespace
 
 class RunLoopTest : public QObject {
@@ -147,6 +171,8 @@ private slots:
     void predictListAndGraphReturnToDialog();
     void continueShowsThePredictedNumbers_data();
     void continueShowsThePredictedNumbers();
+    void countsBackInTenthsExactly();
+    void showsTheExactSumOfTypedDecimals();
     void closedDialogEndsRun();
     void runButtonsDisabledForTheRun();
 };
@@ -185,7 +211,7 @@ void RunLoopTest::secondOrderSequencePausesAfterSeven()
     const double expected[] = {1, 2, 4, 7, 11, 16};
     for (int k = 0; k <= 5; ++k)
         QCOMPARE((*rig.session.history1)[k], expected[k]);
-    QCOMPARE(rig.session.currentValue1 + rig.session.currentStep1, 22.0);
+    QCOMPARE((rig.session.currentValue1 + rig.session.currentStep1).toDouble(), 22.0);
 }
 
 void RunLoopTest::pauseDuringFirstWaitActsAfterSecondValue()
@@ -340,7 +366,7 @@ void RunLoopTest::twoCountersCountTogetherAndDeferEvents()
         QCOMPARE(rig.view.shown[k].counter2.value(), c2[k]);
         QCOMPARE(numberToText((*rig.session.history2)[k]), c2[k]);
     }
-    QCOMPARE(rig.session.currentValue2 + rig.session.currentStep2, 9.0);
+    QCOMPARE((rig.session.currentValue2 + rig.session.currentStep2).toDouble(), 9.0);
 }
 
 void RunLoopTest::shorterRunLeavesOldEntries()
@@ -373,25 +399,29 @@ void RunLoopTest::maximumCountEndsRun()
 void RunLoopTest::overflowEndsRunWithMessage_data()
 {
     QTest::addColumn<int>("counters");
+    QTest::addColumn<double>("first1");
     QTest::addColumn<double>("first2");
     QTest::addColumn<double>("step1");
-    QTest::newRow("one counter") << 1 << 0.0 << 1e308;
-    QTest::newRow("counter 1 of two") << 2 << 0.0 << 1e308;
-    QTest::newRow("counter 2 alone") << 2 << 1e308 << 0.0;
+    QTest::newRow("one counter") << 1 << 1e308 << 0.0 << 1e308;
+    QTest::newRow("counter 1 of two") << 2 << 1e308 << 0.0 << 1e308;
+    QTest::newRow("counter 2 alone") << 2 << 1e308 << 1e308 << 0.0;
+    // One unit in the fifteenth digit past the largest number written.
+    QTest::newRow("at the very top") << 1 << 1.79769313486231e308 << 0.0 << 1e294;
 }
 
 void RunLoopTest::overflowEndsRunWithMessage()
 {
     QFETCH(int, counters);
+    QFETCH(double, first1);
     QFETCH(double, first2);
     QFETCH(double, step1);
     Rig rig;
     rig.session.counterCount = counters;
-    rig.session.counter1 = {1e308, step1, 0};
+    rig.session.counter1 = {first1, step1, 0};
     rig.session.counter2 = {first2, first2, 0};
     rig.loop.startRun();
     QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::numbersTooLarge()});
-    QCOMPARE(rig.view.counter1Texts(), QStringList{"1E+308"});
+    QCOMPARE(rig.view.counter1Texts(), QStringList{numberToText(first1)});
     QCOMPARE(rig.session.countIndex, 0);
     QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
 }
@@ -474,6 +504,59 @@ void RunLoopTest::continueShowsThePredictedNumbers()
     QCOMPARE(rig.view.counter1Texts(), QStringList({"0.1", "0.2", next1}));
     if (counters == 2)
         QCOMPARE(rig.view.shown.last().counter2.value(), next2);
+}
+
+void RunLoopTest::countsBackInTenthsExactly()
+{
+    Rig rig;
+    rig.session.counter1 = {2, -0.1, 0};
+    rig.session.speed = 0.4f;
+    rig.pauseAt("-0.1");
+    rig.loop.startRun();
+    QStringList tenths;
+    for (int k = 20; k >= -1; --k)
+        tenths << QString::number(k / 10.0);
+    QCOMPARE(rig.view.counter1Texts(), tenths);
+    QCOMPARE((*rig.session.history1)[20], 0.0);
+}
+
+// Whatever decimals the teacher types, count k shows first + k·step +
+// k(k−1)/2·change, worked out exactly and written to 15 significant digits.
+void RunLoopTest::showsTheExactSumOfTypedDecimals()
+{
+    QRandomGenerator random(19);
+    const auto typed = [&random] {
+        const int decimals = int(random.bounded(7));
+        Millionths millionths = random.bounded(-999'999'999, 1'000'000'000);
+        for (int d = decimals; d < 6; ++d)
+            millionths *= 10;
+        const QString text = QStringLiteral("%1E-%2").arg(qint64(millionths)).arg(6);
+        return std::pair{millionths, textToNumber(text)};
+    };
+    CountingRig rig;
+    for (int run = 0; run < 200; ++run) {
+        rig.session.counterCount = std::int16_t(1 + run % 2);
+        Millionths settings[2][3];
+        for (CounterSettings *counter : {&rig.session.counter1, &rig.session.counter2}) {
+            Millionths *exact = settings[counter == &rig.session.counter2];
+            std::tie(exact[0], counter->firstNumber) = typed();
+            std::tie(exact[1], counter->firstStep) = typed();
+            std::tie(exact[2], counter->stepChange) = typed();
+        }
+        rig.run(maximumCountIndex);
+        for (int c = 0; c < rig.session.counterCount; ++c) {
+            const CountHistory &history = *(c == 0 ? rig.session.history1 : rig.session.history2);
+            const Millionths *exact = settings[c];
+            for (Millionths k = 0; k <= maximumCountIndex; ++k) {
+                const Decimal expected = writtenAs(exact[0] + k * exact[1] + k * (k - 1) / 2 * exact[2]);
+                if (history.shown(std::size_t(k)) != expected)
+                    QFAIL(qPrintable(QStringLiteral("run %1, counter %2, count %3: %4, not %5")
+                                         .arg(run).arg(c + 1).arg(qint64(k))
+                                         .arg(history.shown(std::size_t(k)).text(QChar('.')), expected.text(QChar('.')))));
+            }
+        }
+        QCOMPARE(rig.shown1.last(), rig.session.history1->shown(maximumCountIndex).text(decimalSeparator()));
+    }
 }
 
 void RunLoopTest::closedDialogEndsRun()

@@ -39,6 +39,7 @@ void SequenceRuleTest::nthNumber_data()
     QTest::newRow("1, 3, 2") << CounterSettings{1, 3, 2} << "n²";
     QTest::newRow("1, 2, 1") << CounterSettings{1, 2, 1} << "½n² + ½n";
     QTest::newRow("0.1, 0.1, 0") << CounterSettings{0.1, 0.1, 0} << "0.1n";
+    QTest::newRow("back from 2 in tenths") << CounterSettings{2, -0.1, 0} << "2.1 − 0.1n";
     QTest::newRow("all zero") << CounterSettings{0, 0, 0} << "0";
     QTest::newRow("never moves") << CounterSettings{5, 0, 0} << "5";
     QTest::newRow("all negative") << CounterSettings{-1, -1, 0} << "−n";
@@ -84,9 +85,9 @@ void SequenceRuleTest::givesTheShownNumbers_data()
     QTest::addColumn<bool>("gives");
     QTest::newRow("tenths for a while") << CounterSettings{0.1, 0.1, 0} << 50 << true;
     QTest::newRow("a step change of a third") << CounterSettings{0, 0, 1.0 / 3} << 50 << false;
-    // The counter's own sums show 43.9099999999997 for 43.91 at the 16th number.
-    QTest::newRow("hundredths the counter adds up inexactly") << CounterSettings{610.76, 31.93, -9.96} << 16 << false;
-    QTest::newRow("the same hundredths before that") << CounterSettings{610.76, 31.93, -9.96} << 14 << true;
+    // Added up in binary fractions, the 16th number would be 43.9099999999997.
+    QTest::newRow("hundredths with a shrinking step") << CounterSettings{610.76, 31.93, -9.96} << 300 << true;
+    QTest::newRow("back from 2 in tenths, through zero") << CounterSettings{2, -0.1, 0} << 100 << true;
     QTest::newRow("the first number beyond fifteen digits") << CounterSettings{1e20, 1, 0} << 3 << false;
     QTest::newRow("numbers growing beyond fifteen digits") << CounterSettings{1, 1e13, 1e13} << 50 << false;
 }

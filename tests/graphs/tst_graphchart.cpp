@@ -19,7 +19,7 @@ CountingSession runOf(int counters, int n)
     session.counterCount = std::int16_t(counters);
     session.countIndex = std::int16_t(n);
     for (int k = 0; k <= n; ++k)
-        (*session.history1)[k] = 5 + k;
+        session.history1->record(std::size_t(k), double(5 + k));
     return session;
 }
 

@@ -145,7 +145,8 @@ void GraphPlanTest::verticalScale()
     QFETCH(double, high);
     CountingSession session;
     session.countIndex = std::int16_t(values.size() - 1);
-    std::copy(values.begin(), values.end(), session.history1->begin());
+    for (qsizetype k = 0; k < values.size(); ++k)
+        session.history1->record(std::size_t(k), values[k]);
     const Scale scale = planGraph(session, kind).vertical;
     QCOMPARE(scale.labels.front().at, low);
     QCOMPARE(scale.labels.back().at, high);

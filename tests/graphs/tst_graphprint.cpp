@@ -49,8 +49,8 @@ void GraphPrintTest::printedPageShowsTheChart()
     m_session.counterCount = 2;
     m_session.countIndex = 20;
     for (int k = 0; k <= 20; ++k) {
-        (*m_session.history1)[k] = 3 * k;
-        (*m_session.history2)[k] = 60 - 3 * k;
+        m_session.history1->record(std::size_t(k), double(3 * k));
+        m_session.history2->record(std::size_t(k), double(60 - 3 * k));
     }
     m_session.graphPlacement.size = QSizeF(9000, 6000);
     frmGraph window(m_session, m_dialogs, printer);

@@ -35,7 +35,7 @@ struct Rig {
         session.counterCount = std::int16_t(counters);
         session.countIndex = std::int16_t(n);
         for (int k = 0; k <= n; ++k)
-            (*session.history1)[k] = k + 1;
+            session.history1->record(std::size_t(k), double(k + 1));
         mainWindow.setGeometry(100, 80, 800, 600);
         dialogs.onMessage = [this](const Message &) { visibleAtMessages.append(int(GraphSteps::visibleWindows().size())); };
     }
@@ -374,7 +374,7 @@ void GraphWindowTest::savedBitmapIsTheChart()
 {
     Rig rig(2, 12);
     for (int k = 0; k <= 12; ++k)
-        (*rig.session.history2)[k] = 13 - k;
+        rig.session.history2->record(std::size_t(k), double(13 - k));
     QTemporaryDir dir;
     const QString path = dir.filePath("graph1.bmp");
     rig.dialogs.saveAnswers << path;

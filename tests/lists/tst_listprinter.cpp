@@ -56,8 +56,8 @@ void ListPrinterTest::init()
     m_session.listShowsSteps = false;
     m_session.countIndex = 199;  // more lines than one page holds
     for (int k = 0; k <= m_session.countIndex; ++k) {
-        (*m_session.history1)[k] = 1000 + k;
-        (*m_session.history2)[k] = -0.5 * k;
+        m_session.history1->record(std::size_t(k), double(1000 + k));
+        m_session.history2->record(std::size_t(k), double(-0.5 * k));
     }
 }
 

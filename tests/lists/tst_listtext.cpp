@@ -11,12 +11,14 @@ namespace {
 // from a longer earlier run and must not appear.
 void setRun(CountingSession &session, const QList<double> &counter1, const QList<double> &counter2 = {})
 {
-    session.history1->fill(99);
-    session.history2->fill(99);
+    for (std::size_t k = 0; k <= std::size_t(maximumCountIndex); ++k) {
+        session.history1->record(k, 99.0);
+        session.history2->record(k, 99.0);
+    }
     for (qsizetype k = 0; k < counter1.size(); ++k)
-        (*session.history1)[k] = counter1[k];
+        session.history1->record(std::size_t(k), counter1[k]);
     for (qsizetype k = 0; k < counter2.size(); ++k)
-        (*session.history2)[k] = counter2[k];
+        session.history2->record(std::size_t(k), counter2[k]);
     session.countIndex = std::int16_t(counter1.size() - 1);
 }
 

@@ -140,8 +140,8 @@ void ListWindowTest::init()
 void ListWindowTest::setRun(const QList<double> &counter1, const QList<double> &counter2)
 {
     for (qsizetype k = 0; k < counter1.size(); ++k) {
-        (*m_session->history1)[k] = counter1[k];
-        (*m_session->history2)[k] = counter2[k];
+        m_session->history1->record(std::size_t(k), counter1[k]);
+        m_session->history2->record(std::size_t(k), counter2[k]);
     }
     m_session->countIndex = std::int16_t(counter1.size() - 1);
 }
