@@ -23,6 +23,7 @@ void LessonView::showCounters(const QString &counter1, const QString *counter2)
 
 void LessonView::setRunning(bool running)
 {
+    m_main.setPauseTaken(false);
     m_main.setRunning(running);
 }
 
@@ -31,9 +32,16 @@ void LessonView::waitForEvents(double deadline)
     m_pump.waitForEvents(deadline - m_clock.now());
 }
 
-void LessonView::holdInputUntil(double deadline)
+void LessonView::holdInputUntil(double deadline, HeldWait kind)
 {
-    m_pump.holdInputFor(deadline - m_clock.now());
+    m_pump.holdInputFor(deadline - m_clock.now(), [this, kind](const QEvent &event) {
+        return m_main.actsDuringHeldWait(event, kind == HeldWait::Long);
+    });
+}
+
+void LessonView::showPauseTaken()
+{
+    m_main.setPauseTaken(true);
 }
 
 void LessonView::handlePendingEvents()
@@ -73,6 +81,7 @@ Dialog *LessonView::wired(Dialog *dialog)
 
 void LessonView::showPauseDialog(int counterCount, QPointF topLeft)
 {
+    m_main.setPauseTaken(false);
     PauseDialog *dialog = pauseDialog(counterCount);
     moveOnScreen(*dialog, twipsPoint(topLeft.x(), topLeft.y()));
     dialog->exec();

@@ -25,8 +25,9 @@ public:
     void showCounters(const QString &counter1, const QString *counter2) override;
     void setRunning(bool running) override;
     void waitForEvents(double deadline) override;
-    void holdInputUntil(double deadline) override;
+    void holdInputUntil(double deadline, HeldWait kind) override;
     void handlePendingEvents() override;
+    void showPauseTaken() override;
     QPointF mainWindowTopLeft() override;
     void showPauseDialog(int counterCount, QPointF topLeft) override;
     void showList() override;

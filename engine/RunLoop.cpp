@@ -29,6 +29,8 @@ void RunLoop::quit()
 void RunLoop::requestPause()
 {
     m_session.stopRequested = true;
+    if (m_holdingInput)
+        m_view.showPauseTaken();
 }
 
 void RunLoop::faster()
@@ -68,7 +70,12 @@ void RunLoop::run(bool twoCounters)
         s.history2->record(0, s.currentValue2.shown(), s.currentValue2.toDouble());
     }
     showCurrentValues(twoCounters);
-    waitSeconds(Events::AfterWait, m_shownAt);
+    const bool pausedAtFirst = waitSeconds(Events::AfterWait, m_shownAt);
+    if (pausedAtFirst && !pause(twoCounters)) {
+        if (m_quitting)
+            endRun();
+        return;
+    }
 
     while (!m_quitting && count(twoCounters)) {
         waitSeconds(twoCounters ? Events::AfterWait : Events::DuringWait, m_shownAt);
@@ -161,23 +168,35 @@ bool RunLoop::pause(bool twoCounters)
 // Waits the current speed (re-read on every pass, so Faster and Slower act on
 // a wait in progress) or a fixed number of seconds. Input is handled while
 // waiting or once after it; either way at least once, so Pause always works.
-void RunLoop::waitSeconds(Events events, double start, std::optional<float> fixedSeconds)
+// A wait longer than any paced one ends as soon as Pause is pressed, so that
+// a slow count never keeps the class from the pause dialog.
+bool RunLoop::waitSeconds(Events events, double start, std::optional<float> fixedSeconds)
 {
     bool handled = false;
+    bool cutShort = false;
     for (;;) {
-        const double deadline = start + double(fixedSeconds.value_or(m_session.speed));
+        const double seconds = double(fixedSeconds.value_or(m_session.speed));
+        const double deadline = start + seconds;
         // Written so that a NaN speed ends the wait instead of never ending it.
         if (m_quitting || !(m_clock.now() <= deadline))
             break;
+        const bool longWait = seconds > longestPacedWait;
+        if (longWait && m_session.stopRequested) {
+            cutShort = true;
+            break;
+        }
         if (events == Events::DuringWait) {
             m_view.waitForEvents(deadline);
             handled = true;
         } else {
-            m_view.holdInputUntil(deadline);
+            m_holdingInput = true;
+            m_view.holdInputUntil(deadline, longWait ? HeldWait::Long : HeldWait::Paced);
+            m_holdingInput = false;
         }
     }
     if (!handled)
         m_view.handlePendingEvents();
+    return cutShort;
 }
 
 void RunLoop::endRun()

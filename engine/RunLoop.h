@@ -21,6 +21,9 @@ public:
     static constexpr float slowestSpeed = 5.0f;
     static constexpr double continueDelay = 1.0;   // seconds
     static constexpr double pauseDialogOffset = 400; // twips
+    // Waits up to Count Slower's limit keep their pace; in a longer one,
+    // Pause, Exit and closing act at once.
+    static constexpr double longestPacedWait = slowestSpeed;  // seconds
 
     RunLoop(CountingSession &session, RunView &view, Clock &clock, Prompter &prompter);
 
@@ -40,7 +43,8 @@ private:
     void showCurrentValues(bool twoCounters);
     bool count(bool twoCounters);
     bool pause(bool twoCounters);
-    void waitSeconds(Events events, double start, std::optional<float> fixedSeconds = std::nullopt);
+    // True when a long wait was cut short by Pause.
+    bool waitSeconds(Events events, double start, std::optional<float> fixedSeconds = std::nullopt);
     void endRun();
 
     CountingSession &m_session;
@@ -52,4 +56,5 @@ private:
     double m_shownAt = 0;
     bool m_running = false;
     bool m_quitting = false;
+    bool m_holdingInput = false;
 };

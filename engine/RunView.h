@@ -8,6 +8,10 @@
 #include <QPointF>
 #include <QString>
 
+// A paced wait lets only Pause through, which the run acts on once the wait
+// is over; a long one lets Exit, closing and the presenter's keys through too.
+enum class HeldWait { Paced, Long };
+
 class RunView {
 public:
     virtual ~RunView() = default;
@@ -21,9 +25,15 @@ public:
     // deadline (on the engine's clock) has passed, whichever comes first.
     virtual void waitForEvents(double deadline) = 0;
     // Blocks until the next event other than keyboard and mouse input, or
-    // the deadline: the windows keep repainting while input waits its turn.
-    virtual void holdInputUntil(double deadline) = 0;
+    // the deadline: the windows keep repainting while input waits its turn,
+    // but for what the kind of wait lets through at once.
+    virtual void holdInputUntil(double deadline, HeldWait kind) = 0;
+    // Hands on the input held by the waits before, then handles every
+    // pending event.
     virtual void handlePendingEvents() = 0;
+    // Pause was pressed while input is held: the button shows it was taken
+    // until the pause dialog comes up.
+    virtual void showPauseTaken() = 0;
 
     // Top-left of the main window, in twips.
     virtual QPointF mainWindowTopLeft() = 0;

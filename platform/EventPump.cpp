@@ -43,13 +43,20 @@ void QtEventPump::waitForEvents(double seconds)
     block(seconds, QEventLoop::AllEvents);
 }
 
-void QtEventPump::holdInputFor(double seconds)
+void QtEventPump::holdInputFor(double seconds, const LetThrough &letThrough)
 {
-    block(seconds, QEventLoop::ExcludeUserInputEvents);
+    if (!letThrough) {
+        block(seconds, QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    // Input has to reach Qt to be told apart; what is held is kept aside.
+    m_held.hold(letThrough);
+    block(seconds, QEventLoop::AllEvents);
 }
 
 void QtEventPump::handlePendingEvents()
 {
+    m_held.release();
     // Input held back by an earlier wait sits in a queue of its own, which
     // the window system's event source reads again only once woken.
     if (QAbstractEventDispatcher *dispatcher = QCoreApplication::eventDispatcher())

@@ -27,7 +27,7 @@ public:
 class SkippingPump : public QtEventPump {
 public:
     explicit SkippingPump(SkippingClock &clock) : m_clock(clock) {}
-    void holdInputFor(double seconds) override
+    void holdInputFor(double seconds, const LetThrough & = {}) override
     {
         QtEventPump::holdInputFor(0);
         m_clock.skipped += std::max(seconds, 0.0) + 1e-9;

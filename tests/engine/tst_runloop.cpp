@@ -48,12 +48,19 @@ public:
         else
             m_clock.advanceTo(deadline);
     }
-    // Input waits its turn: it reaches the loop only once the wait is over.
-    void holdInputUntil(double deadline) override
+    // Input waits its turn: it reaches the loop only once the wait is over,
+    // but for what the wait lets through, which the test presses in slices.
+    void holdInputUntil(double deadline, HeldWait) override
     {
         ++heldWaits;
-        m_clock.advanceTo(deadline);
+        if (!onHeldInput) {
+            m_clock.advanceTo(deadline);
+            return;
+        }
+        onHeldInput();
+        m_clock.advanceTo(std::min(deadline, m_clock.now() + 0.25));
     }
+    void showPauseTaken() override { ++pausesTaken; }
     void handlePendingEvents() override
     {
         ++pendingHandled;
@@ -91,7 +98,9 @@ public:
     QList<std::pair<PauseChoice, std::optional<QPointF>>> choices;
     std::function<void()> onEvents;
     std::function<void()> onShown;
+    std::function<void()> onHeldInput;
     int eventWaits = 0;
+    int pausesTaken = 0;
     int heldWaits = 0;
     int pendingHandled = 0;
     int lists = 0;
@@ -171,6 +180,8 @@ private slots:
     void predictListAndGraphReturnToDialog();
     void continueShowsThePredictedNumbers_data();
     void continueShowsThePredictedNumbers();
+    void longWaitsStopAtOnce_data();
+    void longWaitsStopAtOnce();
     void countsBackInTenthsExactly();
     void showsTheExactSumOfTypedDecimals();
     void closedDialogEndsRun();
@@ -504,6 +515,52 @@ void RunLoopTest::continueShowsThePredictedNumbers()
     QCOMPARE(rig.view.counter1Texts(), QStringList({"0.1", "0.2", next1}));
     if (counters == 2)
         QCOMPARE(rig.view.shown.last().counter2.value(), next2);
+}
+
+// Pause or Exit pressed 2 s into the second number's wait. Up to Count
+// Slower's limit the wait keeps its pace; a longer one ends at once.
+void RunLoopTest::longWaitsStopAtOnce_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<float>("speed");
+    QTest::addColumn<bool>("quit");
+    QTest::addColumn<double>("actsAfter");  // seconds after the second number showed
+    for (const int counters : {1, 2}) {
+        const QByteArray kind = counters == 1 ? "one counter" : "two counters";
+        QTest::newRow(kind + ", 5 s, Pause") << counters << 5.0f << false << 5.0;
+        QTest::newRow(kind + ", 20 s, Pause") << counters << 20.0f << false << 2.0;
+        QTest::newRow(kind + ", 3600 s, Pause") << counters << 3600.0f << false << 2.0;
+        QTest::newRow(kind + ", 20 s, Exit") << counters << 20.0f << true << 2.0;
+    }
+}
+
+void RunLoopTest::longWaitsStopAtOnce()
+{
+    QFETCH(int, counters);
+    QFETCH(float, speed);
+    QFETCH(bool, quit);
+    QFETCH(double, actsAfter);
+    Rig rig;
+    rig.session.counterCount = std::int16_t(counters);
+    rig.session.speed = speed;
+    const auto press = [&] {
+        if (rig.view.shown.size() != 2 || rig.clock.now() < rig.view.shown[1].at + 2 || rig.session.stopRequested)
+            return;
+        if (quit)
+            rig.loop.quit();
+        else
+            rig.loop.requestPause();
+    };
+    rig.view.onEvents = press;
+    rig.view.onHeldInput = press;
+    rig.loop.startRun();
+
+    const double acted = (quit ? rig.clock.now() : rig.view.pausedAt.value(0)) - rig.view.shown[1].at;
+    QVERIFY2(acted >= actsAfter && acted < actsAfter + 1, qPrintable(QString::number(acted)));
+    QCOMPARE(rig.view.counter1Texts(), QStringList({"0", "1"}));
+    QCOMPARE(rig.session.countIndex, 1);
+    QCOMPARE(rig.view.pauses.size(), quit ? 0 : 1);
+    QCOMPARE(rig.view.pausesTaken, !quit && counters == 2 ? 1 : 0);
 }
 
 void RunLoopTest::countsBackInTenthsExactly()

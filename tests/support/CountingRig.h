@@ -34,8 +34,9 @@ private:
     }
     void setRunning(bool) override {}
     void waitForEvents(double deadline) override { m_clock.advanceTo(deadline); }
-    void holdInputUntil(double deadline) override { m_clock.advanceTo(deadline); }
+    void holdInputUntil(double deadline, HeldWait) override { m_clock.advanceTo(deadline); }
     void handlePendingEvents() override {}
+    void showPauseTaken() override {}
     QPointF mainWindowTopLeft() override { return {}; }
     void showPauseDialog(int, QPointF) override { session.pauseChoice = PauseChoice::Stop; }
     void showList() override {}

@@ -18,7 +18,7 @@ public:
         handlePendingEvents();
         m_clock.advanceBy(std::max(seconds, 0.0) + 1e-9);
     }
-    void holdInputFor(double seconds) override
+    void holdInputFor(double seconds, const LetThrough & = {}) override
     {
         ++holds;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

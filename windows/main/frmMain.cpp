@@ -285,6 +285,52 @@ void frmMain::setRunning(bool running)
     }
 }
 
+bool frmMain::actsDuringHeldWait(const QEvent &event, bool longWait) const
+{
+    QPointF at;
+    switch (event.type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const int key = static_cast<const QKeyEvent &>(event).key();
+        return key == Qt::Key_PageDown || key == Qt::Key_Right;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd: {
+        const auto &pointer = static_cast<const QPointerEvent &>(event);
+        if (pointer.points().isEmpty())
+            return false;
+        at = pointer.points().first().globalPosition();
+        break;
+    }
+    default:
+        return false;
+    }
+    QWidget *under = QApplication::widgetAt(at.toPoint());
+    if (!under)
+        return false;
+    using enum ToolbarCommand;
+    if (under == button(Pause))
+        return true;
+    if (!longWait)
+        return false;
+    return under == button(Exit) || (isFullScreen() && (under == m_counter1 || under == m_counter2));
+}
+
+void frmMain::setPauseTaken(bool taken)
+{
+    if (taken == m_pauseTaken)
+        return;
+    m_pauseTaken = taken;
+    QPushButton *pause = button(ToolbarCommand::Pause);
+    pause->setDown(taken);
+    pause->setEnabled(!taken);
+}
+
 void frmMain::setTwoCounterMode(bool twoCounters)
 {
     using enum ToolbarCommand;

@@ -48,6 +48,12 @@ public:
     QPushButton *defaultButton() const { return m_defaultButton; }
     void focusStart();
     void setFullScreen(bool fullScreen);
+    // Whether an input event, as the window receives it, acts while a wait
+    // holds input back: Pause and the presenter's Page Down and Right always,
+    // Exit and a tap on the counters in full screen in a long wait too.
+    bool actsDuringHeldWait(const QEvent &event, bool longWait) const;
+    // Pause down and disabled: the press was taken, the dialog is on its way.
+    void setPauseTaken(bool taken);
 
 signals:
     void startRequested();
@@ -106,6 +112,7 @@ private:
     Toolbar *m_toolbar;
     QPushButton *m_defaultButton = nullptr;
     bool m_running = false;
+    bool m_pauseTaken = false;
     std::optional<WindowedLook> m_windowed;  // while in full screen
     double m_fullScreenLargest = 0;           // points
 };
