@@ -69,6 +69,21 @@ std::optional<CounterSettings> readCounter(const QJsonValue &value)
     return CounterSettings{*first, *step, *change};
 }
 
+// Qt's reader drops a U+FEFF that begins a string, so it is written as an escape.
+QByteArray compactJson(const QJsonValue &value)
+{
+    const QByteArray inArray = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return inArray.sliced(1, inArray.size() - 2).replace("\xEF\xBB\xBF", "\\ufeff");
+}
+
+// Qt orders a key that begins with U+FEFF by its bytes, but reads it back
+// without the U+FEFF: written and read once, the members stand where they
+// will when read back.
+QJsonValue settled(const QJsonValue &value)
+{
+    return QJsonDocument::fromJson("[" + compactJson(value) + "]").array().at(0);
+}
+
 // The members of a lesson, and of its counters, that this version does not know.
 QJsonObject unknownMembers(const QJsonObject &lesson)
 {
@@ -89,7 +104,7 @@ QJsonObject unknownMembers(const QJsonObject &lesson)
         else
             unknown[key] = counter;
     }
-    return unknown;
+    return settled(unknown).toObject();
 }
 
 std::optional<LessonPlan> readLesson(const QJsonValue &value)
@@ -166,12 +181,6 @@ LessonFile::Contents readEachLesson(const QByteArray &json)
         at = end;
     }
     return contents;
-}
-
-// Qt's reader drops a U+FEFF that begins a string, so it is written as an escape.
-QByteArray compactJson(const QJsonObject &object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact).replace("\xEF\xBB\xBF", "\\ufeff");
 }
 
 void appendNumber(QByteArray &json, double number)
@@ -252,7 +261,7 @@ QByteArray LessonFile::write(const Contents &contents)
         lessons += compactJson(object);
     }
     for (const QJsonValue &unread : contents.unreadLessons)
-        lessons += (lessons.isEmpty() ? "" : ",") + compactJson(unread.toObject());
+        lessons += (lessons.isEmpty() ? "" : ",") + compactJson(unread);
     QJsonObject head = contents.otherMembers;
     head[QStringLiteral("format")] = format;
     head[QStringLiteral("version")] = std::max(contents.version, version);
@@ -280,12 +289,12 @@ LessonFile::Contents LessonFile::read(const QByteArray &bytes)
         } else {
             ++contents.unread;
             if (contents.newer())
-                contents.unreadLessons.append(value);
+                contents.unreadLessons.append(settled(value));
         }
     }
     contents.whole = contents.unread == 0;
     if (contents.newer())
-        contents.otherMembers = file;
+        contents.otherMembers = settled(file).toObject();
     return contents;
 }
 
