@@ -23,6 +23,27 @@ bool displayAvailable()
     return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
 }
 
+void explainNoDisplay(const char *why)
+{
+    std::fprintf(stderr,
+                 "Tallyvane needs a graphical display, and none was found (%s).\n"
+                 "To run it without a screen, start a virtual one:\n"
+                 "    xvfb-run -a -s '-screen 0 1920x1080x24' build/app/tallyvane\n",
+                 why);
+}
+
+// Qt aborts when its platform cannot start: a display that does not answer,
+// or a QT_QPA_PLATFORM it does not have. Told as when there is no display.
+void noPlatformIsNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        return;
+    }
+    explainNoDisplay("the display or platform given could not be opened");
+    std::_Exit(EXIT_FAILURE);
+}
+
 // Answers --help and --version, then exits, before QApplication would need a display.
 void answerHelpOrVersion(int &argc, char *argv[])
 {
@@ -50,14 +71,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QString::fromLatin1(programVersion));
     answerHelpOrVersion(argc, argv);
     if (!displayAvailable()) {
-        std::fputs("Tallyvane needs a graphical display, and none was found (DISPLAY is not set).\n"
-                   "To run it without a screen, start a virtual one:\n"
-                   "    xvfb-run -a -s '-screen 0 1920x1080x24' build/app/tallyvane\n",
-                   stderr);
+        explainNoDisplay("DISPLAY is not set");
         return EXIT_FAILURE;
     }
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    qInstallMessageHandler(noPlatformIsNoDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
     const Translations translations(QLocale::system().uiLanguages());
     QApplication::setDesktopFileName(QStringLiteral("org.tallyvane.Tallyvane"));
     DoubleTapGuard doubleTaps;

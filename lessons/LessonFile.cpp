@@ -6,6 +6,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include <charconv>
 #include <cmath>
@@ -34,9 +42,13 @@ double shortestDouble(float value)
     return fitsSingle(shortest) ? shortest : double(value);
 }
 
-QJsonObject counterObject(const CounterSettings &counter)
+// The counter's own members over those it was read with.
+QJsonObject counterObject(QJsonObject object, const CounterSettings &counter)
 {
-    return {{firstNumberKey, counter.firstNumber}, {firstStepKey, counter.firstStep}, {stepChangeKey, counter.stepChange}};
+    object[firstNumberKey] = counter.firstNumber;
+    object[firstStepKey] = counter.firstStep;
+    object[stepChangeKey] = counter.stepChange;
+    return object;
 }
 
 std::optional<double> finiteNumber(const QJsonValue &value)
@@ -57,10 +69,48 @@ std::optional<CounterSettings> readCounter(const QJsonValue &value)
     return CounterSettings{*first, *step, *change};
 }
 
+// Qt's reader drops a U+FEFF that begins a string, so it is written as an escape.
+QByteArray compactJson(const QJsonValue &value)
+{
+    const QByteArray inArray = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return inArray.sliced(1, inArray.size() - 2).replace("\xEF\xBB\xBF", "\\ufeff");
+}
+
+// Qt orders a key that begins with U+FEFF by its bytes, but reads it back
+// without the U+FEFF: written and read once, the members stand where they
+// will when read back.
+QJsonValue settled(const QJsonValue &value)
+{
+    return QJsonDocument::fromJson("[" + compactJson(value) + "]").array().at(0);
+}
+
+// The members of a lesson, and of its counters, that this version does not know.
+QJsonObject unknownMembers(const QJsonObject &lesson)
+{
+    constexpr int knownMembers = 5;
+    constexpr int knownCounterMembers = 3;
+    if (lesson.size() <= knownMembers && lesson[counter1Key].toObject().size() <= knownCounterMembers
+        && lesson[counter2Key].toObject().size() <= knownCounterMembers)
+        return {};
+    QJsonObject unknown = lesson;
+    for (const QString &key : {nameKey, speedKey, twoCountersKey})
+        unknown.remove(key);
+    for (const QString &key : {counter1Key, counter2Key}) {
+        QJsonObject counter = unknown[key].toObject();
+        for (const QString &number : {firstNumberKey, firstStepKey, stepChangeKey})
+            counter.remove(number);
+        if (counter.isEmpty())
+            unknown.remove(key);
+        else
+            unknown[key] = counter;
+    }
+    return settled(unknown).toObject();
+}
+
 std::optional<LessonPlan> readLesson(const QJsonValue &value)
 {
     const QJsonObject lesson = value.toObject();
-    const QString name = lesson[nameKey].toString().trimmed();
+    const QString name = cleanLessonName(lesson[nameKey].toString());
     const auto counter1 = readCounter(lesson[counter1Key]);
     const auto speed = finiteNumber(lesson[speedKey]);
     const QJsonValue twoCounters = lesson[twoCountersKey];
@@ -71,23 +121,151 @@ std::optional<LessonPlan> readLesson(const QJsonValue &value)
     if (name.isEmpty() || !counter1 || !speed || !fitsSingle(*speed) || !readCounter2
         || !(twoCounters.isUndefined() || twoCounters.isBool()))
         return std::nullopt;
-    return LessonPlan{name, QString(), *counter1, float(*speed), twoCounters.toBool(), *readCounter2};
+    return LessonPlan{name, QString(), *counter1, float(*speed), twoCounters.toBool(), *readCounter2, unknownMembers(lesson)};
+}
+
+// Where the JSON object starting at start ends (one past its "}"), or -1
+// when the bytes end first.
+qsizetype objectEnd(const QByteArray &json, qsizetype start)
+{
+    int depth = 0;
+    bool inString = false;
+    for (qsizetype i = start; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}' && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+// A lesson file that is not valid JSON (cut short, a comma missing, a number
+// beyond a double): each lesson in it is read on its own, up to where the
+// file can no longer be followed.
+LessonFile::Contents readEachLesson(const QByteArray &json)
+{
+    static const QRegularExpression formatMember(QStringLiteral(R"("format"\s*:\s*"%1")").arg(LessonFile::format));
+    static const QRegularExpression lessonsMember(QStringLiteral(R"("lessons"\s*:\s*\[)"));
+    const QString text = QString::fromLatin1(json);  // the offsets stay those of the bytes
+    const QRegularExpressionMatch lessons = lessonsMember.match(text);
+    LessonFile::Contents contents{{}, false};
+    if (!formatMember.match(text).hasMatch() || !lessons.hasMatch())
+        return contents;
+    qsizetype at = lessons.capturedEnd();
+    while (at < json.size()) {
+        const char c = json[at];
+        if (c == ']')
+            break;
+        if (c == ',' || QChar::isSpace(uchar(c))) {
+            ++at;
+            continue;
+        }
+        const qsizetype end = c == '{' ? objectEnd(json, at) : -1;
+        const std::optional<LessonPlan> lesson
+            = end < 0 ? std::nullopt : readLesson(QJsonDocument::fromJson(json.sliced(at, end - at)).object());
+        if (lesson)
+            contents.lessons << *lesson;
+        else
+            ++contents.unread;
+        if (end < 0)
+            break;
+        at = end;
+    }
+    return contents;
+}
+
+void appendNumber(QByteArray &json, double number)
+{
+    char text[32];
+    json.append(text, std::to_chars(std::begin(text), std::end(text), number).ptr - text);
+}
+
+void appendString(QByteArray &json, const QString &string)
+{
+    QByteArray escaped;
+    for (const char c : string.toUtf8()) {
+        if (c == '"' || c == '\\')
+            escaped.append('\\').append(c);
+        else if (uchar(c) < 0x20)
+            escaped += QByteArray("\\u00") + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
+        else
+            escaped += c;
+    }
+    json += '"' + escaped.replace("\xEF\xBB\xBF", "\\ufeff") + '"';
+}
+
+void appendCounter(QByteArray &json, const CounterSettings &counter)
+{
+    json += "{\"firstNumber\":";
+    appendNumber(json, counter.firstNumber);
+    json += ",\"firstStep\":";
+    appendNumber(json, counter.firstStep);
+    json += ",\"stepChange\":";
+    appendNumber(json, counter.stepChange);
+    json += '}';
+}
+
+// A lesson without members of a later version, written directly: tens of
+// thousands of lessons take a fraction of the time Qt's objects take.
+void appendLesson(QByteArray &json, const LessonPlan &lesson)
+{
+    json += "{\"counter1\":";
+    appendCounter(json, lesson.counter1);
+    json += ",\"counter2\":";
+    appendCounter(json, lesson.counter2);
+    json += ",\"name\":";
+    appendString(json, lesson.name);
+    json += ",\"speed\":";
+    appendNumber(json, shortestDouble(lesson.speed));
+    json += lesson.twoCounters ? ",\"twoCounters\":true}" : ",\"twoCounters\":false}";
+}
+
+LessonFile::Contents notRead(LessonFile::Opened opened)
+{
+    return {{}, false, 0, opened};
 }
 
 } // namespace
 
 QByteArray LessonFile::write(const QList<LessonPlan> &lessons)
 {
-    QJsonArray array;
-    for (const LessonPlan &lesson : lessons)
-        array.append(QJsonObject{{nameKey, lesson.name},
-                                 {speedKey, shortestDouble(lesson.speed)},
-                                 {twoCountersKey, lesson.twoCounters},
-                                 {counter1Key, counterObject(lesson.counter1)},
-                                 {counter2Key, counterObject(lesson.counter2)}});
-    const QJsonObject file{{QStringLiteral("format"), format}, {QStringLiteral("version"), version},
-                           {QStringLiteral("lessons"), array}};
-    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+    return write(Contents{lessons});
+}
+
+QByteArray LessonFile::write(const Contents &contents)
+{
+    QByteArray lessons;
+    lessons.reserve(contents.lessons.size() * 160);
+    for (const LessonPlan &lesson : contents.lessons) {
+        if (!lessons.isEmpty())
+            lessons += ',';
+        if (lesson.unknownMembers.isEmpty()) {
+            appendLesson(lessons, lesson);
+            continue;
+        }
+        QJsonObject object = lesson.unknownMembers;
+        object[nameKey] = lesson.name;
+        object[speedKey] = shortestDouble(lesson.speed);
+        object[twoCountersKey] = lesson.twoCounters;
+        object[counter1Key] = counterObject(object[counter1Key].toObject(), lesson.counter1);
+        object[counter2Key] = counterObject(object[counter2Key].toObject(), lesson.counter2);
+        lessons += compactJson(object);
+    }
+    for (const QJsonValue &unread : contents.unreadLessons)
+        lessons += (lessons.isEmpty() ? "" : ",") + compactJson(unread);
+    QJsonObject head = contents.otherMembers;
+    head[QStringLiteral("format")] = format;
+    head[QStringLiteral("version")] = std::max(contents.version, version);
+    return compactJson(head).chopped(1) + ",\"lessons\":[" + lessons + "]}";
 }
 
 LessonFile::Contents LessonFile::read(const QByteArray &bytes)
@@ -95,26 +273,49 @@ LessonFile::Contents LessonFile::read(const QByteArray &bytes)
     QByteArray json = bytes;
     if (json.startsWith("\xEF\xBB\xBF"))
         json.remove(0, 3);
-    const QJsonObject file = QJsonDocument::fromJson(json).object();
-    const QJsonValue lessons = file[QStringLiteral("lessons")];
-    if (file[QStringLiteral("format")].toString() != format || file[QStringLiteral("version")].toInteger(-1) != version
-        || !lessons.isArray())
-        return {{}, false};
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return readEachLesson(json);
+    QJsonObject file = document.object();
+    const QJsonValue lessons = file.take(QStringLiteral("lessons"));
     Contents contents;
+    contents.version = int(file[QStringLiteral("version")].toInteger(-1));
+    if (file[QStringLiteral("format")].toString() != format || contents.version < 1 || !lessons.isArray())
+        return {{}, false};
     for (const QJsonValue &value : lessons.toArray()) {
-        if (const auto lesson = readLesson(value))
+        if (const auto lesson = readLesson(value)) {
             contents.lessons << *lesson;
-        else
-            contents.whole = false;
+        } else {
+            ++contents.unread;
+            if (contents.newer())
+                contents.unreadLessons.append(settled(value));
+        }
     }
+    contents.whole = contents.unread == 0;
+    if (contents.newer())
+        contents.otherMembers = settled(file).toObject();
     return contents;
 }
 
 LessonFile::Contents LessonFile::readFrom(const QString &path)
 {
-    constexpr qint64 largest = 4 << 20;  // bytes: tens of thousands of lessons
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largest)
-        return {{}, false};
-    return read(file.readAll());
+    // Not blocking: opening a pipe would wait for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return notRead(errno == ENOENT ? Opened::Missing : Opened::CannotOpen);
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > largest
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return notRead(S_ISREG(status.st_mode) ? (status.st_size > largest ? Opened::TooLarge : Opened::CannotOpen)
+                                                : Opened::NotAFile);
+    }
+    const QByteArray bytes = file.read(largest + 1);
+    if (bytes.size() > largest)
+        return notRead(Opened::TooLarge);
+    if (file.error() != QFileDevice::NoError)
+        return notRead(Opened::CannotOpen);
+    return read(bytes);
 }

@@ -3,7 +3,45 @@
 #include "NumberText.h"
 
 #include <QLocale>
+#include <QStringView>
 #include <QStringList>
+
+namespace {
+
+// Characters that turn the direction of the text after them, or mark it.
+bool changesDirection(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+bool keptInName(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return category != QChar::Other_Control && category != QChar::Separator_Line
+        && category != QChar::Separator_Paragraph && !changesDirection(c);
+}
+
+} // namespace
+
+QString cleanLessonName(const QString &name)
+{
+    QString clean;
+    clean.reserve(std::min(name.size(), qsizetype(4 * longestLessonName)));
+    int characters = 0;
+    // Blanks at the start are left out here and at the end below; a long
+    // name stops being read once it is long enough.
+    for (const char32_t c : QStringView(name).toUcs4()) {
+        if (!keptInName(c) || (clean.isEmpty() && QChar::isSpace(c)))
+            continue;
+        if (characters++ == longestLessonName)
+            break;
+        if (QChar::requiresSurrogates(c))
+            clean.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));
+        else
+            clean.append(QChar(c));
+    }
+    return clean.trimmed();
+}
 
 bool LessonPlan::countsLike(const LessonPlan &other) const
 {

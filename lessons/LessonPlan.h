@@ -8,6 +8,7 @@
 
 #include "CountingSession.h"
 
+#include <QJsonObject>
 #include <QString>
 
 struct LessonPlan {
@@ -17,12 +18,21 @@ struct LessonPlan {
     float speed = 1.0f;
     bool twoCounters = false;
     CounterSettings counter2;
+    // The members of the lesson, and of its counters, that a file of a later
+    // version held and this version does not know, to write them back.
+    QJsonObject unknownMembers{};
 
     // The same counting, whatever the name.
     bool countsLike(const LessonPlan &other) const;
     // The plan of the session's current settings.
     static LessonPlan of(const CountingSession &session);
 };
+
+// A lesson's name as the list can show it and a file name can hold it: no
+// control, line-break or direction-changing characters, no blanks around it,
+// at most 80 characters.
+inline constexpr int longestLessonName = 80;  // characters
+QString cleanLessonName(const QString &name);
 
 // The first few numbers counter 1 shows, "1, 4, 9, 16 …" (with "; " between
 // them where the decimal separator is a comma).

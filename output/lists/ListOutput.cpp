@@ -84,7 +84,8 @@ QByteArray csvBytes(const QList<ListColumn> &columns)
     QStringList headings;
     for (const ListColumn &column : columns)
         headings << column.heading;
-    QByteArray bytes = headings.join(QChar(',')).toUtf8() + "\r\n";
+    // The byte-order mark tells a spreadsheet the file is UTF-8.
+    QByteArray bytes = "\xEF\xBB\xBF" + headings.join(QChar(',')).toUtf8() + "\r\n";
     const qsizetype counts = columns.isEmpty() ? 0 : columns.front().cells.size();
     for (qsizetype k = 0; k < counts; ++k) {
         QStringList cells;

@@ -334,6 +334,69 @@
     </message>
 </context>
 <context>
+    <name>LessonMessages</name>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>sie lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Some of your saved lessons could not be read. %1 lessons were read and are in the list; %2 could not be read. The file as it was has been kept as %3.</source>
+        <translation>Einige gespeicherte Übungen konnten nicht gelesen werden. %1 Übungen wurden gelesen und stehen in der Liste; %2 konnten nicht gelesen werden. Die Datei wurde unverändert als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Some of your saved lessons could not be read. %1 lessons were read and are in the list; %2 could not be read. The file could not be moved aside, so it is left as it was, and changes to your lessons cannot be saved until it is mended or moved.</source>
+        <translation>Einige gespeicherte Übungen konnten nicht gelesen werden. %1 Übungen wurden gelesen und stehen in der Liste; %2 konnten nicht gelesen werden. Die Datei ließ sich nicht beiseitelegen; sie bleibt, wie sie war, und Änderungen an Ihren Übungen können erst gespeichert werden, wenn sie repariert oder verschoben ist.</translation>
+    </message>
+    <message>
+        <source>Your saved lessons in %1 cannot be read: %2. The file is left as it is, and changes to your lessons cannot be saved until it can be read.</source>
+        <translation>Ihre gespeicherten Übungen in %1 können nicht gelesen werden: %2. Die Datei bleibt, wie sie ist, und Änderungen an Ihren Übungen können erst gespeichert werden, wenn sie lesbar ist.</translation>
+    </message>
+    <message>
+        <source>Your lessons were saved by a newer version of Tallyvane. %1 lessons were read; %2 that this version cannot show are kept in the file as they are.</source>
+        <translation>Ihre Übungen wurden von einer neueren Version von Tallyvane gespeichert. %1 Übungen wurden gelesen; %2, die diese Version nicht anzeigen kann, bleiben unverändert in der Datei.</translation>
+    </message>
+    <message>
+        <source>Your lessons file cannot be read, so nothing has been changed.</source>
+        <translation>Ihre Übungsdatei kann nicht gelesen werden, daher wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>That would make your lessons file larger than %1 MB, which is as large as it can be. Nothing has been changed.</source>
+        <translation>Damit würde Ihre Übungsdatei größer als %1 MB, die größte mögliche Größe. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Another copy of Tallyvane is saving your lessons. Nothing has been changed: please try again.</source>
+        <translation>Eine andere Kopie von Tallyvane speichert gerade Ihre Übungen. Es wurde nichts geändert: Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>That lesson has been changed or deleted in another copy of Tallyvane. The list now shows your lessons as they are.</source>
+        <translation>Diese Übung wurde in einer anderen Kopie von Tallyvane geändert oder gelöscht. Die Liste zeigt Ihre Übungen jetzt so, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>That file cannot be read: %1. Nothing has been changed.</source>
+        <translation>Diese Datei kann nicht gelesen werden: %1. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Import Lessons</source>
+        <translation>Übungen importieren</translation>
+    </message>
+</context>
+<context>
     <name>LessonsDialog</name>
     <message>
         <source>Export Lessons</source>

@@ -334,6 +334,69 @@
     </message>
 </context>
 <context>
+    <name>LessonMessages</name>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>Some of your saved lessons could not be read. %1 lessons were read and are in the list; %2 could not be read. The file as it was has been kept as %3.</source>
+        <translation>Algunos de sus ejercicios guardados no se pudieron leer. Se leyeron %1 ejercicios, que están en la lista; %2 no se pudieron leer. El archivo tal como estaba se ha conservado como %3.</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Some of your saved lessons could not be read. %1 lessons were read and are in the list; %2 could not be read. The file could not be moved aside, so it is left as it was, and changes to your lessons cannot be saved until it is mended or moved.</source>
+        <translation>Algunos de sus ejercicios guardados no se pudieron leer. Se leyeron %1 ejercicios, que están en la lista; %2 no se pudieron leer. El archivo no se pudo apartar: queda como estaba, y los cambios en sus ejercicios no se podrán guardar hasta que se repare o se mueva.</translation>
+    </message>
+    <message>
+        <source>Your saved lessons in %1 cannot be read: %2. The file is left as it is, and changes to your lessons cannot be saved until it can be read.</source>
+        <translation>Sus ejercicios guardados en %1 no se pueden leer: %2. El archivo queda como está, y los cambios en sus ejercicios no se podrán guardar hasta que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>Your lessons were saved by a newer version of Tallyvane. %1 lessons were read; %2 that this version cannot show are kept in the file as they are.</source>
+        <translation>Sus ejercicios se guardaron con una versión más reciente de Tallyvane. Se leyeron %1 ejercicios; %2 que esta versión no puede mostrar se conservan tal cual en el archivo.</translation>
+    </message>
+    <message>
+        <source>Your lessons file cannot be read, so nothing has been changed.</source>
+        <translation>Su archivo de ejercicios no se puede leer, así que no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>That would make your lessons file larger than %1 MB, which is as large as it can be. Nothing has been changed.</source>
+        <translation>Su archivo de ejercicios pasaría de %1 MB, el tamaño máximo posible. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Another copy of Tallyvane is saving your lessons. Nothing has been changed: please try again.</source>
+        <translation>Otra copia de Tallyvane está guardando sus ejercicios. No se ha cambiado nada: inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>That lesson has been changed or deleted in another copy of Tallyvane. The list now shows your lessons as they are.</source>
+        <translation>Ese ejercicio se ha cambiado o eliminado en otra copia de Tallyvane. La lista muestra ahora sus ejercicios tal como están.</translation>
+    </message>
+    <message>
+        <source>That file cannot be read: %1. Nothing has been changed.</source>
+        <translation>Ese archivo no se puede leer: %1. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Import Lessons</source>
+        <translation>Importar ejercicios</translation>
+    </message>
+</context>
+<context>
     <name>LessonsDialog</name>
     <message>
         <source>Export Lessons</source>

@@ -334,6 +334,69 @@
     </message>
 </context>
 <context>
+    <name>LessonMessages</name>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>il dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>Some of your saved lessons could not be read. %1 lessons were read and are in the list; %2 could not be read. The file as it was has been kept as %3.</source>
+        <translation>Certains de vos exercices enregistrés n’ont pas pu être lus. %1 exercices ont été lus et sont dans la liste ; %2 n’ont pas pu l’être. Le fichier tel qu’il était a été conservé sous le nom %3.</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Some of your saved lessons could not be read. %1 lessons were read and are in the list; %2 could not be read. The file could not be moved aside, so it is left as it was, and changes to your lessons cannot be saved until it is mended or moved.</source>
+        <translation>Certains de vos exercices enregistrés n’ont pas pu être lus. %1 exercices ont été lus et sont dans la liste ; %2 n’ont pas pu l’être. Le fichier n’a pas pu être mis de côté : il reste tel quel, et les modifications de vos exercices ne pourront être enregistrées qu’une fois le fichier réparé ou déplacé.</translation>
+    </message>
+    <message>
+        <source>Your saved lessons in %1 cannot be read: %2. The file is left as it is, and changes to your lessons cannot be saved until it can be read.</source>
+        <translation>Vos exercices enregistrés dans %1 ne peuvent pas être lus : %2. Le fichier reste tel quel, et les modifications de vos exercices ne pourront être enregistrées qu’une fois qu’il pourra être lu.</translation>
+    </message>
+    <message>
+        <source>Your lessons were saved by a newer version of Tallyvane. %1 lessons were read; %2 that this version cannot show are kept in the file as they are.</source>
+        <translation>Vos exercices ont été enregistrés par une version plus récente de Tallyvane. %1 exercices ont été lus ; %2 que cette version ne sait pas afficher sont conservés tels quels dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Your lessons file cannot be read, so nothing has been changed.</source>
+        <translation>Votre fichier d’exercices ne peut pas être lu : rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Erreur d’enregistrement</translation>
+    </message>
+    <message>
+        <source>That would make your lessons file larger than %1 MB, which is as large as it can be. Nothing has been changed.</source>
+        <translation>Votre fichier d’exercices dépasserait alors %1 Mo, la taille la plus grande possible. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Another copy of Tallyvane is saving your lessons. Nothing has been changed: please try again.</source>
+        <translation>Une autre copie de Tallyvane enregistre vos exercices. Rien n’a été modifié : veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>That lesson has been changed or deleted in another copy of Tallyvane. The list now shows your lessons as they are.</source>
+        <translation>Cet exercice a été modifié ou supprimé dans une autre copie de Tallyvane. La liste montre maintenant vos exercices tels qu’ils sont.</translation>
+    </message>
+    <message>
+        <source>That file cannot be read: %1. Nothing has been changed.</source>
+        <translation>Ce fichier ne peut pas être lu : %1. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Import Lessons</source>
+        <translation>Importer des exercices</translation>
+    </message>
+</context>
+<context>
     <name>LessonsDialog</name>
     <message>
         <source>Export Lessons</source>

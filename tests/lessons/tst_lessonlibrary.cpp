@@ -1,9 +1,14 @@
 #include "DataFolder.h"
 #include "LessonLibrary.h"
+#include "LessonMessages.h"
 #include "LessonNames.h"
 
 #include <QLocale>
+#include <QProcess>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <limits>
 
@@ -28,7 +33,7 @@ QByteArray fileOf(const QByteArray &lessons, const QByteArray &head = R"("format
 QList<LessonPlan> afterRestart(const QString &path)
 {
     LessonLibrary restarted(path);
-    if (restarted.load() != LessonLibrary::Loaded::Fine)
+    if (restarted.load().state != LessonLibrary::Loaded::State::Fine)
         return {plan("(damaged)", {})};
     return restarted.own();
 }
@@ -51,6 +56,11 @@ private slots:
     void importing_data();
     void importing();
     void aFileThatCannotBeWrittenChangesNothing();
+    void hostileFiles_data();
+    void hostileFiles();
+    void namesAreCleaned_data();
+    void namesAreCleaned();
+    void twoCopiesAddingAtOnceLoseNothing();
 };
 
 void tst_LessonLibrary::fileRoundTrip_data()
@@ -60,15 +70,22 @@ void tst_LessonLibrary::fileRoundTrip_data()
     QTest::addColumn<QByteArray>("written");  // a part of the file, as written
     const QLocale german(QLocale::German);
     QTest::newRow("quarters, German region") << plan("Quarters", {0, 0.25, 0}, 1.5f) << german
-                                             << QByteArray(R"("firstStep": 0.25)");
+                                             << QByteArray(R"("firstStep":0.25)");
     QTest::newRow("thirds, French region") << plan("Thirds", {1.0 / 3, -1e-300, 0}) << QLocale(QLocale::French)
-                                           << QByteArray(R"("firstNumber": 0.3333333333333333)");
-    QTest::newRow("speed 0.3 as typed") << plan("Quick", {}, 0.3f) << german << QByteArray(R"("speed": 0.3,)");
+                                           << QByteArray(R"("firstNumber":0.3333333333333333)");
+    QTest::newRow("speed 0.3 as typed") << plan("Quick", {}, 0.3f) << german << QByteArray(R"("speed":0.3,)");
     QTest::newRow("largest numbers") << plan("Huge", {std::numeric_limits<double>::max(), 5e-324, 0},
                                              std::numeric_limits<float>::max())
                                      << QLocale::c() << QByteArray("1.7976931348623157e+308");
     QTest::newRow("two counters, quotes in the name") << LessonPlan{"Élan \"vital\"", {}, {0, 3, 0}, 2, true, {0, 4, 0.5}}
                                                       << german << QByteArray(R"(\"vital\")");
+    LessonPlan zeroWidth = plan("Zero width", {});
+    zeroWidth.name.prepend(QChar(0xFEFF));
+    QTest::newRow("a name that begins with U+FEFF") << zeroWidth << QLocale::c()
+                                                     << QByteArray(R"("name":"\ufeffZero width")");
+    LessonPlan later = plan("Later", {});
+    later.unknownMembers = {{"colour", "red"}, {"counter1", QJsonObject{{"decimals", 2}}}};
+    QTest::newRow("members of a later version") << later << QLocale::c() << QByteArray(R"({"decimals":2,"firstNumber")");
 }
 
 // Numbers are written with "." whatever the region, and read back exactly.
@@ -107,7 +124,10 @@ void tst_LessonLibrary::fileReadTolerantly_data()
     QTest::newRow("speed beyond a float") << fileOf(odd + R"(, "speed": 1e39})") << QStringList{} << false;
     QTest::newRow("cut short") << fileOf(odd + R"(, "speed": 1})").chopped(3) << QStringList{} << false;
     QTest::newRow("a later version") << fileOf(odd + R"(, "speed": 1})", R"("format": "Tallyvane lessons", "version": 2)")
-                                     << QStringList{} << false;
+                                     << QStringList{"Odd"} << true;
+    QTest::newRow("a number beyond a double, then a comma missing")
+        << fileOf(odd + R"(, "speed": 1e999}, )" + odd + R"(, "speed": 1} )" + odd + R"(, "speed": 2})")
+        << QStringList{"Odd", "Odd"} << false;
 }
 
 void tst_LessonLibrary::fileReadTolerantly()
@@ -140,15 +160,15 @@ void tst_LessonLibrary::changesSurviveARestart()
     DataFolder folder;
     const QString path = folder.path("data/lessons.json");
     LessonLibrary library(path);
-    QCOMPARE(library.load(), LessonLibrary::Loaded::Fine);
+    QCOMPARE(library.load().state, LessonLibrary::Loaded::State::Fine);
     for (const QString &change : changes) {
         const QStringList words = change.split('|');
         if (words[0] == "add")
             QVERIFY(library.add(plan(qPrintable(words[1]), {0, 7, 0})));
         else if (words[0] == "rename")
-            QVERIFY(library.rename(words[1].toInt(), words[2]));
+            QVERIFY(library.rename(words[1].toInt(), words[2]) != LessonLibrary::Change::NotWritten);
         else
-            QVERIFY(library.remove(words[1].toInt()));
+            QCOMPARE(library.remove(words[1].toInt()), LessonLibrary::Change::Saved);
     }
     QCOMPARE(namesOf(library.own()), names);
     const QList<LessonPlan> restarted = afterRestart(path);
@@ -163,9 +183,9 @@ void tst_LessonLibrary::damagedFileLosesNothingElse_data()
     QTest::addColumn<bool>("earlierDamage");  // a lessons.json.damaged from before
     QTest::addColumn<QStringList>("names");
     const QByteArray good = LessonFile::write({sevens, eights});
-    QTest::newRow("one lesson damaged") << QByteArray(good).replace(R"("lessons": [)", R"("lessons": [{"name": 5},)")
+    QTest::newRow("one lesson damaged") << QByteArray(good).replace(R"("lessons":[)", R"("lessons":[{"name": 5},)")
                                         << false << QStringList{"Sevens", "Eights"};
-    QTest::newRow("cut short") << good.left(good.indexOf("Eights")) << false << QStringList{};
+    QTest::newRow("cut short") << good.left(good.indexOf("Eights")) << false << QStringList{"Sevens"};
     QTest::newRow("another program's file") << QByteArray(R"({"recent": ["a.txt"]})") << false << QStringList{};
     QTest::newRow("damaged again, empty") << QByteArray() << true << QStringList{};
 }
@@ -182,7 +202,7 @@ void tst_LessonLibrary::damagedFileLosesNothingElse()
         QVERIFY(DataFolder::write(path + ".damaged", "earlier"));
 
     LessonLibrary library(path);
-    QCOMPARE(library.load(), LessonLibrary::Loaded::DamagedFileSetAside);
+    QCOMPARE(library.load().state, LessonLibrary::Loaded::State::DamagedFileSetAside);
     QCOMPARE(namesOf(library.own()), names);
     QCOMPARE(DataFolder::read(path + (earlierDamage ? ".damaged-2" : ".damaged")), file);
     if (earlierDamage)
@@ -215,6 +235,11 @@ void tst_LessonLibrary::importing_data()
                                      << std::optional(Messages::lessonsPartlyImported());
     QTest::newRow("nothing readable") << Lessons{} << false << 1 << QStringList{"Sevens"}
                                       << std::optional(Messages::lessonsNotImported());
+    LessonPlan huge = eights;
+    huge.counter1.firstStep = 9;
+    huge.unknownMembers = {{"notes", QString(LessonFile::largest, 'x')}};
+    QTest::newRow("too large to keep") << Lessons{eights, huge} << true << 1 << QStringList{"Sevens"}
+                                       << std::optional(LessonMessages::libraryFull());
 }
 
 void tst_LessonLibrary::importing()
@@ -240,11 +265,135 @@ void tst_LessonLibrary::aFileThatCannotBeWrittenChangesNothing()
     DataFolder folder;
     QVERIFY(DataFolder::write(folder.path("not a folder"), "x"));
     LessonLibrary library(folder.path("not a folder/lessons.json"));
-    QCOMPARE(library.add(sevens), std::nullopt);
+    QVERIFY(!library.add(sevens));
     const LessonLibrary::Imported imported = library.import({sevens});
     QCOMPARE(messageAfterImport({{sevens}, true}, imported), std::optional(Messages::lessonsNotSaved()));
     QVERIFY(imported.added.isEmpty() && library.own().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(tst_LessonLibrary)
+void tst_LessonLibrary::hostileFiles_data()
+{
+    QTest::addColumn<QString>("kind");  // of lessons.json: "file", "fifo", "mode 0000", "/dev/zero"
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<std::optional<Message>>("message");
+    QTest::addColumn<QStringList>("names");      // in the list, and after another is saved
+    QTest::addColumn<QByteArrayList>("keptInFile");  // after another is saved
+    const QByteArray good = LessonFile::write({sevens, eights});
+    const QByteArray lessons = good.sliced(good.indexOf('[') + 1, good.lastIndexOf(']') - good.indexOf('[') - 2);
+    const QByteArray later = fileOf(R"({"name": "Future", "kind": "spiral"}, )" + lessons + R"(, "colour": "red"})",
+                                    R"("format": "Tallyvane lessons", "version": 2, "by": "K")");
+    QTest::newRow("a later version") << "file" << later << std::optional(LessonMessages::newerKept(2, 1))
+                                     << QStringList{"Sevens", "Eights"}
+                                     << QByteArrayList{"\"version\":2", "\"by\":\"K\"", "spiral", "\"colour\":\"red\""};
+    QTest::newRow("a number beyond a double") << "file" << QByteArray(good).replace("\"firstStep\":7", "\"firstStep\":7e999")
+                                              << std::optional(LessonMessages::damagedSetAside(1, 1, "lessons.json.damaged"))
+                                              << QStringList{"Eights"} << QByteArrayList{};
+    QTest::newRow("a comma missing") << "file" << QByteArray(good).replace("},{", "}{")
+                                     << std::optional(LessonMessages::damagedSetAside(2, 0, "lessons.json.damaged"))
+                                     << QStringList{"Sevens", "Eights"} << QByteArrayList{};
+    QTest::newRow("a pipe") << "fifo" << QByteArray() << std::optional(LessonMessages::cannotRead("lessons.json", LessonFile::Opened::NotAFile))
+                            << QStringList{} << QByteArrayList{};
+    QTest::newRow("mode 0000") << "mode 0000" << good << std::optional(LessonMessages::cannotRead("lessons.json", LessonFile::Opened::CannotOpen))
+                               << QStringList{} << QByteArrayList{"Sevens", "Eights"};
+    QTest::newRow("a link to /dev/zero") << "/dev/zero" << QByteArray()
+                                         << std::optional(LessonMessages::cannotRead("lessons.json", LessonFile::Opened::NotAFile))
+                                         << QStringList{} << QByteArrayList{};
+    QTest::newRow("larger than any written") << "file" << QByteArray(LessonFile::largest + 1, ' ')
+                                             << std::optional(LessonMessages::cannotRead("lessons.json", LessonFile::Opened::TooLarge))
+                                             << QStringList{} << QByteArrayList{};
+}
+
+// Whatever lessons.json is, the lessons it holds are never lost: read where
+// they can be, kept as they are where they cannot.
+void tst_LessonLibrary::hostileFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, file);
+    QFETCH(std::optional<Message>, message);
+    QFETCH(QStringList, names);
+    QFETCH(QByteArrayList, keptInFile);
+    if (kind == "mode 0000" && geteuid() == 0)
+        QSKIP("root reads any file");
+    DataFolder folder;
+    const QString path = folder.path("lessons.json");
+    QVERIFY(kind == "fifo" ? mkfifo(qPrintable(path), 0600) == 0
+            : kind == "/dev/zero" ? QFile::link("/dev/zero", path) : DataFolder::write(path, file));
+    if (kind == "mode 0000")
+        QVERIFY(QFile::setPermissions(path, {}));
+    LessonLibrary library(path);
+    const std::optional<Message> told = messageAfterLoad(library.load());
+    QCOMPARE(told ? told->text : "", message ? message->text : "");
+    QCOMPARE(namesOf(library.own()), names);
+    const bool readable = !library.own().isEmpty();
+    QCOMPARE(library.add(plan("Nines", {0, 9, 0})).change, readable ? LessonLibrary::Change::Saved : LessonLibrary::Change::SavingOff);
+    QCOMPARE(namesOf(library.own()), readable ? names << "Nines" : names);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    if (kind == "file" && !readable)
+        QCOMPARE(DataFolder::read(path), file);
+    for (const QByteArray &kept : keptInFile)
+        QVERIFY2(DataFolder::read(path).contains(kept), kept.constData());
+}
+
+void tst_LessonLibrary::namesAreCleaned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cleaned");
+    QTest::newRow("right-to-left override") << QString::fromUtf8("Halves \u202Eevif") << "Halves evif";
+    QTest::newRow("control characters and line breaks") << "Two\r\nlines\x07\u2028" << "Twolines";
+    QTest::newRow("blanks left at the ends once cleaned") << "\x01 Fives \n" << "Fives";
+    QTest::newRow("a megabyte") << QString(1 << 20, 'm') << QString(longestLessonName, 'm');
+    QTest::newRow("80 characters beyond the BMP") << QString::fromUtf8("🐝").repeated(81) << QString::fromUtf8("🐝").repeated(80);
+    QTest::newRow("numbered at the longest") << QString(longestLessonName, 'S') + " (2)" << QString(longestLessonName, 'S');
+}
+
+// Typed or imported, a name is cleaned, and read back the same.
+void tst_LessonLibrary::namesAreCleaned()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cleaned);
+    DataFolder folder;
+    LessonLibrary library(folder.path("lessons.json"));
+    QVERIFY(library.add(plan("Taken", {})));
+    QCOMPARE(library.import({LessonPlan{name, {}, {0, 2, 0}, 1, false, {}}}).added, QList<int>{1});
+    QVERIFY(library.add({name, {}, {0, 3, 0}, 1, false, {}}));
+    const QStringList names = namesOf(afterRestart(folder.path("lessons.json")));
+    QCOMPARE(names[1], cleaned);
+    QVERIFY2(names[2].size() <= longestLessonName + 1 && names[2].endsWith(" (2)"), qPrintable(names[2]));
+}
+
+// Two real processes, each adding lessons to one library at the same time.
+void tst_LessonLibrary::twoCopiesAddingAtOnceLoseNothing()
+{
+    DataFolder folder;
+    const QString path = folder.path("lessons.json");
+    QProcess copies[2];
+    for (int copy = 0; copy < 2; ++copy)
+        copies[copy].start(QCoreApplication::applicationFilePath(), {"--add-lessons", path, QString::number(copy)});
+    for (QProcess &copy : copies) {
+        QVERIFY(copy.waitForFinished(60000));
+        QCOMPARE(copy.exitCode(), 0);
+    }
+    QCOMPARE(afterRestart(path).size(), 100);
+}
+
+// With --add-lessons path copy, the program is one of the two copies above.
+int addLessons(const QString &path, const QString &copy)
+{
+    LessonLibrary library(path);
+    library.load();
+    int lost = 0;
+    for (int i = 0; i < 50; ++i)
+        lost += !library.add(plan(qPrintable(copy + QString::number(i)), {0, double(i), 0}));
+    return lost;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--add-lessons")
+        return addLessons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    tst_LessonLibrary test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_lessonlibrary.moc"

@@ -181,11 +181,11 @@ void ListOutputTest::csvFiles()
     QLocale::setDefault(QLocale(region));
     saveList(m_services, counter2.isEmpty() ? ListKind::OneCounter : ListKind::TwoCounters, nullptr);
     QLocale::setDefault(QLocale::system());
-    QCOMPARE(contents(path), bytes);
+    QCOMPARE(contents(path), "\xEF\xBB\xBF" + bytes);
     QCOMPARE(m_session.listFileNumber, std::int16_t(2));
     // Python's csv module finds the headings, and a number in every other cell
     // that is not left empty.
-    const QString script = "import csv, sys\nrows = list(csv.reader(open(sys.argv[1], newline='')))\n"
+    const QString script = "import csv, sys\nrows = list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8-sig')))\n"
                            "[float(cell) for row in rows[1:] for cell in row if cell]\nprint(','.join(rows[0]), len(rows) - 1)";
     QCOMPARE(commandOutput("python3", {"-c", script, path}),
              QStringLiteral("%1 %2\n").arg(QString::fromLatin1(bytes.left(bytes.indexOf('\r')))).arg(counter1.size()));

@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 #include "LessonList.h"
+#include "LessonMessages.h"
 #include "LessonNames.h"
 #include "LessonsDialog.h"
 #include "ModalScript.h"
@@ -71,6 +72,7 @@ private slots:
     void ownLessons();
     void damagedFileIsToldOnce();
     void exportedLessonsImportOnce();
+    void anotherCopysLessonIsShown();
 };
 
 void tst_LessonsDialog::choosingFillsTheBoxes_data()
@@ -162,7 +164,7 @@ void tst_LessonsDialog::damagedFileIsToldOnce()
     QVERIFY(rig.open());
     rig.lessons([](QDialog *lessons) { press(lessons, "cmdClose"); });
     rig.lessons([](QDialog *lessons) { press(lessons, "cmdClose"); });
-    QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::lessonsDamaged()});
+    QCOMPARE(rig.dialogs.messages, QList<Message>{LessonMessages::damagedSetAside(0, 0, "lessons.json.damaged")});
     QVERIFY(QFile::exists(LessonLibrary::standardPath() + ".damaged"));
 }
 
@@ -190,6 +192,18 @@ void tst_LessonsDialog::exportedLessonsImportOnce()
     QCOMPARE(rig.dialogs.messages, QList<Message>({Messages::confirmDeleteLesson(), Messages::lessonsAlreadyThere()}));
     QCOMPARE(Rig::ownNames(), QStringList({"Fives", "Sixes"}));
     QVERIFY(rig.script->unexpected.isEmpty());
+}
+
+// Saved by another copy of the program while the list is open.
+void tst_LessonsDialog::anotherCopysLessonIsShown()
+{
+    Rig rig;
+    QVERIFY(rig.open());
+    rig.lessons([](QDialog *lessons) {
+        LessonLibrary otherCopy(LessonLibrary::standardPath());
+        QVERIFY(otherCopy.add({"Fives", {}, {0, 5, 0}, 1, false, {}}));
+        QTRY_VERIFY(tapLesson(*lessons, "Fives"));
+    });
 }
 
 QTEST_MAIN(tst_LessonsDialog)

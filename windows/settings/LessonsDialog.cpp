@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIODevice>
 #include <QLabel>
@@ -30,6 +32,7 @@ constexpr int lessonRole = Qt::UserRole + 1;
 constexpr int padding = 8;  // pixels
 constexpr int scrollBarWidth = 32;  // pixels: wide enough for a finger
 constexpr QSize preferredSize(780, 640);
+constexpr int reloadDelay = 300;  // milliseconds: one reload for the several changes of one save
 const QString lessonFileFilter = QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Tallyvane Lessons"))
     + QStringLiteral(" (*.tallyvane)|*.tallyvane|") + QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "All Files"))
     + QStringLiteral(" (*.*)|*.*");
@@ -204,6 +207,7 @@ LessonsDialog::LessonsDialog(LessonLibrary &library, std::optional<LessonPlan> c
     Touch::enlargeForTouch(this);
     fitOnScreen(*this, parent);
     fillList();
+    watchLibrary();
 }
 
 void LessonsDialog::fillList(std::optional<int> selectOwn)
@@ -268,24 +272,23 @@ void LessonsDialog::saveAsLesson()
         return;
     }
     LessonPlan lesson = *m_current;
-    lesson.name = m_dialogs.askText(Messages::lessonName(), this).trimmed();
+    lesson.name = cleanLessonName(m_dialogs.askText(Messages::lessonName(), this));
     if (lesson.name.isEmpty())
         return;
-    const std::optional<int> added = m_library.add(lesson);
-    if (!added)
-        m_dialogs.showMessage(Messages::lessonsNotSaved(), this);
-    fillList(added);
+    const LessonLibrary::Added added = m_library.add(lesson);
+    fillList(added.index);
+    tellOf(messageAfterChange(added.change));
 }
 
 void LessonsDialog::renameLesson()
 {
     const std::optional<int> own = selectedOwn();
-    const QString name = own ? m_dialogs.askText(Messages::newLessonName(), this).trimmed() : QString();
+    const QString name = own ? cleanLessonName(m_dialogs.askText(Messages::newLessonName(), this)) : QString();
     if (name.isEmpty())
         return;
-    if (!m_library.rename(*own, name))
-        m_dialogs.showMessage(Messages::lessonsNotSaved(), this);
-    fillList(own);
+    const LessonLibrary::Change change = m_library.rename(*own, name);
+    fillList(indexOfOwn(name));
+    tellOf(messageAfterChange(change));
 }
 
 void LessonsDialog::deleteLesson()
@@ -293,9 +296,9 @@ void LessonsDialog::deleteLesson()
     const std::optional<int> own = selectedOwn();
     if (!own || m_dialogs.showMessage(Messages::confirmDeleteLesson(), this) != MessageAnswer::Yes)
         return;
-    if (!m_library.remove(*own))
-        m_dialogs.showMessage(Messages::lessonsNotSaved(), this);
+    const LessonLibrary::Change change = m_library.remove(*own);
     fillList();
+    tellOf(messageAfterChange(change));
 }
 
 void LessonsDialog::exportLessons()
@@ -303,7 +306,7 @@ void LessonsDialog::exportLessons()
     const auto lessons = chooseLessonsToExport(m_library.own(), selectedOwn(), this);
     if (!lessons)
         return;
-    // A name may hold a "/", which no file name can.
+    // A name may hold a "/", which no file name can; it holds nothing else a file name cannot.
     const QString name = lessons->size() == 1 ? QString(lessons->front().name).replace(QChar('/'), QChar('-'))
                                               : QStringLiteral("lessons");
     const QByteArray bytes = LessonFile::write(*lessons);
@@ -320,16 +323,58 @@ void LessonsDialog::importLessons()
     const LessonFile::Contents file = LessonFile::readFrom(*path);
     const LessonLibrary::Imported imported = m_library.import(file.lessons);
     fillList(imported.added.isEmpty() ? std::nullopt : std::optional(imported.added.front()));
-    if (const std::optional<Message> message = messageAfterImport(file, imported))
+    tellOf(messageAfterImport(file, imported));
+}
+
+void LessonsDialog::tellOf(const std::optional<Message> &message)
+{
+    if (message)
         m_dialogs.showMessage(*message, this);
+}
+
+std::optional<int> LessonsDialog::indexOfOwn(const QString &name) const
+{
+    const QList<LessonPlan> &own = m_library.own();
+    for (int i = 0; i < own.size(); ++i)
+        if (own[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return std::nullopt;
+}
+
+void LessonsDialog::watchLibrary()
+{
+    const QFileInfo file(m_library.path());
+    QDir().mkpath(file.absolutePath());
+    // Written anew, the file is another file: its folder tells of it.
+    watcher.addPath(file.absolutePath());
+    reloadTimer.setSingleShot(true);
+    reloadTimer.setInterval(reloadDelay);
+    connect(&watcher, &QFileSystemWatcher::directoryChanged, &reloadTimer, qOverload<>(&QTimer::start));
+    connect(&reloadTimer, &QTimer::timeout, this, &LessonsDialog::reload);
+}
+
+void LessonsDialog::reload()
+{
+    // Not under a question of its own: an answer is about the list it was asked over.
+    if (QApplication::activeModalWidget() != this) {
+        reloadTimer.start();
+        return;
+    }
+    const std::optional<int> selected = selectedOwn();
+    const QString selectedName = selected ? m_library.own()[*selected].name : QString();
+    const LessonLibrary::Loaded loaded = m_library.load();
+    fillList(indexOfOwn(selectedName));
+    // Lessons of a newer version were told of when the list opened.
+    if (loaded.state != LessonLibrary::Loaded::State::NewerKept)
+        tellOf(messageAfterLoad(loaded));
 }
 
 std::optional<LessonPlan> showLessonsDialog(const std::optional<LessonPlan> &current, Dialogs &dialogs,
                                             QWidget *parent)
 {
     LessonLibrary library(LessonLibrary::standardPath());
-    if (library.load() == LessonLibrary::Loaded::DamagedFileSetAside)
-        dialogs.showMessage(Messages::lessonsDamaged(), parent);
+    if (const std::optional<Message> message = messageAfterLoad(library.load()))
+        dialogs.showMessage(*message, parent);
     LessonsDialog dialog(library, current, dialogs, parent);
     dialog.exec();
     return dialog.chosen();

@@ -5,11 +5,13 @@
 // or a double tap, hands the chosen plan back to the settings dialog, which
 // fills its boxes with it. The teacher's own lessons are saved, renamed,
 // deleted, exported and imported here, each change written to the library
-// at once.
+// at once, and what another copy of the program writes there is shown.
 
 #include "LessonLibrary.h"
 
 #include <QDialog>
+#include <QFileSystemWatcher>
+#include <QTimer>
 
 #include <optional>
 
@@ -43,6 +45,12 @@ private:
     void exportLessons();
     void importLessons();
 
+    void tellOf(const std::optional<Message> &message);
+    std::optional<int> indexOfOwn(const QString &name) const;
+    // The list follows the file when another copy of the program changes it.
+    void watchLibrary();
+    void reload();
+
     QListWidget *lessonList;
     QPushButton *cmdUse;
     QPushButton *cmdSaveAs;
@@ -56,6 +64,8 @@ private:
     std::optional<LessonPlan> m_current;
     Dialogs &m_dialogs;
     std::optional<LessonPlan> m_chosen;
+    QFileSystemWatcher watcher;
+    QTimer reloadTimer;
 };
 
 // Loads the teacher's lessons, telling of a damaged lesson file, and shows
