@@ -16,18 +16,6 @@
 #include <cmath>
 #include <utility>
 
-namespace {
-
-// Where the counters start: counter 2 begins where counter 1 ends.
-namespace CounterLayout {
-constexpr double height = 2280;   // twips
-constexpr double top1 = 800;      // twips
-constexpr double top2 = top1 + height;
-constexpr double fontSize = 104;  // points
-} // namespace CounterLayout
-
-} // namespace
-
 frmMain::frmMain(CountingSession &session, Dialogs &dialogs, QWidget *parent)
     : QWidget(parent), m_session(session), m_dialogs(dialogs)
 {
