@@ -1,6 +1,6 @@
 #include "Decimal.h"
 
-#include "NumberText.h"
+#include <locale.h>
 
 #include <algorithm>
 #include <array>
@@ -41,6 +41,12 @@ int largestExponent(Precision precision)
 }
 
 } // namespace
+
+double readCLiteral(const char *literal)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(literal, nullptr, cLocale);
+}
 
 Decimal::Decimal(std::int64_t digits, int exponent) : m_digits(digits), m_exponent(digits == 0 ? 0 : exponent)
 {

@@ -13,6 +13,10 @@
 #include <cstdint>
 #include <optional>
 
+// Reads a number written with "." and an optional exponent, whatever the
+// locale; overflow gives infinity.
+double readCLiteral(const char *literal);
+
 enum class Precision { Double = 15, Single = 7 };
 
 class Decimal {

@@ -1,7 +1,5 @@
 #include "ExactDecimal.h"
 
-#include "NumberText.h"
-
 #include <cmath>
 #include <limits>
 #include <string>

@@ -9,12 +9,6 @@
 
 #include <locale.h>
 
-double readCLiteral(const char *literal)
-{
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(literal, nullptr, cLocale);
-}
-
 QChar decimalSeparator()
 {
     const QString point = QLocale().decimalPoint();

@@ -11,10 +11,6 @@
 // The decimal separator of the current locale.
 QChar decimalSeparator();
 
-// Reads a number written with "." and an optional exponent, whatever the
-// locale; overflow gives infinity.
-double readCLiteral(const char *literal);
-
 // No leading blank, no trailing zeros, 0 before the decimal separator below 1,
 // exponent form (1E+20, 1E-05) for very large or very small magnitudes, the
 // decimal separator of the current locale.
