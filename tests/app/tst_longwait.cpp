@@ -3,6 +3,7 @@
 #include "PauseDialog.h"
 #include "QtDialogs.h"
 #include "SteadyClock.h"
+#include "TestDisplay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -77,11 +78,7 @@ void LongWaitTest::pauseActsWithinASecond()
 
 int main(int argc, char *argv[])
 {
-    const QByteArray display = qgetenv("TALLYVANE_TEST_DISPLAY");
-    if (!display.isEmpty()) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qputenv("DISPLAY", display);
-    }
+    useTestDisplay();
     QApplication app(argc, argv);
     LongWaitTest test;
     return QTest::qExec(&test, argc, argv);

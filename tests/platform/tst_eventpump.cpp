@@ -5,6 +5,7 @@
 
 #include "EventPump.h"
 #include "SteadyClock.h"
+#include "TestDisplay.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -176,11 +177,7 @@ void EventPumpTest::heldWaitRepaintsButKeepsKeysForLater()
 
 int main(int argc, char *argv[])
 {
-    const QByteArray display = qgetenv("TALLYVANE_TEST_DISPLAY");
-    if (!display.isEmpty()) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qputenv("DISPLAY", display);
-    }
+    useTestDisplay();
     QApplication app(argc, argv);
     EventPumpTest test;
     return QTest::qExec(&test, argc, argv);
