@@ -591,7 +591,7 @@ void RunLoopTest::showsTheExactSumOfTypedDecimals()
         return std::pair{millionths, textToNumber(text)};
     };
     CountingRig rig;
-    for (int run = 0; run < 200; ++run) {
+    for (int run = 0; run < 120; ++run) {
         rig.session.counterCount = std::int16_t(1 + run % 2);
         Millionths settings[2][3];
         for (CounterSettings *counter : {&rig.session.counter1, &rig.session.counter2}) {
