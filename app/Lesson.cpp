@@ -29,8 +29,12 @@ Lesson::Lesson(Dialogs &dialogs, Clock &clock, EventPump &pump)
     : m_dialogs(dialogs), m_clock(clock), m_pump(pump), m_main(m_session, dialogs),
       m_prompter(dialogs, &m_main), m_view(m_main, m_session, clock, pump),
       m_runLoop(m_session, m_view, clock, m_prompter), m_lists{m_session, dialogs, m_printer, &m_main},
-      m_graphs(m_session, dialogs, m_pagePrinter, m_main), m_endProgram([] { QCoreApplication::exit(0); })
+      m_graphs(m_session, dialogs, m_pagePrinter, m_main), m_classAnswers(m_session, clock),
+      m_endProgram([] { QCoreApplication::exit(0); })
 {
+    m_classAnswers.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
+    m_main.setCornerCard(m_classAnswers.joinCard());
+    m_view.setClassAnswers(&m_classAnswers);
     QObject::connect(&m_main, &frmMain::startRequested, &m_main, [this] { m_runLoop.startRun(); });
     QObject::connect(&m_main, &frmMain::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
     QObject::connect(&m_main, &frmMain::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
@@ -69,6 +73,7 @@ void Lesson::start()
 void Lesson::quit()
 {
     m_runLoop.quit();
+    m_classAnswers.turnOff();
     // Every other window closes, so that the modal ones return to the run
     // loop, which then ends, and nothing is left for the event loop.
     for (QWidget *window : QApplication::topLevelWidgets()) {

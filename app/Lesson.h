@@ -3,6 +3,7 @@
 // Puts the program together: one counting session for the program's life,
 // the main window, the run loop and the windows it opens at a pause.
 
+#include "ClassAnswers.h"
 #include "CountingSession.h"
 #include "Dialogs.h"
 #include "EventPump.h"
@@ -38,6 +39,7 @@ public:
     LessonView &view() { return m_view; }
     RunLoop &runLoop() { return m_runLoop; }
     Graphs &graphs() { return m_graphs; }
+    ClassAnswers &classAnswers() { return m_classAnswers; }
 
 private:
     // One help window, opened at the help file's start page or brought to
@@ -57,5 +59,6 @@ private:
     QPointer<HelpViewer> m_help;
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
+    ClassAnswers m_classAnswers;
     std::function<void()> m_endProgram;
 };

@@ -1,5 +1,6 @@
 #include "LessonView.h"
 
+#include "ClassAnswers.h"
 #include "Clock.h"
 #include "ScreenPlacement.h"
 #include "Twips.h"
@@ -19,12 +20,16 @@ LessonView::~LessonView()
 void LessonView::showCounters(const QString &counter1, const QString *counter2)
 {
     m_main.showCounters(counter1, counter2);
+    if (m_classAnswers)
+        m_classAnswers->countersShown(counter1, counter2);
 }
 
 void LessonView::setRunning(bool running)
 {
     m_main.setPauseTaken(false);
     m_main.setRunning(running);
+    if (m_classAnswers)
+        m_classAnswers->runningChanged(running);
 }
 
 void LessonView::waitForEvents(double deadline)
@@ -84,7 +89,11 @@ void LessonView::showPauseDialog(int counterCount, QPointF topLeft)
     m_main.setPauseTaken(false);
     PauseDialog *dialog = pauseDialog(counterCount);
     moveOnScreen(*dialog, twipsPoint(topLeft.x(), topLeft.y()));
+    if (m_classAnswers)
+        m_classAnswers->pauseShown();
     dialog->exec();
+    if (m_classAnswers)
+        m_classAnswers->pauseLeft(m_session.pauseChoice);
     if (m_session.pauseChoice == PauseChoice::Stop)
         delete dialog;
 }
@@ -93,6 +102,11 @@ void LessonView::showList()
 {
     if (m_showList)
         m_showList();
+}
+
+bool LessonView::showClassAnswers()
+{
+    return m_classAnswers && m_classAnswers->showAnswersWindow(&m_main);
 }
 
 void LessonView::showGraph()

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class ClassAnswers;
 class Clock;
 
 class LessonView : public RunView {
@@ -32,6 +33,9 @@ public:
     void showPauseDialog(int counterCount, QPointF topLeft) override;
     void showList() override;
     void showGraph() override;
+    bool showClassAnswers() override;
+    // The pages of Class Answers follow the run through this view.
+    void setClassAnswers(ClassAnswers *answers) { m_classAnswers = answers; }
 
     // The pause dialog of the given kind, created on first use.
     PauseDialog *pauseDialog(int counterCount);
@@ -48,4 +52,5 @@ private:
     QPointer<frmPaused2> m_paused2;
     std::function<void()> m_showList;
     std::function<void()> m_showGraph;
+    ClassAnswers *m_classAnswers = nullptr;
 };

@@ -149,7 +149,8 @@ bool RunLoop::pause(bool twoCounters)
             return true;
         }
         case PauseChoice::Predict:
-            predictNext(s, m_prompter);
+            if (!m_view.showClassAnswers())
+                predictNext(s, m_prompter);
             break;
         case PauseChoice::List:
             m_view.showList();

@@ -44,4 +44,7 @@ public:
 
     virtual void showList() = 0;
     virtual void showGraph() = 0;
+    // Shows the answers pupils give on their own devices, instead of the
+    // input box, when the teacher has them on; false leaves it to the box.
+    virtual bool showClassAnswers() { return false; }
 };

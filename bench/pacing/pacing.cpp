@@ -1,7 +1,10 @@
 // Counts in the real main window at 0.25 s per count and reports how evenly
-// the values reach the screen and how much CPU the waiting costs.
+// the values reach the screen and how much CPU the waiting costs; last with
+// 60 pupils joined by Class Answers (bench_pupils, over loopback), who see
+// every count and answer at a pause halfway.
 
 #include "Lesson.h"
+#include "Percentile.h"
 #include "PauseDialog.h"
 #include "QtDialogs.h"
 #include "SteadyClock.h"
@@ -9,6 +12,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +27,7 @@ namespace {
 
 constexpr int counts = 40;
 constexpr float speed = 0.25f;
+constexpr int pupils = 60;
 
 double cpuSeconds()
 {
@@ -33,16 +38,18 @@ double cpuSeconds()
 }
 
 // Notes the moment each new value is painted, pauses after the last count
-// and stops the run at the pause dialog.
+// and stops the run at the pause dialog. With pupils it also pauses halfway
+// and continues once they have all answered.
 class PaintWatcher : public QObject {
 public:
-    PaintWatcher(Lesson &lesson) : m_lesson(lesson)
+    PaintWatcher(Lesson &lesson, bool withPupils) : m_lesson(lesson), m_withPupils(withPupils)
     {
         lesson.mainWindow().findChild<CounterLabel *>("lblCounter1")->installEventFilter(this);
         qApp->installEventFilter(this);
         m_clock.start();
     }
     std::vector<double> paints;
+    size_t continuedAt = 0;  // the paint after the pause halfway, if any
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -52,33 +59,37 @@ protected:
             if (text != m_lastText) {
                 m_lastText = text;
                 paints.push_back(double(m_clock.nsecsElapsed()) / 1e6);
-                if (int(paints.size()) == counts + 1)
+                if (int(paints.size()) == counts + 1 || (m_withPupils && int(paints.size()) == counts / 2))
                     m_lesson.runLoop().requestPause();
             }
         }
-        if (auto *dialog = qobject_cast<PauseDialog *>(watched); dialog && event->type() == QEvent::Show)
-            QTimer::singleShot(0, dialog, [dialog] { dialog->button("cmdStopit")->click(); });
+        if (auto *dialog = qobject_cast<PauseDialog *>(watched); dialog && event->type() == QEvent::Show) {
+            if (int(paints.size()) == counts / 2 && m_withPupils)
+                QTimer::singleShot(0, dialog, [this, dialog] { continueOnceAnswered(dialog); });
+            else
+                QTimer::singleShot(0, dialog, [dialog] { dialog->button("cmdStopit")->click(); });
+        }
         return false;
     }
 
 private:
+    void continueOnceAnswered(PauseDialog *dialog)
+    {
+        if (!QTest::qWaitFor([this] { return m_lesson.classAnswers().question().answeredCount() == pupils; }))
+            std::fputs("Not every pupil answered.\n", stderr);
+        continuedAt = paints.size();
+        dialog->button("cmdContinue")->click();
+    }
+
     Lesson &m_lesson;
+    bool m_withPupils;
     QElapsedTimer m_clock;
     QString m_lastText;
 };
 
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const double rank = p * double(values.size() - 1);
-    const auto low = size_t(std::floor(rank));
-    const auto high = std::min(low + 1, values.size() - 1);
-    return values[low] + (rank - double(low)) * (values[high] - values[low]);
-}
-
 // One run of the given number of counters: with two, every wait holds the
 // teacher's input back and only repaints.
-int measure(int counters)
+int measure(int counters, bool withPupils = false)
 {
     QtDialogs dialogs;
     SteadyClock clock;
@@ -92,7 +103,18 @@ int measure(int counters)
         std::fputs("The main window was never shown.\n", stderr);
         return 1;
     }
-    PaintWatcher watcher(lesson);
+    QProcess class_;
+    if (withPupils) {
+        lesson.classAnswers().setListenAddress(QHostAddress::LocalHost);
+        lesson.mainWindow().findChild<QPushButton *>("cmdClassAnswers")->click();
+        class_.start(QStringLiteral(BENCH_PUPILS), {QString::number(lesson.classAnswers().server().port()),
+                                                    lesson.classAnswers().joinCode(), QString::number(pupils)});
+        if (!QTest::qWaitFor([&] { return lesson.classAnswers().deviceCount() == pupils; }, 20000)) {
+            std::fputs("The pupils never all joined.\n", stderr);
+            return 1;
+        }
+    }
+    PaintWatcher watcher(lesson, withPupils);
 
     const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
@@ -103,12 +125,15 @@ int measure(int counters)
 
     std::vector<double> lateness;
     for (size_t i = 1; i < watcher.paints.size(); ++i)
-        lateness.push_back(std::fabs(watcher.paints[i] - watcher.paints[i - 1] - speed * 1000));
-    const char *name = counters == 1 ? "pacing" : "pacing_two_counters";
+        if (i != watcher.continuedAt)  // the pause is no count
+            lateness.push_back(std::fabs(watcher.paints[i] - watcher.paints[i - 1] - speed * 1000));
+    const char *name = withPupils ? "pacing_60_pupils" : counters == 1 ? "pacing" : "pacing_two_counters";
     std::printf("%s_counts: %zu counts\n", name, lateness.size());
     std::printf("%s_lateness_median: %.3f ms\n", name, percentile(lateness, 0.5));
     std::printf("%s_lateness_p95: %.3f ms\n", name, percentile(lateness, 0.95));
     std::printf("%s_cpu: %.2f %%\n", name, 100.0 * cpu / wallSeconds);
+    class_.kill();
+    class_.waitForFinished();
     return 0;
 }
 
@@ -147,5 +172,5 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     return measure(1) || measure(2) || measureFullCount("in_ones", {0, 1, 0})
-        || measureFullCount("back_in_tenths", {2, -0.1, 0});
+        || measureFullCount("back_in_tenths", {2, -0.1, 0}) || measure(1, true);
 }

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnswerChart</name>
+    <message>
+        <source>Right answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Other answers</source>
+        <translation>Andere Antworten</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Schüler</translation>
+    </message>
+</context>
+<context>
     <name>BuiltInLessons</name>
     <message>
         <source>Count in 2s</source>
@@ -90,6 +105,44 @@
     <message>
         <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
         <translation>Zwei Zähler: 0, 3, 6, 9 … über 0, 4, 8, 12 …</translation>
+    </message>
+</context>
+<context>
+    <name>ClassAnswers</name>
+    <message>
+        <source>Class Answers could not start: the ports %1 to %2 are all in use.</source>
+        <translation>Klassenantworten konnte nicht starten: Die Ports %1 bis %2 sind alle belegt.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassAnswersWindow</name>
+    <message>
+        <source>Class Answers</source>
+        <translation>Klassenantworten</translation>
+    </message>
+    <message>
+        <source>Ask for First Names</source>
+        <translation>Nach Vornamen fragen</translation>
+    </message>
+    <message>
+        <source>Show Answers</source>
+        <translation>Antworten zeigen</translation>
+    </message>
+    <message>
+        <source>Type an Answer</source>
+        <translation>Antwort eintippen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Counter %1</source>
+        <translation>Zähler %1</translation>
     </message>
 </context>
 <context>
@@ -302,6 +355,29 @@
     <message>
         <source>Hide Steps</source>
         <translation>Schritte ausblenden</translation>
+    </message>
+    <message>
+        <source>Class Answers</source>
+        <translation>Klassenantworten</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCard</name>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Class Answers</source>
+        <translation>Klassenantworten</translation>
+    </message>
+    <message>
+        <source>Tap to fold or unfold</source>
+        <translation>Tippen zum Ein- oder Ausklappen</translation>
+    </message>
+    <message>
+        <source>Devices joined: %1</source>
+        <translation>Beigetretene Geräte: %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +720,114 @@
     <message>
         <source>Paused Counting</source>
         <translation>Zählen pausiert</translation>
+    </message>
+</context>
+<context>
+    <name>PupilTexts</name>
+    <message>
+        <source>Class Answers</source>
+        <translation>Klassenantworten</translation>
+    </message>
+    <message>
+        <source>Type the code on the board</source>
+        <translation>Tippe den Code von der Tafel ein</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Your first name</source>
+        <translation>Dein Vorname</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Sent. You can change it until the answers are shown.</source>
+        <translation>Gesendet. Du kannst sie ändern, bis die Antworten gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Watch the board.</source>
+        <translation>Schau an die Tafel.</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Verdeckt</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>The next number is %1.</source>
+        <translation>Die nächste Zahl ist %1.</translation>
+    </message>
+    <message>
+        <source>Connection lost. Reconnecting…</source>
+        <translation>Verbindung verloren. Neuer Versuch …</translation>
+    </message>
+    <message>
+        <source>That is not the code on the board. Try again.</source>
+        <translation>Das ist nicht der Code an der Tafel. Versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes. Wait 30 seconds, then try again.</source>
+        <translation>Zu viele falsche Codes. Warte 30 Sekunden und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>That is not a number. Use the keys to type one.</source>
+        <translation>Das ist keine Zahl. Tippe eine mit den Tasten ein.</translation>
+    </message>
+    <message>
+        <source>That answer is too long.</source>
+        <translation>Diese Antwort ist zu lang.</translation>
+    </message>
+    <message>
+        <source>That message is too long.</source>
+        <translation>Diese Nachricht ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Too many messages. Wait a moment, then try again.</source>
+        <translation>Zu viele Nachrichten. Warte einen Moment und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The class is full: no more devices can join.</source>
+        <translation>Die Klasse ist voll: Es können keine weiteren Geräte beitreten.</translation>
+    </message>
+    <message>
+        <source>Answers are closed for now.</source>
+        <translation>Antworten sind gerade nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Type the code on the board first.</source>
+        <translation>Tippe zuerst den Code von der Tafel ein.</translation>
+    </message>
+    <message>
+        <source>This page answers only devices on the school&apos;s own network.</source>
+        <translation>Diese Seite antwortet nur Geräten im eigenen Netz der Schule.</translation>
+    </message>
+    <message>
+        <source>That request is too large.</source>
+        <translation>Diese Anfrage ist zu groß.</translation>
+    </message>
+    <message>
+        <source>That message could not be read.</source>
+        <translation>Diese Nachricht konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of the language translated into</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Class Answers has been turned off.</source>
+        <translation>Klassenantworten wurde ausgeschaltet.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnswerChart</name>
+    <message>
+        <source>Right answer</source>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Other answers</source>
+        <translation>Otras respuestas</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Alumnos</translation>
+    </message>
+</context>
+<context>
     <name>BuiltInLessons</name>
     <message>
         <source>Count in 2s</source>
@@ -90,6 +105,44 @@
     <message>
         <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
         <translation>Arriba: 0, 3, 6, 9 … Abajo: 0, 4, 8, 12 …</translation>
+    </message>
+</context>
+<context>
+    <name>ClassAnswers</name>
+    <message>
+        <source>Class Answers could not start: the ports %1 to %2 are all in use.</source>
+        <translation>Las Respuestas de la clase no han podido iniciarse: los puertos %1 a %2 están todos en uso.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassAnswersWindow</name>
+    <message>
+        <source>Class Answers</source>
+        <translation>Respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Ask for First Names</source>
+        <translation>Pedir los nombres</translation>
+    </message>
+    <message>
+        <source>Show Answers</source>
+        <translation>Mostrar respuestas</translation>
+    </message>
+    <message>
+        <source>Type an Answer</source>
+        <translation>Escribir una respuesta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Han respondido: %1</translation>
+    </message>
+    <message>
+        <source>Counter %1</source>
+        <translation>Contador %1</translation>
     </message>
 </context>
 <context>
@@ -302,6 +355,29 @@
     <message>
         <source>Hide Steps</source>
         <translation>Ocultar los pasos</translation>
+    </message>
+    <message>
+        <source>Class Answers</source>
+        <translation>Respuestas de la clase</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCard</name>
+    <message>
+        <source>Code:</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Class Answers</source>
+        <translation>Respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Tap to fold or unfold</source>
+        <translation>Toca para plegar o desplegar</translation>
+    </message>
+    <message>
+        <source>Devices joined: %1</source>
+        <translation>Dispositivos unidos: %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +720,114 @@
     <message>
         <source>Paused Counting</source>
         <translation>Conteo en pausa</translation>
+    </message>
+</context>
+<context>
+    <name>PupilTexts</name>
+    <message>
+        <source>Class Answers</source>
+        <translation>Respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Type the code on the board</source>
+        <translation>Escribe el código de la pizarra</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Your first name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Sent. You can change it until the answers are shown.</source>
+        <translation>Enviada. Puedes cambiarla hasta que se muestren las respuestas.</translation>
+    </message>
+    <message>
+        <source>Watch the board.</source>
+        <translation>Mira la pizarra.</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>The next number is %1.</source>
+        <translation>El siguiente número es %1.</translation>
+    </message>
+    <message>
+        <source>Connection lost. Reconnecting…</source>
+        <translation>Conexión perdida. Reconectando…</translation>
+    </message>
+    <message>
+        <source>That is not the code on the board. Try again.</source>
+        <translation>Ese no es el código de la pizarra. Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes. Wait 30 seconds, then try again.</source>
+        <translation>Demasiados códigos incorrectos. Espera 30 segundos y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>That is not a number. Use the keys to type one.</source>
+        <translation>Eso no es un número. Usa las teclas para escribir uno.</translation>
+    </message>
+    <message>
+        <source>That answer is too long.</source>
+        <translation>Esa respuesta es demasiado larga.</translation>
+    </message>
+    <message>
+        <source>That message is too long.</source>
+        <translation>Ese mensaje es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Too many messages. Wait a moment, then try again.</source>
+        <translation>Demasiados mensajes. Espera un momento y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The class is full: no more devices can join.</source>
+        <translation>La clase está completa: no pueden unirse más dispositivos.</translation>
+    </message>
+    <message>
+        <source>Answers are closed for now.</source>
+        <translation>Las respuestas están cerradas por ahora.</translation>
+    </message>
+    <message>
+        <source>Type the code on the board first.</source>
+        <translation>Escribe primero el código de la pizarra.</translation>
+    </message>
+    <message>
+        <source>This page answers only devices on the school&apos;s own network.</source>
+        <translation>Esta página solo responde a dispositivos de la propia red del colegio.</translation>
+    </message>
+    <message>
+        <source>That request is too large.</source>
+        <translation>Esa solicitud es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>That message could not be read.</source>
+        <translation>No se ha podido leer ese mensaje.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of the language translated into</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Class Answers has been turned off.</source>
+        <translation>Se han desactivado las Respuestas de la clase.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnswerChart</name>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Other answers</source>
+        <translation>Autres réponses</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Élèves</translation>
+    </message>
+</context>
+<context>
     <name>BuiltInLessons</name>
     <message>
         <source>Count in 2s</source>
@@ -90,6 +105,44 @@
     <message>
         <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
         <translation>En haut&#xa0;: 0, 3, 6, 9 … En bas&#xa0;: 0, 4, 8, 12 …</translation>
+    </message>
+</context>
+<context>
+    <name>ClassAnswers</name>
+    <message>
+        <source>Class Answers could not start: the ports %1 to %2 are all in use.</source>
+        <translation>Les Réponses de la classe n&apos;ont pas pu démarrer : les ports %1 à %2 sont tous occupés.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassAnswersWindow</name>
+    <message>
+        <source>Class Answers</source>
+        <translation>Réponses de la classe</translation>
+    </message>
+    <message>
+        <source>Ask for First Names</source>
+        <translation>Demander les prénoms</translation>
+    </message>
+    <message>
+        <source>Show Answers</source>
+        <translation>Montrer les réponses</translation>
+    </message>
+    <message>
+        <source>Type an Answer</source>
+        <translation>Taper une réponse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Answered: %1</source>
+        <translation>Ont répondu : %1</translation>
+    </message>
+    <message>
+        <source>Counter %1</source>
+        <translation>Compteur %1</translation>
     </message>
 </context>
 <context>
@@ -302,6 +355,29 @@
     <message>
         <source>Hide Steps</source>
         <translation>Masquer les pas</translation>
+    </message>
+    <message>
+        <source>Class Answers</source>
+        <translation>Réponses de la classe</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCard</name>
+    <message>
+        <source>Code:</source>
+        <translation>Code :</translation>
+    </message>
+    <message>
+        <source>Class Answers</source>
+        <translation>Réponses de la classe</translation>
+    </message>
+    <message>
+        <source>Tap to fold or unfold</source>
+        <translation>Touchez pour replier ou déplier</translation>
+    </message>
+    <message>
+        <source>Devices joined: %1</source>
+        <translation>Appareils connectés : %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +720,114 @@
     <message>
         <source>Paused Counting</source>
         <translation>Comptage en pause</translation>
+    </message>
+</context>
+<context>
+    <name>PupilTexts</name>
+    <message>
+        <source>Class Answers</source>
+        <translation>Réponses de la classe</translation>
+    </message>
+    <message>
+        <source>Type the code on the board</source>
+        <translation>Tape le code affiché au tableau</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Your first name</source>
+        <translation>Ton prénom</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Sent. You can change it until the answers are shown.</source>
+        <translation>Envoyé. Tu peux la changer jusqu&apos;à ce que les réponses soient montrées.</translation>
+    </message>
+    <message>
+        <source>Watch the board.</source>
+        <translation>Regarde le tableau.</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Caché</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>Juste !</translation>
+    </message>
+    <message>
+        <source>The next number is %1.</source>
+        <translation>Le nombre suivant est %1.</translation>
+    </message>
+    <message>
+        <source>Connection lost. Reconnecting…</source>
+        <translation>Connexion perdue. Reconnexion…</translation>
+    </message>
+    <message>
+        <source>That is not the code on the board. Try again.</source>
+        <translation>Ce n&apos;est pas le code affiché au tableau. Réessaie.</translation>
+    </message>
+    <message>
+        <source>Too many wrong codes. Wait 30 seconds, then try again.</source>
+        <translation>Trop de codes erronés. Attends 30 secondes, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>That is not a number. Use the keys to type one.</source>
+        <translation>Ce n&apos;est pas un nombre. Utilise les touches pour en taper un.</translation>
+    </message>
+    <message>
+        <source>That answer is too long.</source>
+        <translation>Cette réponse est trop longue.</translation>
+    </message>
+    <message>
+        <source>That message is too long.</source>
+        <translation>Ce message est trop long.</translation>
+    </message>
+    <message>
+        <source>Too many messages. Wait a moment, then try again.</source>
+        <translation>Trop de messages. Attends un instant, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>The class is full: no more devices can join.</source>
+        <translation>La classe est complète : aucun autre appareil ne peut la rejoindre.</translation>
+    </message>
+    <message>
+        <source>Answers are closed for now.</source>
+        <translation>Les réponses sont fermées pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Type the code on the board first.</source>
+        <translation>Tape d&apos;abord le code affiché au tableau.</translation>
+    </message>
+    <message>
+        <source>This page answers only devices on the school&apos;s own network.</source>
+        <translation>Cette page ne répond qu&apos;aux appareils du réseau de l&apos;école.</translation>
+    </message>
+    <message>
+        <source>That request is too large.</source>
+        <translation>Cette requête est trop grande.</translation>
+    </message>
+    <message>
+        <source>That message could not be read.</source>
+        <translation>Ce message n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the code of the language translated into</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Class Answers has been turned off.</source>
+        <translation>Les Réponses de la classe ont été désactivées.</translation>
     </message>
 </context>
 <context>

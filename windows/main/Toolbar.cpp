@@ -38,6 +38,7 @@ constexpr ButtonEntry buttonTable[] = {
     {ToolbarCommand::Help, "cmdHelp", QT_TRANSLATE_NOOP("IconButton", "Help"), "help", 13, true},
     {ToolbarCommand::Exit, "cmdExit", QT_TRANSLATE_NOOP("IconButton", "Exit"), "exit", 14, true},
     {ToolbarCommand::FullScreen, "cmdFullScreen", QT_TRANSLATE_NOOP("IconButton", "Full Screen"), "full_screen", 15, true},
+    {ToolbarCommand::ClassAnswers, "cmdClassAnswers", QT_TRANSLATE_NOOP("IconButton", "Class Answers"), "class_answers", 17, true},
 };
 
 } // namespace

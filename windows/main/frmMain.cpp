@@ -183,8 +183,39 @@ void frmMain::layoutCounters()
         m_counter1->setWidthTwips(width);
         m_counter2->setWidthTwips(width);
     }
-    for (CounterLabel *label : {m_counter1, m_counter2})
-        label->setVisibleArea(label->geometry().intersected(area).translated(-label->pos()));
+    const QRect card = placeCornerCard(area);
+    for (CounterLabel *label : {m_counter1, m_counter2}) {
+        QRect visible = label->geometry().intersected(area);
+        if (visible.intersects(card))
+            visible.setRight(card.left() - 1);
+        label->setVisibleArea(visible.translated(-label->pos()));
+    }
+}
+
+void frmMain::setCornerCard(QWidget *card)
+{
+    m_cornerCard = card;
+    card->installEventFilter(this);
+    layoutCounters();
+}
+
+// Where the shown card now stands; nothing when it is hidden.
+QRect frmMain::placeCornerCard(const QRect &area)
+{
+    constexpr int margin = 8;  // pixels
+    if (!m_cornerCard || m_cornerCard->isHidden())
+        return {};
+    m_cornerCard->move(area.bottomRight() - QPoint(m_cornerCard->width() + margin - 1, m_cornerCard->height() + margin - 1));
+    m_cornerCard->raise();
+    return m_cornerCard->geometry();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto type = event->type();
+    if (watched == m_cornerCard && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
+        layoutCounters();
+    return QWidget::eventFilter(watched, event);
 }
 
 QRect frmMain::uncoveredArea() const

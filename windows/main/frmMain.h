@@ -11,6 +11,7 @@
 #include "CountingSession.h"
 #include "Toolbar.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -48,6 +49,9 @@ public:
     QPushButton *defaultButton() const { return m_defaultButton; }
     void focusStart();
     void setFullScreen(bool fullScreen);
+    // Keeps the card in the bottom corner of the counters' area, in a window
+    // and in full screen; the digits stay clear of it.
+    void setCornerCard(QWidget *card);
     // Whether an input event, as the window receives it, acts while a wait
     // holds input back: Pause and the presenter's Page Down and Right always,
     // Exit and a tap on the counters in full screen in a long wait too.
@@ -75,6 +79,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void cmdFontInc_Click();
@@ -95,6 +100,7 @@ private:
     void followWindowState();
     void layoutCounters();
     QRect uncoveredArea() const;
+    QRect placeCornerCard(const QRect &area);
     void fitFontToScreen();
 
     // What leaving full screen brings back.
@@ -115,4 +121,5 @@ private:
     bool m_pauseTaken = false;
     std::optional<WindowedLook> m_windowed;  // while in full screen
     double m_fullScreenLargest = 0;           // points
+    QPointer<QWidget> m_cornerCard;
 };

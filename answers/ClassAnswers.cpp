@@ -1,0 +1,270 @@
+#include "ClassAnswers.h"
+
+#include "AnswerLimits.h"
+#include "ClassAnswersWindow.h"
+#include "CounterLabel.h"
+#include "JoinCard.h"
+#include "LocalNetwork.h"
+#include "Prediction.h"
+#include "Prompter.h"
+#include "PupilTexts.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QJsonArray>
+#include <QNetworkInterface>
+
+namespace {
+
+QJsonArray toJson(const QStringList &texts)
+{
+    return QJsonArray::fromStringList(texts);
+}
+
+QJsonArray toJson(const QList<bool> &flags)
+{
+    QJsonArray array;
+    for (bool flag : flags)
+        array << flag;
+    return array;
+}
+
+Message notStarted()
+{
+    return {ClassAnswers::tr("Class Answers could not start: the ports %1 to %2 are all in use.")
+                .arg(AnswerLimits::firstPort)
+                .arg(AnswerLimits::lastPort),
+            Messages::programTitle, MessageIcon::Warning};
+}
+
+// The address of this computer on the school's network.
+std::optional<QHostAddress> networkAddress()
+{
+    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
+        const auto flags = interface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning)
+            || flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            const QHostAddress address = entry.ip();
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && isLocalNetworkAddress(address))
+                return address;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QList<ExactDecimal> nextValues(const CountingSession &session)
+{
+    QList<ExactDecimal> next{session.currentValue1 + session.currentStep1};
+    if (session.counterCount == 2)
+        next << session.currentValue2 + session.currentStep2;
+    return next;
+}
+
+ClassAnswers::ClassAnswers(CountingSession &session, Clock &clock, QObject *parent)
+    : QObject(parent), m_session(session), m_server(clock, *this)
+{
+    connect(&m_server, &AnswerServer::devicesChanged, this, &ClassAnswers::devicesChanged);
+}
+
+ClassAnswers::~ClassAnswers()
+{
+    m_server.stop();
+}
+
+void ClassAnswers::attach(QWidget &mainWindow, QAbstractButton &toggle, Prompter &prompter)
+{
+    m_prompter = &prompter;
+    m_toggle = &toggle;
+    toggle.setCheckable(true);
+    connect(&toggle, &QAbstractButton::clicked, this, [this](bool on) {
+        if (on)
+            turnOn();
+        else
+            turnOff();
+    });
+    m_card = new JoinCard(*this, &mainWindow);
+    watchCounter(mainWindow, "lblCounter1", 0);
+    watchCounter(mainWindow, "lblCounter2", 1);
+}
+
+// A counter is hidden by its colours, whoever hides it: the main window's
+// buttons or the pause dialog's.
+void ClassAnswers::watchCounter(QWidget &mainWindow, const char *name, int index)
+{
+    if (auto *counter = mainWindow.findChild<CounterLabel *>(QLatin1String(name))) {
+        counter->installEventFilter(this);
+        counter->setProperty("counterIndex", index);
+        m_hidden[index] = counter->isMasked();
+    }
+}
+
+bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        if (auto *counter = qobject_cast<CounterLabel *>(watched)) {
+            const int index = counter->property("counterIndex").toInt();
+            if (m_hidden[index] != counter->isMasked()) {
+                m_hidden[index] = counter->isMasked();
+                m_server.sendBoards();
+            }
+        }
+    }
+    return false;
+}
+
+bool ClassAnswers::turnOn()
+{
+    const bool started = m_server.start(m_listenAddress);
+    if (!started && m_prompter)
+        m_prompter->showMessage(notStarted());
+    if (m_toggle)
+        m_toggle->setChecked(started);
+    emit switched(started);
+    return started;
+}
+
+void ClassAnswers::turnOff()
+{
+    m_server.stop();
+    m_question = ClassQuestion();
+    m_names.clear();
+    m_asksForNames = false;
+    if (m_toggle)
+        m_toggle->setChecked(false);
+    emit switched(false);
+}
+
+QString ClassAnswers::pageAddress() const
+{
+    const QHostAddress address = networkAddress().value_or(QHostAddress(QHostAddress::LocalHost));
+    return QStringLiteral("http://%1:%2").arg(address.toString()).arg(m_server.port());
+}
+
+void ClassAnswers::setPhase(Phase phase)
+{
+    m_phase = phase;
+    m_server.sendBoards();
+}
+
+void ClassAnswers::countersShown(const QString &counter1, const QString *counter2)
+{
+    m_numbers = counter2 ? QStringList{counter1, *counter2} : QStringList{counter1};
+    if (isOn())
+        m_server.sendBoards();
+}
+
+void ClassAnswers::runningChanged(bool running)
+{
+    setPhase(running ? Phase::Counting : Phase::Idle);
+}
+
+void ClassAnswers::pauseShown()
+{
+    if (m_phase == Phase::Paused)
+        return;
+    m_question = ClassQuestion(nextValues(m_session));
+    setPhase(Phase::Paused);
+    emit questionChanged();
+}
+
+void ClassAnswers::pauseLeft(PauseChoice choice)
+{
+    if (choice == PauseChoice::Continue)
+        setPhase(Phase::Counting);
+}
+
+bool ClassAnswers::showAnswersWindow(QWidget *parent)
+{
+    if (!isOn())
+        return false;
+    ClassAnswersWindow window(*this, parent);
+    connect(&window, &ClassAnswersWindow::typeAnswerRequested, this, [this] {
+        if (m_prompter)
+            predictNext(m_session, *m_prompter);
+    });
+    window.exec();
+    return true;
+}
+
+void ClassAnswers::reveal()
+{
+    if (m_question.isRevealed())
+        return;
+    m_question.reveal();
+    m_server.sendBoards();
+    emit questionChanged();
+}
+
+void ClassAnswers::setAsksForNames(bool asks)
+{
+    m_asksForNames = asks;
+    m_server.sendBoards();
+}
+
+QStringList ClassAnswers::namesAnswered() const
+{
+    QStringList names;
+    for (auto it = m_names.cbegin(); it != m_names.cend(); ++it)
+        if (m_question.answerOf(it.key()))
+            names << *it;
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+QJsonObject ClassAnswers::boardFor(const QString &device) const
+{
+    static const char *const phases[] = {"idle", "counting", "paused"};
+    QJsonObject board{
+        {QStringLiteral("phase"), QLatin1String(phases[int(m_phase)])},
+        {QStringLiteral("numbers"), toJson(m_numbers)},
+        {QStringLiteral("hidden"), toJson(m_hidden.mid(0, m_numbers.size()))},
+    };
+    if (m_asksForNames)
+        board.insert(QStringLiteral("askName"), !m_names.contains(device));
+    if (m_phase == Phase::Paused && m_question.counters() > 0) {
+        QJsonObject question{{QStringLiteral("counters"), m_question.counters()},
+                             {QStringLiteral("revealed"), m_question.isRevealed()}};
+        if (const auto answer = m_question.answerOf(device))
+            question.insert(QStringLiteral("answer"), toJson(*answer));
+        // The next numbers only once revealed: the page must not give them away.
+        if (m_question.isRevealed()) {
+            question.insert(QStringLiteral("next"), toJson(m_question.nextTexts()));
+            question.insert(QStringLiteral("verdict"), toJson(m_question.verdictOf(device)));
+        }
+        board.insert(QStringLiteral("question"), question);
+    }
+    return board;
+}
+
+bool ClassAnswers::boardIsShared() const
+{
+    return !m_asksForNames && (m_phase != Phase::Paused || m_question.counters() == 0);
+}
+
+QString ClassAnswers::takeAnswer(const QString &device, const QStringList &answers)
+{
+    switch (m_question.answer(device, answers)) {
+    case ClassQuestion::Refusal::None:
+        emit questionChanged();
+        return {};
+    case ClassQuestion::Refusal::Closed:
+        return PupilTexts::answersClosed();
+    case ClassQuestion::Refusal::TooLong:
+        return PupilTexts::answerTooLong();
+    case ClassQuestion::Refusal::NotANumber:
+        break;
+    }
+    return PupilTexts::notANumber();
+}
+
+void ClassAnswers::takeName(const QString &device, const QString &name)
+{
+    if (!m_asksForNames)
+        return;
+    m_names.insert(device, name.left(AnswerLimits::maxNameCharacters));
+    emit questionChanged();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+// Class Answers: pupils answer "what comes next?" on their own devices.
+//
+// the run (counters shown, hidden, paused) ──> ClassAnswers ──> AnswerServer ──> pupils' pages
+// pupils' answers ──> AnswerServer ──> ClassAnswers (the question) ──> join card, "Class Answers" window
+//
+// Off at every start. On, it serves the page, shows the join card on the
+// main window and, at a pause, opens a question the pages answer; Predict
+// then opens the "Class Answers" window instead of the input box. Nothing
+// of it is kept: turning it off forgets every device, name and answer.
+
+#include "AnswerServer.h"
+#include "ClassQuestion.h"
+#include "JoinCard.h"
+#include "CountingSession.h"
+#include "PupilDesk.h"
+
+#include <QHash>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+
+class Clock;
+class Prompter;
+class QAbstractButton;
+class QWidget;
+
+class ClassAnswers : public QObject, public PupilDesk {
+    Q_OBJECT
+public:
+    enum class Phase { Idle, Counting, Paused };
+
+    ClassAnswers(CountingSession &session, Clock &clock, QObject *parent = nullptr);
+    ~ClassAnswers() override;
+
+    // Puts the join card on the main window, follows its counters' hiding
+    // and lets the toggle turn Class Answers on and off. Type an Answer asks
+    // through the prompter.
+    void attach(QWidget &mainWindow, QAbstractButton &toggle, Prompter &prompter);
+    JoinCard *joinCard() const { return m_card; }
+
+    // Starts the server; false, with the teacher told why, when it cannot.
+    bool turnOn();
+    void turnOff();
+    bool isOn() const { return m_server.isListening(); }
+    // The address pupils type, as http://192.168.1.23:8080.
+    QString pageAddress() const;
+    QString joinCode() const { return m_server.joinCode(); }
+    int deviceCount() const { return m_server.deviceCount(); }
+    AnswerServer &server() { return m_server; }
+    // Every address of this computer unless set; tests keep to loopback.
+    void setListenAddress(const QHostAddress &address) { m_listenAddress = address; }
+
+    // What the pages follow.
+    void countersShown(const QString &counter1, const QString *counter2);
+    void runningChanged(bool running);
+    // The pause dialog is up; the first time in a pause opens a question.
+    void pauseShown();
+    void pauseLeft(PauseChoice choice);
+
+    // Shows the "Class Answers" window over the parent, modally; false when
+    // Class Answers is off.
+    bool showAnswersWindow(QWidget *parent);
+    const ClassQuestion &question() const { return m_question; }
+    void reveal();
+    bool asksForNames() const { return m_asksForNames; }
+    void setAsksForNames(bool asks);
+    // The first names of the devices that have answered, sorted.
+    QStringList namesAnswered() const;
+
+    QJsonObject boardFor(const QString &device) const override;
+    bool boardIsShared() const override;
+    QString takeAnswer(const QString &device, const QStringList &answers) override;
+    void takeName(const QString &device, const QString &name) override;
+
+signals:
+    void switched(bool on);
+    void devicesChanged(int devices);
+    // An answer or a first name came in, or the answers were revealed.
+    void questionChanged();
+
+private:
+    void watchCounter(QWidget &mainWindow, const char *name, int index);
+    void setPhase(Phase phase);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    CountingSession &m_session;
+    AnswerServer m_server;
+    QHostAddress m_listenAddress{QHostAddress::Any};
+    Prompter *m_prompter = nullptr;
+    QPointer<JoinCard> m_card;
+    QPointer<QAbstractButton> m_toggle;
+    QList<QPointer<QWidget>> m_counters;
+    Phase m_phase = Phase::Idle;
+    QStringList m_numbers{QStringLiteral("0")};
+    QList<bool> m_hidden{false, false};
+    ClassQuestion m_question;
+    bool m_asksForNames = false;
+    QHash<QString, QString> m_names;  // by device
+};
+
+// The next value of each counter in use, as the run will show it.
+QList<ExactDecimal> nextValues(const CountingSession &session);

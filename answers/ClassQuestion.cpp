@@ -1,0 +1,91 @@
+#include "ClassQuestion.h"
+
+#include "AnswerLimits.h"
+#include "NumberText.h"
+#include "Prediction.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+bool readsWholeAsNumber(const QString &text)
+{
+    QString compact = text;
+    compact.remove(QRegularExpression(QStringLiteral("[ \\t\\n]")));
+    const QString separators = QRegularExpression::escape(QStringLiteral(".") + decimalSeparator());
+    static const QString pattern = QStringLiteral("^[+-]?(\\d+([%1]\\d*)?|[%1]\\d+)([eEdD][+-]?\\d+)?$");
+    return QRegularExpression(pattern.arg(separators)).match(compact).hasMatch() && readNumber(text).inRange;
+}
+
+ClassQuestion::ClassQuestion(QList<ExactDecimal> nextValues) : m_next(std::move(nextValues))
+{
+}
+
+ClassQuestion::Refusal ClassQuestion::answer(const QString &device, const QStringList &answers)
+{
+    if (!isOpen())
+        return Refusal::Closed;
+    if (answers.size() != m_next.size())
+        return Refusal::NotANumber;
+    for (const QString &text : answers) {
+        if (text.size() > AnswerLimits::maxAnswerCharacters)
+            return Refusal::TooLong;
+        if (!readsWholeAsNumber(text))
+            return Refusal::NotANumber;
+    }
+    m_answers.insert(device, answers);
+    return Refusal::None;
+}
+
+std::optional<QStringList> ClassQuestion::answerOf(const QString &device) const
+{
+    const auto found = m_answers.constFind(device);
+    if (found == m_answers.cend())
+        return std::nullopt;
+    return *found;
+}
+
+QList<bool> ClassQuestion::verdictOf(const QString &device) const
+{
+    QList<bool> verdict;
+    const auto found = m_answers.constFind(device);
+    if (!m_revealed || found == m_answers.cend())
+        return verdict;
+    for (int i = 0; i < counters(); ++i)
+        verdict << isRightAnswer(found->at(i), m_next[i]);
+    return verdict;
+}
+
+QStringList ClassQuestion::nextTexts() const
+{
+    QStringList texts;
+    for (const ExactDecimal &next : m_next)
+        texts << next.shown().text(decimalSeparator());
+    return texts;
+}
+
+QList<ClassQuestion::Bar> ClassQuestion::spread(int counter) const
+{
+    struct Group {
+        double value;
+        Bar bar;
+    };
+    QList<Group> groups;
+    for (const QStringList &answers : m_answers) {
+        const QString &text = answers.at(counter);
+        const double value = textToNumber(text);
+        const QString shown = Decimal::shown(value).text(decimalSeparator());
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) { return g.bar.answer == shown; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), {value, {shown, 0, isRightAnswer(text, m_next[counter])}});
+        ++group->bar.pupils;
+    }
+    // Once revealed, the right answer has its bar even when nobody gave it.
+    if (m_revealed && std::none_of(groups.cbegin(), groups.cend(), [](const Group &g) { return g.bar.right; }))
+        groups.append({m_next[counter].toDouble(), {m_next[counter].shown().text(decimalSeparator()), 0, true}});
+    std::sort(groups.begin(), groups.end(), [](const Group &a, const Group &b) { return a.value < b.value; });
+    QList<Bar> bars;
+    for (const Group &g : groups)
+        bars << g.bar;
+    return bars;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// The question the class answers at a pause: the next number of each
+// counter. Each device holds one answer per question, which it may change
+// until the teacher reveals; answers are judged as the input box judges
+// them, and the spread groups them as the board would show them.
+
+#include "ExactDecimal.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class ClassQuestion {
+public:
+    enum class Refusal { None, Closed, NotANumber, TooLong };
+
+    struct Bar {
+        QString answer;  // as the board shows the number
+        int pupils = 0;
+        bool right = false;
+    };
+
+    // A closed question, which takes no answers.
+    ClassQuestion() = default;
+    // One next value per counter in use.
+    explicit ClassQuestion(QList<ExactDecimal> nextValues);
+
+    int counters() const { return int(m_next.size()); }
+    bool isOpen() const { return !m_next.isEmpty() && !m_revealed; }
+    bool isRevealed() const { return m_revealed; }
+    // One text per counter; an answer that cannot count is refused whole.
+    Refusal answer(const QString &device, const QStringList &answers);
+    void reveal() { m_revealed = !m_next.isEmpty(); }
+
+    int answeredCount() const { return int(m_answers.size()); }
+    std::optional<QStringList> answerOf(const QString &device) const;
+    // Right or not, per counter; empty while unrevealed or unanswered.
+    QList<bool> verdictOf(const QString &device) const;
+    // The next numbers as the board will show them.
+    QStringList nextTexts() const;
+    // One bar per distinct answer of the counter, smallest number first;
+    // once revealed, the right answer has a bar even when nobody gave it.
+    QList<Bar> spread(int counter) const;
+
+private:
+    QList<ExactDecimal> m_next;
+    bool m_revealed = false;
+    QHash<QString, QStringList> m_answers;  // by device
+};
+
+// Whether a pupil's text is a number the program reads whole: an optional
+// sign, digits with at most one decimal separator ("." or the region's), an
+// optional exponent, blanks anywhere, and within range.
+bool readsWholeAsNumber(const QString &text);

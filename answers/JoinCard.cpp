@@ -1,0 +1,101 @@
+#include "JoinCard.h"
+
+#include "ClassAnswers.h"
+#include "QrCode.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int qrModulePixels = 4;
+
+QLabel *cardLabel(const char *name, int points, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    QFont font = label->font();
+    font.setPointSizeF(points);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+JoinCard::JoinCard(ClassAnswers &answers, QWidget *parent) : QFrame(parent), m_answers(answers)
+{
+    setObjectName(QStringLiteral("joinCard"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    // White, whatever background the teacher gives the counters: a phone's
+    // camera reads the QR code best on white.
+    QPalette card = palette();
+    card.setColor(QPalette::Window, Qt::white);
+    card.setColor(QPalette::WindowText, Qt::black);
+    setPalette(card);
+
+    m_details = new QWidget(this);
+    auto *details = new QGridLayout(m_details);
+    details->setContentsMargins(0, 0, 0, 0);
+    m_qrCode = new QLabel(m_details);
+    m_qrCode->setObjectName(QStringLiteral("joinQrCode"));
+    m_address = cardLabel("joinAddress", 16, m_details);
+    m_code = cardLabel("joinCode", 28, m_details);
+    auto *codeCaption = new QLabel(tr("Code:"), m_details);
+    details->addWidget(m_qrCode, 0, 0, 3, 1);
+    details->addWidget(m_address, 0, 1, 1, 2);
+    details->addWidget(codeCaption, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
+    details->addWidget(m_code, 1, 2);
+    details->setRowStretch(2, 1);
+
+    m_devices = cardLabel("joinDevices", 12, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_details);
+    layout->addWidget(m_devices);
+
+    setAccessibleName(tr("Class Answers"));
+    setToolTip(tr("Tap to fold or unfold"));
+    connect(&answers, &ClassAnswers::devicesChanged, this, &JoinCard::showDevices);
+    connect(&answers, &ClassAnswers::switched, this, &JoinCard::follow);
+    follow(answers.isOn());
+}
+
+void JoinCard::follow(bool on)
+{
+    if (on) {
+        const QString address = m_answers.pageAddress();
+        m_address->setText(address);
+        m_code->setText(m_answers.joinCode());
+        const QImage code = qrCodeImage(address);
+        m_qrCode->setPixmap(QPixmap::fromImage(code.scaled(code.size() * qrModulePixels)));
+        setFolded(false);
+    }
+    showDevices(m_answers.deviceCount());
+    setVisible(on);
+    raise();
+}
+
+void JoinCard::showDevices(int devices)
+{
+    m_devices->setText(tr("Devices joined: %1").arg(devices));
+    adjustSize();
+}
+
+void JoinCard::setFolded(bool folded)
+{
+    m_folded = folded;
+    m_details->setVisible(!folded);
+    adjustSize();
+}
+
+void JoinCard::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        setFolded(!m_folded);
+    QFrame::mouseReleaseEvent(event);
+}

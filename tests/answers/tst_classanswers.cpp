@@ -1,0 +1,301 @@
+#include "AnswerChart.h"
+#include "ClassAnswers.h"
+#include "ClassAnswersWindow.h"
+#include "CounterLabel.h"
+#include "Ink.h"
+#include "JoinCard.h"
+#include "LessonRig.h"
+#include "PauseAnswerer.h"
+#include "Pupil.h"
+
+#include <QBarCategoryAxis>
+#include <QCheckBox>
+#include <QBarSet>
+#include <QLabel>
+#include <QStackedBarSeries>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Plays the teacher at the "Class Answers" window: once it is up, runs the
+// step, then presses Close.
+class AnswersWindowScript : public QObject {
+public:
+    AnswersWindowScript() { qApp->installEventFilter(this); }
+    ~AnswersWindowScript() override { qApp->removeEventFilter(this); }
+    std::function<void(ClassAnswersWindow *)> step;
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<ClassAnswersWindow *>(watched);
+        if (window && event->type() == QEvent::Show) {
+            ++shown;
+            QTimer::singleShot(0, window, [this, window] {
+                if (step)
+                    step(window);
+                named<QPushButton>(*window, "cmdClose")->click();
+            });
+        }
+        return false;
+    }
+};
+
+// The bars of a chart as "answer:pupils", green ones as "answer:pupils green".
+QStringList barsOf(AnswerChart *chart)
+{
+    QStringList bars;
+    auto *series = qobject_cast<QStackedBarSeries *>(chart->chart()->series().value(0));
+    const auto *axis = qobject_cast<QBarCategoryAxis *>(chart->chart()->axes(Qt::Horizontal).value(0));
+    for (int i = 0; series && i < axis->count(); ++i) {
+        const int right = int(series->barSets().at(0)->at(i));
+        const int others = int(series->barSets().at(1)->at(i));
+        bars << QStringLiteral("%1:%2%3").arg(axis->at(i)).arg(right + others).arg(right ? " green" : "");
+    }
+    return bars;
+}
+
+} // namespace
+
+// The teacher's side of Class Answers in the whole program, on fake time:
+// the toolbar button and join card, Predict opening the "Class Answers"
+// window, and the pages following the board.
+class ClassAnswersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void predictOpens_data();
+    void predictOpens();
+    void spreadRevealed_data();
+    void spreadRevealed();
+    void joinCardFollowsTheButton();
+    void pagesFollowTheBoard();
+    void leavingClosesEveryConnection();
+
+private:
+    ClassAnswers &answers() { return m_rig->lesson.classAnswers(); }
+    void turnOn();
+    void pauseWhenShowing(const QString &text);
+
+    std::unique_ptr<LessonRig> m_rig;
+    std::unique_ptr<PauseAnswerer> m_teacher;
+    std::unique_ptr<AnswersWindowScript> m_window;
+};
+
+void ClassAnswersTest::init()
+{
+    m_rig = std::make_unique<LessonRig>();
+    m_teacher = std::make_unique<PauseAnswerer>();
+    m_window = std::make_unique<AnswersWindowScript>();
+    m_rig->lesson.mainWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->lesson.mainWindow()));
+}
+
+void ClassAnswersTest::cleanup()
+{
+    m_window.reset();
+    m_teacher.reset();
+    m_rig.reset();
+}
+
+void ClassAnswersTest::turnOn()
+{
+    answers().setListenAddress(QHostAddress::LocalHost);
+    m_rig->button("cmdClassAnswers")->click();
+    QVERIFY(answers().isOn());
+}
+
+void ClassAnswersTest::pauseWhenShowing(const QString &text)
+{
+    m_rig->pump.beforePump = [this, text] {
+        if (named<CounterLabel>(m_rig->lesson.mainWindow(), "lblCounter1")->text() == text)
+            m_rig->lesson.runLoop().requestPause();
+    };
+}
+
+void ClassAnswersTest::predictOpens_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("inputBoxes");
+    QTest::addColumn<int>("answerWindows");
+    QTest::newRow("off: the input box, as ever") << false << 1 << 0;
+    QTest::newRow("on: the Class Answers window") << true << 0 << 1;
+}
+
+// Close goes back to the pause dialog, which then comes up again.
+void ClassAnswersTest::predictOpens()
+{
+    QFETCH(bool, on);
+    QFETCH(int, inputBoxes);
+    QFETCH(int, answerWindows);
+    if (on)
+        turnOn();
+    m_teacher->presses << "cmdPredict" << "cmdStopit";
+    pauseWhenShowing("3");
+    m_rig->button("cmdStart")->click();
+
+    QCOMPARE(m_rig->dialogs.questions.size(), inputBoxes);
+    QCOMPARE(m_window->shown, answerWindows);
+    QCOMPARE(m_teacher->dialogsSeen.size(), 2);
+}
+
+void ClassAnswersTest::spreadRevealed_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<QList<QStringList>>("answers");
+    QTest::addColumn<QStringList>("bars1");
+    QTest::addColumn<QStringList>("bars2");
+    QTest::newRow("one counter") << 1 << QList<QStringList>{{"4"}, {"4"}, {"5"}}
+                                 << QStringList{"4 ✓:2 green", "5:1"} << QStringList{};
+    QTest::newRow("nobody right") << 1 << QList<QStringList>{{"9"}} << QStringList{"4 ✓:0", "9:1"} << QStringList{};
+    QTest::newRow("two counters") << 2 << QList<QStringList>{{"4", "-2"}, {"4", "6"}} << QStringList{"4 ✓:2 green"}
+                                  << QStringList{"-2 ✓:1 green", "6:1"};
+}
+
+// Pupils answer while the window is open; Show Answers draws each counter's
+// spread with the right bar marked and tells every page; Type an Answer
+// asks in the input box.
+void ClassAnswersTest::spreadRevealed()
+{
+    QFETCH(int, counters);
+    QFETCH(QList<QStringList>, answers);
+    QFETCH(QStringList, bars1);
+    QFETCH(QStringList, bars2);
+    CountingSession &session = m_rig->lesson.session();
+    session.counterCount = std::int16_t(counters);
+    session.counter2 = {6, -2, 0};
+    m_rig->lesson.mainWindow().setTwoCounterMode(counters == 2);
+    turnOn();
+    std::vector<std::unique_ptr<Pupil>> pupils;
+    for (int i = 0; i < answers.size(); ++i) {
+        pupils.push_back(std::make_unique<Pupil>(this->answers().server().port()));
+        QVERIFY(pupils.back()->waitConnected() && pupils.back()->join(this->answers().joinCode()));
+    }
+    QStringList shownBars1, shownBars2, answered;
+    m_window->step = [&](ClassAnswersWindow *window) {
+        // A first name is shown as it was typed, markup and all, never read as markup.
+        named<QCheckBox>(*window, "chkNames")->click();
+        QTRY_VERIFY(pupils.front()->board().value("askName").toBool());
+        pupils.front()->send({{"name", "<b>Ann</b> &amp;"}});
+        for (int i = 0; i < answers.size(); ++i) {
+            pupils[i]->answer(answers[i]);
+            QTRY_COMPARE(named<QLabel>(*window, "lblAnswered")->text(), QStringLiteral("Answered: %1").arg(i + 1));
+        }
+        QTRY_COMPARE(named<QLabel>(*window, "lblNames")->text(), QStringLiteral("<b>Ann</b> &amp;"));
+        QCOMPARE(named<QLabel>(*window, "lblNames")->textFormat(), Qt::PlainText);
+        QVERIFY(!named<AnswerChart>(*window, "chartAnswers1")->isVisible());
+        named<QPushButton>(*window, "cmdShowAnswers")->click();
+        shownBars1 = barsOf(named<AnswerChart>(*window, "chartAnswers1"));
+        if (named<AnswerChart>(*window, "chartAnswers2")->isVisible())
+            shownBars2 = barsOf(named<AnswerChart>(*window, "chartAnswers2"));
+        QVERIFY(!named<QPushButton>(*window, "cmdShowAnswers")->isEnabled());
+        const auto told = [&] { return pupils.front()->board().value("question").toObject(); };
+        QTRY_COMPARE(told().value("next").toArray(), QJsonArray::fromStringList(QStringList{"4", "-2"}.mid(0, counters)));
+        QCOMPARE(told().value("verdict").toArray().first().toBool(), answers.front().front() == QLatin1String("4"));
+        m_rig->dialogs.textAnswers.enqueue(QString());
+        named<QPushButton>(*window, "cmdTypeAnswer")->click();
+    };
+    m_teacher->presses << "cmdPredict" << "cmdStopit";
+    pauseWhenShowing("3");
+    m_rig->button("cmdStart")->click();
+
+    QCOMPARE(shownBars1, bars1);
+    QCOMPARE(shownBars2, bars2);
+    QCOMPARE(m_rig->dialogs.questions.size(), 1);
+    QCOMPARE(m_rig->dialogs.questions.first().prompt,
+             counters == 1 ? QStringLiteral("What is the next number?") : QStringLiteral("What is the next number for counter 1?"));
+}
+
+// The card is on the main window only while Class Answers is on, in the
+// corner of the counters' area and clear of their digits, with a new code
+// each time; a tap folds it and the next brings it back.
+void ClassAnswersTest::joinCardFollowsTheButton()
+{
+    frmMain &main = m_rig->lesson.mainWindow();
+    JoinCard *card = answers().joinCard();
+    QVERIFY(!card->isVisible());
+    turnOn();
+    QVERIFY(card->isVisible());
+    QCOMPARE(named<QLabel>(*card, "joinCode")->text(), answers().joinCode());
+    QVERIFY(named<QLabel>(*card, "joinAddress")->text().endsWith(QStringLiteral(":%1").arg(answers().server().port())));
+    QVERIFY(!named<QLabel>(*card, "joinQrCode")->pixmap().isNull());
+    QCOMPARE(named<QLabel>(*card, "joinDevices")->text(), QStringLiteral("Devices joined: 0"));
+    Pupil pupil(answers().server().port());
+    QVERIFY(pupil.waitConnected() && pupil.join(answers().joinCode()));
+    QTRY_COMPARE(named<QLabel>(*card, "joinDevices")->text(), QStringLiteral("Devices joined: 1"));
+
+    // Two counters, the lower one under the card, with a number that would run under it.
+    m_rig->lesson.session().counterCount = 2;
+    main.setTwoCounterMode(true);
+    auto *counter = named<CounterLabel>(main, "lblCounter2");
+    counter->setText(QStringLiteral("-123456789012345"));
+    for (bool fullScreen : {false, true}) {
+        main.setFullScreen(fullScreen);
+        QTRY_COMPARE(main.isFullScreen(), fullScreen);
+        QTRY_COMPARE(card->geometry().bottomRight() + QPoint(8, 8), main.rect().bottomRight());
+        const QRect cardOnCounter = card->geometry().translated(-counter->pos());
+        QVERIFY(cardOnCounter.intersects(counter->rect()));
+        const QRect digits = inkBox(*counter, counter->rect(), counter->backgroundColour());
+        QVERIFY(digits.isValid() && !digits.intersects(cardOnCounter));
+    }
+    QTest::mouseClick(card, Qt::LeftButton);
+    QVERIFY(card->isFolded() && !named<QLabel>(*card, "joinCode")->isVisible());
+    QTest::mouseClick(card, Qt::LeftButton);
+    QVERIFY(!card->isFolded() && named<QLabel>(*card, "joinCode")->isVisible());
+
+    m_rig->button("cmdClassAnswers")->click();
+    QVERIFY(!answers().isOn() && !card->isVisible());
+    QTRY_COMPARE(pupil.socket->state(), QAbstractSocket::UnconnectedState);
+}
+
+// While counting the pages show the numbers on the board, hide what the
+// teacher hides, and ask only at a pause.
+void ClassAnswersTest::pagesFollowTheBoard()
+{
+    turnOn();
+    Pupil pupil(answers().server().port());
+    QVERIFY(pupil.waitConnected() && pupil.join(answers().joinCode()));
+    QStringList seen;  // on the page at each count, "#" when hidden
+    m_rig->pump.beforePump = [&] {
+        const QString onBoard = named<CounterLabel>(m_rig->lesson.mainWindow(), "lblCounter1")->text();
+        const auto board = [&] { return pupil.board(); };
+        const auto counting = [&] {
+            return board().value("numbers") == QJsonArray{onBoard} && board().value("phase") == QLatin1String("counting");
+        };
+        if (seen.size() > 3 || !QTest::qWaitFor(counting))
+            return;
+        seen << onBoard + (board().value("hidden").toArray().first().toBool() ? "#" : "");
+        if (onBoard == QLatin1String("2"))
+            m_rig->button("cmdMaskC1")->click();
+        if (onBoard == QLatin1String("3"))
+            m_rig->lesson.runLoop().requestPause();
+    };
+    m_teacher->onShown = [&](PauseDialog *) {
+        QTRY_COMPARE(pupil.board().value("phase").toString(), QStringLiteral("paused"));
+        QVERIFY(pupil.board().value("hidden").toArray().first().toBool());
+        QVERIFY(pupil.board().contains("question"));
+    };
+    m_rig->button("cmdStart")->click();
+
+    QCOMPARE(seen, QStringList({"0", "1", "2", "3#"}));
+    QTRY_COMPARE(pupil.board().value("phase").toString(), QStringLiteral("idle"));
+    QVERIFY(!pupil.board().contains("question"));
+}
+
+void ClassAnswersTest::leavingClosesEveryConnection()
+{
+    turnOn();
+    Pupil pupil(answers().server().port());
+    QVERIFY(pupil.waitConnected() && pupil.join(answers().joinCode()));
+    m_rig->lesson.setEndProgram([] {});
+    m_rig->lesson.quit();
+    QVERIFY(!answers().isOn());
+    QTRY_COMPARE(pupil.socket->state(), QAbstractSocket::UnconnectedState);
+}
+
+QTEST_MAIN(ClassAnswersTest)
+#include "tst_classanswers.moc"
