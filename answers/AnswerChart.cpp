@@ -1,4 +1,4 @@
-#include "AnswerChart.h"
+#include "answers/AnswerChart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

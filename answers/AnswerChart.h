@@ -5,7 +5,7 @@
 // it. The right answer's bar is drawn in green, named in the legend and
 // ticked under its bar.
 
-#include "ClassQuestion.h"
+#include "answers/ClassQuestion.h"
 
 #include <QChartView>
 

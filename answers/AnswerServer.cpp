@@ -1,9 +1,9 @@
-#include "AnswerServer.h"
+#include "answers/AnswerServer.h"
 
-#include "AnswerLimits.h"
-#include "LocalNetwork.h"
-#include "PupilDesk.h"
-#include "PupilTexts.h"
+#include "answers/AnswerLimits.h"
+#include "answers/LocalNetwork.h"
+#include "answers/PupilDesk.h"
+#include "answers/PupilTexts.h"
 
 #include <QFile>
 #include <QHttpServer>

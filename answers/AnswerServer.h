@@ -11,9 +11,9 @@
 // page rejoins after losing the connection. Every message in either
 // direction is one small JSON object.
 
-#include "Clock.h"
-#include "GuardedTcpServer.h"
-#include "JoinGate.h"
+#include "answers/GuardedTcpServer.h"
+#include "answers/JoinGate.h"
+#include "engine/Clock.h"
 
 #include <QHostAddress>
 #include <QJsonObject>

@@ -1,13 +1,13 @@
-#include "ClassAnswers.h"
+#include "answers/ClassAnswers.h"
 
-#include "AnswerLimits.h"
-#include "ClassAnswersWindow.h"
-#include "CounterLabel.h"
-#include "JoinCard.h"
-#include "LocalNetwork.h"
-#include "Prediction.h"
-#include "Prompter.h"
-#include "PupilTexts.h"
+#include "answers/AnswerLimits.h"
+#include "answers/ClassAnswersWindow.h"
+#include "answers/JoinCard.h"
+#include "answers/LocalNetwork.h"
+#include "answers/PupilTexts.h"
+#include "engine/Prediction.h"
+#include "engine/Prompter.h"
+#include "windows/main/CounterLabel.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -10,11 +10,11 @@
 // then opens the "Class Answers" window instead of the input box. Nothing
 // of it is kept: turning it off forgets every device, name and answer.
 
-#include "AnswerServer.h"
-#include "ClassQuestion.h"
-#include "JoinCard.h"
-#include "CountingSession.h"
-#include "PupilDesk.h"
+#include "answers/AnswerServer.h"
+#include "answers/ClassQuestion.h"
+#include "answers/JoinCard.h"
+#include "answers/PupilDesk.h"
+#include "engine/CountingSession.h"
 
 #include <QHash>
 #include <QHostAddress>

@@ -1,7 +1,7 @@
-#include "ClassAnswersWindow.h"
+#include "answers/ClassAnswersWindow.h"
 
-#include "AnswerChart.h"
-#include "ClassAnswers.h"
+#include "answers/AnswerChart.h"
+#include "answers/ClassAnswers.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

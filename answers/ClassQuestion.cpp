@@ -1,8 +1,8 @@
-#include "ClassQuestion.h"
+#include "answers/ClassQuestion.h"
 
-#include "AnswerLimits.h"
-#include "NumberText.h"
-#include "Prediction.h"
+#include "answers/AnswerLimits.h"
+#include "engine/NumberText.h"
+#include "engine/Prediction.h"
 
 #include <QRegularExpression>
 

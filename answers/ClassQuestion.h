@@ -5,7 +5,7 @@
 // until the teacher reveals; answers are judged as the input box judges
 // them, and the spread groups them as the board would show them.
 
-#include "ExactDecimal.h"
+#include "engine/ExactDecimal.h"
 
 #include <QHash>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "GuardedTcpServer.h"
+#include "answers/GuardedTcpServer.h"
 
-#include "AnswerLimits.h"
-#include "PupilTexts.h"
+#include "answers/AnswerLimits.h"
+#include "answers/PupilTexts.h"
 
 #include <QTcpSocket>
 

@@ -1,7 +1,7 @@
-#include "JoinCard.h"
+#include "answers/JoinCard.h"
 
-#include "ClassAnswers.h"
-#include "QrCode.h"
+#include "answers/ClassAnswers.h"
+#include "answers/QrCode.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "JoinGate.h"
+#include "answers/JoinGate.h"
 
-#include "AnswerLimits.h"
+#include "answers/AnswerLimits.h"
 
 #include <QRandomGenerator>
 

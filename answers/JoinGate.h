@@ -5,7 +5,7 @@
 // codes in a row is told to wait 30 seconds, during which every code it gives
 // is refused unread; a right code clears its count.
 
-#include "Clock.h"
+#include "engine/Clock.h"
 
 #include <QHash>
 #include <QHostAddress>

@@ -1,4 +1,4 @@
-#include "LocalNetwork.h"
+#include "answers/LocalNetwork.h"
 
 #include <array>
 #include <utility>

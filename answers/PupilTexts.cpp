@@ -1,7 +1,7 @@
-#include "PupilTexts.h"
+#include "answers/PupilTexts.h"
 
-#include "Messages.h"
-#include "NumberText.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
 
 QJsonObject PupilTexts::page()
 {

@@ -1,4 +1,4 @@
-#include "QrCode.h"
+#include "answers/QrCode.h"
 
 #include <qrencode.h>
 

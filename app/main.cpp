@@ -1,9 +1,9 @@
-#include "DoubleTapGuard.h"
-#include "Lesson.h"
-#include "QtDialogs.h"
-#include "SteadyClock.h"
-#include "Translations.h"
-#include "Version.h"
+#include "app/AppController.h"
+#include "engine/Version.h"
+#include "platform/QtDialogs.h"
+#include "platform/SteadyClock.h"
+#include "platform/Translations.h"
+#include "widgets/DoubleTapGuard.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     SteadyClock clock;
     QtEventPump pump;
-    Lesson lesson(dialogs, clock, pump);
+    AppController lesson(dialogs, clock, pump);
     lesson.start();
     return app.exec();
 }

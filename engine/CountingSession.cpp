@@ -1,4 +1,4 @@
-#include "CountingSession.h"
+#include "engine/CountingSession.h"
 
 void applyDefaults(CountingSession &session)
 {
@@ -8,10 +8,4 @@ void applyDefaults(CountingSession &session)
     session.currentStep2 = ExactDecimal::fromShown(SessionDefaults::counter2.firstStep);
     session.speed = SessionDefaults::speed;
     session.counterCount = SessionDefaults::counterCount;
-    // Every window works out its first place again.
-    for (WindowPlacement *placement :
-         {&session.pauseDialogPlacement, &session.graphPlacement, &session.listPlacement})
-        placement->placed = false;
-    session.toolbarPosition = SessionDefaults::toolbarPosition;
-    session.keypadOnRight = SessionDefaults::keypadOnRight;
 }

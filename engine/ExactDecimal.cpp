@@ -1,4 +1,4 @@
-#include "ExactDecimal.h"
+#include "engine/ExactDecimal.h"
 
 #include <cmath>
 #include <limits>

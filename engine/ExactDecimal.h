@@ -6,7 +6,7 @@
 // only the written value is rounded, to the digits every number is written
 // with.
 
-#include "Decimal.h"
+#include "engine/Decimal.h"
 
 #include <gmpxx.h>
 

@@ -4,7 +4,7 @@
 // teacher sees (counters, settings boxes, lists, files), and typed text back
 // to a value by the leading-number rule (settings boxes, pupils' answers).
 
-#include "Decimal.h"
+#include "engine/Decimal.h"
 
 #include <QString>
 

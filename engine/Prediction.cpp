@@ -1,19 +1,19 @@
-#include "Prediction.h"
+#include "engine/Prediction.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <cmath>
 
 namespace {
 
 // Asks until the answer is right (true) or empty (false).
-bool askUntilRight(CountingSession &session, Prompter &prompter, const Question &question, const ExactDecimal &nextValue)
+bool askUntilRight(Prompter &prompter, const Question &question, const ExactDecimal &nextValue)
 {
     for (;;) {
-        session.predictionAnswer = prompter.askText(question);
-        if (session.predictionAnswer.isEmpty())
+        const QString answer = prompter.askText(question);
+        if (answer.isEmpty())
             return false;
-        if (isRightAnswer(session.predictionAnswer, nextValue)) {
+        if (isRightAnswer(answer, nextValue)) {
             prompter.showMessage(Messages::wellDone());
             return true;
         }
@@ -32,18 +32,18 @@ bool isRightAnswer(const QString &answer, const ExactDecimal &nextValue)
     return Decimal::shown(answered) == nextValue.shown();
 }
 
-void predictOneCounter(CountingSession &session, Prompter &prompter)
+void predictOneCounter(const CountingSession &session, Prompter &prompter)
 {
-    askUntilRight(session, prompter, Messages::nextNumber(), session.currentValue1 + session.currentStep1);
+    askUntilRight(prompter, Messages::nextNumber(), session.currentValue1 + session.currentStep1);
 }
 
-void predictTwoCounters(CountingSession &session, Prompter &prompter)
+void predictTwoCounters(const CountingSession &session, Prompter &prompter)
 {
-    if (askUntilRight(session, prompter, Messages::nextNumberCounter1(), session.currentValue1 + session.currentStep1))
-        askUntilRight(session, prompter, Messages::nextNumberCounter2(), session.currentValue2 + session.currentStep2);
+    if (askUntilRight(prompter, Messages::nextNumberCounter1(), session.currentValue1 + session.currentStep1))
+        askUntilRight(prompter, Messages::nextNumberCounter2(), session.currentValue2 + session.currentStep2);
 }
 
-void predictNext(CountingSession &session, Prompter &prompter)
+void predictNext(const CountingSession &session, Prompter &prompter)
 {
     if (session.counterCount == 1)
         predictOneCounter(session, prompter);

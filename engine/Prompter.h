@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 // What the engine needs of the teacher-facing dialogs: a message box and an
 // input box, standing over the lesson's window.

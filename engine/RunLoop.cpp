@@ -1,7 +1,7 @@
-#include "RunLoop.h"
+#include "engine/RunLoop.h"
 
-#include "NumberText.h"
-#include "Prediction.h"
+#include "engine/NumberText.h"
+#include "engine/Prediction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,12 +135,7 @@ bool RunLoop::pause(bool twoCounters)
     for (;;) {
         if (m_quitting)
             return false;
-        WindowPlacement &placement = s.pauseDialogPlacement;
-        const QPointF topLeft = placement.placed
-            ? placement.topLeft.value_or(QPointF())
-            : m_view.mainWindowTopLeft() + QPointF(pauseDialogOffset, pauseDialogOffset);
-        placement.placed = true;
-        m_view.showPauseDialog(twoCounters ? 2 : 1, topLeft);
+        m_view.showPauseDialog(twoCounters ? 2 : 1);
 
         switch (s.pauseChoice) {
         case PauseChoice::Continue: {

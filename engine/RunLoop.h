@@ -8,10 +8,10 @@
 // click handler and reaches the windows only through RunView, time only
 // through Clock and the teacher's dialogs only through Prompter.
 
-#include "Clock.h"
-#include "CountingSession.h"
-#include "Prompter.h"
-#include "RunView.h"
+#include "engine/Clock.h"
+#include "engine/CountingSession.h"
+#include "engine/Prompter.h"
+#include "engine/RunView.h"
 
 #include <optional>
 
@@ -20,7 +20,6 @@ public:
     static constexpr float speedStep = 0.25f;
     static constexpr float slowestSpeed = 5.0f;
     static constexpr double continueDelay = 1.0;   // seconds
-    static constexpr double pauseDialogOffset = 400; // twips
     // Waits up to Count Slower's limit keep their pace; in a longer one,
     // Pause, Exit and closing act at once.
     static constexpr double longestPacedWait = slowestSpeed;  // seconds

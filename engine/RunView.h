@@ -3,9 +3,8 @@
 // What the run loop needs of the windows: the counters on screen, the run
 // buttons, the event pump, the pause dialog and the list and graph windows.
 
-#include "CountingSession.h"
+#include "engine/CountingSession.h"
 
-#include <QPointF>
 #include <QString>
 
 // A paced wait lets only Pause through, which the run acts on once the wait
@@ -35,12 +34,9 @@ public:
     // until the pause dialog comes up.
     virtual void showPauseTaken() = 0;
 
-    // Top-left of the main window, in twips.
-    virtual QPointF mainWindowTopLeft() = 0;
-    // Shows the pause dialog for one or two counters modally at the given
-    // top-left (twips); its buttons write pauseChoice and its position into
-    // the session before it returns.
-    virtual void showPauseDialog(int counterCount, QPointF topLeft) = 0;
+    // Shows the pause dialog for one or two counters modally; its buttons
+    // write pauseChoice into the session before it returns.
+    virtual void showPauseDialog(int counterCount) = 0;
 
     virtual void showList() = 0;
     virtual void showGraph() = 0;

@@ -1,6 +1,6 @@
-#include "SequenceRule.h"
+#include "engine/SequenceRule.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -8,8 +8,8 @@
 // worked out on the settings as written, so the formula's numbers are exact
 // wherever they fit in 15 significant digits.
 
-#include "CountingSession.h"
-#include "Decimal.h"
+#include "engine/CountingSession.h"
+#include "engine/Decimal.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "BuiltInLessons.h"
+#include "lessons/BuiltInLessons.h"
 
 #include <QCoreApplication>
 

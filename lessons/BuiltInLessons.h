@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LessonPlan.h"
+#include "lessons/LessonPlan.h"
 
 #include <QList>
 

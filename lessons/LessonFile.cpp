@@ -1,6 +1,6 @@
-#include "LessonFile.h"
+#include "lessons/LessonFile.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QFile>
 #include <QJsonArray>

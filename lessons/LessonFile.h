@@ -16,7 +16,7 @@
 // for every lesson this one understands. Files are read only when they are
 // ordinary files no larger than the limit, which nothing is written beyond.
 
-#include "LessonPlan.h"
+#include "lessons/LessonPlan.h"
 
 #include <QByteArray>
 #include <QJsonArray>

@@ -1,9 +1,9 @@
-#include "LessonLibrary.h"
+#include "lessons/LessonLibrary.h"
 
-#include "BuiltInLessons.h"
-#include "FileSaving.h"
-#include "LessonFile.h"
-#include "LessonMessages.h"
+#include "lessons/BuiltInLessons.h"
+#include "lessons/LessonFile.h"
+#include "lessons/LessonMessages.h"
+#include "platform/FileSaving.h"
 
 #include <QDir>
 #include <QFile>

@@ -14,9 +14,9 @@
 // cannot read; a file that cannot be read at all is left where it is, and
 // saving stays off until it can be read.
 
-#include "LessonFile.h"
-#include "LessonPlan.h"
-#include "Messages.h"
+#include "engine/Messages.h"
+#include "lessons/LessonFile.h"
+#include "lessons/LessonPlan.h"
 
 #include <QList>
 #include <QString>

@@ -2,8 +2,8 @@
 
 // What the teacher is told about the lesson library and lesson files.
 
-#include "LessonFile.h"
-#include "Messages.h"
+#include "engine/Messages.h"
+#include "lessons/LessonFile.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "LessonPlan.h"
+#include "lessons/LessonPlan.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QLocale>
 #include <QStringView>

@@ -6,7 +6,7 @@
 // plans travel between colleagues in lesson files (LessonFile), the same
 // format the library keeps its own.
 
-#include "CountingSession.h"
+#include "engine/CountingSession.h"
 
 #include <QJsonObject>
 #include <QString>

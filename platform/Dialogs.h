@@ -6,7 +6,7 @@
 // window the teacher is working in: the open modal window, else the parent
 // given (null centres it on the screen).
 
-#include "Prompter.h"
+#include "engine/Prompter.h"
 
 #include <QColor>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HeldInput.h"
+#include "platform/HeldInput.h"
 
 // Delivers pending window events on the run loop's request. Every wait takes
 // any number of seconds (negative, NaN, huge or infinite all are safe) and

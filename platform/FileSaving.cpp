@@ -1,6 +1,6 @@
-#include "FileSaving.h"
+#include "platform/FileSaving.h"
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -3,7 +3,7 @@
 // Saving a file under a name the teacher picks: the old file there is
 // replaced whole or stays as it was, and a failure is always told.
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 #include <QList>
 #include <QString>

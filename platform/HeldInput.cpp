@@ -1,4 +1,4 @@
-#include "HeldInput.h"
+#include "platform/HeldInput.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "PrintJob.h"
+#include "platform/PrintJob.h"
 
 #include <QPrinter>
 

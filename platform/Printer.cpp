@@ -1,6 +1,6 @@
-#include "Printer.h"
+#include "platform/Printer.h"
 
-#include "PrintJob.h"
+#include "platform/PrintJob.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>

@@ -1,8 +1,8 @@
-#include "QtDialogs.h"
+#include "platform/QtDialogs.h"
 
-#include "SaveFilters.h"
-#include "SwatchColourDialog.h"
-#include "TouchSizing.h"
+#include "platform/SaveFilters.h"
+#include "widgets/SwatchColourDialog.h"
+#include "widgets/TouchSizing.h"
 
 #include <QApplication>
 #include <QDir>

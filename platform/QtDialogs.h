@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "SaveFilters.h"
+#include "platform/Dialogs.h"
+#include "platform/SaveFilters.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "QtPagePrinter.h"
+#include "platform/QtPagePrinter.h"
 
-#include "PrintJob.h"
+#include "platform/PrintJob.h"
 
 #include <QPainter>
 #include <QPrinter>

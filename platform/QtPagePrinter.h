@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PagePrinter.h"
+#include "platform/PagePrinter.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "SaveFilters.h"
+#include "platform/SaveFilters.h"
 
 #include <QStringList>
 

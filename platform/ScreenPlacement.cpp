@@ -1,7 +1,6 @@
-#include "ScreenPlacement.h"
+#include "platform/ScreenPlacement.h"
 
-#include "CountingSession.h"
-#include "Twips.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -4,8 +4,12 @@
 // little as possible to lie wholly on a screen.
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
+
+#include <optional>
 
 class QScreen;
 class QWidget;
@@ -17,7 +21,14 @@ void centreOnScreen(QWidget &window, const QScreen *screen);
 // within the area; a frame larger than the area keeps to its top-left.
 QPoint clampedToArea(QPoint topLeft, QSize frame, const QRect &area);
 
-struct WindowPlacement;
+// Where a window was last left, in twips: its frame's top-left and its
+// inside size.
+struct WindowPlacement {
+    bool placed = false;  // its first place has been worked out, for good
+    std::optional<QPointF> topLeft;
+    std::optional<QSizeF> size;
+    friend bool operator==(const WindowPlacement &, const WindowPlacement &) = default;
+};
 
 // Remembers where the window stands now.
 void rememberPlacement(WindowPlacement &placement, const QWidget &window);

@@ -1,4 +1,4 @@
-#include "SteadyClock.h"
+#include "platform/SteadyClock.h"
 
 SteadyClock::SteadyClock()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "engine/Clock.h"
 
 #include <QElapsedTimer>
 

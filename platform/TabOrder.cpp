@@ -1,4 +1,4 @@
-#include "TabOrder.h"
+#include "platform/TabOrder.h"
 
 #include <QWidget>
 

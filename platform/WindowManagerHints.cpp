@@ -1,4 +1,4 @@
-#include "WindowManagerHints.h"
+#include "platform/WindowManagerHints.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -3,11 +3,11 @@
 // takes from being sent to showing in the teacher's "Class Answers" window,
 // and whether every answer was counted.
 
-#include "ClassAnswers.h"
-#include "ClassAnswersWindow.h"
-#include "SteadyClock.h"
+#include "answers/ClassAnswers.h"
+#include "answers/ClassAnswersWindow.h"
+#include "platform/SteadyClock.h"
 
-#include "Percentile.h"
+#include "bench/Percentile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

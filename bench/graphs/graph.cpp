@@ -2,10 +2,10 @@
 // until the chart has been painted, for one counter of 3798 points and for
 // two counters of 1899 points each.
 
-#include "Graphs.h"
-#include "QtDialogs.h"
-#include "QtPagePrinter.h"
-#include "frmGraph.h"
+#include "output/graphs/Graphs.h"
+#include "output/graphs/GraphWindow.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPagePrinter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
-            if (auto *window = qobject_cast<frmGraph *>(watched))
+            if (auto *window = qobject_cast<GraphWindow *>(watched))
                 m_viewport = window->chartView->viewport();
         } else if (event->type() == QEvent::Paint && watched == m_viewport && paintedAt < 0) {
             // Let the paint run to its end before reading the clock.
@@ -76,6 +76,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     CountingSession session;
+    WindowMemory memory;
     for (int k = 0; k < 3798; ++k) {
         session.history1->record(std::size_t(k), double(1 + k * (k + 1) / 2.0));  // 1, 2, 4, 7, 11 …
         session.history2->record(std::size_t(k), double(3 + 4.0 * k));
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
     QtPagePrinter printer;
     QWidget mainWindow;
     mainWindow.setGeometry(0, 0, 1600, 1000);
-    Graphs graphs(session, dialogs, printer, mainWindow);
+    Graphs graphs(session, memory, dialogs, printer, mainWindow);
 
     session.counterCount = 1;
     session.countIndex = 3797;

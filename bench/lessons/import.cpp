@@ -5,8 +5,8 @@
 // make is too large and is refused, after the naming), the largest such file
 // whose lessons are all kept, and 2,000 lessons of one name.
 
-#include "LessonFile.h"
-#include "LessonLibrary.h"
+#include "lessons/LessonFile.h"
+#include "lessons/LessonLibrary.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

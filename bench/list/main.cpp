@@ -5,9 +5,9 @@
 // openings. The first opening also pays what the program's first window
 // pays once (style, fonts, icons) and is given apart.
 
-#include "Dialogs.h"
-#include "ListWindow.h"
-#include "Printer.h"
+#include "output/lists/ListWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,21 +62,22 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     CountingSession session;
-    session.listPlacement = {true, QPointF(600, 600), QSizeF(10000, 7000)};
-    session.listFontSize = 20;
+    WindowMemory memory;
+    memory.listPlacement = {true, QPointF(600, 600), QSizeF(10000, 7000)};
+    memory.listFontSize = 20;
     NoDialogs dialogs;
     QtPrinter printer;
-    ListServices services{session, dialogs, printer, nullptr};
+    ListServices services{session, memory, dialogs, printer, nullptr};
     session.countIndex = maximumCountIndex - 1;
     for (int k = 0; k <= session.countIndex; ++k) {
         session.history1->record(std::size_t(k), double(0.25 * k));
         session.history2->record(std::size_t(k), double(3 * k));
     }
     std::printf("list_lines: %d lines\n", session.countIndex + 1);
-    std::printf("list_first_build_and_show_two_counters: %.1f ms\n", millisecondsToShow<frmList2>(services));
-    std::printf("list_build_and_show_one_counter: %.1f ms\n", medianToShow<frmList>(services));
-    std::printf("list_build_and_show_two_counters: %.1f ms\n", medianToShow<frmList2>(services));
-    session.listShowsSteps = true;
-    std::printf("list_build_and_show_two_counters_steps: %.1f ms\n", medianToShow<frmList2>(services));
+    std::printf("list_first_build_and_show_two_counters: %.1f ms\n", millisecondsToShow<TwoCounterListWindow>(services));
+    std::printf("list_build_and_show_one_counter: %.1f ms\n", medianToShow<OneCounterListWindow>(services));
+    std::printf("list_build_and_show_two_counters: %.1f ms\n", medianToShow<TwoCounterListWindow>(services));
+    memory.listShowsSteps = true;
+    std::printf("list_build_and_show_two_counters_steps: %.1f ms\n", medianToShow<TwoCounterListWindow>(services));
     return 0;
 }

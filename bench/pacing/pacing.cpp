@@ -3,11 +3,11 @@
 // 60 pupils joined by Class Answers (bench_pupils, over loopback), who see
 // every count and answer at a pause halfway.
 
-#include "Lesson.h"
-#include "Percentile.h"
-#include "PauseDialog.h"
-#include "QtDialogs.h"
-#include "SteadyClock.h"
+#include "app/AppController.h"
+#include "bench/Percentile.h"
+#include "platform/QtDialogs.h"
+#include "platform/SteadyClock.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,7 +42,7 @@ double cpuSeconds()
 // and continues once they have all answered.
 class PaintWatcher : public QObject {
 public:
-    PaintWatcher(Lesson &lesson, bool withPupils) : m_lesson(lesson), m_withPupils(withPupils)
+    PaintWatcher(AppController &lesson, bool withPupils) : m_lesson(lesson), m_withPupils(withPupils)
     {
         lesson.mainWindow().findChild<CounterLabel *>("lblCounter1")->installEventFilter(this);
         qApp->installEventFilter(this);
@@ -60,7 +60,7 @@ protected:
                 m_lastText = text;
                 paints.push_back(double(m_clock.nsecsElapsed()) / 1e6);
                 if (int(paints.size()) == counts + 1 || (m_withPupils && int(paints.size()) == counts / 2))
-                    m_lesson.runLoop().requestPause();
+                    emit m_lesson.mainWindow().pauseRequested();
             }
         }
         if (auto *dialog = qobject_cast<PauseDialog *>(watched); dialog && event->type() == QEvent::Show) {
@@ -81,7 +81,7 @@ private:
         dialog->button("cmdContinue")->click();
     }
 
-    Lesson &m_lesson;
+    AppController &m_lesson;
     bool m_withPupils;
     QElapsedTimer m_clock;
     QString m_lastText;
@@ -94,7 +94,7 @@ int measure(int counters, bool withPupils = false)
     QtDialogs dialogs;
     SteadyClock clock;
     QtEventPump pump;
-    Lesson lesson(dialogs, clock, pump);
+    AppController lesson(dialogs, clock, pump);
     lesson.session().speed = speed;
     lesson.session().counterCount = std::int16_t(counters);
     lesson.mainWindow().setTwoCounterMode(counters == 2);
@@ -144,7 +144,7 @@ int measureFullCount(const char *name, CounterSettings counter)
     QtDialogs dialogs;
     SteadyClock clock;
     QtEventPump pump;
-    Lesson lesson(dialogs, clock, pump);
+    AppController lesson(dialogs, clock, pump);
     lesson.session().speed = 0;
     lesson.session().counter1 = counter;
     lesson.mainWindow().show();

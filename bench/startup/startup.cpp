@@ -1,10 +1,10 @@
 // How long the main window takes to come up once the title screen's wait is
 // over, and how much memory the program holds after a long count.
 
-#include "Lesson.h"
-#include "PauseDialog.h"
-#include "QtDialogs.h"
-#include "SteadyClock.h"
+#include "app/AppController.h"
+#include "platform/QtDialogs.h"
+#include "platform/SteadyClock.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     SkippingClock clock;
     SkippingPump pump(clock);
-    Lesson lesson(dialogs, clock, pump);
+    AppController lesson(dialogs, clock, pump);
     lesson.start();
     std::printf("startup_to_main_window: %.1f ms\n", double(sinceStart.nsecsElapsed()) / 1e6);
     std::printf("memory_after_startup: %ld kB\n", peakKilobytes());

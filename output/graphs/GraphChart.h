@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphPlan.h"
+#include "output/graphs/GraphPlan.h"
 
 #include <QChart>
 

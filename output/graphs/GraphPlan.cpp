@@ -1,6 +1,6 @@
-#include "GraphPlan.h"
+#include "output/graphs/GraphPlan.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QCoreApplication>
 

@@ -5,13 +5,13 @@
 //     → GraphPlan (this file)              decides what the graph shows: the
 //                                          series, colours, markers and scales,
 //     → buildChart (GraphChart)            turns the plan into a chart,
-//     → frmGraph                           shows it modally, prints it, saves
+//     → GraphWindow                           shows it modally, prints it, saves
 //                                          it as a bitmap, and switches
 //                                          between line and bar graphs.
 // This file knows nothing of widgets, so every rule here is tested plainly.
 
-#include "CountingSession.h"
-#include "Messages.h"
+#include "engine/CountingSession.h"
+#include "engine/Messages.h"
 
 #include <QColor>
 #include <QList>

@@ -1,16 +1,17 @@
-#include "Graphs.h"
+#include "output/graphs/Graphs.h"
 
-#include "Dialogs.h"
-#include "GraphChart.h"
-#include "Twips.h"
-#include "frmGraph.h"
+#include "output/graphs/GraphChart.h"
+#include "output/graphs/GraphWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
 
 #include <QWidget>
 
 #include <utility>
 
-Graphs::Graphs(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow)
-    : m_session(session), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow)
+Graphs::Graphs(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer,
+               QWidget &mainWindow)
+    : m_session(session), m_memory(memory), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow)
 {
 }
 
@@ -24,7 +25,7 @@ void Graphs::showBarGraph()
     show(GraphKind::Bar);
 }
 
-frmGraph *Graphs::graphWindow() const
+GraphWindow *Graphs::graphWindow() const
 {
     return m_window;
 }
@@ -58,7 +59,7 @@ bool Graphs::refused(GraphKind kind)
 
 void Graphs::placeOnFirstUse()
 {
-    WindowPlacement &placement = m_session.graphPlacement;
+    WindowPlacement &placement = m_memory.graphPlacement;
     if (!placement.placed) {
         const QWidget &main = m_mainWindow;
         const TwipsGeometry first = firstGraphGeometry({pixelsToTwips(main.x()), pixelsToTwips(main.y()),
@@ -71,10 +72,10 @@ void Graphs::placeOnFirstUse()
 
 void Graphs::showWindow(GraphKind kind)
 {
-    frmGraph window(m_session, m_dialogs, m_printer, &m_mainWindow);
+    GraphWindow window(m_session, m_memory, m_dialogs, m_printer, &m_mainWindow);
     window.setChart(buildChart(planGraph(m_session, kind)));
-    QObject::connect(&window, &frmGraph::lineGraphRequested, &window, [this] { showLineGraph(); });
-    QObject::connect(&window, &frmGraph::barGraphRequested, &window, [this] { showBarGraph(); });
+    QObject::connect(&window, &GraphWindow::lineGraphRequested, &window, [this] { showLineGraph(); });
+    QObject::connect(&window, &GraphWindow::barGraphRequested, &window, [this] { showBarGraph(); });
 
     m_window = &window;
     window.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "GraphPlan.h"
+#include "output/graphs/GraphPlan.h"
+#include "windows/WindowMemory.h"
 
 #include <QPointer>
 
@@ -9,7 +10,7 @@
 class Dialogs;
 class PagePrinter;
 class QWidget;
-class frmGraph;
+class GraphWindow;
 
 // The graph operations reached from the pause dialog and the graph window.
 // Each shows its graph in a modal graph window and returns when the teacher
@@ -25,13 +26,13 @@ class Graphs {
 public:
     // mainWindow gives the graph window its first place and size, and is the
     // dialogs' parent again once no graph window is open.
-    Graphs(CountingSession &session, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow);
+    Graphs(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow);
 
     void showLineGraph();
     void showBarGraph();
 
     // The graph window on top, while one is open.
-    frmGraph *graphWindow() const;
+    GraphWindow *graphWindow() const;
 
 private:
     void show(GraphKind kind);
@@ -39,10 +40,11 @@ private:
     void placeOnFirstUse();
     void showWindow(GraphKind kind);
 
-    CountingSession &m_session;
+    const CountingSession &m_session;
+    WindowMemory &m_memory;
     Dialogs &m_dialogs;
     PagePrinter &m_printer;
     QWidget &m_mainWindow;
-    QPointer<frmGraph> m_window;
+    QPointer<GraphWindow> m_window;
     std::optional<GraphKind> m_next;
 };

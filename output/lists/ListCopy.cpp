@@ -1,4 +1,4 @@
-#include "ListCopy.h"
+#include "output/lists/ListCopy.h"
 
 #include <QMimeData>
 

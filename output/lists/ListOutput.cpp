@@ -1,9 +1,9 @@
-#include "ListOutput.h"
+#include "output/lists/ListOutput.h"
 
-#include "Dialogs.h"
-#include "FileSaving.h"
-#include "NumberText.h"
-#include "Printer.h"
+#include "engine/NumberText.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSaving.h"
+#include "platform/Printer.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -13,6 +13,8 @@
 #include <numeric>
 
 namespace {
+
+constexpr int printedBlankLines = 5;
 
 bool printTable(Printer &printer, const ListTable &table)
 {
@@ -36,14 +38,17 @@ bool writeAll(QIODevice &file, const QByteArray &bytes)
     return file.write(bytes) == bytes.size();
 }
 
-} // namespace
+// One column of a list as a table: its heading and a cell for each count, as
+// many as every other column has: a number as the list shows it, with ".",
+// or nothing where a count has none.
+struct ListColumn {
+    QString heading;
+    QStringList cells;
+};
 
-QString suggestedListFileName(const CountingSession &session)
-{
-    return QStringLiteral("count%1.txt").arg(session.listFileNumber);
-}
-
-QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
+// "Count" (1, 2, 3 …), then each counter's values; with steps shown, each
+// followed by its steps and step changes.
+QList<ListColumn> listColumns(const CountingSession &session, ListKind kind, Steps steps)
 {
     const int counts = session.countIndex + 1;
     const auto run = [counts](const CountHistory &history) {
@@ -59,7 +64,7 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
                               {QCoreApplication::translate("ListOutput", "Counter 1"), run(*session.history1)}};
     if (kind == ListKind::TwoCounters)
         columns.append({QCoreApplication::translate("ListOutput", "Counter 2"), run(*session.history2)});
-    if (!session.listShowsSteps)
+    if (steps == Steps::Hidden)
         return columns;
 
     // Each counter's numbers are followed by its steps as the window shows them.
@@ -79,6 +84,8 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind)
     return withSteps;
 }
 
+// The headings, then one line per count: comma-separated, whatever the
+// region; CR LF after every line.
 QByteArray csvBytes(const QList<ListColumn> &columns)
 {
     QStringList headings;
@@ -96,9 +103,16 @@ QByteArray csvBytes(const QList<ListColumn> &columns)
     return bytes;
 }
 
+} // namespace
+
+ListTable shownList(const ListServices &services, ListKind kind)
+{
+    return listTable(services.session, kind, shownSteps(services.memory));
+}
+
 void printList(ListServices &services, ListKind kind, QWidget *window)
 {
-    if (printTable(services.printer, shownList(services.session, kind)))
+    if (printTable(services.printer, shownList(services, kind)))
         return;
     services.printer.abandonDocument();
     services.dialogs.showMessage(Messages::listNotPrinted(), window);
@@ -106,13 +120,15 @@ void printList(ListServices &services, ListKind kind, QWidget *window)
 
 void saveList(ListServices &services, ListKind kind, QWidget *window)
 {
-    CountingSession &session = services.session;
+    const CountingSession &session = services.session;
+    WindowMemory &memory = services.memory;
     const QList<SaveFormat> formats = {
         {QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "Text Files")), QStringLiteral("txt"),
-         [&](QIODevice &file) { return writeAll(file, listFileBytes(shownList(session, kind))); }},
+         [&](QIODevice &file) { return writeAll(file, listFileBytes(shownList(services, kind))); }},
         {QStringLiteral(QT_TRANSLATE_NOOP("SaveFilters", "CSV File")), QStringLiteral("csv"),
-         [&](QIODevice &file) { return writeAll(file, csvBytes(listColumns(session, kind))); }},
+         [&](QIODevice &file) { return writeAll(file, csvBytes(listColumns(session, kind, shownSteps(memory)))); }},
     };
-    if (saveWithDialog(services.dialogs, suggestedListFileName(session), formats, Messages::listNotSaved(), window))
-        advanceFileNumber(session.listFileNumber);
+    const QString suggested = QStringLiteral("count%1.txt").arg(memory.listFileNumber);
+    if (saveWithDialog(services.dialogs, suggested, formats, Messages::listNotSaved(), window))
+        advanceFileNumber(memory.listFileNumber);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "CountingSession.h"
+#include "engine/CountingSession.h"
+#include "windows/WindowMemory.h"
 
 class Dialogs;
 class Printer;
@@ -8,7 +9,8 @@ class QWidget;
 
 // What the list windows and their operations work with.
 struct ListServices {
-    CountingSession &session;
+    const CountingSession &session;
+    WindowMemory &memory;
     Dialogs &dialogs;
     Printer &printer;
     // Places the first list of the program run and owns the list windows;

@@ -1,6 +1,6 @@
-#include "ListText.h"
+#include "output/lists/ListText.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +9,11 @@
 
 namespace {
 
-const QString lineEnd = QStringLiteral("\r\n");
+// Blanks between the columns on a line of the two-counter list, never fewer
+// than two: the gap takes two blanks per digit width that counter 2 has
+// gained since the first count, so counter 1's column keeps its right edge.
+constexpr int startingColumnGap = 16;
+constexpr int narrowestColumnGap = 2;
 
 int lineCount(const CountingSession &session)
 {
@@ -28,18 +32,6 @@ qsizetype shortTextLength(double x, QLatin1StringView text)
         && !QChar::isDigit(text[digitStart + 1].unicode()))
         --length;
     return length;
-}
-
-// The lines one after another, CR LF after every line.
-QString listText(const ListTable &lines)
-{
-    QString text;
-    text.reserve(lines.text.size() + 2 * lines.cellCount());
-    for (int k = 0; k < lines.cellCount(); ++k) {
-        text += lines.cell(k);
-        text += lineEnd;
-    }
-    return text;
 }
 
 } // namespace
@@ -103,16 +95,6 @@ ListTable listLines(const CountingSession &session, ListKind kind)
     return lines;
 }
 
-QString listTextOneCounter(const CountingSession &session)
-{
-    return listText(listLines(session, ListKind::OneCounter));
-}
-
-QString listTextTwoCounters(const CountingSession &session)
-{
-    return listText(listLines(session, ListKind::TwoCounters));
-}
-
 QStringView ListTable::cell(int index) const
 {
     const int start = index == 0 ? 0 : cellEnds[index - 1];
@@ -171,11 +153,6 @@ ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
             table.heading += heading;
     }
     return table;
-}
-
-ListTable shownList(const CountingSession &session, ListKind kind)
-{
-    return listTable(session, kind, session.listShowsSteps ? Steps::Shown : Steps::Hidden);
 }
 
 QStringList tabSeparatedLines(const ListTable &table)

@@ -4,11 +4,11 @@
 // countIndex) become a table of what the list shows (ListText): with steps
 // hidden the list text's lines on screen and the number columns in print and
 // file; with steps shown the numbers, steps and step changes under a heading,
-// alike everywhere. The window draws the table (ListView in frmList or
-// frmList2: NumberList, ListWindow); printing and saving write its cells
+// alike everywhere. The window draws the table (ListView in OneCounterListWindow or
+// TwoCounterListWindow: NumberList, ListWindow); printing and saving write its cells
 // tab-separated (ListOutput).
 
-#include "CountingSession.h"
+#include "engine/CountingSession.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,17 +21,6 @@ enum class ListKind { OneCounter = 1, TwoCounters = 2 };
 double displayWidth(double x);
 // The same, given the number text of x.
 double displayWidth(double x, QLatin1StringView text);
-
-// Blanks between the columns on a line of the two-counter list, never fewer
-// than two: the gap takes two blanks per digit width that counter 2 has
-// gained since the first count, so counter 1's column keeps its right edge.
-inline constexpr int startingColumnGap = 16;
-inline constexpr int narrowestColumnGap = 2;
-
-// One line per count, right-aligned in the window by its trailing blanks,
-// CR LF after every line.
-QString listTextOneCounter(const CountingSession &session);
-QString listTextTwoCounters(const CountingSession &session);
 
 enum class Steps { Hidden, Shown };
 
@@ -67,11 +56,6 @@ QStringList stepHeading();
 // first line) and the change of that step from the step before (none on the
 // first two), worked out from the numbers as written, under stepHeading().
 ListTable listTable(const CountingSession &session, ListKind kind, Steps steps);
-
-// What the list windows show, print and save: listTable with steps as the
-// teacher last chose in a list window. (With steps hidden the window draws
-// the same numbers as the list text's lines, listLines.)
-ListTable shownList(const CountingSession &session, ListKind kind);
 
 // One line per row, the heading line first: a tab before every cell; no
 // line ends.

@@ -1,4 +1,4 @@
-#include "ListView.h"
+#include "output/lists/ListView.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetricsF>

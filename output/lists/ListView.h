@@ -8,7 +8,7 @@
 // selected by dragging over them, with the mouse or a finger, and read back
 // as text, their cells separated by tabs.
 
-#include "ListText.h"
+#include "output/lists/ListText.h"
 
 #include <QAbstractScrollArea>
 

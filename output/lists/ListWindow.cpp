@@ -1,12 +1,12 @@
-#include "ListWindow.h"
+#include "output/lists/ListWindow.h"
 
-#include "Dialogs.h"
-#include "IconButton.h"
-#include "ListCopy.h"
-#include "ListOutput.h"
-#include "RuleWindow.h"
-#include "ScreenPlacement.h"
-#include "Twips.h"
+#include "output/lists/ListCopy.h"
+#include "output/lists/ListOutput.h"
+#include "output/lists/RuleWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/ScreenPlacement.h"
+#include "platform/Twips.h"
+#include "widgets/IconButton.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -35,12 +35,12 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         double left;
         void (ListWindow::*click)();
     } buttons[] = {
-        {"Save", QT_TRANSLATE_NOOP("IconButton", "Save List"), "save", 0, &ListWindow::cmdSave_Click},
-        {"Print", QT_TRANSLATE_NOOP("IconButton", "Print List"), "print", 600, &ListWindow::cmdPrint_Click},
-        {"FontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "list_font_inc", 1800, &ListWindow::cmdFontInc_Click},
-        {"FontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "list_font_dec", 2400, &ListWindow::cmdFontDec_Click},
-        {"Steps", QT_TRANSLATE_NOOP("IconButton", "Show Steps"), "show_steps", 3000, &ListWindow::cmdSteps_Click},
-        {"Rule", QT_TRANSLATE_NOOP("IconButton", "Show the Rule"), "show_rule", 3600, &ListWindow::cmdRule_Click},
+        {"Save", QT_TRANSLATE_NOOP("IconButton", "Save List"), "save", 0, &ListWindow::saveList},
+        {"Print", QT_TRANSLATE_NOOP("IconButton", "Print List"), "print", 600, &ListWindow::printList},
+        {"FontInc", QT_TRANSLATE_NOOP("IconButton", "Increase Font Size"), "list_font_inc", 1800, &ListWindow::enlargeFont},
+        {"FontDec", QT_TRANSLATE_NOOP("IconButton", "Decrease Font Size"), "list_font_dec", 2400, &ListWindow::shrinkFont},
+        {"Steps", QT_TRANSLATE_NOOP("IconButton", "Show Steps"), "show_steps", 3000, &ListWindow::toggleSteps},
+        {"Rule", QT_TRANSLATE_NOOP("IconButton", "Show the Rule"), "show_rule", 3600, &ListWindow::showRule},
         {"Copy", QT_TRANSLATE_NOOP("IconButton", "Copy"), "copy", 4200, &ListWindow::copyList},
     };
     for (const auto &b : buttons)
@@ -59,7 +59,7 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     listText->setFont(font);
     listText->setFocus(Qt::OtherFocusReason);
 
-    Form_Load();
+    restoreLook();
 }
 
 QPushButton *ListWindow::button(const QString &name) const
@@ -67,38 +67,39 @@ QPushButton *ListWindow::button(const QString &name) const
     return strip->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
 }
 
-void ListWindow::Form_Load()
+void ListWindow::restoreLook()
 {
-    const CountingSession &s = m_services.session;
-    restorePlacement(s.listPlacement, *this, twipsSize(smallestOpening, smallestOpening));
-    if (s.listFontSize)
-        setFontPoints(*s.listFontSize);
-    Form_Resize();
+    const WindowMemory &memory = m_services.memory;
+    restorePlacement(memory.listPlacement, *this, twipsSize(smallestOpening, smallestOpening));
+    if (memory.listFontSize)
+        setFontPoints(*memory.listFontSize);
+    fitListToWindow();
     showList();
 }
 
 void ListWindow::showList()
 {
     const CountingSession &s = m_services.session;
+    const bool showsSteps = m_services.memory.listShowsSteps;
     const QString tooltip = QCoreApplication::translate(
-        "IconButton", s.listShowsSteps ? QT_TRANSLATE_NOOP("IconButton", "Hide Steps") : QT_TRANSLATE_NOOP("IconButton", "Show Steps"));
-    m_stepsButton->setChecked(s.listShowsSteps);
+        "IconButton", showsSteps ? QT_TRANSLATE_NOOP("IconButton", "Hide Steps") : QT_TRANSLATE_NOOP("IconButton", "Show Steps"));
+    m_stepsButton->setChecked(showsSteps);
     m_stepsButton->setToolTip(tooltip);
     m_stepsButton->setAccessibleName(tooltip);
     // With steps hidden the window shows the list text as it always has:
     // each line one cell, its columns lined up by its blanks.
-    listText->setTable(s.listShowsSteps ? listTable(s, m_kind, Steps::Shown) : listLines(s, m_kind));
+    listText->setTable(showsSteps ? listTable(s, m_kind, Steps::Shown) : listLines(s, m_kind));
 }
 
 void ListWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    Form_Resize();
+    fitListToWindow();
 }
 
 // Below the strip's height the text box would get no height at all: then it
 // and the strip keep their sizes.
-void ListWindow::Form_Resize()
+void ListWindow::fitListToWindow()
 {
     const double innerHeight = pixelsToTwips(height());
     if (innerHeight < textHeightLoss)
@@ -109,15 +110,15 @@ void ListWindow::Form_Resize()
 
 void ListWindow::done(int result)
 {
-    Form_Unload();
+    rememberLook();
     QDialog::done(result);
 }
 
-void ListWindow::Form_Unload()
+void ListWindow::rememberLook()
 {
-    CountingSession &s = m_services.session;
-    rememberPlacement(s.listPlacement, *this);
-    s.listFontSize = float(listText->font().pointSizeF());
+    WindowMemory &memory = m_services.memory;
+    rememberPlacement(memory.listPlacement, *this);
+    memory.listFontSize = float(listText->font().pointSizeF());
 }
 
 void ListWindow::setFontPoints(double points)
@@ -127,37 +128,37 @@ void ListWindow::setFontPoints(double points)
     listText->setFont(font);
 }
 
-void ListWindow::cmdFontInc_Click()
+void ListWindow::enlargeFont()
 {
     const double points = listText->font().pointSizeF();
     if (points <= largestGrowable)
         setFontPoints(points + fontStep);
 }
 
-void ListWindow::cmdFontDec_Click()
+void ListWindow::shrinkFont()
 {
     const double points = listText->font().pointSizeF();
     if (points >= smallestShrinkable)
         setFontPoints(points - fontStep);
 }
 
-void ListWindow::cmdPrint_Click()
+void ListWindow::printList()
 {
-    printList(m_services, m_kind, this);
+    ::printList(m_services, m_kind, this);
 }
 
-void ListWindow::cmdSave_Click()
+void ListWindow::saveList()
 {
-    saveList(m_services, m_kind, this);
+    ::saveList(m_services, m_kind, this);
 }
 
-void ListWindow::cmdSteps_Click()
+void ListWindow::toggleSteps()
 {
-    m_services.session.listShowsSteps = m_stepsButton->isChecked();
+    m_services.memory.listShowsSteps = m_stepsButton->isChecked();
     showList();
 }
 
-void ListWindow::cmdRule_Click()
+void ListWindow::showRule()
 {
     RuleWindow rule(m_services.session, m_kind, this);
     rule.exec();
@@ -167,7 +168,7 @@ void ListWindow::copyList()
 {
     const std::optional<std::pair<int, int>> selected = listText->selectedRows();
     const auto [first, last] = selected.value_or(std::pair(0, listText->table().rowCount() - 1));
-    const ListTable shown = shownList(m_services.session, m_kind);
+    const ListTable shown = shownList(m_services, m_kind);
     // The whole list comes with its heading; a few lines without.
     const QStringList heading = selected ? QStringList() : shown.heading;
     QList<QStringList> rows;
@@ -177,16 +178,12 @@ void ListWindow::copyList()
     QGuiApplication::clipboard()->setMimeData(copiedList(headingLine + listText->text(first, last), heading, rows));
 }
 
-frmList::frmList(ListServices &services)
-    : ListWindow("frmList", ListKind::OneCounter, services),
-      cmdList1Save(button("cmdList1Save")), cmdList1Print(button("cmdList1Print")),
-      cmdList1FontInc(button("cmdList1FontInc")), cmdList1FontDec(button("cmdList1FontDec"))
+OneCounterListWindow::OneCounterListWindow(ListServices &services)
+    : ListWindow("frmList", ListKind::OneCounter, services)
 {
 }
 
-frmList2::frmList2(ListServices &services)
-    : ListWindow("frmList2", ListKind::TwoCounters, services),
-      cmdList2Save(button("cmdList2Save")), cmdList2Print(button("cmdList2Print")),
-      cmdList2FontInc(button("cmdList2FontInc")), cmdList2FontDec(button("cmdList2FontDec"))
+TwoCounterListWindow::TwoCounterListWindow(ListServices &services)
+    : ListWindow("frmList2", ListKind::TwoCounters, services)
 {
 }

@@ -4,12 +4,12 @@
 // print, larger and smaller font, show steps, show the rule, copy) above a
 // read-only, right-aligned view of the list. It opens with the remembered
 // place, size, font size and steps, and hands them back to the session.
-// frmList and frmList2 differ only in their names and in which list they
+// OneCounterListWindow and TwoCounterListWindow differ only in their names and in which list they
 // show, print and save.
 
-#include "ListServices.h"
-#include "ListText.h"
-#include "ListView.h"
+#include "output/lists/ListServices.h"
+#include "output/lists/ListText.h"
+#include "output/lists/ListView.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -33,12 +33,12 @@ public:
     ListView *listText;
 
 public slots:
-    void cmdFontInc_Click();
-    void cmdFontDec_Click();
-    void cmdPrint_Click();
-    void cmdSave_Click();
-    void cmdSteps_Click();
-    void cmdRule_Click();
+    void enlargeFont();
+    void shrinkFont();
+    void printList();
+    void saveList();
+    void toggleSteps();
+    void showRule();
     // The selected lines, or the whole list when none is selected; Ctrl+C too.
     void copyList();
 
@@ -49,9 +49,9 @@ protected:
     void done(int result) override;
 
 private:
-    void Form_Load();
-    void Form_Resize();
-    void Form_Unload();
+    void restoreLook();
+    void fitListToWindow();
+    void rememberLook();
     void setFontPoints(double points);
     // Fills the view with the list, with or without its steps.
     void showList();
@@ -61,24 +61,14 @@ private:
     ListServices &m_services;
 };
 
-class frmList : public ListWindow {
+class OneCounterListWindow : public ListWindow {
     Q_OBJECT
 public:
-    explicit frmList(ListServices &services);
-
-    QPushButton *cmdList1Save;
-    QPushButton *cmdList1Print;
-    QPushButton *cmdList1FontInc;
-    QPushButton *cmdList1FontDec;
+    explicit OneCounterListWindow(ListServices &services);
 };
 
-class frmList2 : public ListWindow {
+class TwoCounterListWindow : public ListWindow {
     Q_OBJECT
 public:
-    explicit frmList2(ListServices &services);
-
-    QPushButton *cmdList2Save;
-    QPushButton *cmdList2Print;
-    QPushButton *cmdList2FontInc;
-    QPushButton *cmdList2FontDec;
+    explicit TwoCounterListWindow(ListServices &services);
 };

@@ -1,8 +1,8 @@
-#include "NumberList.h"
+#include "output/lists/NumberList.h"
 
-#include "Dialogs.h"
-#include "ListWindow.h"
-#include "Twips.h"
+#include "output/lists/ListWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
 
 #include <new>
 
@@ -18,8 +18,8 @@ struct FirstListPlace {
 
 void placeFirstList(ListServices &services)
 {
-    CountingSession &s = services.session;
-    WindowPlacement &placement = s.listPlacement;
+    WindowMemory &memory = services.memory;
+    WindowPlacement &placement = memory.listPlacement;
     if (!placement.placed) {
         // Its frame is the main window's frame made smaller, so its inside is
         // the main window's inside made smaller.
@@ -30,7 +30,7 @@ void placeFirstList(ListServices &services)
                                 pixelsToTwips(inside.height()) - FirstListPlace::lower);
         placement.topLeft = QPointF(pixelsToTwips(frameTopLeft.x()) + FirstListPlace::right,
                                     pixelsToTwips(frameTopLeft.y()) + FirstListPlace::down);
-        s.listFontSize = FirstListPlace::fontSize;
+        memory.listFontSize = FirstListPlace::fontSize;
     }
     placement.placed = true;
 }
@@ -56,10 +56,10 @@ void showList(ListServices &services)
 
 void showListOneCounter(ListServices &services)
 {
-    showList<frmList>(services);
+    showList<OneCounterListWindow>(services);
 }
 
 void showListTwoCounters(ListServices &services)
 {
-    showList<frmList2>(services);
+    showList<TwoCounterListWindow>(services);
 }

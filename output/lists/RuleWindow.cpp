@@ -1,6 +1,6 @@
-#include "RuleWindow.h"
+#include "output/lists/RuleWindow.h"
 
-#include "SequenceRule.h"
+#include "engine/SequenceRule.h"
 
 #include <QLabel>
 #include <QPushButton>

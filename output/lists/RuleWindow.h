@@ -4,8 +4,8 @@
 // formula for the nth number, in type large enough for the back of the room.
 // Modal over the list window; closing it returns to the list.
 
-#include "CountingSession.h"
-#include "ListText.h"
+#include "engine/CountingSession.h"
+#include "output/lists/ListText.h"
 
 #include <QDialog>
 

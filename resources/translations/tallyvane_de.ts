@@ -1131,21 +1131,21 @@
     </message>
 </context>
 <context>
-    <name>frmCountTitle</name>
+    <name>TitleScreen</name>
     <message>
         <source>version %1d</source>
         <translation>Version %1d</translation>
     </message>
 </context>
 <context>
-    <name>frmGraph</name>
+    <name>GraphWindow</name>
     <message>
         <source>Tallyvane Graph</source>
         <translation>Tallyvane-Diagramm</translation>
     </message>
 </context>
 <context>
-    <name>frmSettings</name>
+    <name>SettingsDialog</name>
     <message>
         <source>Change Settings</source>
         <translation>Einstellungen ändern</translation>

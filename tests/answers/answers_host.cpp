@@ -5,13 +5,13 @@
 // pause dialog comes up, "window" when the "Class Answers" window opens and
 // "answered <n>" whenever that window's count changes.
 
-#include "ClassAnswers.h"
-#include "ClassAnswersWindow.h"
-#include "Lesson.h"
-#include "Named.h"
-#include "PauseDialog.h"
-#include "ScriptedDialogs.h"
-#include "SteadyClock.h"
+#include "answers/ClassAnswers.h"
+#include "answers/ClassAnswersWindow.h"
+#include "app/AppController.h"
+#include "platform/SteadyClock.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -65,8 +65,7 @@ int main(int argc, char *argv[])
     ScriptedDialogs dialogs;
     SteadyClock clock;
     QtEventPump pump;
-    Lesson lesson(dialogs, clock, pump);
-    lesson.setEndProgram([] { QCoreApplication::exit(0); });
+    AppController lesson(dialogs, clock, pump);
     lesson.session().speed = 0.5f;
     lesson.mainWindow().show();
     Reporter reporter;
@@ -87,7 +86,7 @@ int main(int argc, char *argv[])
         if (command == "start")
             named<QPushButton>(lesson.mainWindow(), "cmdStart")->click();
         else if (command == "pause")
-            lesson.runLoop().requestPause();
+            emit lesson.mainWindow().pauseRequested();
         else if (command == "predict")
             press("cmdPredict");
         else if (command == "show")

@@ -1,7 +1,7 @@
-#include "ClassQuestion.h"
-#include "FakeClock.h"
-#include "JoinGate.h"
-#include "LocalNetwork.h"
+#include "answers/ClassQuestion.h"
+#include "answers/JoinGate.h"
+#include "answers/LocalNetwork.h"
+#include "tests/support/FakeClock.h"
 
 #include <QLocale>
 #include <QTest>

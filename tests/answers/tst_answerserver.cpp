@@ -1,7 +1,7 @@
-#include "AnswerLimits.h"
-#include "AnswersRig.h"
-#include "Pupil.h"
-#include "PupilTexts.h"
+#include "answers/AnswerLimits.h"
+#include "answers/PupilTexts.h"
+#include "tests/support/AnswersRig.h"
+#include "tests/support/Pupil.h"
 
 #include <QRandomGenerator>
 #include <QTimer>

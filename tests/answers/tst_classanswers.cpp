@@ -1,12 +1,12 @@
-#include "AnswerChart.h"
-#include "ClassAnswers.h"
-#include "ClassAnswersWindow.h"
-#include "CounterLabel.h"
-#include "Ink.h"
-#include "JoinCard.h"
-#include "LessonRig.h"
-#include "PauseAnswerer.h"
-#include "Pupil.h"
+#include "answers/AnswerChart.h"
+#include "answers/ClassAnswers.h"
+#include "answers/ClassAnswersWindow.h"
+#include "answers/JoinCard.h"
+#include "tests/support/AppRig.h"
+#include "tests/support/Ink.h"
+#include "tests/support/PauseAnswerer.h"
+#include "tests/support/Pupil.h"
+#include "windows/main/CounterLabel.h"
 
 #include <QBarCategoryAxis>
 #include <QCheckBox>
@@ -81,14 +81,14 @@ private:
     void turnOn();
     void pauseWhenShowing(const QString &text);
 
-    std::unique_ptr<LessonRig> m_rig;
+    std::unique_ptr<AppRig> m_rig;
     std::unique_ptr<PauseAnswerer> m_teacher;
     std::unique_ptr<AnswersWindowScript> m_window;
 };
 
 void ClassAnswersTest::init()
 {
-    m_rig = std::make_unique<LessonRig>();
+    m_rig = std::make_unique<AppRig>();
     m_teacher = std::make_unique<PauseAnswerer>();
     m_window = std::make_unique<AnswersWindowScript>();
     m_rig->lesson.mainWindow().show();
@@ -113,7 +113,7 @@ void ClassAnswersTest::pauseWhenShowing(const QString &text)
 {
     m_rig->pump.beforePump = [this, text] {
         if (named<CounterLabel>(m_rig->lesson.mainWindow(), "lblCounter1")->text() == text)
-            m_rig->lesson.runLoop().requestPause();
+            emit m_rig->lesson.mainWindow().pauseRequested();
     };
 }
 
@@ -215,7 +215,7 @@ void ClassAnswersTest::spreadRevealed()
 // each time; a tap folds it and the next brings it back.
 void ClassAnswersTest::joinCardFollowsTheButton()
 {
-    frmMain &main = m_rig->lesson.mainWindow();
+    MainWindow &main = m_rig->lesson.mainWindow();
     JoinCard *card = answers().joinCard();
     QVERIFY(!card->isVisible());
     turnOn();
@@ -272,7 +272,7 @@ void ClassAnswersTest::pagesFollowTheBoard()
         if (onBoard == QLatin1String("2"))
             m_rig->button("cmdMaskC1")->click();
         if (onBoard == QLatin1String("3"))
-            m_rig->lesson.runLoop().requestPause();
+            emit m_rig->lesson.mainWindow().pauseRequested();
     };
     m_teacher->onShown = [&](PauseDialog *) {
         QTRY_COMPARE(pupil.board().value("phase").toString(), QStringLiteral("paused"));
@@ -291,7 +291,6 @@ void ClassAnswersTest::leavingClosesEveryConnection()
     turnOn();
     Pupil pupil(answers().server().port());
     QVERIFY(pupil.waitConnected() && pupil.join(answers().joinCode()));
-    m_rig->lesson.setEndProgram([] {});
     m_rig->lesson.quit();
     QVERIFY(!answers().isOn());
     QTRY_COMPARE(pupil.socket->state(), QAbstractSocket::UnconnectedState);

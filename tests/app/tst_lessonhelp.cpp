@@ -1,8 +1,8 @@
-#include "FakeClock.h"
-#include "FakePump.h"
-#include "Lesson.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
+#include "app/AppController.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,7 +45,8 @@ private:
     ScriptedDialogs m_dialogs;
     FakeClock m_clock;
     std::unique_ptr<FakePump> m_pump;
-    std::unique_ptr<Lesson> m_lesson;
+    std::unique_ptr<AppController> m_lesson;
+    int m_ended = 0;  // times the program would have ended
 };
 
 void LessonHelpTest::init()
@@ -53,7 +54,8 @@ void LessonHelpTest::init()
     m_previousFolder = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_folder.path()));
     m_pump = std::make_unique<FakePump>(m_clock);
-    m_lesson = std::make_unique<Lesson>(m_dialogs, m_clock, *m_pump);
+    m_ended = 0;
+    m_lesson = std::make_unique<AppController>(m_dialogs, m_clock, *m_pump, [this] { ++m_ended; });
     m_lesson->start();
 }
 
@@ -68,7 +70,7 @@ void LessonHelpTest::cleanup()
 void LessonHelpTest::helpOpensOneWindowAtTheStartPage()
 {
     QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
-    frmMain &main = m_lesson->mainWindow();
+    MainWindow &main = m_lesson->mainWindow();
     named<QPushButton>(main, "cmdSettings")->setFocus();
 
     named<QPushButton>(main, "cmdHelp")->click();
@@ -103,7 +105,7 @@ void LessonHelpTest::missingHelpFileLeavesTheProgramUsable()
 {
     if (!HelpViewer::locate(HelpViewer::helpFileName).isEmpty())
         QSKIP("a help file is installed on this machine");
-    frmMain &main = m_lesson->mainWindow();
+    MainWindow &main = m_lesson->mainWindow();
 
     named<QPushButton>(main, "cmdHelp")->click();
 
@@ -119,16 +121,14 @@ void LessonHelpTest::missingHelpFileLeavesTheProgramUsable()
 void LessonHelpTest::exitWithHelpOpenClosesIt()
 {
     QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
-    frmMain &main = m_lesson->mainWindow();
-    int ended = 0;
-    m_lesson->setEndProgram([&] { ++ended; });
+    MainWindow &main = m_lesson->mainWindow();
     named<QPushButton>(main, "cmdHelp")->click();
     QPointer<HelpViewer> viewer = helpWindows().front();
     QCOMPARE(viewer->parentWidget(), &main);
 
     m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
     named<QPushButton>(main, "cmdExit")->click();
-    QCOMPARE(ended, 1);
+    QCOMPARE(m_ended, 1);
     QTRY_VERIFY(!viewer);
 }
 

@@ -1,9 +1,9 @@
-#include "Lesson.h"
-#include "Named.h"
-#include "PauseDialog.h"
-#include "QtDialogs.h"
-#include "SteadyClock.h"
-#include "TestDisplay.h"
+#include "app/AppController.h"
+#include "platform/QtDialogs.h"
+#include "platform/SteadyClock.h"
+#include "tests/support/Named.h"
+#include "tests/support/TestDisplay.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,7 +47,7 @@ void LongWaitTest::pauseActsWithinASecond()
     QtDialogs dialogs;
     SteadyClock clock;
     QtEventPump pump;
-    Lesson lesson(dialogs, clock, pump);
+    AppController lesson(dialogs, clock, pump, [] {});
     lesson.session().counterCount = 2;
     lesson.session().counter1 = {1, 1, 0};
     lesson.session().counter2 = {5, 5, 0};
@@ -66,7 +66,7 @@ void LongWaitTest::pauseActsWithinASecond()
         QProcess::startDetached("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     });
     // Should the press never act, the lesson still ends.
-    QTimer::singleShot(10000, this, [&] { lesson.runLoop().quit(); });
+    QTimer::singleShot(10000, this, [&] { lesson.quit(); });
     m_clock.start();
     named<QPushButton>(lesson.mainWindow(), "cmdStart")->click();
     qApp->removeEventFilter(this);

@@ -1,26 +1,26 @@
-#include "BuiltInLessons.h"
-#include "DataFolder.h"
-#include "FakePrinter.h"
-#include "GraphChart.h"
-#include "GraphPlan.h"
-#include "HelpViewer.h"
-#include "LessonLibrary.h"
-#include "LessonNames.h"
-#include "LessonsDialog.h"
-#include "ListWindow.h"
-#include "ModalDialogs.h"
-#include "Named.h"
-#include "NumberText.h"
-#include "PauseDialog.h"
-#include "QtDialogs.h"
-#include "QtPagePrinter.h"
-#include "ScriptedDialogs.h"
-#include "SwatchColourDialog.h"
-#include "Translations.h"
-#include "frmCountTitle.h"
-#include "frmGraph.h"
-#include "frmMain.h"
-#include "frmSettings.h"
+#include "engine/NumberText.h"
+#include "help/HelpViewer.h"
+#include "lessons/BuiltInLessons.h"
+#include "lessons/LessonLibrary.h"
+#include "output/graphs/GraphChart.h"
+#include "output/graphs/GraphPlan.h"
+#include "output/graphs/GraphWindow.h"
+#include "output/lists/ListWindow.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPagePrinter.h"
+#include "platform/Translations.h"
+#include "tests/support/DataFolder.h"
+#include "tests/support/FakePrinter.h"
+#include "tests/support/LessonNames.h"
+#include "tests/support/ModalDialogs.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "widgets/SwatchColourDialog.h"
+#include "windows/main/MainWindow.h"
+#include "windows/main/TitleScreen.h"
+#include "windows/pause/PauseDialog.h"
+#include "windows/settings/LessonsDialog.h"
+#include "windows/settings/SettingsDialog.h"
 
 #include <QAbstractAxis>
 #include <QGroupBox>
@@ -73,21 +73,22 @@ void collectTexts(const QWidget &window, QStringList &texts)
 QStringList shownTexts()
 {
     CountingSession session;
+    WindowMemory memory;
     session.counterCount = 2;
     session.countIndex = 3;
     ScriptedDialogs dialogs;
     FakePrinter printer;
-    ListServices services{session, dialogs, printer};
+    ListServices services{session, memory, dialogs, printer};
     QtPagePrinter pagePrinter;
-    frmMain main(session, dialogs);
-    frmPaused2 pause(session, nullptr);
-    frmSettings settings(session, dialogs, nullptr);
-    frmList2 list(services);
-    frmGraph graph(session, dialogs, pagePrinter);
+    MainWindow main(session, memory, dialogs);
+    TwoCounterPauseDialog pause(session, memory.pauseDialogPlacement, nullptr);
+    SettingsDialog settings(session, memory, dialogs, nullptr);
+    TwoCounterListWindow list(services);
+    GraphWindow graph(session, memory, dialogs, pagePrinter);
     graph.setChart(buildChart(planGraph(session, GraphKind::Line)));
     HelpViewer help;
     SwatchColourDialog colours;
-    frmCountTitle title;
+    TitleScreen title;
     DataFolder data;
     LessonLibrary emptyLibrary(data.path("empty.json"));
     LessonsDialog lessons(emptyLibrary, LessonPlan::of(session), dialogs, nullptr);
@@ -159,10 +160,11 @@ void TranslationsTest::windowsSpeakTheLanguage()
     QFETCH(QString, helpNotice);
     const Translations translations({language});
     CountingSession session;
+    WindowMemory memory;
     ScriptedDialogs scripted;
-    frmMain main(session, scripted);
+    MainWindow main(session, memory, scripted);
     QCOMPARE(named<QPushButton>(main, "cmdSettings")->toolTip(), settingsTooltip);
-    QCOMPARE(frmPaused(session, nullptr).windowTitle(), pauseTitle);
+    QCOMPARE(OneCounterPauseDialog(session, memory.pauseDialogPlacement, nullptr).windowTitle(), pauseTitle);
 
     QString shownQuestion, shownYes;
     whenModalShown<QMessageBox>([&](QMessageBox *box) {

@@ -1,4 +1,4 @@
-#include "Decimal.h"
+#include "engine/Decimal.h"
 
 #include <QTest>
 

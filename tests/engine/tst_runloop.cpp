@@ -1,8 +1,8 @@
-#include "CountingRig.h"
-#include "FakeClock.h"
-#include "NumberText.h"
-#include "RunLoop.h"
-#include "ScriptedDialogs.h"
+#include "engine/NumberText.h"
+#include "engine/RunLoop.h"
+#include "tests/support/CountingRig.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -13,126 +13,6 @@
 #include <optional>
 
 namespace {
-
-struct Shown {
-    QString counter1;
-    std::optional<QString> counter2;
-    double at;
-};
-
-struct PauseShown {
-    int counters;
-    QPointF topLeft;
-    QString counter1;
-};
-
-// Records what the windows would show and answers pause dialogs from a queue.
-class FakeView : public RunView {
-public:
-    FakeView(CountingSession &session, FakeClock &clock) : m_session(session), m_clock(clock) {}
-
-    void showCounters(const QString &c1, const QString *c2) override
-    {
-        shown.append({c1, c2 ? std::optional<QString>(*c2) : std::nullopt, m_clock.now()});
-        if (onShown)
-            onShown();
-    }
-    void setRunning(bool running) override { runningCalls.append(running); }
-    void waitForEvents(double deadline) override
-    {
-        ++eventWaits;
-        events();
-        // Time passes in slices, so a changed speed acts on the wait in progress.
-        if (deadline - m_clock.now() > 0.25)
-            m_clock.advanceBy(0.25);
-        else
-            m_clock.advanceTo(deadline);
-    }
-    // Input waits its turn: it reaches the loop only once the wait is over,
-    // but for what the wait lets through, which the test presses in slices.
-    void holdInputUntil(double deadline, HeldWait) override
-    {
-        ++heldWaits;
-        if (!onHeldInput) {
-            m_clock.advanceTo(deadline);
-            return;
-        }
-        onHeldInput();
-        m_clock.advanceTo(std::min(deadline, m_clock.now() + 0.25));
-    }
-    void showPauseTaken() override { ++pausesTaken; }
-    void handlePendingEvents() override
-    {
-        ++pendingHandled;
-        events();
-    }
-    QPointF mainWindowTopLeft() override { return {1000, 2000}; }
-    void showPauseDialog(int counters, QPointF topLeft) override
-    {
-        pauses.append({counters, topLeft, shown.isEmpty() ? QString() : shown.last().counter1});
-        pausedAt.append(m_clock.now());
-        const auto [choice, dragTo] = choices.isEmpty() ? std::pair{PauseChoice::Stop, std::optional<QPointF>()}
-                                                        : choices.takeFirst();
-        const QPointF where = dragTo.value_or(topLeft);
-        m_session.pauseChoice = choice;
-        m_session.pauseDialogPlacement.topLeft = where;
-        m_clock.advanceBy(3);  // the teacher takes a moment
-    }
-    void showList() override { ++lists; }
-    void showGraph() override { ++graphs; }
-
-    void choose(PauseChoice choice, std::optional<QPointF> dragTo = std::nullopt) { choices.append({choice, dragTo}); }
-    QStringList counter1Texts() const
-    {
-        QStringList texts;
-        for (const Shown &s : shown)
-            texts << s.counter1;
-        return texts;
-    }
-
-    QList<Shown> shown;
-    QList<bool> runningCalls;
-    QList<PauseShown> pauses;
-    QList<double> pausedAt;
-    QList<double> inputHandledAt;
-    QList<std::pair<PauseChoice, std::optional<QPointF>>> choices;
-    std::function<void()> onEvents;
-    std::function<void()> onShown;
-    std::function<void()> onHeldInput;
-    int eventWaits = 0;
-    int pausesTaken = 0;
-    int heldWaits = 0;
-    int pendingHandled = 0;
-    int lists = 0;
-    int graphs = 0;
-
-private:
-    void events()
-    {
-        inputHandledAt.append(m_clock.now());
-        if (onEvents)
-            onEvents();
-    }
-    CountingSession &m_session;
-    FakeClock &m_clock;
-};
-
-struct Rig {
-    CountingSession session;
-    FakeClock clock;
-    ScriptedDialogs dialogs;
-    FakeView view{session, clock};
-    RunLoop loop{session, view, clock, dialogs};
-
-    // Presses Pause as soon as the counter shows the given text.
-    void pauseAt(const QString &text)
-    {
-        view.onShown = [this, text] {
-            if (view.shown.last().counter1 == text)
-                loop.requestPause();
-        };
-    }
-};
 
 // Millionths, wide enough for any count of any setting with six decimals.
 __extension__ typedef __int128 Millionths;
@@ -176,7 +56,6 @@ private slots:
     void maximumCountEndsRun();
     void overflowEndsRunWithMessage_data();
     void overflowEndsRunWithMessage();
-    void pauseDialogPlacement();
     void predictListAndGraphReturnToDialog();
     void continueShowsThePredictedNumbers_data();
     void continueShowsThePredictedNumbers();
@@ -190,7 +69,7 @@ private slots:
 
 void RunLoopTest::defaultsCountOnePerSecond()
 {
-    Rig rig;
+    CountingRig rig;
     applyDefaults(rig.session);
     rig.pauseAt("3");
     const double start = rig.clock.now();
@@ -206,7 +85,7 @@ void RunLoopTest::defaultsCountOnePerSecond()
 
 void RunLoopTest::secondOrderSequencePausesAfterSeven()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.counter1 = {1, 1, 1};
     rig.view.onShown = [&] {
         if (rig.view.shown.last().counter1 == "7" || rig.view.shown.last().counter1 == "16")
@@ -227,7 +106,7 @@ void RunLoopTest::secondOrderSequencePausesAfterSeven()
 
 void RunLoopTest::pauseDuringFirstWaitActsAfterSecondValue()
 {
-    Rig rig;
+    CountingRig rig;
     bool pressed = false;
     rig.view.onEvents = [&] {
         if (!pressed) {  // the first events handled are those of the first wait
@@ -243,7 +122,7 @@ void RunLoopTest::pauseDuringFirstWaitActsAfterSecondValue()
 
 void RunLoopTest::continueWaitsOneSecondThenSpeed()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.speed = 2;
     rig.view.choose(PauseChoice::Continue);
     rig.view.onShown = [&] {
@@ -260,7 +139,7 @@ void RunLoopTest::continueWaitsOneSecondThenSpeed()
 
 void RunLoopTest::firstWaitAndContinueDelayHoldInput()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.speed = 2;
     rig.view.choose(PauseChoice::Continue);
     rig.view.onShown = [&] {
@@ -299,7 +178,7 @@ void RunLoopTest::speedButtons()
     QFETCH(float, speed);
     QFETCH(QString, presses);
     QFETCH(QStringList, texts);
-    Rig rig;
+    CountingRig rig;
     rig.session.speed = speed;
     QStringList seen;
     for (const QChar press : presses) {
@@ -314,7 +193,7 @@ void RunLoopTest::speedButtons()
 
 void RunLoopTest::fasterShortensWaitInProgress()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.speed = 1;
     rig.view.onShown = [&] {
         if (rig.view.shown.size() == 3)
@@ -343,7 +222,7 @@ void RunLoopTest::pauseWorksAtSpeedZeroAndBelow_data()
 void RunLoopTest::pauseWorksAtSpeedZeroAndBelow()
 {
     QFETCH(float, speed);
-    Rig rig;
+    CountingRig rig;
     rig.session.speed = speed;
     rig.view.onEvents = [&] {
         if (rig.session.countIndex == 50)
@@ -357,7 +236,7 @@ void RunLoopTest::pauseWorksAtSpeedZeroAndBelow()
 
 void RunLoopTest::twoCountersCountTogetherAndDeferEvents()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.counterCount = 2;
     rig.session.counter1 = {3, 4, 0};
     rig.session.counter2 = {10, -1, 0.5};
@@ -382,7 +261,7 @@ void RunLoopTest::twoCountersCountTogetherAndDeferEvents()
 
 void RunLoopTest::shorterRunLeavesOldEntries()
 {
-    Rig rig;
+    CountingRig rig;
     rig.pauseAt("10");
     rig.loop.startRun();
     rig.session.counter1 = {100, 1, 0};
@@ -396,7 +275,7 @@ void RunLoopTest::shorterRunLeavesOldEntries()
 
 void RunLoopTest::maximumCountEndsRun()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.speed = 0;
     rig.loop.startRun();
     QCOMPARE(rig.session.countIndex, maximumCountIndex);
@@ -426,7 +305,7 @@ void RunLoopTest::overflowEndsRunWithMessage()
     QFETCH(double, first1);
     QFETCH(double, first2);
     QFETCH(double, step1);
-    Rig rig;
+    CountingRig rig;
     rig.session.counterCount = counters;
     rig.session.counter1 = {first1, step1, 0};
     rig.session.counter2 = {first2, first2, 0};
@@ -437,29 +316,12 @@ void RunLoopTest::overflowEndsRunWithMessage()
     QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
 }
 
-void RunLoopTest::pauseDialogPlacement()
-{
-    Rig rig;
-    rig.view.onShown = [&] { rig.loop.requestPause(); };
-    rig.view.choose(PauseChoice::Continue, QPointF(5000, 6000));  // dragged, then Continue
-    rig.view.choose(PauseChoice::Stop, QPointF(7000, 800));
-    rig.loop.startRun();
-    rig.session.counterCount = 2;
-    rig.loop.startRun();
-
-    QCOMPARE(rig.view.pauses.size(), 3);
-    QCOMPARE(rig.view.pauses[0].topLeft, QPointF(1400, 2400));
-    QCOMPARE(rig.view.pauses[1].topLeft, QPointF(5000, 6000));
-    QCOMPARE(rig.view.pauses[2].counters, 2);
-    QCOMPARE(rig.view.pauses[2].topLeft, QPointF(7000, 800));
-}
-
 void RunLoopTest::predictListAndGraphReturnToDialog()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.counter1 = {3, 4, 0};
     rig.pauseAt("7");
-    rig.view.choose(PauseChoice::Predict, QPointF(10, 20));
+    rig.view.choose(PauseChoice::Predict);
     rig.view.choose(PauseChoice::List);
     rig.view.choose(PauseChoice::Graph);
     rig.view.choose(PauseChoice::Stop);
@@ -467,7 +329,6 @@ void RunLoopTest::predictListAndGraphReturnToDialog()
     rig.loop.startRun();
 
     QCOMPARE(rig.view.pauses.size(), 4);
-    QCOMPARE(rig.view.pauses[1].topLeft, QPointF(10, 20));
     QCOMPARE(rig.view.lists, 1);
     QCOMPARE(rig.view.graphs, 1);
     QCOMPARE(rig.dialogs.messages, QList<Message>{Messages::wellDone()});
@@ -496,7 +357,7 @@ void RunLoopTest::continueShowsThePredictedNumbers()
     QFETCH(QStringList, answers);
     QFETCH(QString, next1);
     QFETCH(QString, next2);
-    Rig rig;
+    CountingRig rig;
     rig.session.counterCount = std::int16_t(counters);
     rig.session.counter1 = {0.1, 0.1, 0};
     rig.session.counter2 = counter2;
@@ -540,7 +401,7 @@ void RunLoopTest::longWaitsStopAtOnce()
     QFETCH(float, speed);
     QFETCH(bool, quit);
     QFETCH(double, actsAfter);
-    Rig rig;
+    CountingRig rig;
     rig.session.counterCount = std::int16_t(counters);
     rig.session.speed = speed;
     const auto press = [&] {
@@ -565,7 +426,7 @@ void RunLoopTest::longWaitsStopAtOnce()
 
 void RunLoopTest::countsBackInTenthsExactly()
 {
-    Rig rig;
+    CountingRig rig;
     rig.session.counter1 = {2, -0.1, 0};
     rig.session.speed = 0.4f;
     rig.pauseAt("-0.1");
@@ -612,13 +473,13 @@ void RunLoopTest::showsTheExactSumOfTypedDecimals()
                                          .arg(history.shown(std::size_t(k)).text(QChar('.')), expected.text(QChar('.')))));
             }
         }
-        QCOMPARE(rig.shown1.last(), rig.session.history1->shown(maximumCountIndex).text(decimalSeparator()));
+        QCOMPARE(rig.view.shown.last().counter1, rig.session.history1->shown(maximumCountIndex).text(decimalSeparator()));
     }
 }
 
 void RunLoopTest::closedDialogEndsRun()
 {
-    Rig rig;
+    CountingRig rig;
     rig.pauseAt("2");
     rig.view.choose(PauseChoice::None);
     rig.loop.startRun();
@@ -628,7 +489,7 @@ void RunLoopTest::closedDialogEndsRun()
 
 void RunLoopTest::runButtonsDisabledForTheRun()
 {
-    Rig rig;
+    CountingRig rig;
     QList<bool> duringRun;
     rig.view.onShown = [&] {
         duringRun = rig.view.runningCalls;

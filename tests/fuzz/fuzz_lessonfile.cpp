@@ -3,7 +3,7 @@
 // whole, and be written again byte for byte the same. A broken property
 // aborts with the text written, so the fuzzer keeps the input that broke it.
 
-#include "LessonFile.h"
+#include "lessons/LessonFile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // double's text as the value displayed. A broken property aborts with the
 // text, so the fuzzer keeps the input that broke it.
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "GraphChart.h"
+#include "output/graphs/GraphChart.h"
 
 #include <QBarSeries>
 #include <QBarSet>

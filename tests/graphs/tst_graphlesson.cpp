@@ -1,6 +1,6 @@
-#include "GraphSteps.h"
-#include "LessonRig.h"
-#include "PauseAnswerer.h"
+#include "tests/support/AppRig.h"
+#include "tests/support/GraphSteps.h"
+#include "tests/support/PauseAnswerer.h"
 
 #include <QTest>
 #include <QXYSeries>
@@ -32,13 +32,13 @@ void GraphLessonTest::graphReturnsToThePause()
     QFETCH(bool, pressBar);
     QFETCH(int, windows);
     QFETCH(QList<Message>, messages);
-    LessonRig rig;
-    Lesson &lesson = rig.lesson;
+    AppRig rig;
+    AppController &lesson = rig.lesson;
     lesson.session().counterCount = std::int16_t(counters);
     lesson.session().speed = 0;
     rig.pump.beforePump = [&] {
         if (lesson.session().countIndex == pauseAt)
-            lesson.runLoop().requestPause();
+            emit lesson.mainWindow().pauseRequested();
     };
     // The graph windows still there each time the pause dialog comes up.
     QList<int> graphWindowsAtPause;
@@ -47,12 +47,12 @@ void GraphLessonTest::graphReturnsToThePause()
     teacher.onShown = [&](PauseDialog *) { graphWindowsAtPause << GraphSteps::existingWindows(); };
     GraphSteps steps;
     int points = 0;
-    steps.then([&](frmGraph &window) {
+    steps.then([&](GraphWindow &window) {
         points = int(qobject_cast<QXYSeries *>(window.chartView->chart()->series().front())->count());
         if (pressBar)
-            window.cmdBar->click();
+            window.barGraphButton->click();
     });
-    steps.then([](frmGraph &) {});  // the bar graph, closed at once
+    steps.then([](GraphWindow &) {});  // the bar graph, closed at once
 
     rig.button("cmdStart")->click();
 

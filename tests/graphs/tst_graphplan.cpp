@@ -1,4 +1,4 @@
-#include "GraphPlan.h"
+#include "output/graphs/GraphPlan.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "GraphChart.h"
-#include "PrinterQueueState.h"
-#include "QtPagePrinter.h"
-#include "ScriptedDialogs.h"
-#include "frmGraph.h"
+#include "output/graphs/GraphChart.h"
+#include "output/graphs/GraphWindow.h"
+#include "platform/QtPagePrinter.h"
+#include "tests/support/PrinterQueueState.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -36,6 +36,7 @@ private slots:
 
 private:
     CountingSession m_session;
+    WindowMemory m_memory;
     ScriptedDialogs m_dialogs;
 };
 
@@ -52,8 +53,8 @@ void GraphPrintTest::printedPageShowsTheChart()
         m_session.history1->record(std::size_t(k), double(3 * k));
         m_session.history2->record(std::size_t(k), double(60 - 3 * k));
     }
-    m_session.graphPlacement.size = QSizeF(9000, 6000);
-    frmGraph window(m_session, m_dialogs, printer);
+    m_memory.graphPlacement.size = QSizeF(9000, 6000);
+    GraphWindow window(m_session, m_memory, m_dialogs, printer);
     window.setChart(buildChart(planGraph(m_session, GraphKind::Line)));
     window.show();
     // Printed at once, before the chart has ever been laid out or painted.
@@ -88,13 +89,13 @@ void GraphPrintTest::jobRefusedByTheQueueIsAFailure()
     m_dialogs = ScriptedDialogs();
     m_session.countIndex = 5;
     QtPagePrinter printer;
-    frmGraph window(m_session, m_dialogs, printer);
+    GraphWindow window(m_session, m_memory, m_dialogs, printer);
     window.setChart(buildChart(planGraph(m_session, GraphKind::Line)));
     window.show();
     {
         PrinterQueueState queue(command, undo);
         QVERIFY(queue.switched());
-        window.cmdGraphPrint->click();
+        window.printButton->click();
     }
     QCOMPARE(m_dialogs.messages, refused ? QList{Messages::graphNotPrinted()} : QList<Message>{});
     QVERIFY(window.isVisible());

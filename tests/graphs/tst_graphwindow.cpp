@@ -1,10 +1,10 @@
-#include "CommandOutput.h"
-#include "FakePagePrinter.h"
-#include "FullDisk.h"
-#include "GraphSteps.h"
-#include "Graphs.h"
-#include "ScriptedDialogs.h"
-#include "Twips.h"
+#include "output/graphs/Graphs.h"
+#include "platform/Twips.h"
+#include "tests/support/CommandOutput.h"
+#include "tests/support/FakePagePrinter.h"
+#include "tests/support/FullDisk.h"
+#include "tests/support/GraphSteps.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -21,10 +21,11 @@ namespace {
 
 struct Rig {
     CountingSession session;
+    WindowMemory memory;
     ScriptedDialogs dialogs;
     FakePagePrinter printer;
     QWidget mainWindow;
-    Graphs graphs{session, dialogs, printer, mainWindow};
+    Graphs graphs{session, memory, dialogs, printer, mainWindow};
     GraphSteps steps;
     // How many graph windows were visible whenever a message came up.
     QList<int> visibleAtMessages;
@@ -48,7 +49,7 @@ struct Drawn {
     friend bool operator==(const Drawn &, const Drawn &) = default;
 };
 
-Drawn drawn(const frmGraph &window)
+Drawn drawn(const GraphWindow &window)
 {
     Drawn drawn;
     for (QAbstractSeries *series : window.chartView->chart()->series()) {
@@ -147,12 +148,12 @@ void GraphWindowTest::limitsThroughTheWindows()
     QFETCH(QList<Message>, messages);
     Rig rig(counters, n);
     QList<Drawn> shown;
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         shown.append(drawn(window));
         if (pressBar)
-            window.cmdBar->click();
+            window.barGraphButton->click();
     });
-    rig.steps.then([&](frmGraph &window) { shown.append(drawn(window)); });
+    rig.steps.then([&](GraphWindow &window) { shown.append(drawn(window)); });
 
     rig.graphs.showLineGraph();
 
@@ -184,11 +185,11 @@ void GraphWindowTest::switchingReplacesTheWindow()
     QList<int> alive;
     QList<Drawn> shown;
     for (int k = 0; k <= presses; ++k) {
-        rig.steps.then([&alive, &shown, k](frmGraph &window) {
+        rig.steps.then([&alive, &shown, k](GraphWindow &window) {
             alive.append(GraphSteps::existingWindows());
             shown.append(drawn(window));
             if (k < presses)
-                (k % 2 == 0 ? window.cmdBar : window.cmdLine)->click();
+                (k % 2 == 0 ? window.barGraphButton : window.lineGraphButton)->click();
         });
     }
     rig.graphs.showLineGraph();
@@ -202,18 +203,18 @@ void GraphWindowTest::switchingReplacesTheWindow()
 void GraphWindowTest::stripAboveTheChart()
 {
     Rig rig(1, 10);
-    rig.steps.then([](frmGraph &window) {
+    rig.steps.then([](GraphWindow &window) {
         QCOMPARE(window.windowTitle(), QStringLiteral("Tallyvane Graph"));
         const struct {
             QPushButton *button;
             const char *name;
             const char *tooltip;
             double left;
-        } buttons[] = {{window.cmdGraphSave, "cmdGraphSave", "Save Graph", 0},
-                       {window.cmdGraphPrint, "cmdGraphPrint", "Print Graph", 600},
-                       {window.cmdBar, "cmdBar", "Bar Graph", 1800},
-                       {window.cmdLine, "cmdLine", "Line Graph", 2400},
-                       {window.cmdGraphCopy, "cmdGraphCopy", "Copy", 3000}};
+        } buttons[] = {{window.saveButton, "cmdGraphSave", "Save Graph", 0},
+                       {window.printButton, "cmdGraphPrint", "Print Graph", 600},
+                       {window.barGraphButton, "cmdBar", "Bar Graph", 1800},
+                       {window.lineGraphButton, "cmdLine", "Line Graph", 2400},
+                       {window.copyButton, "cmdGraphCopy", "Copy", 3000}};
         for (const auto &b : buttons) {
             QCOMPARE(b.button->objectName(), QString::fromLatin1(b.name));
             QCOMPARE(b.button->toolTip(), QString::fromLatin1(b.tooltip));
@@ -239,8 +240,8 @@ void GraphWindowTest::placeAndSizeSurviveSwitchingAndReopening()
                                   pixelsToTwips(main.width()) - 800, pixelsToTwips(main.height()) - 400);
     const QRect teachers(150, 120, 900, 640);
     QList<QRect> seen;
-    const auto seeAnd = [&](QPushButton *frmGraph::*press) {
-        return [&seen, teachers, press](frmGraph &window) {
+    const auto seeAnd = [&](QPushButton *GraphWindow::*press) {
+        return [&seen, teachers, press](GraphWindow &window) {
             seen.append(QRect(window.pos(), window.size()));
             if (seen.size() == 1) {
                 window.resize(teachers.size());
@@ -250,8 +251,8 @@ void GraphWindowTest::placeAndSizeSurviveSwitchingAndReopening()
                 (window.*press)->click();
         };
     };
-    rig.steps.then(seeAnd(&frmGraph::cmdBar));
-    rig.steps.then(seeAnd(&frmGraph::cmdLine));
+    rig.steps.then(seeAnd(&GraphWindow::barGraphButton));
+    rig.steps.then(seeAnd(&GraphWindow::lineGraphButton));
     rig.steps.then(seeAnd(nullptr));
     rig.graphs.showLineGraph();
 
@@ -264,21 +265,21 @@ void GraphWindowTest::placeAndSizeSurviveSwitchingAndReopening()
     rig.steps.then(seeAnd(nullptr));
     rig.graphs.showLineGraph();
     QCOMPARE(seen.last(), teachers);
-    QCOMPARE(rig.session.graphPlacement.topLeft->x(), pixelsToTwips(teachers.x()));
-    QCOMPARE(rig.session.graphPlacement.size->height(), pixelsToTwips(teachers.height()));
+    QCOMPARE(rig.memory.graphPlacement.topLeft->x(), pixelsToTwips(teachers.x()));
+    QCOMPARE(rig.memory.graphPlacement.size->height(), pixelsToTwips(teachers.height()));
 }
 
 void GraphWindowTest::dialogsBelongToTheGraphWindow()
 {
     Rig rig(1, 5);
     QList<QWidget *> parents;
-    const auto save = [&](frmGraph &window) {
-        window.cmdGraphSave->click();
+    const auto save = [&](GraphWindow &window) {
+        window.saveButton->click();
         parents << rig.dialogs.parents.last() << &window;
     };
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         save(window);
-        window.cmdBar->click();
+        window.barGraphButton->click();
     });
     rig.steps.then(save);
     rig.graphs.showLineGraph();
@@ -310,10 +311,10 @@ void GraphWindowTest::printing()
     };
     QList<int> printedPoints;
     rig.printer.whilePrinting = [&](QWidget &) { printedPoints = axisPoints(*rig.graphs.graphWindow()->chartView->chart()); };
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         QChart *chart = window.chartView->chart();
         QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
-        window.cmdGraphPrint->click();
+        window.printButton->click();
         QCOMPARE(printedPoints, QList<int>(4, 11));
         QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
         QCOMPARE(rig.printer.printed, QList<QPointer<QWidget>>{window.chartView});
@@ -322,7 +323,7 @@ void GraphWindowTest::printing()
         QCOMPARE(window.chartView->chart(), chart);
         QCOMPARE(drawn(window), (Drawn{2, 13}));
         // Printing can be repeated while the window is open.
-        window.cmdGraphPrint->click();
+        window.printButton->click();
         QCOMPARE(rig.printer.printed.size(), 2);
     });
     rig.graphs.showLineGraph();
@@ -336,14 +337,14 @@ void GraphWindowTest::savingSuggestsNumberedNames()
     const QString filter =
         QStringLiteral("Bitmaps (*.bmp)|*.bmp|PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*");
     rig.dialogs.saveAnswers << dir.filePath("first.bmp") << std::nullopt << dir.filePath("second.bmp");
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         for (int k = 0; k < 3; ++k)
-            window.cmdGraphSave->click();
+            window.saveButton->click();
     });
     rig.graphs.showLineGraph();
     // The number belongs to the program run, not to one window.
     rig.dialogs.saveAnswers << std::nullopt;
-    rig.steps.then([](frmGraph &window) { window.cmdGraphSave->click(); });
+    rig.steps.then([](GraphWindow &window) { window.saveButton->click(); });
     rig.graphs.showLineGraph();
 
     QStringList suggested;
@@ -353,16 +354,16 @@ void GraphWindowTest::savingSuggestsNumberedNames()
     }
     QCOMPARE(suggested, (QStringList{"graph1.bmp", "graph2.bmp", "graph2.bmp", "graph3.bmp"}));
     QCOMPARE(rig.dialogs.savedFiles, (QStringList{dir.filePath("first.bmp"), dir.filePath("second.bmp")}));
-    QCOMPARE(rig.session.graphFileNumber, 3);
+    QCOMPARE(rig.memory.graphFileNumber, 3);
     QVERIFY(rig.dialogs.messages.isEmpty());
 }
 
 void GraphWindowTest::enterNeitherSavesNorPrints()
 {
     Rig rig(1, 5);
-    rig.steps.then([](frmGraph &window) {
-        window.cmdGraphSave->setFocus();
-        QTest::keyClick(window.cmdGraphSave, Qt::Key_Return);
+    rig.steps.then([](GraphWindow &window) {
+        window.saveButton->setFocus();
+        QTest::keyClick(window.saveButton, Qt::Key_Return);
         QTest::keyClick(&window, Qt::Key_Enter);
     });
     rig.graphs.showLineGraph();
@@ -379,9 +380,9 @@ void GraphWindowTest::savedBitmapIsTheChart()
     const QString path = dir.filePath("graph1.bmp");
     rig.dialogs.saveAnswers << path;
     QSize chartSize;
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         chartSize = window.chartView->size();
-        window.cmdGraphSave->click();
+        window.saveButton->click();
     });
     rig.graphs.showLineGraph();
 
@@ -423,10 +424,10 @@ void GraphWindowTest::savedPicturesOpenInTheStandardTools()
     rig.dialogs.saveAnswers << path;
     QSize pixels;
     QSize drawing;
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         pixels = window.chartView->size() * window.devicePixelRatio();
         drawing = window.chartView->viewport()->size();
-        window.cmdGraphSave->click();
+        window.saveButton->click();
     });
     rig.graphs.showLineGraph();
 
@@ -453,12 +454,12 @@ void GraphWindowTest::copyPutsThePictureOnTheClipboard()
     Rig rig(2, 12);
     QList<QImage> copied;
     QSize pixels;
-    rig.steps.then([&](frmGraph &window) {
+    rig.steps.then([&](GraphWindow &window) {
         pixels = window.chartView->size() * window.devicePixelRatio();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         for (const bool shortcut : {false, true}) {
             QGuiApplication::clipboard()->clear();
-            shortcut ? QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier) : window.cmdGraphCopy->click();
+            shortcut ? QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier) : window.copyButton->click();
             copied << QGuiApplication::clipboard()->image();
         }
     });
@@ -496,11 +497,11 @@ void GraphWindowTest::failedSaveLeavesTheFolderAsItWas()
         QVERIFY(disk->fill());
     }
     rig.dialogs.saveAnswers << path;
-    rig.steps.then([](frmGraph &window) { window.cmdGraphSave->click(); });
+    rig.steps.then([](GraphWindow &window) { window.saveButton->click(); });
     rig.graphs.showLineGraph();
 
     QCOMPARE(rig.dialogs.messages, QList{Messages::graphNotSaved()});
-    QCOMPARE(rig.session.graphFileNumber, 1);
+    QCOMPARE(rig.memory.graphFileNumber, 1);
     QVERIFY(rig.dialogs.savedFiles.isEmpty());
     QFile file(path);
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), fullDisk ? old : QByteArray());

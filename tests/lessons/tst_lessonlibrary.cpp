@@ -1,7 +1,7 @@
-#include "DataFolder.h"
-#include "LessonLibrary.h"
-#include "LessonMessages.h"
-#include "LessonNames.h"
+#include "lessons/LessonLibrary.h"
+#include "lessons/LessonMessages.h"
+#include "tests/support/DataFolder.h"
+#include "tests/support/LessonNames.h"
 
 #include <QLocale>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // The lesson opens the list window of the run's own kind at Number List.
 
-#include "LessonRig.h"
-#include "ListWindow.h"
+#include "output/lists/ListWindow.h"
+#include "tests/support/AppRig.h"
 
 #include <QApplication>
 #include <QTest>
@@ -26,8 +26,8 @@ void ListLessonTest::listOfTheRunsKind()
 {
     QFETCH(int, counters);
     QFETCH(QString, window);
-    LessonRig rig;
-    Lesson &lesson = rig.lesson;
+    AppRig rig;
+    AppController &lesson = rig.lesson;
     lesson.session().counterCount = std::int16_t(counters);
     lesson.session().countIndex = 1;
     QString shown;

@@ -1,8 +1,8 @@
-#include "CommandOutput.h"
-#include "FakePrinter.h"
-#include "FullDisk.h"
-#include "ListOutput.h"
-#include "ScriptedDialogs.h"
+#include "output/lists/ListOutput.h"
+#include "tests/support/CommandOutput.h"
+#include "tests/support/FakePrinter.h"
+#include "tests/support/FullDisk.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,9 +77,10 @@ private slots:
 
 private:
     CountingSession m_session;
+    WindowMemory m_memory;
     ScriptedDialogs m_dialogs;
     FakePrinter m_printer;
-    ListServices m_services{m_session, m_dialogs, m_printer};
+    ListServices m_services{m_session, m_memory, m_dialogs, m_printer};
     QTemporaryDir m_dir;
 
     void setRun(int counts)
@@ -94,8 +95,8 @@ private:
 
 void ListOutputTest::init()
 {
-    m_session.listFileNumber = 1;
-    m_session.listShowsSteps = false;
+    m_memory.listFileNumber = 1;
+    m_memory.listShowsSteps = false;
     m_dialogs = ScriptedDialogs();
     m_printer = FakePrinter();
     QVERIFY(m_dir.isValid());
@@ -117,10 +118,10 @@ void ListOutputTest::saveWritesTheListBytes()
     QFETCH(bool, steps);
     QFETCH(QByteArray, bytes);
     setRun(3);
-    m_session.listShowsSteps = steps;
+    m_memory.listShowsSteps = steps;
     const QString path = m_dir.filePath("count1.txt");
     m_dialogs.saveAnswers.enqueue(path);
-    saveListOneCounter(m_services);
+    saveList(m_services, ListKind::OneCounter, nullptr);
     QCOMPARE(m_dialogs.saveRequests.size(), 1);
     QCOMPARE(m_dialogs.saveRequests[0].filter,
              QStringLiteral("Text Files (*.txt)|*.txt|CSV File (*.csv)|*.csv|All Files (*.*)|*.*"));
@@ -135,7 +136,7 @@ void ListOutputTest::saveReplacesAWholeLongerFile()
     const QString path = m_dir.filePath("old.txt");
     writeFile(path, QByteArray(500, 'x'));
     m_dialogs.saveAnswers.enqueue(path);
-    saveListTwoCounters(m_services);
+    saveList(m_services, ListKind::TwoCounters, nullptr);
     QCOMPARE(contents(path), QByteArray("\t3\t0\r\n"));
 }
 
@@ -170,7 +171,7 @@ void ListOutputTest::csvFiles()
     QFETCH(QString, region);
     QFETCH(bool, steps);
     QFETCH(QByteArray, bytes);
-    m_session.listShowsSteps = steps;
+    m_memory.listShowsSteps = steps;
     for (qsizetype k = 0; k < counter1.size(); ++k) {
         m_session.history1->record(std::size_t(k), counter1[k]);
         m_session.history2->record(std::size_t(k), counter2.value(k));
@@ -182,7 +183,7 @@ void ListOutputTest::csvFiles()
     saveList(m_services, counter2.isEmpty() ? ListKind::OneCounter : ListKind::TwoCounters, nullptr);
     QLocale::setDefault(QLocale::system());
     QCOMPARE(contents(path), "\xEF\xBB\xBF" + bytes);
-    QCOMPARE(m_session.listFileNumber, std::int16_t(2));
+    QCOMPARE(m_memory.listFileNumber, std::int16_t(2));
     // Python's csv module finds the headings, and a number in every other cell
     // that is not left empty.
     const QString script = "import csv, sys\nrows = list(csv.reader(open(sys.argv[1], newline='', encoding='utf-8-sig')))\n"
@@ -242,14 +243,14 @@ void ListOutputTest::fileNumbers()
 void ListOutputTest::fileNumberStopsAtItsLargest()
 {
     setRun(1);
-    m_session.listFileNumber = 32766;
+    m_memory.listFileNumber = 32766;
     for (int i = 0; i < 3; ++i)
         m_dialogs.saveAnswers.enqueue(m_dir.filePath(QStringLiteral("list%1.txt").arg(i)));
     for (int i = 0; i < 3; ++i)
-        saveListOneCounter(m_services);
+        saveList(m_services, ListKind::OneCounter, nullptr);
     QCOMPARE(m_dialogs.saveRequests[1].suggestedName, QStringLiteral("count32767.txt"));
     QCOMPARE(m_dialogs.saveRequests[2].suggestedName, QStringLiteral("count32767.txt"));
-    QCOMPARE(m_session.listFileNumber, std::int16_t(32767));
+    QCOMPARE(m_memory.listFileNumber, std::int16_t(32767));
     QCOMPARE(contents(m_dir.filePath("list2.txt")), QByteArray("\t3\r\n"));
 }
 
@@ -282,15 +283,15 @@ void ListOutputTest::failedSaveLeavesTheOldFileWhole()
     m_dialogs.saveAnswers.enqueue(path);
     if (disk) {
         QVERIFY(disk->fill());
-        saveListOneCounter(m_services);
+        saveList(m_services, ListKind::OneCounter, nullptr);
     } else {
         FileSizeLimit limit(4096);
-        saveListOneCounter(m_services);
+        saveList(m_services, ListKind::OneCounter, nullptr);
     }
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"count1.txt"});
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotSaved()});
-    QCOMPARE(m_session.listFileNumber, std::int16_t(1));
+    QCOMPARE(m_memory.listFileNumber, std::int16_t(1));
     QVERIFY(m_dialogs.savedFiles.isEmpty());
 }
 
@@ -319,7 +320,7 @@ void ListOutputTest::printsBlankLinesThenOneLinePerCount()
     QFETCH(QStringList, lines);
     QFETCH(int, columns);
     setRun(3);
-    m_session.listShowsSteps = steps;
+    m_memory.listShowsSteps = steps;
     printList(m_services, kind, nullptr);
     QCOMPARE(m_printer.printed.size(), 1);
     QCOMPARE(m_printer.printed[0], QStringList(5, QString()) + lines);
@@ -343,7 +344,7 @@ void ListOutputTest::printFailureIsReportedOnce()
     QFETCH(int, line);
     setRun(500);
     m_printer.failAt(step, line);
-    printListTwoCounters(m_services);
+    printList(m_services, ListKind::TwoCounters, nullptr);
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
     QVERIFY(m_printer.printed.isEmpty());
     QCOMPARE(m_printer.abandoned, 1);

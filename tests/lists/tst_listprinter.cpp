@@ -3,10 +3,10 @@
 // refusing or holding jobs, and with no printer at all (CUPS_SERVER pointing
 // nowhere).
 
-#include "ListOutput.h"
-#include "Printer.h"
-#include "PrinterQueueState.h"
-#include "ScriptedDialogs.h"
+#include "output/lists/ListOutput.h"
+#include "platform/Printer.h"
+#include "tests/support/PrinterQueueState.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QFile>
 #include <QMap>
@@ -45,15 +45,16 @@ private slots:
 
 private:
     CountingSession m_session;
+    WindowMemory m_memory;
     ScriptedDialogs m_dialogs;
     QtPrinter m_printer;
-    ListServices m_services{m_session, m_dialogs, m_printer};
+    ListServices m_services{m_session, m_memory, m_dialogs, m_printer};
 };
 
 void ListPrinterTest::init()
 {
     m_dialogs = ScriptedDialogs();
-    m_session.listShowsSteps = false;
+    m_memory.listShowsSteps = false;
     m_session.countIndex = 199;  // more lines than one page holds
     for (int k = 0; k <= m_session.countIndex; ++k) {
         m_session.history1->record(std::size_t(k), double(1000 + k));
@@ -76,8 +77,8 @@ void ListPrinterTest::printsOnTheDefaultPrinter()
         QSKIP(qPrintable(noTestPrinter));
     QFile::remove(pdf);
 
-    m_session.listShowsSteps = steps;
-    printListTwoCounters(m_services);
+    m_memory.listShowsSteps = steps;
+    printList(m_services, ListKind::TwoCounters, nullptr);
     QVERIFY(m_dialogs.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(printerIdle(pdf), 60000);
 
@@ -90,7 +91,7 @@ void ListPrinterTest::printsOnTheDefaultPrinter()
             printed << line.simplified();
     }
     QStringList expected;
-    for (const QString &line : tabSeparatedLines(shownList(m_session, ListKind::TwoCounters)))
+    for (const QString &line : tabSeparatedLines(shownList(m_services, ListKind::TwoCounters)))
         expected << line.simplified();
     QCOMPARE(printed, expected);
 
@@ -132,7 +133,7 @@ void ListPrinterTest::jobRefusedByTheQueueIsReportedOnce()
     {
         PrinterQueueState queue(command, undo);
         QVERIFY(queue.switched());
-        printListOneCounter(m_services);
+        printList(m_services, ListKind::OneCounter, nullptr);
     }
     QCOMPARE(m_dialogs.messages, refused ? QList{Messages::listNotPrinted()} : QList<Message>{});
     // A held job is printed once the queue starts again.
@@ -144,7 +145,7 @@ void ListPrinterTest::noPrinterIsReportedOnce()
 {
     if (!qEnvironmentVariable("CUPS_SERVER").startsWith(QStringLiteral("/nonexistent/")))
         QSKIP("Runs with CUPS_SERVER pointing nowhere (ctest's tst_listprinter_none).");
-    printListOneCounter(m_services);
+    printList(m_services, ListKind::OneCounter, nullptr);
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::listNotPrinted()});
 }
 

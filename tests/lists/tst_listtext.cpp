@@ -1,5 +1,6 @@
-#include "ListText.h"
-#include "NumberText.h"
+#include "engine/NumberText.h"
+#include "output/lists/ListText.h"
+#include "tests/support/ListLines.h"
 
 #include <QTest>
 
@@ -86,7 +87,7 @@ void ListTextTest::oneCounter()
     QFETCH(QString, text);
     CountingSession session;
     setRun(session, values);
-    QCOMPARE(listTextOneCounter(session), text);
+    QCOMPARE(listText(session, ListKind::OneCounter), text);
 }
 
 void ListTextTest::twoCounterGaps_data()
@@ -115,7 +116,7 @@ void ListTextTest::twoCounterGaps()
     QString expected;
     for (qsizetype k = 0; k < counter2.size(); ++k)
         expected += numberToText(counter1[k]) + QString(gaps[k], QChar(' ')) + numberToText(counter2[k]) + "   \r\n";
-    QCOMPARE(listTextTwoCounters(session), expected);
+    QCOMPARE(listText(session, ListKind::TwoCounters), expected);
 }
 
 void ListTextTest::savedBytes_data()

@@ -1,10 +1,11 @@
-#include "FakePrinter.h"
-#include "ListWindow.h"
-#include "NumberList.h"
-#include "Named.h"
-#include "RuleWindow.h"
-#include "ScriptedDialogs.h"
-#include "Twips.h"
+#include "output/lists/ListWindow.h"
+#include "output/lists/NumberList.h"
+#include "output/lists/RuleWindow.h"
+#include "platform/Twips.h"
+#include "tests/support/FakePrinter.h"
+#include "tests/support/ListLines.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -117,6 +118,7 @@ private:
     void setRun(const QList<double> &counter1, const QList<double> &counter2);
 
     std::unique_ptr<CountingSession> m_session;
+    WindowMemory m_memory;
     ScriptedDialogs m_dialogs;
     FakePrinter m_printer;
     std::unique_ptr<QWidget> m_main;
@@ -127,12 +129,13 @@ private:
 void ListWindowTest::init()
 {
     m_session = std::make_unique<CountingSession>();
+    m_memory = WindowMemory();
     m_dialogs = ScriptedDialogs();
     m_printer = FakePrinter();
     m_main = std::make_unique<QWidget>();
     m_main->show();
     placeFrame(*m_main, QRect(100, 60, 900, 600));
-    m_services = std::make_unique<ListServices>(ListServices{*m_session, m_dialogs, m_printer, m_main.get()});
+    m_services = std::make_unique<ListServices>(ListServices{*m_session, m_memory, m_dialogs, m_printer, m_main.get()});
     m_windowsShown = 0;
     setRun({1, 2, 3}, {10, 20, 30});
 }
@@ -175,9 +178,9 @@ void ListWindowTest::widgets()
     QFETCH(ListKind, kind);
     std::unique_ptr<ListWindow> window;
     if (kind == ListKind::OneCounter)
-        window = std::make_unique<frmList>(*m_services);
+        window = std::make_unique<OneCounterListWindow>(*m_services);
     else
-        window = std::make_unique<frmList2>(*m_services);
+        window = std::make_unique<TwoCounterListWindow>(*m_services);
     QCOMPARE(window->objectName(), kind == ListKind::OneCounter ? "frmList" : "frmList2");
     QCOMPARE(window->windowTitle(), QStringLiteral("Number List"));
     for (const ExpectedButton &expected : expectedButtons) {
@@ -214,9 +217,9 @@ void ListWindowTest::fontSteps()
     QFETCH(float, start);
     QFETCH(int, presses);
     QFETCH(double, points);
-    m_session->listFontSize = start;
-    frmList window(*m_services);
-    QPushButton *button = presses > 0 ? window.cmdList1FontInc : window.cmdList1FontDec;
+    m_memory.listFontSize = start;
+    OneCounterListWindow window(*m_services);
+    QPushButton *button = presses > 0 ? window.button("cmdList1FontInc") : window.button("cmdList1FontDec");
     for (int i = 0; i < std::abs(presses); ++i)
         button->click();
     QCOMPARE(window.listText->font().pointSizeF(), points);
@@ -225,8 +228,8 @@ void ListWindowTest::fontSteps()
 void ListWindowTest::longLinesScrollInsteadOfWrapping()
 {
     setRun({123456789012345, 2}, {-0.000123456789, 3});
-    m_session->listFontSize = 84;
-    frmList2 window(*m_services);
+    m_memory.listFontSize = 84;
+    TwoCounterListWindow window(*m_services);
     window.resize(300, 400);
     window.show();
     QCOMPARE(window.listText->table().rowCount(), 2);
@@ -250,7 +253,7 @@ void ListWindowTest::resizeRule()
     QFETCH(QSize, inner);
     QFETCH(QSize, textSize);
     QFETCH(int, stripWidth);
-    frmList2 window(*m_services);
+    TwoCounterListWindow window(*m_services);
     window.resize(600, 400);
     window.show();
     QCOMPARE(window.listText->size(), QSize(600, 357));
@@ -275,8 +278,8 @@ void ListWindowTest::firstListIsPlacedFromTheMainWindow()
     QCOMPARE(m_windowsShown, 1);
     QCOMPARE(frame, twipsRect(1900, 1100, 12700, 8600));
     QCOMPARE(points, 20.0);
-    QCOMPARE(text, QString(listTextTwoCounters(*m_session)).replace("\r\n", "\n"));
-    QVERIFY(m_session->listPlacement.placed);
+    QCOMPARE(text, listText(*m_session, ListKind::TwoCounters).replace("\r\n", "\n"));
+    QVERIFY(m_memory.listPlacement.placed);
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 
@@ -291,8 +294,8 @@ void ListWindowTest::tinySizesStillOpenAUsableList()
 {
     QFETCH(bool, remembered);
     if (remembered) {
-        m_session->listPlacement = {true, QPointF(900, 900), QSizeF(15, 15)};
-        m_session->listFontSize = 20;
+        m_memory.listPlacement = {true, QPointF(900, 900), QSizeF(15, 15)};
+        m_memory.listFontSize = 20;
     } else {
         placeFrame(*m_main, QRect(100, 60, 40, 30));
     }
@@ -344,7 +347,7 @@ void ListWindowTest::nextListOpensAsTheLastOneClosed()
     QCOMPARE(closedAt, placed);
     QCOMPARE(frame, placed);
     QCOMPARE(points, 84.0);
-    QCOMPARE(m_session->listFontSize, 84.0f);
+    QCOMPARE(m_memory.listFontSize, 84.0f);
 }
 
 void ListWindowTest::listAtTheMaximumCountIsRefused_data()
@@ -359,8 +362,8 @@ void ListWindowTest::listAtTheMaximumCountIsRefused()
     showList(kind);
     QCOMPARE(m_windowsShown, 0);
     QCOMPARE(m_dialogs.messages, QList<Message>{Messages::tooManyToList()});
-    QVERIFY(m_session->listPlacement.placed);
-    QCOMPARE(m_session->listFontSize, 20.0f);
+    QVERIFY(m_memory.listPlacement.placed);
+    QCOMPARE(m_memory.listFontSize, 20.0f);
     QCoreApplication::processEvents();  // lets the unused closer run while the test still exists
 }
 
@@ -391,7 +394,7 @@ void ListWindowTest::savesFromBothWindowsShareTheNumber()
         names << request.suggestedName;
     QCOMPARE(names, (QStringList{"count1.txt", "count2.txt", "count3.txt"}));
     QVERIFY(dialogsOverList);
-    QCOMPARE(m_session->listFileNumber, std::int16_t(4));
+    QCOMPARE(m_memory.listFileNumber, std::int16_t(4));
 }
 
 void ListWindowTest::failedPrintLeavesTheWindowOpen()
@@ -440,7 +443,7 @@ void ListWindowTest::copyTakesTheSelectionOrAll()
     QFETCH(bool, shortcut);
     QFETCH(QString, text);
     QFETCH(QString, html);
-    m_session->listShowsSteps = steps;
+    m_memory.listShowsSteps = steps;
     QGuiApplication::clipboard()->clear();
     showList(kind, [&](ListWindow &window) {
         if (selected > 0)
@@ -487,12 +490,12 @@ void ListWindowTest::stepsAreShownUntilHidden()
     };
     showList(kind, [&](ListWindow &window) { press(window, kind); });
     QCOMPARE(shown, lines);
-    QVERIFY(m_session->listShowsSteps);
+    QVERIFY(m_memory.listShowsSteps);
     showList(otherKind(kind), [&](ListWindow &window) { press(window, otherKind(kind)); });
     QCOMPARE(names, QStringList({"Show Steps", "Hide Steps", "Hide Steps", "down",  //
                                  "Hide Steps", "Show Steps", "Show Steps", "up"}));
     QCOMPARE(shown, tabSeparatedLines(listLines(*m_session, otherKind(kind))));
-    QVERIFY(!m_session->listShowsSteps);
+    QVERIFY(!m_memory.listShowsSteps);
 }
 
 void ListWindowTest::savedAndPrintedAsShown_data()
@@ -542,7 +545,7 @@ void ListWindowTest::draggingSelectsLines()
     QFETCH(bool, steps);
     QFETCH(QString, text);
     setRun({1, 2, 3, 4, 5}, {10, 20, 30, 40, 50});
-    m_session->listShowsSteps = steps;
+    m_memory.listShowsSteps = steps;
     std::optional<std::pair<int, int>> selected;
     QString selectedText;
     QString readAloud;

@@ -3,9 +3,9 @@
 // The held-input case needs a real X display ($TALLYVANE_TEST_DISPLAY, as
 // scripts/test provides), since only a window system queues input.
 
-#include "EventPump.h"
-#include "SteadyClock.h"
-#include "TestDisplay.h"
+#include "platform/EventPump.h"
+#include "platform/SteadyClock.h"
+#include "tests/support/TestDisplay.h"
 
 #include <QApplication>
 #include <QProcess>

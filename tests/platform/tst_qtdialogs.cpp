@@ -1,9 +1,9 @@
-#include "ColourSwatch.h"
-#include "Messages.h"
-#include "ModalDialogs.h"
-#include "QtDialogs.h"
-#include "SwatchColourDialog.h"
-#include "TouchSizing.h"
+#include "engine/Messages.h"
+#include "platform/QtDialogs.h"
+#include "tests/support/ModalDialogs.h"
+#include "widgets/ColourSwatch.h"
+#include "widgets/SwatchColourDialog.h"
+#include "widgets/TouchSizing.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

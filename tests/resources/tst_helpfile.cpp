@@ -1,15 +1,15 @@
-#include "BuiltInLessons.h"
-#include "ChmFile.h"
-#include "FakeClock.h"
-#include "FakePrinter.h"
-#include "HelpContents.h"
-#include "LessonFile.h"
-#include "PauseDialog.h"
-#include "ListWindow.h"
-#include "QtPagePrinter.h"
-#include "ScriptedDialogs.h"
-#include "frmGraph.h"
-#include "frmMain.h"
+#include "help/ChmFile.h"
+#include "help/HelpContents.h"
+#include "lessons/BuiltInLessons.h"
+#include "lessons/LessonFile.h"
+#include "output/graphs/GraphWindow.h"
+#include "output/lists/ListWindow.h"
+#include "platform/QtPagePrinter.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakePrinter.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "windows/main/MainWindow.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -116,18 +116,20 @@ void HelpFileTest::everyButtonIsShownWithItsPicture_data()
     QTest::addColumn<QStringList>("buttons");
 
     CountingSession session;
+
+    WindowMemory memory;
     ScriptedDialogs dialogs;
-    frmMain main(session, dialogs);
-    frmPaused paused(session, nullptr);
-    frmPaused2 paused2(session, nullptr);
+    MainWindow main(session, memory, dialogs);
+    OneCounterPauseDialog paused(session, memory.pauseDialogPlacement, nullptr);
+    TwoCounterPauseDialog paused2(session, memory.pauseDialogPlacement, nullptr);
     FakePrinter printer;
-    ListServices services{session, dialogs, printer};
+    ListServices services{session, memory, dialogs, printer};
     QtPagePrinter pagePrinter;
     QTest::newRow("main window toolbar") << "/mainwindow.html" << tooltips(main);
     QTest::newRow("pause dialog, one counter") << "/pause.html" << tooltips(paused);
     QTest::newRow("pause dialog, two counters") << "/pause.html" << tooltips(paused2);
-    QTest::newRow("list window") << "/lists.html" << tooltips(frmList2(services));
-    QTest::newRow("graph window") << "/graphs.html" << tooltips(frmGraph(session, dialogs, pagePrinter));
+    QTest::newRow("list window") << "/lists.html" << tooltips(TwoCounterListWindow(services));
+    QTest::newRow("graph window") << "/graphs.html" << tooltips(GraphWindow(session, memory, dialogs, pagePrinter));
 }
 
 void HelpFileTest::everyButtonIsShownWithItsPicture()

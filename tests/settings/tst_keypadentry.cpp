@@ -1,4 +1,4 @@
-#include "KeypadEntry.h"
+#include "windows/settings/KeypadEntry.h"
 
 #include <QTest>
 

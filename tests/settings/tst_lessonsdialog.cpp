@@ -1,13 +1,13 @@
-#include "DataFolder.h"
-#include "LessonList.h"
-#include "LessonMessages.h"
-#include "LessonNames.h"
-#include "LessonsDialog.h"
-#include "ModalScript.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
-#include "SessionSettings.h"
-#include "frmSettings.h"
+#include "lessons/LessonMessages.h"
+#include "tests/support/DataFolder.h"
+#include "tests/support/LessonList.h"
+#include "tests/support/LessonNames.h"
+#include "tests/support/ModalScript.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SessionSettings.h"
+#include "windows/settings/LessonsDialog.h"
+#include "windows/settings/SettingsDialog.h"
 
 #include <QTest>
 
@@ -20,13 +20,14 @@ namespace {
 struct Rig {
     DataFolder data;
     CountingSession session;
+    WindowMemory memory;
     ScriptedDialogs dialogs;
-    std::unique_ptr<frmSettings> settings;
+    std::unique_ptr<SettingsDialog> settings;
     std::unique_ptr<ModalScript> script;  // for the dialogs over the settings dialog
 
     bool open()
     {
-        settings = std::make_unique<frmSettings>(session, dialogs, nullptr);
+        settings = std::make_unique<SettingsDialog>(session, memory, dialogs, nullptr);
         settings->show();
         script = std::make_unique<ModalScript>();
         return QTest::qWaitForWindowActive(settings.get());

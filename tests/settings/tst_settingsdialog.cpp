@@ -1,9 +1,9 @@
-#include "frmSettings.h"
-#include "Named.h"
-#include "NumberText.h"
-#include "ScriptedDialogs.h"
-#include "SessionSettings.h"
-#include "Twips.h"
+#include "engine/NumberText.h"
+#include "platform/Twips.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SessionSettings.h"
+#include "windows/settings/SettingsDialog.h"
 
 #include <QTest>
 
@@ -15,12 +15,13 @@ namespace {
 // The settings dialog over no main window, shown and active, worked by touch.
 struct Rig {
     CountingSession session;
+    WindowMemory memory;
     ScriptedDialogs dialogs;
-    std::unique_ptr<frmSettings> dialog;
+    std::unique_ptr<SettingsDialog> dialog;
 
     bool open()
     {
-        dialog = std::make_unique<frmSettings>(session, dialogs, nullptr);
+        dialog = std::make_unique<SettingsDialog>(session, memory, dialogs, nullptr);
         dialog->show();
         return QTest::qWaitForWindowActive(dialog.get());
     }
@@ -38,10 +39,10 @@ struct Rig {
         const Keypad *k = keypad();
         for (const QChar c : keys) {
             if (c.isDigit())
-                touch(k->cmdDigit[c.digitValue()]);
+                touch(k->digitKeys[c.digitValue()]);
             else
-                touch(c == '.' ? k->cmdPoint : c == '-' ? k->cmdNegative : c == '<' ? k->deleteKey
-                                          : c == '>' ? k->Command2 : static_cast<QWidget *>(box));
+                touch(c == '.' ? k->pointKey : c == '-' ? k->signKey : c == '<' ? k->deleteKey
+                                          : c == '>' ? k->tabKey : static_cast<QWidget *>(box));
         }
     }
     bool wholeTextSelectedIn(QLineEdit *box) const
@@ -128,7 +129,7 @@ void SettingsDialogTest::keyboardTypingKeepsTheNewEntry()
     rig.press("8");
     QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF")->text(), QStringLiteral("8"));
     // The key keeps the focus it took; the box stays current.
-    QCOMPARE(rig.dialog->focusWidget(), rig.keypad()->cmdDigit[8]);
+    QCOMPARE(rig.dialog->focusWidget(), rig.keypad()->digitKeys[8]);
     rig.press("9");
     QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF")->text(), QStringLiteral("89"));
 }
@@ -178,9 +179,9 @@ void SettingsDialogTest::keyFacesShowTheirColours()
     const Keypad *k = rig.keypad();
     const QColor yellow(255, 255, 128);
     QList<std::pair<QPushButton *, QColor>> faces = {
-        {k->cmdPoint, yellow}, {k->cmdNegative, QColor(0, 255, 255)},
-        {k->deleteKey, QColor(255, 128, 128)}, {k->Command2, QColor(128, 255, 128)}};
-    for (QPushButton *digit : k->cmdDigit)
+        {k->pointKey, yellow}, {k->signKey, QColor(0, 255, 255)},
+        {k->deleteKey, QColor(255, 128, 128)}, {k->tabKey, QColor(128, 255, 128)}};
+    for (QPushButton *digit : k->digitKeys)
         faces.append({digit, yellow});
     for (const auto &[key, colour] : faces)
         QCOMPARE(key->grab().toImage().pixelColor(4, key->height() / 2), colour);
@@ -210,7 +211,7 @@ void SettingsDialogTest::places()
     QFETCH(int, top);
     for (const bool onRight : {true, false}) {
         Rig rig;
-        rig.session.keypadOnRight = onRight;
+        rig.memory.keypadOnRight = onRight;
         QVERIFY(rig.open());
         const QWidget *w = rig.dialog->findChild<QWidget *>(widget);
         QCOMPARE(w->pos(), QPoint(twipsToPixels(onRight ? leftKeypadRight : leftKeypadLeft), twipsToPixels(top)));
@@ -232,17 +233,17 @@ void SettingsDialogTest::moveKeypadTwiceRestoresEveryPlace()
     rig.press("34>");
     rig.press(">");
 
-    rig.touch(rig.keypad()->cmdSwitch);
-    QVERIFY(!rig.session.keypadOnRight);
+    rig.touch(rig.keypad()->moveKeypadKey);
+    QVERIFY(!rig.memory.keypadOnRight);
     QVERIFY(rig.wholeTextSelectedIn(named<QLineEdit>(*rig.dialog, "txtI")));
     const QList<QRect> moved = placesOf(rig.dialog.get());
 
-    rig.touch(rig.keypad()->cmdSwitch);
-    QVERIFY(rig.session.keypadOnRight);
+    rig.touch(rig.keypad()->moveKeypadKey);
+    QVERIFY(rig.memory.keypadOnRight);
     QCOMPARE(placesOf(rig.dialog.get()), first);
 
     // A dialog opened later keeps the side last chosen.
-    rig.touch(rig.keypad()->cmdSwitch);
+    rig.touch(rig.keypad()->moveKeypadKey);
     named<QPushButton>(*rig.dialog, "cmdCancel")->click();
     QVERIFY(rig.open());
     QCOMPARE(placesOf(rig.dialog.get()), moved);
@@ -292,7 +293,7 @@ void SettingsDialogTest::counter2CaptionTogglesToo()
     Rig rig;
     QVERIFY(rig.open());
     if (keypadLeft)
-        rig.touch(rig.keypad()->cmdSwitch);
+        rig.touch(rig.keypad()->moveKeypadKey);
     auto *box = named<QCheckBox>(*rig.dialog, "chkC2on");
     QCOMPARE(box->size(), twipsSize(250, 220));
     const QPoint tap = box->mapTo(rig.dialog.get(), box->rect().center()) + fromBox;
@@ -314,7 +315,7 @@ void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()
     rig.press("2");
     QCOMPARE(named<QLineEdit>(*rig.dialog, "txtF2")->text(), QStringLiteral("42"));
     // Move Keypad cannot give the greyed box the focus; it stays current.
-    rig.touch(rig.keypad()->cmdSwitch);
+    rig.touch(rig.keypad()->moveKeypadKey);
     QCOMPARE(rig.keypad()->currentBox(), 5);
     rig.press(">");
     QVERIFY(rig.wholeTextSelectedIn(named<QLineEdit>(*rig.dialog, "txtF")));

@@ -1,10 +1,10 @@
-#include "DataFolder.h"
-#include "LessonList.h"
-#include "LessonRig.h"
-#include "ModalScript.h"
-#include "NumberText.h"
-#include "SessionSettings.h"
-#include "frmSettings.h"
+#include "engine/NumberText.h"
+#include "tests/support/AppRig.h"
+#include "tests/support/DataFolder.h"
+#include "tests/support/LessonList.h"
+#include "tests/support/ModalScript.h"
+#include "tests/support/SessionSettings.h"
+#include "windows/settings/SettingsDialog.h"
 
 #include <QTest>
 
@@ -12,16 +12,16 @@ namespace {
 
 // The whole program on fake time: the settings dialog is opened through the
 // main window's Settings button and worked while it is modal.
-struct Rig : LessonRig {
+struct Rig : AppRig {
     ModalScript script;
 
     Rig() { lesson.start(); }
-    frmMain &main() { return lesson.mainWindow(); }
+    MainWindow &main() { return lesson.mainWindow(); }
 
-    void settings(const std::function<void(frmSettings *)> &work)
+    void settings(const std::function<void(SettingsDialog *)> &work)
     {
         script.then([work](QDialog *dialog) {
-            if (auto *settings = qobject_cast<frmSettings *>(dialog))
+            if (auto *settings = qobject_cast<SettingsDialog *>(dialog))
                 work(settings);
             else
                 dialog->done(0);
@@ -39,7 +39,7 @@ struct MainState {
     friend bool operator==(const MainState &, const MainState &) = default;
 };
 
-MainState stateOf(frmMain &main)
+MainState stateOf(MainWindow &main)
 {
     MainState state{named<CounterLabel>(main, "lblCounter1")->text(), named<CounterLabel>(main, "lblCounter2")->text(), {}, {}};
     for (const char *name : {"cmdMaskC1", "cmdMaskCounter1", "cmdMaskCounter2", "cmdMaskBoth"}) {
@@ -80,7 +80,7 @@ void SettingsLessonTest::okAppliesToMainWindow()
     QFETCH(bool, counter2On);
     QFETCH(MainState, expected);
     Rig rig;
-    rig.settings([&](frmSettings *s) {
+    rig.settings([&](SettingsDialog *s) {
         named<QLineEdit>(*s, "txtF")->setText("007");
         named<QLineEdit>(*s, "txtF2")->setText("-5");
         named<QCheckBox>(*s, "chkC2on")->setChecked(counter2On);
@@ -104,7 +104,7 @@ void SettingsLessonTest::enterActsAsOk()
 {
     QFETCH(QString, where);
     Rig rig;
-    rig.settings([&](frmSettings *s) {
+    rig.settings([&](SettingsDialog *s) {
         named<QCheckBox>(*s, "chkC2on")->setChecked(true);
         QWidget *target = s->findChild<QWidget *>(where);
         QTest::mouseClick(target, Qt::LeftButton);
@@ -128,7 +128,7 @@ void SettingsLessonTest::cancelLeavesEverything()
 {
     QFETCH(QString, how);
     Rig rig;
-    rig.settings([](frmSettings *s) {
+    rig.settings([](SettingsDialog *s) {
         named<QLineEdit>(*s, "txtF")->setText("3");
         named<QCheckBox>(*s, "chkC2on")->setChecked(true);
         named<QLineEdit>(*s, "txtF2")->setText("4");
@@ -138,7 +138,7 @@ void SettingsLessonTest::cancelLeavesEverything()
     const MainState main = stateOf(rig.main());
     rig.button("cmdToolbar")->setFocus();
 
-    rig.settings([&](frmSettings *s) {
+    rig.settings([&](SettingsDialog *s) {
         for (QLineEdit *box : s->boxes())
             box->setText("99");
         named<QCheckBox>(*s, "chkC2on")->setChecked(false);
@@ -157,7 +157,7 @@ void SettingsLessonTest::cancelLeavesEverything()
 void SettingsLessonTest::twoCounterRunPausesIntoFrmPaused2()
 {
     Rig rig;
-    rig.settings([](frmSettings *s) {
+    rig.settings([](SettingsDialog *s) {
         QTest::mouseClick(named<QCheckBox>(*s, "chkC2on"), Qt::LeftButton);
         named<QLineEdit>(*s, "txtS")->setText("1");
         named<QLineEdit>(*s, "txtI")->setText("1");
@@ -196,7 +196,7 @@ void SettingsLessonTest::squareNumbersFromTheLessonList()
 {
     DataFolder data;
     Rig rig;
-    rig.settings([&](frmSettings *s) {
+    rig.settings([&](SettingsDialog *s) {
         rig.script.then([](QDialog *lessons) {
             QVERIFY(tapLesson(*lessons, "Square numbers"));
             named<QPushButton>(*lessons, "cmdUse")->click();

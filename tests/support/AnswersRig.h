@@ -3,8 +3,8 @@
 // Class Answers on, on the loopback address only, on real time (the
 // sockets are real), with no windows: the ground for the server's tests.
 
-#include "ClassAnswers.h"
-#include "SteadyClock.h"
+#include "answers/ClassAnswers.h"
+#include "platform/SteadyClock.h"
 
 #include <QRegularExpression>
 #include <QTcpSocket>

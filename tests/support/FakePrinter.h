@@ -2,7 +2,7 @@
 
 // A printer that keeps what it is given, and can be told to fail at one step.
 
-#include "Printer.h"
+#include "platform/Printer.h"
 
 #include <QStringList>
 

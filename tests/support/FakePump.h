@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EventPump.h"
-#include "FakeClock.h"
+#include "platform/EventPump.h"
+#include "tests/support/FakeClock.h"
 
 #include <QCoreApplication>
 

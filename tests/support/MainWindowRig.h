@@ -3,22 +3,23 @@
 // A main window as start-up leaves it, on fake time, with scripted dialogs:
 // the ground for the tests of its buttons.
 
-#include "FakePump.h"
-#include "frmMain.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "windows/main/MainWindow.h"
 
 struct MainWindowRig {
     CountingSession session;
+    WindowMemory memory;
     ScriptedDialogs dialogs;
     FakeClock clock;
     FakePump pump{clock};
-    frmMain main{session, dialogs};
+    MainWindow main{session, memory, dialogs};
     Toolbar *toolbar = nullptr;
 
     MainWindowRig()
     {
-        main.Form_Load(clock, pump);
+        main.start(clock, pump);
         toolbar = named<Toolbar>(main, "Picture1");
     }
     QPushButton *button(const char *name) { return named<QPushButton>(main, name); }

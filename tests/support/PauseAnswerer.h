@@ -3,7 +3,7 @@
 // Plays the teacher at the pause dialog: whenever a pause dialog comes up, it
 // presses the next scripted button, once the dialog is really on screen.
 
-#include "PauseDialog.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // A stand-in for the teacher's dialogs: answers come from queues the test
 // fills, and every request is recorded exactly as the teacher would see it.
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QColor>
 #include <QList>

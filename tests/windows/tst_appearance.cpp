@@ -1,5 +1,5 @@
-#include "MainWindowRig.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "tests/support/MainWindowRig.h"
 
 #include <QTest>
 
@@ -30,7 +30,7 @@ private:
     void checkStacked(const char *where);
 
     std::unique_ptr<MainWindowRig> m_rig;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     Toolbar *m_toolbar = nullptr;
 };
 
@@ -102,7 +102,7 @@ void AppearanceTest::fontPresses()
     QCOMPARE(named<CounterLabel>(*m_main, "lblCounter1")->topTwips(), 800.0);
     QCOMPARE(named<CounterLabel>(*m_main, "lblCounter2")->topTwips(), height + 800);
     // Nothing rearranges the window to fit the larger counters.
-    QCOMPARE(m_main->size(), twipsSize(frmMain::interiorWidth, frmMain::interiorHeight));
+    QCOMPARE(m_main->size(), twipsSize(11310, 7935));
     QCOMPARE(named<QPushButton>(*m_toolbar, "cmdStart")->pos(), QPoint(0, 0));
 }
 

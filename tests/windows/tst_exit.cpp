@@ -1,7 +1,7 @@
-#include "FakePump.h"
-#include "frmMain.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "windows/main/MainWindow.h"
 
 #include <QTest>
 
@@ -29,13 +29,15 @@ void ExitTest::exitAsksOnce()
     QFETCH(int, ends);
 
     CountingSession session;
+
+    WindowMemory memory;
     ScriptedDialogs dialogs;
     FakeClock clock;
     FakePump pump{clock};
-    frmMain main(session, dialogs);
+    MainWindow main(session, memory, dialogs);
     int ended = 0;
-    QObject::connect(&main, &frmMain::quitRequested, [&] { ++ended; });
-    main.Form_Load(clock, pump);
+    QObject::connect(&main, &MainWindow::quitRequested, [&] { ++ended; });
+    main.start(clock, pump);
     named<CounterLabel>(main, "lblCounter1")->setText(QStringLiteral("42"));
     named<QPushButton>(main, "cmdExit")->setFocus();
     dialogs.messageAnswers.enqueue(answer);

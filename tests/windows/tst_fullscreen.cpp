@@ -1,9 +1,9 @@
-#include "FakePump.h"
-#include "Ink.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
-#include "Twips.h"
-#include "frmMain.h"
+#include "platform/Twips.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/Ink.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "windows/main/MainWindow.h"
 
 #include <QFontMetricsF>
 #include <QRegion>
@@ -40,17 +40,19 @@ private:
     QRect uncovered() const;
 
     CountingSession m_session;
+    WindowMemory m_memory;
     ScriptedDialogs m_dialogs;
     FakeClock m_clock;
     FakePump m_pump{m_clock};
-    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 void FullScreenTest::init()
 {
     m_session = CountingSession{};
-    m_main = std::make_unique<frmMain>(m_session, m_dialogs);
-    m_main->Form_Load(m_clock, m_pump);
+    m_memory = WindowMemory{};
+    m_main = std::make_unique<MainWindow>(m_session, m_memory, m_dialogs);
+    m_main->start(m_clock, m_pump);
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
 }
 
@@ -92,7 +94,7 @@ void FullScreenTest::fullScreenAndBack()
     m_main->move(40, 30);
     const QRect window = m_main->geometry();
     const QRect beside = uncovered();
-    const ToolbarPosition side = m_session.toolbarPosition;
+    const ToolbarPosition side = m_memory.toolbarPosition;
     const QList<QRect> places = {counter(1)->geometry(), counter(2)->geometry()};
     const double points = counter(1)->fontPoints();
     const auto press = [&](const QList<Qt::Key> &keys) {
@@ -107,7 +109,7 @@ void FullScreenTest::fullScreenAndBack()
     QCOMPARE(button("cmdFullScreen")->accessibleName(), QStringLiteral("Leave Full Screen"));
     QCOMPARE(button("cmdFullScreen")->toolTip(), QStringLiteral("Leave Full Screen"));
     QCOMPARE(counter(1)->geometry(), uncovered());
-    QCOMPARE(m_session.toolbarPosition, side);
+    QCOMPARE(m_memory.toolbarPosition, side);
     // What changes in full screen is forgotten on leaving it.
     button("cmdToolbar")->click();
     button("cmdFontDec")->click();
@@ -115,7 +117,7 @@ void FullScreenTest::fullScreenAndBack()
     press(leave);
     QCOMPARE(m_main->geometry(), window);
     QCOMPARE(uncovered(), beside);
-    QCOMPARE(m_session.toolbarPosition, side);
+    QCOMPARE(m_memory.toolbarPosition, side);
     QCOMPARE((QList<QRect>{counter(1)->geometry(), counter(2)->geometry()}), places);
     QCOMPARE(counter(2)->fontPoints(), points);
     QCOMPARE(button("cmdFullScreen")->toolTip(), QStringLiteral("Full Screen"));
@@ -151,7 +153,7 @@ void FullScreenTest::countersFillTheScreen()
         const QRect ink = inkBox(*m_main, place, m_main->backgroundColour());
         QVERIFY2(place.contains(ink), "the digits stay within their own counter");
         QVERIFY2(ink.height() * counters >= screenHeight / 2, qPrintable(QString::number(ink.height())));
-        QVERIFY(ink.height() <= place.height() * frmMain::fullScreenDigitShare + 1);
+        QVERIFY(ink.height() <= place.height() * MainWindow::fullScreenDigitShare + 1);
     }
     QCOMPARE(shared, area);
     if (counters == 2)
@@ -172,12 +174,12 @@ void FullScreenTest::fontStepsFromTheFittedSize()
     button("cmdFontDec")->click();
     QCOMPARE(c1->fontPoints(), fitted - 12);
     m_main->setCounterCaptions(QStringLiteral("1"), QString());
-    const double largest = c1->pointsFittingDigitHeight(c1->height() * frmMain::fullScreenDigitShare);
+    const double largest = c1->pointsFittingDigitHeight(c1->height() * MainWindow::fullScreenDigitShare);
     for (int i = 0; i < 200; ++i)
         button("cmdFontInc")->click();
     QVERIFY(c1->fontPoints() <= largest);
     QVERIFY(c1->fontPoints() + 12 > largest);
-    QVERIFY(c1->fontPoints() > frmMain::largestGrowable + 12);
+    QVERIFY(c1->fontPoints() > MainWindow::largestGrowable + 12);
 }
 
 void FullScreenTest::numbersShowWhole_data()
@@ -264,8 +266,8 @@ void FullScreenTest::remoteKeys()
         button("cmdStart")->setEnabled(false);
     if (setup == QLatin1String("hidden hide/show"))
         button("cmdMaskC1")->hide();
-    QSignalSpy started(m_main.get(), &frmMain::startRequested);
-    QSignalSpy paused(m_main.get(), &frmMain::pauseRequested);
+    QSignalSpy started(m_main.get(), &MainWindow::startRequested);
+    QSignalSpy paused(m_main.get(), &MainWindow::pauseRequested);
 
     pressKey(key);
 

@@ -1,9 +1,9 @@
-#include "FakePump.h"
-#include "frmCountTitle.h"
-#include "frmMain.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "windows/main/MainWindow.h"
+#include "windows/main/TitleScreen.h"
 
 #include <QLabel>
 #include <QSvgRenderer>
@@ -29,8 +29,9 @@ private slots:
 
 private:
     CountingSession *m_session = nullptr;
+    WindowMemory m_memory;
     ScriptedDialogs *m_dialogs = nullptr;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     int m_ended = 0;
 };
 
@@ -38,9 +39,10 @@ void MainWindowTest::init()
 {
     m_session = new CountingSession;
     m_dialogs = new ScriptedDialogs;
-    m_main = new frmMain(*m_session, *m_dialogs);
+    m_memory = WindowMemory{};
+    m_main = new MainWindow(*m_session, m_memory, *m_dialogs);
     m_ended = 0;
-    connect(m_main, &frmMain::quitRequested, this, [this] { ++m_ended; });
+    connect(m_main, &MainWindow::quitRequested, this, [this] { ++m_ended; });
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
 }
@@ -56,8 +58,7 @@ void MainWindowTest::windowAtStart()
 {
     QCOMPARE(m_main->windowTitle(), QStringLiteral("Tallyvane"));
     QCOMPARE(m_main->objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(pixelsToTwips(m_main->width()), frmMain::interiorWidth);
-    QCOMPARE(pixelsToTwips(m_main->height()), frmMain::interiorHeight);
+    QCOMPARE(m_main->size(), twipsSize(11310, 7935));
     QCOMPARE(m_main->defaultButton(), named<QPushButton>(*m_main, "cmdStart"));
     QVERIFY(!m_main->windowIcon().isNull());
     const QWidget *panel = m_main->findChild<QWidget *>("Picture1");
@@ -191,11 +192,10 @@ void MainWindowTest::maskC1HidesAndShows()
 
 void MainWindowTest::titleScreen()
 {
-    frmCountTitle title;
+    TitleScreen title;
     title.show();
     QVERIFY(QTest::qWaitForWindowExposed(&title));
-    QCOMPARE(pixelsToTwips(title.width()), frmCountTitle::interiorWidth);
-    QCOMPARE(pixelsToTwips(title.height()), frmCountTitle::interiorHeight);
+    QCOMPARE(title.size(), twipsSize(6885, 4500));
     QCOMPARE(title.palette().color(QPalette::Window), QColor(128, 0, 128));
     QCOMPARE(title.windowTitle(), QString());
     QVERIFY(title.testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -223,18 +223,19 @@ void MainWindowTest::titleWaitsOnTheClock()
     FakeClock clock;
     FakePump pump{clock};
     CountingSession session;
-    session.keypadOnRight = false;
-    session.listFileNumber = 9;
+    WindowMemory memory;
+    memory.keypadOnRight = false;
+    memory.listFileNumber = 9;
     ScriptedDialogs dialogs;
-    frmMain main(session, dialogs);
+    MainWindow main(session, memory, dialogs);
     const double before = clock.now();
-    main.Form_Load(clock, pump);
+    main.start(clock, pump);
     QVERIFY(clock.now() > before + 4.0);
     QVERIFY(clock.now() < before + 4.5);
     QCOMPARE(pump.holds, 1);
     QVERIFY(main.isVisible());
-    QVERIFY(session.keypadOnRight);
-    QCOMPARE(session.listFileNumber, 1);
+    QVERIFY(memory.keypadOnRight);
+    QCOMPARE(memory.listFileNumber, 1);
     QCOMPARE(named<CounterLabel>(main, "lblCounter1")->text(), QStringLiteral("0"));
     for (const QWidget *w : QApplication::topLevelWidgets())
         QVERIFY(w->objectName() != QStringLiteral("frmCountTitle"));

@@ -1,8 +1,8 @@
-#include "FakeClock.h"
-#include "FakePump.h"
-#include "Lesson.h"
-#include "Named.h"
-#include "ScriptedDialogs.h"
+#include "app/AppController.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakePump.h"
+#include "tests/support/Named.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QTest>
@@ -70,15 +70,15 @@ private:
     ScriptedDialogs m_dialogs;
     FakeClock m_clock;
     std::unique_ptr<FakePump> m_pump;
-    std::unique_ptr<Lesson> m_lesson;
-    frmMain *m_main = nullptr;
+    std::unique_ptr<AppController> m_lesson;
+    MainWindow *m_main = nullptr;
 };
 
 void MaskingTest::init()
 {
     m_dialogs = ScriptedDialogs{};
     m_pump = std::make_unique<FakePump>(m_clock);
-    m_lesson = std::make_unique<Lesson>(m_dialogs, m_clock, *m_pump);
+    m_lesson = std::make_unique<AppController>(m_dialogs, m_clock, *m_pump);
     m_lesson->start();
     m_session = &m_lesson->session();
     m_main = &m_lesson->mainWindow();

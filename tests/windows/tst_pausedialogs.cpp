@@ -1,16 +1,17 @@
-#include "PauseDialog.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "windows/WindowMemory.h"
+#include "windows/pause/PauseDialog.h"
 
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTest>
 
 namespace {
-std::unique_ptr<PauseDialog> pauseDialog(int counters, CountingSession &session)
+std::unique_ptr<PauseDialog> pauseDialog(int counters, CountingSession &session, WindowPlacement &placement)
 {
     if (counters == 1)
-        return std::make_unique<frmPaused>(session, nullptr);
-    return std::make_unique<frmPaused2>(session, nullptr);
+        return std::make_unique<OneCounterPauseDialog>(session, placement, nullptr);
+    return std::make_unique<TwoCounterPauseDialog>(session, placement, nullptr);
 }
 
 struct ButtonRow {
@@ -61,7 +62,8 @@ void PauseDialogsTest::layout()
     QFETCH(QList<int>, lefts);
     QFETCH(QStringList, tooltips);
     CountingSession session;
-    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
+    WindowMemory memory;
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session, memory.pauseDialogPlacement);
     QCOMPARE(dialog->objectName(), counters == 1 ? QStringLiteral("frmPaused") : QStringLiteral("frmPaused2"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Paused Counting"));
     QCOMPARE(dialog->size(), twipsSize(width, 585));
@@ -101,13 +103,14 @@ void PauseDialogsTest::choiceButtons()
     QFETCH(PauseChoice, choice);
     for (int counters : {1, 2}) {
         CountingSession session;
-        const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
+        WindowMemory memory;
+        const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session, memory.pauseDialogPlacement);
         dialog->move(300, 200);
         QSignalSpy made(dialog.get(), &PauseDialog::choiceMade);
         QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton); });
         dialog->exec();
         QCOMPARE(session.pauseChoice, choice);
-        QCOMPARE(session.pauseDialogPlacement.topLeft.value(), QPointF(300 * 15, 200 * 15));
+        QCOMPARE(memory.pauseDialogPlacement.topLeft.value(), QPointF(300 * 15, 200 * 15));
         QVERIFY(!dialog->isVisible());
         QCOMPARE(made.size(), 1);
     }
@@ -131,8 +134,9 @@ void PauseDialogsTest::hideShowButtonsKeepTheDialog()
     QFETCH(int, counter1);
     QFETCH(int, counter2);
     CountingSession session;
+    WindowMemory memory;
     session.pauseChoice = PauseChoice::Continue;
-    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session, memory.pauseDialogPlacement);
     QSignalSpy spy1(dialog.get(), &PauseDialog::maskCounter1);
     QSignalSpy spy2(dialog.get(), &PauseDialog::maskCounter2);
     dialog->show();
@@ -141,13 +145,14 @@ void PauseDialogsTest::hideShowButtonsKeepTheDialog()
     QCOMPARE(spy2.size(), counter2);
     QVERIFY(dialog->isVisible());
     QCOMPARE(session.pauseChoice, PauseChoice::Continue);
-    QVERIFY(!session.pauseDialogPlacement.topLeft.has_value());
+    QVERIFY(!memory.pauseDialogPlacement.topLeft.has_value());
 }
 
 void PauseDialogsTest::onlyButtonsEndThePause()
 {
     CountingSession session;
-    frmPaused dialog(session, nullptr);
+    WindowMemory memory;
+    OneCounterPauseDialog dialog(session, memory.pauseDialogPlacement, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -160,7 +165,8 @@ void PauseDialogsTest::onlyButtonsEndThePause()
 void PauseDialogsTest::enterContinues()
 {
     CountingSession session;
-    frmPaused2 dialog(session, nullptr);
+    WindowMemory memory;
+    TwoCounterPauseDialog dialog(session, memory.pauseDialogPlacement, nullptr);
     QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
     dialog.exec();
     QCOMPARE(session.pauseChoice, PauseChoice::Continue);
@@ -186,11 +192,12 @@ void PauseDialogsTest::remoteKeys()
     QFETCH(PauseChoice, choice);
     QFETCH(QString, masked);
     CountingSession session;
-    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session);
+    WindowMemory memory;
+    const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session, memory.pauseDialogPlacement);
     QString given;
     connect(dialog.get(), &PauseDialog::maskCounter1, dialog.get(), [&] { given += "1"; });
-    if (auto *both = qobject_cast<frmPaused2 *>(dialog.get()))
-        connect(both, &frmPaused2::maskBoth, both, [&] { given += "both"; });
+    if (auto *both = qobject_cast<TwoCounterPauseDialog *>(dialog.get()))
+        connect(both, &TwoCounterPauseDialog::maskBoth, both, [&] { given += "both"; });
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     QTest::keyClick(dialog.get(), key);

@@ -1,5 +1,5 @@
-#include "MainWindowRig.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "tests/support/MainWindowRig.h"
 
 #include <QTest>
 
@@ -42,7 +42,7 @@ private:
     void checkPlacement(ToolbarPosition position);
 
     std::unique_ptr<MainWindowRig> m_rig;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     Toolbar *m_toolbar = nullptr;
 };
 
@@ -116,7 +116,7 @@ void ToolbarTest::pressesCycleTopRightLeft()
         QCOMPARE(m_main->focusWidget(), named<QPushButton>(*m_toolbar, "cmdStart"));
     }
 
-    QCOMPARE(m_rig->session.toolbarPosition, position);
+    QCOMPARE(m_rig->memory.toolbarPosition, position);
     checkPlacement(position);
     // One-counter mode: slots 4 and 6 stay empty gaps.
     QVERIFY(!named<QPushButton>(*m_toolbar, "cmdMaskCounter1")->isVisible());
@@ -149,7 +149,7 @@ void ToolbarTest::placementSurvivesResizing()
     m_main->resize(size);
     QTRY_COMPARE(m_main->size(), size);
 
-    checkPlacement(m_rig->session.toolbarPosition);
+    checkPlacement(m_rig->memory.toolbarPosition);
 }
 
 void ToolbarTest::placementProceduresApplyWhenCalledDirectly_data()

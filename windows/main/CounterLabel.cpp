@@ -1,6 +1,6 @@
-#include "CounterLabel.h"
+#include "windows/main/CounterLabel.h"
 
-#include "Twips.h"
+#include "platform/Twips.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

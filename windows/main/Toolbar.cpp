@@ -1,8 +1,8 @@
-#include "Toolbar.h"
+#include "windows/main/Toolbar.h"
 
-#include "IconButton.h"
-#include "TabOrder.h"
-#include "Twips.h"
+#include "platform/TabOrder.h"
+#include "platform/Twips.h"
+#include "widgets/IconButton.h"
 
 #include <QCoreApplication>
 #include <QIcon>

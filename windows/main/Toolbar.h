@@ -4,7 +4,7 @@
 // laid out in a row when docked at the top and in a column when docked at a
 // side. The main window reaches a button by the command it gives.
 
-#include "CountingSession.h"
+#include "windows/WindowMemory.h"
 
 #include <QPushButton>
 #include <QWidget>

@@ -1,11 +1,11 @@
-#include "PauseDialog.h"
+#include "windows/pause/PauseDialog.h"
 
-#include "IconButton.h"
-#include "PresenterKeys.h"
-#include "ScreenPlacement.h"
-#include "TabOrder.h"
-#include "Twips.h"
-#include "WindowManagerHints.h"
+#include "platform/ScreenPlacement.h"
+#include "platform/TabOrder.h"
+#include "platform/Twips.h"
+#include "platform/WindowManagerHints.h"
+#include "widgets/IconButton.h"
+#include "widgets/PresenterKeys.h"
 
 #include <QCloseEvent>
 
@@ -14,9 +14,10 @@ constexpr double buttonSize = 600;      // twips
 constexpr double continueWidth = 610;   // twips
 } // namespace
 
-PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session,
+PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session, WindowPlacement &placement,
                          const QList<ButtonPlace> &buttons, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session),
+      m_placement(placement)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Paused Counting"));
@@ -60,7 +61,7 @@ QPushButton *PauseDialog::button(const char *name) const
 void PauseDialog::choose(PauseChoice choice)
 {
     m_session.pauseChoice = choice;
-    rememberPlacement(m_session.pauseDialogPlacement, *this);
+    rememberPlacement(m_placement, *this);
     hide();
     emit choiceMade();
 }
@@ -83,8 +84,8 @@ void PauseDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-frmPaused::frmPaused(CountingSession &session, QWidget *parent)
-    : PauseDialog("frmPaused", 3615, session,
+OneCounterPauseDialog::OneCounterPauseDialog(CountingSession &session, WindowPlacement &placement, QWidget *parent)
+    : PauseDialog("frmPaused", 3615, session, placement,
                   {{"cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
                    {"cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
                    {"cmdPredict", 1830, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
@@ -95,8 +96,8 @@ frmPaused::frmPaused(CountingSession &session, QWidget *parent)
 {
 }
 
-frmPaused2::frmPaused2(CountingSession &session, QWidget *parent)
-    : PauseDialog("frmPaused2", 4785, session,
+TwoCounterPauseDialog::TwoCounterPauseDialog(CountingSession &session, WindowPlacement &placement, QWidget *parent)
+    : PauseDialog("frmPaused2", 4785, session, placement,
                   {{"cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
                    {"cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
                    {"cmdPredict", 3000, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
@@ -107,5 +108,5 @@ frmPaused2::frmPaused2(CountingSession &session, QWidget *parent)
                    {"cmdMaskBoth", 2400, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Both Counters"), "pause_mask_both"}},
                   parent)
 {
-    connect(button("cmdMaskBoth"), &QPushButton::clicked, this, &frmPaused2::maskBoth);
+    connect(button("cmdMaskBoth"), &QPushButton::clicked, this, &TwoCounterPauseDialog::maskBoth);
 }

@@ -5,7 +5,8 @@
 // dialog away, which ends its modal show; the hide/show buttons only ask the
 // main window to hide or show a counter, and the dialog stays.
 
-#include "CountingSession.h"
+#include "engine/CountingSession.h"
+#include "platform/ScreenPlacement.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -34,7 +35,7 @@ public slots:
 
 protected:
     // buttons in tab order; the first is the default button.
-    PauseDialog(const char *name, double clientWidth, CountingSession &session,
+    PauseDialog(const char *name, double clientWidth, CountingSession &session, WindowPlacement &placement,
                 const QList<ButtonPlace> &buttons, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -43,18 +44,19 @@ private:
     void choose(PauseChoice choice);
 
     CountingSession &m_session;
+    WindowPlacement &m_placement;  // shared by both pause dialogs
 };
 
-class frmPaused : public PauseDialog {
+class OneCounterPauseDialog : public PauseDialog {
     Q_OBJECT
 public:
-    frmPaused(CountingSession &session, QWidget *parent);
+    OneCounterPauseDialog(CountingSession &session, WindowPlacement &placement, QWidget *parent);
 };
 
-class frmPaused2 : public PauseDialog {
+class TwoCounterPauseDialog : public PauseDialog {
     Q_OBJECT
 public:
-    frmPaused2(CountingSession &session, QWidget *parent);
+    TwoCounterPauseDialog(CountingSession &session, WindowPlacement &placement, QWidget *parent);
 signals:
     void maskBoth();
 };

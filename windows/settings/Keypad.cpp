@@ -1,8 +1,8 @@
-#include "Keypad.h"
+#include "windows/settings/Keypad.h"
 
-#include "KeypadEntry.h"
-#include "SettingsFont.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "windows/settings/KeypadEntry.h"
+#include "windows/settings/SettingsFont.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -77,39 +77,39 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
         const QChar character = QChar('0' + digit);
         QPushButton *key = addKey(this, qPrintable(QStringLiteral("cmd%1").arg(digit)), QString(character), lightYellow,
                                   twipsRect(left, top, keySize, keySize));
-        connect(key, &QPushButton::clicked, this, [this, character] { cmdDigit_Click(character); });
-        cmdDigit[digit] = key;
+        connect(key, &QPushButton::clicked, this, [this, character] { typeDigit(character); });
+        digitKeys[digit] = key;
     }
-    cmdPoint = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), lightYellow, twipsRect(960, 2640, keySize, keySize));
-    cmdPoint->setAccessibleName(tr("Point"));
-    cmdNegative = addKey(this, "cmdNegative", QStringLiteral("+/-"), cyan, twipsRect(1800, 2640, keySize, keySize));
+    pointKey = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), lightYellow, twipsRect(960, 2640, keySize, keySize));
+    pointKey->setAccessibleName(tr("Point"));
+    signKey = addKey(this, "cmdNegative", QStringLiteral("+/-"), cyan, twipsRect(1800, 2640, keySize, keySize));
     //: The Delete key: four letters fit on it.
     deleteKey = addKey(this, "Command1", tr("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
     deleteKey->setToolTip(tr("Delete"));
     //: The Tab key: four letters fit on it.
-    Command2 = addKey(this, "Command2", tr("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
-    Command2->setToolTip(tr("TAB to next box"));
+    tabKey = addKey(this, "Command2", tr("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
+    tabKey->setToolTip(tr("TAB to next box"));
 
-    cmdSwitch = new QPushButton(this);
-    cmdSwitch->setObjectName(QStringLiteral("cmdSwitch"));
-    cmdSwitch->setToolTip(tr("Move Keypad"));
-    cmdSwitch->setAccessibleName(cmdSwitch->toolTip());
-    cmdSwitch->setIcon(QIcon(QStringLiteral(":/icons/move_keypad.svg")));
-    cmdSwitch->setIconSize(switchPicture);
-    cmdSwitch->setAutoDefault(false);
-    cmdSwitch->setGeometry(twipsRect(600, 4440, 1335, keySize));
+    moveKeypadKey = new QPushButton(this);
+    moveKeypadKey->setObjectName(QStringLiteral("cmdSwitch"));
+    moveKeypadKey->setToolTip(tr("Move Keypad"));
+    moveKeypadKey->setAccessibleName(moveKeypadKey->toolTip());
+    moveKeypadKey->setIcon(QIcon(QStringLiteral(":/icons/move_keypad.svg")));
+    moveKeypadKey->setIconSize(switchPicture);
+    moveKeypadKey->setAutoDefault(false);
+    moveKeypadKey->setGeometry(twipsRect(600, 4440, 1335, keySize));
 
-    connect(cmdPoint, &QPushButton::clicked, this, &Keypad::cmdPoint_Click);
-    connect(cmdNegative, &QPushButton::clicked, this, &Keypad::cmdNegative_Click);
-    connect(deleteKey, &QPushButton::clicked, this, &Keypad::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Keypad::Command2_Click);
-    connect(cmdSwitch, &QPushButton::clicked, this, &Keypad::moveRequested);
+    connect(pointKey, &QPushButton::clicked, this, &Keypad::typePoint);
+    connect(signKey, &QPushButton::clicked, this, &Keypad::changeSign);
+    connect(deleteKey, &QPushButton::clicked, this, &Keypad::deleteLast);
+    connect(tabKey, &QPushButton::clicked, this, &Keypad::tabToNextBox);
+    connect(moveKeypadKey, &QPushButton::clicked, this, &Keypad::moveRequested);
 }
 
 QList<QPushButton *> Keypad::keys() const
 {
-    return {cmdDigit[7], cmdDigit[8], cmdDigit[9], cmdDigit[4], cmdDigit[5], cmdDigit[6], cmdDigit[1],
-            cmdDigit[2], cmdDigit[3], cmdDigit[0], cmdPoint, cmdNegative, deleteKey, Command2, cmdSwitch};
+    return {digitKeys[7], digitKeys[8], digitKeys[9], digitKeys[4], digitKeys[5], digitKeys[6], digitKeys[1],
+            digitKeys[2], digitKeys[3], digitKeys[0], pointKey, signKey, deleteKey, tabKey, moveKeypadKey};
 }
 
 void Keypad::attach(const QList<QLineEdit *> &boxes, const QCheckBox *counter2On)
@@ -135,7 +135,7 @@ bool Keypad::eventFilter(QObject *watched, QEvent *event)
         // The window coming back to the front is no new focus for the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            box_GotFocus(number);
+            boxFocused(number);
             // The press that gave the focus goes on to place the caret, which
             // drops the selection: select again once the touch is over.
             m_selectOnRelease = reason == Qt::MouseFocusReason ? b : nullptr;
@@ -154,10 +154,10 @@ void Keypad::focusBox(int number)
         return;
     b->setFocus(Qt::OtherFocusReason);
     // A box that has the focus already gets no focus event.
-    box_GotFocus(number);
+    boxFocused(number);
 }
 
-void Keypad::box_GotFocus(int number)
+void Keypad::boxFocused(int number)
 {
     box(number)->selectAll();
     m_currentBox = number;
@@ -176,29 +176,29 @@ void Keypad::edit(Edit keyAction)
     b->setText(entry.text);
 }
 
-void Keypad::cmdDigit_Click(QChar digit)
+void Keypad::typeDigit(QChar digit)
 {
     edit([digit](KeypadEntry &entry) { entry.digit(digit); });
 }
 
-void Keypad::cmdPoint_Click()
+void Keypad::typePoint()
 {
     edit([](KeypadEntry &entry) { entry.point(); });
 }
 
 // The speed cannot be negative, so the keypad offers no minus sign for it.
-void Keypad::cmdNegative_Click()
+void Keypad::changeSign()
 {
     if (m_currentBox != speedBox)
         edit([](KeypadEntry &entry) { entry.negative(); });
 }
 
-void Keypad::Command1_Click()
+void Keypad::deleteLast()
 {
     edit([](KeypadEntry &entry) { entry.del(); });
 }
 
-void Keypad::Command2_Click()
+void Keypad::tabToNextBox()
 {
     if (m_currentBox != 0)
         focusBox(nextBox(m_currentBox, m_counter2On && m_counter2On->isChecked()));

@@ -40,12 +40,12 @@ public:
     // Keys in tab order.
     QList<QPushButton *> keys() const;
 
-    std::array<QPushButton *, 10> cmdDigit;  // cmd0 … cmd9
-    QPushButton *cmdPoint;
-    QPushButton *cmdNegative;
+    std::array<QPushButton *, 10> digitKeys;  // cmd0 … cmd9
+    QPushButton *pointKey;
+    QPushButton *signKey;
     QPushButton *deleteKey;
-    QPushButton *Command2;  // TAB
-    QPushButton *cmdSwitch; // Move Keypad
+    QPushButton *tabKey;  // TAB
+    QPushButton *moveKeypadKey; // Move Keypad
 
 signals:
     void moveRequested();
@@ -54,12 +54,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void box_GotFocus(int number);
-    void cmdDigit_Click(QChar digit);
-    void cmdPoint_Click();
-    void cmdNegative_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void boxFocused(int number);
+    void typeDigit(QChar digit);
+    void typePoint();
+    void changeSign();
+    void deleteLast();
+    void tabToNextBox();
 
     QLineEdit *box(int number) const;
     template <typename Edit>

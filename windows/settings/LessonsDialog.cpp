@@ -1,10 +1,10 @@
-#include "LessonsDialog.h"
+#include "windows/settings/LessonsDialog.h"
 
-#include "BuiltInLessons.h"
-#include "Dialogs.h"
-#include "FileSaving.h"
-#include "LessonFile.h"
-#include "TouchSizing.h"
+#include "lessons/BuiltInLessons.h"
+#include "lessons/LessonFile.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSaving.h"
+#include "widgets/TouchSizing.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -173,20 +173,20 @@ LessonsDialog::LessonsDialog(LessonLibrary &library, std::optional<LessonPlan> c
 
     lessonList = addLessonList(this, "lessonList");
     lessonList->setSelectionMode(QAbstractItemView::SingleSelection);
-    cmdUse = addButton(this, "cmdUse", tr("Use Lesson"));
-    cmdSaveAs = addButton(this, "cmdSaveAs", tr("Save as Lesson…"));
-    cmdRename = addButton(this, "cmdRename", tr("Rename…"));
-    cmdDelete = addButton(this, "cmdDelete", tr("Delete"));
-    cmdExport = addButton(this, "cmdExport", tr("Export…"));
-    cmdImport = addButton(this, "cmdImport", tr("Import…"));
-    cmdClose = addButton(this, "cmdClose", tr("Close"));
-    cmdUse->setDefault(true);
+    useButton = addButton(this, "cmdUse", tr("Use Lesson"));
+    saveAsButton = addButton(this, "cmdSaveAs", tr("Save as Lesson…"));
+    renameButton = addButton(this, "cmdRename", tr("Rename…"));
+    deleteButton = addButton(this, "cmdDelete", tr("Delete"));
+    exportButton = addButton(this, "cmdExport", tr("Export…"));
+    importButton = addButton(this, "cmdImport", tr("Import…"));
+    closeButton = addButton(this, "cmdClose", tr("Close"));
+    useButton->setDefault(true);
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *button : {cmdUse, cmdSaveAs, cmdRename, cmdDelete, cmdExport, cmdImport})
+    for (QPushButton *button : {useButton, saveAsButton, renameButton, deleteButton, exportButton, importButton})
         buttons->addWidget(button);
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(lessonList, 1);
     layout->addLayout(buttons);
@@ -196,13 +196,13 @@ LessonsDialog::LessonsDialog(LessonLibrary &library, std::optional<LessonPlan> c
         if (item->data(lessonRole).isValid())
             useLesson();
     });
-    connect(cmdUse, &QPushButton::clicked, this, &LessonsDialog::useLesson);
-    connect(cmdSaveAs, &QPushButton::clicked, this, &LessonsDialog::saveAsLesson);
-    connect(cmdRename, &QPushButton::clicked, this, &LessonsDialog::renameLesson);
-    connect(cmdDelete, &QPushButton::clicked, this, &LessonsDialog::deleteLesson);
-    connect(cmdExport, &QPushButton::clicked, this, &LessonsDialog::exportLessons);
-    connect(cmdImport, &QPushButton::clicked, this, &LessonsDialog::importLessons);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(useButton, &QPushButton::clicked, this, &LessonsDialog::useLesson);
+    connect(saveAsButton, &QPushButton::clicked, this, &LessonsDialog::saveAsLesson);
+    connect(renameButton, &QPushButton::clicked, this, &LessonsDialog::renameLesson);
+    connect(deleteButton, &QPushButton::clicked, this, &LessonsDialog::deleteLesson);
+    connect(exportButton, &QPushButton::clicked, this, &LessonsDialog::exportLessons);
+    connect(importButton, &QPushButton::clicked, this, &LessonsDialog::importLessons);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     Touch::enlargeForTouch(this);
     fitOnScreen(*this, parent);
@@ -252,10 +252,10 @@ std::optional<int> LessonsDialog::selectedOwn() const
 
 void LessonsDialog::selectionChanged()
 {
-    cmdUse->setEnabled(selectedPlan().has_value());
-    cmdRename->setEnabled(selectedOwn().has_value());
-    cmdDelete->setEnabled(selectedOwn().has_value());
-    cmdExport->setEnabled(!m_library.own().isEmpty());
+    useButton->setEnabled(selectedPlan().has_value());
+    renameButton->setEnabled(selectedOwn().has_value());
+    deleteButton->setEnabled(selectedOwn().has_value());
+    exportButton->setEnabled(!m_library.own().isEmpty());
 }
 
 void LessonsDialog::useLesson()

@@ -7,7 +7,7 @@
 // deleted, exported and imported here, each change written to the library
 // at once, and what another copy of the program writes there is shown.
 
-#include "LessonLibrary.h"
+#include "lessons/LessonLibrary.h"
 
 #include <QDialog>
 #include <QFileSystemWatcher>
@@ -52,13 +52,13 @@ private:
     void reload();
 
     QListWidget *lessonList;
-    QPushButton *cmdUse;
-    QPushButton *cmdSaveAs;
-    QPushButton *cmdRename;
-    QPushButton *cmdDelete;
-    QPushButton *cmdExport;
-    QPushButton *cmdImport;
-    QPushButton *cmdClose;
+    QPushButton *useButton;
+    QPushButton *saveAsButton;
+    QPushButton *renameButton;
+    QPushButton *deleteButton;
+    QPushButton *exportButton;
+    QPushButton *importButton;
+    QPushButton *closeButton;
 
     LessonLibrary &m_library;
     std::optional<LessonPlan> m_current;

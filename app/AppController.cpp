@@ -1,0 +1,102 @@
+#include "app/AppController.h"
+
+#include "output/lists/NumberList.h"
+#include "platform/Dialogs.h"
+#include "platform/ScreenPlacement.h"
+#include "windows/settings/SettingsDialog.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// Centred over the main window, but wholly on its screen.
+void placeOverMainWindow(QWidget &window, const QWidget &main)
+{
+    const QRect screen = main.screen()->availableGeometry();
+    window.resize(window.size().boundedTo(screen.size()));
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(main.geometry().center());
+    window.move(clampedToArea(frame.topLeft(), frame.size(), screen));
+}
+
+} // namespace
+
+AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, std::function<void()> endProgram)
+    : m_dialogs(dialogs), m_clock(clock), m_pump(pump), m_main(m_session, m_memory, dialogs),
+      m_prompter(dialogs, &m_main), m_view(m_main, m_session, m_memory, clock, pump),
+      m_runLoop(m_session, m_view, clock, m_prompter), m_lists{m_session, m_memory, dialogs, m_printer, &m_main},
+      m_graphs(m_session, m_memory, dialogs, m_pagePrinter, m_main), m_classAnswers(m_session, clock),
+      m_endProgram(std::move(endProgram))
+{
+    m_classAnswers.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
+    m_main.setCornerCard(m_classAnswers.joinCard());
+    m_view.setClassAnswers(&m_classAnswers);
+    QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
+    QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
+    QObject::connect(&m_main, &MainWindow::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
+    QObject::connect(&m_main, &MainWindow::slowerRequested, &m_main, [this] { m_runLoop.slower(); });
+    QObject::connect(&m_main, &MainWindow::quitRequested, &m_main, [this] { quit(); });
+    m_view.setListAction([this] {
+        if (m_session.counterCount == 1)
+            showListOneCounter(m_lists);
+        else
+            showListTwoCounters(m_lists);
+    });
+    m_view.setGraphAction([this] { m_graphs.showLineGraph(); });
+
+    QObject::connect(&m_main, &MainWindow::settingsRequested, &m_main, [this] {
+        if (const auto applied = showSettingsDialog(m_session, m_memory, &m_main, m_dialogs)) {
+            m_main.setCounterCaptions(applied->counter1Caption, applied->counter2Caption);
+            m_main.setTwoCounterMode(applied->twoCounters);
+        }
+        m_main.repaint();
+        m_main.focusStart();
+    });
+
+    QObject::connect(&m_main, &MainWindow::helpRequested, &m_main, [this] { showHelp(); });
+}
+
+AppController::~AppController()
+{
+    delete m_help;
+}
+
+void AppController::start()
+{
+    m_main.start(m_clock, m_pump);
+}
+
+void AppController::quit()
+{
+    m_runLoop.quit();
+    m_classAnswers.turnOff();
+    // Every other window closes, so that the modal ones return to the run
+    // loop, which then ends, and nothing is left for the event loop.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == &m_main || !window->isVisible())
+            continue;
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->done(QDialog::Rejected);
+        else
+            window->close();
+    }
+    m_endProgram();
+}
+
+void AppController::showHelp()
+{
+    if (!m_help) {
+        m_help = new HelpViewer(&m_main);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        m_help->setWindowIcon(m_main.windowIcon());
+        m_help->openFile(HelpViewer::helpFileName);
+        placeOverMainWindow(*m_help, m_main);
+    }
+    m_help->showNormal();
+    m_help->raise();
+    m_help->activateWindow();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+// Puts the program together: one counting session for the program's life,
+// the main window, the run loop and the windows it opens at a pause.
+
+#include "answers/ClassAnswers.h"
+#include "app/WindowView.h"
+#include "engine/CountingSession.h"
+#include "engine/RunLoop.h"
+#include "help/HelpViewer.h"
+#include "output/graphs/Graphs.h"
+#include "output/lists/ListServices.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
+#include "platform/Printer.h"
+#include "platform/QtPagePrinter.h"
+#include "windows/WindowMemory.h"
+#include "windows/main/MainWindow.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <functional>
+
+class Clock;
+
+class AppController {
+public:
+    // endProgram leaves the application's event loop unless given otherwise.
+    AppController(Dialogs &dialogs, Clock &clock, EventPump &pump,
+                  std::function<void()> endProgram = [] { QCoreApplication::exit(0); });
+    ~AppController();
+
+    // Title screen, then the main window.
+    void start();
+    // Ends a run in progress and closes every other window, then ends the
+    // program.
+    void quit();
+
+    CountingSession &session() { return m_session; }
+    WindowMemory &windowMemory() { return m_memory; }
+    MainWindow &mainWindow() { return m_main; }
+    WindowView &view() { return m_view; }
+    Graphs &graphs() { return m_graphs; }
+    ClassAnswers &classAnswers() { return m_classAnswers; }
+
+private:
+    // One help window, opened at the help file's start page or brought to
+    // the front when it is already open.
+    void showHelp();
+
+    CountingSession m_session;
+    WindowMemory m_memory;
+    Dialogs &m_dialogs;
+    Clock &m_clock;
+    EventPump &m_pump;
+    MainWindow m_main;
+    WindowPrompter m_prompter;
+    WindowView m_view;
+    RunLoop m_runLoop;
+    QtPrinter m_printer;
+    ListServices m_lists;
+    QPointer<HelpViewer> m_help;
+    QtPagePrinter m_pagePrinter;
+    Graphs m_graphs;
+    ClassAnswers m_classAnswers;
+    std::function<void()> m_endProgram;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+// What the windows remember of themselves while the program runs: where the
+// pause dialog, the list and the graph were last left, the list's font size
+// and steps, the numbers of the next saved files, and on which side the
+// toolbar and the settings keypad stand. A plain value, copied whole.
+
+#include "platform/ScreenPlacement.h"
+
+#include <cstdint>
+#include <optional>
+
+enum class ToolbarPosition : std::int16_t { Top = 1, Right = 2, Left = 3 };
+
+struct WindowMemory {
+    WindowPlacement pauseDialogPlacement;  // shared by both pause dialogs
+    WindowPlacement listPlacement;         // shared by both list windows
+    std::optional<float> listFontSize;
+    bool listShowsSteps = false;  // as the teacher last left a list window
+    WindowPlacement graphPlacement;
+
+    ToolbarPosition toolbarPosition = ToolbarPosition::Top;
+    bool keypadOnRight = true;
+    std::int16_t listFileNumber = 1;
+    std::int16_t graphFileNumber = 1;
+
+    friend bool operator==(const WindowMemory &, const WindowMemory &) = default;
+
+    // The start of the program as the title screen leaves it: every window
+    // works out its first place again, the toolbar is on top, the keypad on
+    // the right and the file numbers start at 1. The list's font and steps
+    // stay as they were.
+    void applyDefaults()
+    {
+        for (WindowPlacement *placement : {&pauseDialogPlacement, &graphPlacement, &listPlacement})
+            placement->placed = false;
+        toolbarPosition = ToolbarPosition::Top;
+        keypadOnRight = true;
+        listFileNumber = 1;
+        graphFileNumber = 1;
+    }
+};

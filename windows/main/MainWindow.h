@@ -1,0 +1,127 @@
+#pragma once
+
+// The main window: the two huge counters and the toolbar. It asks and the
+// lesson decides: Start, Pause, Faster, Slower, Settings, Help and a
+// confirmed Exit leave it as requests. The other buttons change how the
+// counters look, move the toolbar or fill the screen, here. In full screen
+// the counters share the whole area beside the toolbar and their digits are
+// as large as it allows; leaving it brings the window back as it was.
+
+#include "engine/CountingSession.h"
+#include "windows/WindowMemory.h"
+#include "windows/main/CounterLabel.h"
+#include "windows/main/Toolbar.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+class Clock;
+class EventPump;
+class Dialogs;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double interiorWidth = 11310;   // twips
+    static constexpr double interiorHeight = 7935;   // twips
+    static constexpr double counterGap = 800;        // twips above each counter stack
+    static constexpr double fontStep = 12;           // points
+    static constexpr double heightStep = 240;        // twips
+    static constexpr double largestGrowable = 360;   // points
+    static constexpr double smallestShrinkable = 50; // points
+    // In full screen the digits fill at most this share of their counter's height.
+    static constexpr double fullScreenDigitShare = 0.8;
+
+    MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // Title screen, defaults, then the main window.
+    void start(Clock &clock, EventPump &pump);
+
+    // Sets the counters' texts (counter 2 only when given) and repaints at once.
+    void showCounters(const QString &counter1, const QString *counter2);
+    // Disables the run set while a run lasts, with Pause as the default
+    // button; afterwards enables it again and gives the focus to Start.
+    void setRunning(bool running);
+    void setTwoCounterMode(bool twoCounters);
+    void setCounterCaptions(const QString &counter1, const QString &counter2);
+    QColor backgroundColour() const;
+    QPushButton *defaultButton() const { return m_defaultButton; }
+    void focusStart();
+    void setFullScreen(bool fullScreen);
+    // Keeps the card in the bottom corner of the counters' area, in a window
+    // and in full screen; the digits stay clear of it.
+    void setCornerCard(QWidget *card);
+    // Whether an input event, as the window receives it, acts while a wait
+    // holds input back: Pause and the presenter's Page Down and Right always,
+    // Exit and a tap on the counters in full screen in a long wait too.
+    bool actsDuringHeldWait(const QEvent &event, bool longWait) const;
+    // Pause down and disabled: the press was taken, the dialog is on its way.
+    void setPauseTaken(bool taken);
+
+signals:
+    void startRequested();
+    void pauseRequested();
+    void fasterRequested();
+    void slowerRequested();
+    void settingsRequested();
+    void helpRequested();
+    // The teacher has confirmed leaving the program.
+    void quitRequested();
+
+public slots:
+    void toggleCounter1();
+    void toggleCounter2();
+    void toggleBothCounters();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void enlargeFont();
+    void shrinkFont();
+    void chooseDigitColour();
+    void chooseBackgroundColour();
+    void moveToolbar();
+    void confirmExit();
+    void toggleFullScreen();
+
+    QPushButton *button(ToolbarCommand command) const { return m_toolbar->button(command); }
+    void setDefaultButton(QPushButton *button);
+    void layoutCounterDefaults();
+    void stepCounterFont(double points, double twips);
+    void toggleCounterMask(CounterLabel *label);
+    void bindKeys();
+    QPushButton *maskEveryCounterButton() const;
+    void followWindowState();
+    void layoutCounters();
+    QRect uncoveredArea() const;
+    QRect placeCornerCard(const QRect &area);
+    void fitFontToScreen();
+
+    // What leaving full screen brings back.
+    struct WindowedLook {
+        QRect geometry;
+        ToolbarPosition toolbar;
+        double fontPoints;
+    };
+    WindowedLook windowedLook(const QRect &geometry) const;
+
+    CountingSession &m_session;
+    WindowMemory &m_memory;
+    Dialogs &m_dialogs;
+    CounterLabel *m_counter1;
+    CounterLabel *m_counter2;
+    Toolbar *m_toolbar;
+    QPushButton *m_defaultButton = nullptr;
+    bool m_running = false;
+    bool m_pauseTaken = false;
+    std::optional<WindowedLook> m_windowed;  // while in full screen
+    double m_fullScreenLargest = 0;           // points
+    QPointer<QWidget> m_cornerCard;
+};
