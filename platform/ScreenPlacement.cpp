@@ -20,6 +20,38 @@ QPoint clampedToArea(QPoint topLeft, QSize frame, const QRect &area)
             std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()))};
 }
 
+QPoint besideWindow(QSize frame, const QRect &window, const QRect &area)
+{
+    const QPoint right(window.right() + 1, window.top());
+    const QPoint below(window.left(), window.bottom() + 1);
+    if (right.x() + frame.width() <= area.right() + 1)
+        return clampedToArea(right, frame, area);
+    if (below.y() + frame.height() <= area.bottom() + 1)
+        return clampedToArea(below, frame, area);
+    const QPoint candidates[] = {right, below, QPoint(window.left() - frame.width(), window.top()),
+                                 QPoint(window.left(), window.top() - frame.height())};
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint &candidate : candidates) {
+        const QPoint place = clampedToArea(candidate, frame, area);
+        const QRect covered = QRect(place, frame).intersected(window);
+        const qint64 size = qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || size < leastCovered) {
+            leastCovered = size;
+            best = place;
+        }
+    }
+    return best;
+}
+
+std::optional<double> boardScale(const QWidget *window)
+{
+    constexpr double boardLines = 1080;
+    if (!window || !window->window()->isFullScreen())
+        return std::nullopt;
+    return window->window()->height() / boardLines;
+}
+
 void rememberPlacement(WindowPlacement &placement, const QWidget &window)
 {
     placement.topLeft = QPointF(pixelsToTwips(window.x()), pixelsToTwips(window.y()));

@@ -21,6 +21,15 @@ void centreOnScreen(QWidget &window, const QScreen *screen);
 // within the area; a frame larger than the area keeps to its top-left.
 QPoint clampedToArea(QPoint topLeft, QSize frame, const QRect &area);
 
+// Where a frame of the given size stands beside another window's frame:
+// to its right where the area has room, else below it, else wherever
+// within the area it covers the least of that window.
+QPoint besideWindow(QSize frame, const QRect &window, const QRect &area);
+
+// How many times larger than a board of 1080 lines the full-screen window
+// is; nothing for a window that is not full screen.
+std::optional<double> boardScale(const QWidget *window);
+
 // Where a window was last left, in twips: its frame's top-left and its
 // inside size.
 struct WindowPlacement {

@@ -138,6 +138,10 @@ void setAxisPoints(QChart &chart, int points)
         title.setPointSize(points);
         axis->setTitleFont(title);
     }
+    // The legend names the counters, as readable as the numbers.
+    QFont legend = chart.legend()->font();
+    legend.setPointSize(points);
+    chart.legend()->setFont(legend);
     if (QGraphicsLayout *layout = chart.layout())
         layout->activate();
 }

@@ -4,7 +4,7 @@
 
 #include <QChart>
 
-// Axis numbers and titles: large enough to read from the back of a room on
+// Axis numbers and titles, and the legend: large enough to read from the back of a room on
 // screen, their usual size on paper.
 inline constexpr int screenAxisPoints = 16;
 inline constexpr int printedAxisPoints = 11;
@@ -13,6 +13,6 @@ inline constexpr int printedAxisPoints = 11;
 // scales, the horizontal one titled "Time". The caller owns it.
 QChart *buildChart(const GraphPlan &plan);
 
-// Sets the size of every axis's numbers and title, and lays the chart out
+// Sets the size of every axis's numbers and title and of the legend, and lays the chart out
 // again at once, so that it can be drawn straight away.
 void setAxisPoints(QChart &chart, int points);

@@ -77,7 +77,7 @@ QList<ListColumn> listColumns(const CountingSession &session, ListKind kind, Ste
         for (int step = 1; step < shown.columnsPerCounter; ++step) {
             ListColumn steps{heading[step], {}};
             for (int row = 0; row < shown.rowCount(); ++row)
-                steps.cells.append(shown.cell(row, c * shown.columnsPerCounter + step).toString().replace(separator, QChar('.')));
+                steps.cells.append(shown.cell(row, shown.termColumns + c * shown.columnsPerCounter + step).toString().replace(separator, QChar('.')));
             withSteps.append(steps);
         }
     }

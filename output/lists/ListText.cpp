@@ -122,7 +122,8 @@ ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
     ListTable table;
     const QStringList heading = stepHeading();
     table.columnsPerCounter = withSteps ? int(heading.size()) : 1;
-    table.columns = counters * table.columnsPerCounter;
+    table.termColumns = withSteps ? 1 : 0;
+    table.columns = table.termColumns + counters * table.columnsPerCounter;
     const CountHistory *histories[] = {session.history1.get(), session.history2.get()};
     struct Written {
         Decimal number;
@@ -132,6 +133,10 @@ ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
     table.text.reserve(qsizetype(lineCount(session)) * table.columns * 8);
     table.cellEnds.reserve(qsizetype(lineCount(session)) * table.columns);
     for (int k = 0; k < lineCount(session); ++k) {
+        if (withSteps) {
+            table.text += QString::number(k + 1);
+            table.endCell();
+        }
         for (int c = 0; c < counters; ++c) {
             const Decimal number = histories[c]->shown(std::size_t(k));
             number.appendText(table.text, separator);
@@ -149,6 +154,7 @@ ListTable listTable(const CountingSession &session, ListKind kind, Steps steps)
         }
     }
     if (withSteps) {
+        table.heading += QStringLiteral("n");
         for (int c = 0; c < counters; ++c)
             table.heading += heading;
     }

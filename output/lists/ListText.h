@@ -31,6 +31,7 @@ enum class Steps { Hidden, Shown };
 struct ListTable {
     QStringList heading;  // a name per column, or none
     int columns = 1;
+    int termColumns = 0;  // the term number n, before the counters' columns
     int columnsPerCounter = 1;
     QString text;
     QList<int> cellEnds;  // where each cell ends in text, row after row
@@ -51,8 +52,8 @@ ListTable listLines(const CountingSession &session, ListKind kind);
 // "Number", "Step", "Step change", in the program's language.
 QStringList stepHeading();
 
-// One row per count and a column per counter. With steps shown, each
-// counter's column is followed by the step from the line before (none on the
+// One row per count and a column per counter. With steps shown, the rows
+// begin with the term number n (1, 2, 3 …), and each counter's column is followed by the step from the line before (none on the
 // first line) and the change of that step from the step before (none on the
 // first two), worked out from the numbers as written, under stepHeading().
 ListTable listTable(const CountingSession &session, ListKind kind, Steps steps);

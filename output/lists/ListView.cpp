@@ -48,16 +48,70 @@ private:
     std::array<double, 128> m_ascii{};
 };
 
-// What a screen reader reads of the list: the lines on screen, whole.
-class ListViewAccessible : public QAccessibleWidget {
+// What a screen reader reads of the list: a read-only text box holding its
+// lines as shown, heading first, which it reads line by line. The text's
+// offsets count characters of wholeText(); the selection is whole rows.
+class ListViewAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ListViewAccessible(QWidget *view) : QAccessibleWidget(view, QAccessible::List) {}
+    explicit ListViewAccessible(QWidget *view) : QAccessibleWidget(view, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return static_cast<const ListView *>(widget())->textOnScreen();
+            return view().textOnScreen();
         return QAccessibleWidget::text(t);
     }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString &whole = view().wholeText();
+        if (endOffset < 0 || endOffset > whole.size())
+            endOffset = int(whole.size());
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return whole.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(view().wholeText().size()); }
+    int selectionCount() const override { return view().selectedRows() ? 1 : 0; }
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        const auto rows = view().selectedRows();
+        if (selectionIndex != 0 || !rows)
+            return;
+        *startOffset = view().rowOffset(rows->first);
+        *endOffset = view().rowOffset(rows->second + 1);
+    }
+    int cursorPosition() const override { return 0; }
+    // Read only: the text and the selection are changed on the view itself.
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    const ListView &view() const { return *static_cast<const ListView *>(widget()); }
 };
 
 QAccessibleInterface *accessibleListView(const QString &className, QObject *object)
@@ -83,6 +137,7 @@ ListView::ListView(QWidget *parent) : QAbstractScrollArea(parent)
 void ListView::setTable(ListTable table)
 {
     m_table = std::move(table);
+    m_wholeText.reset();
     m_anchor = m_current = -1;
     measure();
     updateScrollBars();
@@ -123,7 +178,7 @@ void ListView::measure()
             width = std::max(width, widestWord);
         }
         if (c > 0) {
-            const bool newCounter = c % m_table.columnsPerCounter == 0;
+            const bool newCounter = c >= m_table.termColumns && (c - m_table.termColumns) % m_table.columnsPerCounter == 0;
             const double gap = widths.digit() * (newCounter ? counterGap : columnGap);
             if (newCounter)
                 m_counterDividers.append(int(std::lround(right + gap / 2)));
@@ -189,7 +244,9 @@ int ListView::nearestRow(int y) const
 
 QColor ListView::cellColour(int column) const
 {
-    switch (column % m_table.columnsPerCounter) {
+    if (column < m_table.termColumns)
+        return palette().color(QPalette::Text);
+    switch ((column - m_table.termColumns) % m_table.columnsPerCounter) {
     case 1:
         return stepColour;
     case 2:
@@ -282,6 +339,27 @@ QString ListView::text(int first, int last) const
     for (int row = first; row <= last; ++row)
         text += m_table.row(row).join(QChar('\t')) + QChar('\n');
     return text;
+}
+
+const QString &ListView::wholeText() const
+{
+    if (!m_wholeText) {
+        QString heading = m_table.heading.join(QChar('\t'));
+        if (!heading.isEmpty())
+            heading += QChar('\n');
+        m_headingLength = int(heading.size());
+        m_wholeText = heading + text(0, m_table.rowCount() - 1);
+    }
+    return *m_wholeText;
+}
+
+int ListView::rowOffset(int row) const
+{
+    const QString &whole = wholeText();
+    int offset = m_headingLength;
+    for (int r = 0; r < row && offset < whole.size(); ++r)
+        offset = int(whole.indexOf(QChar('\n'), offset)) + 1;
+    return offset;
 }
 
 QString ListView::selectedText() const

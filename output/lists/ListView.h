@@ -30,8 +30,12 @@ public:
     // Rows first to last, each ending in a line feed.
     QString text(int first, int last) const;
     QString selectedText() const;
-    // The rows on screen, as a screen reader reads them.
+    // The rows on screen.
     QString textOnScreen() const;
+    // The heading line and every row, as assistive technology reads them.
+    const QString &wholeText() const;
+    // Where a row begins in wholeText().
+    int rowOffset(int row) const;
 
     // The row under a point of the viewport, or -1 for the heading line.
     int rowAt(QPoint point) const;
@@ -61,6 +65,8 @@ private:
     QList<int> m_columnLefts;  // from the content's left edge
     QList<int> m_columnRights;
     QList<int> m_counterDividers;
+    mutable std::optional<QString> m_wholeText;
+    mutable int m_headingLength = 0;
     int m_anchor = -1;
     int m_current = -1;
 };

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QResizeEvent>
 #include <QShortcut>
 
@@ -161,6 +162,10 @@ void ListWindow::toggleSteps()
 void ListWindow::showRule()
 {
     RuleWindow rule(m_services.session, m_kind, this);
+    // Beside the list, so the class sees the rule and the rows it explains.
+    rule.adjustSize();
+    const QSize frame = rule.size() + (frameGeometry().size() - size());
+    rule.move(besideWindow(frame, frameGeometry(), screen()->availableGeometry()));
     rule.exec();
 }
 

@@ -302,21 +302,22 @@ void GraphWindowTest::printing()
     QFETCH(QList<Message>, messages);
     Rig rig(2, 12);
     rig.printer.works = printerWorks;
-    // Axis numbers and titles: large on screen, their usual size on paper.
+    // Axis numbers and titles and the legend's counter names: large on
+    // screen, their usual size on paper.
     const auto axisPoints = [](const QChart &chart) {
         QList<int> points;
         for (const QAbstractAxis *axis : chart.axes())
             points << axis->labelsFont().pointSize() << axis->titleFont().pointSize();
-        return points;
+        return points << chart.legend()->font().pointSize();
     };
     QList<int> printedPoints;
     rig.printer.whilePrinting = [&](QWidget &) { printedPoints = axisPoints(*rig.graphs.graphWindow()->chartView->chart()); };
     rig.steps.then([&](GraphWindow &window) {
         QChart *chart = window.chartView->chart();
-        QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
+        QCOMPARE(axisPoints(*chart), QList<int>(5, 16));
         window.printButton->click();
-        QCOMPARE(printedPoints, QList<int>(4, 11));
-        QCOMPARE(axisPoints(*chart), QList<int>(4, 16));
+        QCOMPARE(printedPoints, QList<int>(5, 11));
+        QCOMPARE(axisPoints(*chart), QList<int>(5, 16));
         QCOMPARE(rig.printer.printed, QList<QPointer<QWidget>>{window.chartView});
         QCOMPARE(rig.dialogs.messages, messages);
         QVERIFY(window.isVisible());

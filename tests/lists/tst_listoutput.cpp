@@ -110,7 +110,7 @@ void ListOutputTest::saveWritesTheListBytes_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("steps hidden") << false << QByteArray("\t3\r\n\t5\r\n\t7\r\n");
     QTest::newRow("steps shown")
-        << true << QByteArray("\tNumber\tStep\tStep change\r\n\t3\t\t\r\n\t5\t2\t\r\n\t7\t2\t0\r\n");
+        << true << QByteArray("\tn\tNumber\tStep\tStep change\r\n\t1\t3\t\t\r\n\t2\t5\t2\t\r\n\t3\t7\t2\t0\r\n");
 }
 
 void ListOutputTest::saveWritesTheListBytes()
@@ -304,13 +304,13 @@ void ListOutputTest::printsBlankLinesThenOneLinePerCount_data()
     QTest::newRow("one counter") << ListKind::OneCounter << false << QStringList{"\t3", "\t5", "\t7"} << 0;
     QTest::newRow("two counters") << ListKind::TwoCounters << false << QStringList{"\t3\t0", "\t5\t-1", "\t7\t-2"} << 0;
     QTest::newRow("one counter with steps")
-        << ListKind::OneCounter << true << QStringList{"\tNumber\tStep\tStep change", "\t3\t\t", "\t5\t2\t", "\t7\t2\t0"}
-        << 3;
+        << ListKind::OneCounter << true << QStringList{"\tn\tNumber\tStep\tStep change", "\t1\t3\t\t", "\t2\t5\t2\t", "\t3\t7\t2\t0"}
+        << 4;
     QTest::newRow("two counters with steps")
         << ListKind::TwoCounters << true
-        << QStringList{"\tNumber\tStep\tStep change\tNumber\tStep\tStep change", "\t3\t\t\t0\t\t",
-                       "\t5\t2\t\t-1\t-1\t", "\t7\t2\t0\t-2\t-1\t0"}
-        << 6;
+        << QStringList{"\tn\tNumber\tStep\tStep change\tNumber\tStep\tStep change", "\t1\t3\t\t\t0\t\t",
+                       "\t2\t5\t2\t\t-1\t-1\t", "\t3\t7\t2\t0\t-2\t-1\t0"}
+        << 7;
 }
 
 void ListOutputTest::printsBlankLinesThenOneLinePerCount()

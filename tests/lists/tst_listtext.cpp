@@ -137,22 +137,22 @@ void ListTextTest::savedBytes_data()
         << QByteArray("\t1.5\t-2\r\n\t2\t1E-05\r\n");
     QTest::newRow("steps of 1, 2, 3, 4 changing by 1")
         << one << Steps::Shown << QList<double>{1, 2, 4, 7, 11} << QList<double>{}
-        << QByteArray("\tNumber\tStep\tStep change\r\n\t1\t\t\r\n\t2\t1\t\r\n\t4\t2\t1\r\n\t7\t3\t1\r\n"
-                      "\t11\t4\t1\r\n");
+        << QByteArray("\tn\tNumber\tStep\tStep change\r\n\t1\t1\t\t\r\n\t2\t2\t1\t\r\n\t3\t4\t2\t1\r\n\t4\t7\t3\t1\r\n"
+                      "\t5\t11\t4\t1\r\n");
     QTest::newRow("steps at the first pause after the first count")
-        << one << Steps::Shown << QList<double>{5, 6} << QList<double>{} << QByteArray("\tNumber\tStep\tStep change\r\n\t5\t\t\r\n\t6\t1\t\r\n");
+        << one << Steps::Shown << QList<double>{5, 6} << QList<double>{} << QByteArray("\tn\tNumber\tStep\tStep change\r\n\t1\t5\t\t\r\n\t2\t6\t1\t\r\n");
     QTest::newRow("tenths as the counter sums them")
         << one << Steps::Shown << QList<double>{0.1, 0.1 + 0.1, 0.1 + 0.1 + 0.1} << QList<double>{}
-        << QByteArray("\tNumber\tStep\tStep change\r\n\t0.1\t\t\r\n\t0.2\t0.1\t\r\n\t0.3\t0.1\t0\r\n");
+        << QByteArray("\tn\tNumber\tStep\tStep change\r\n\t1\t0.1\t\t\r\n\t2\t0.2\t0.1\t\r\n\t3\t0.3\t0.1\t0\r\n");
     QTest::newRow("tenths shrinking past a million")
         << one << Steps::Shown << QList<double>{1000000.3, 1000000.2, 1000000} << QList<double>{}
-        << QByteArray("\tNumber\tStep\tStep change\r\n\t1000000.3\t\t\r\n\t1000000.2\t-0.1\t\r\n\t1000000\t-0.2\t-0.1\r\n");
+        << QByteArray("\tn\tNumber\tStep\tStep change\r\n\t1\t1000000.3\t\t\r\n\t2\t1000000.2\t-0.1\t\r\n\t3\t1000000\t-0.2\t-0.1\r\n");
     QTest::newRow("two counters with steps")
         << two << Steps::Shown << QList<double>{1.5, 2, 3} << QList<double>{-2, 1e-5, 0}
-        << QByteArray("\tNumber\tStep\tStep change\tNumber\tStep\tStep change\r\n"
-                      "\t1.5\t\t\t-2\t\t\r\n"
-                      "\t2\t0.5\t\t1E-05\t2.00001\t\r\n"
-                      "\t3\t1\t0.5\t0\t-1E-05\t-2.00002\r\n");
+        << QByteArray("\tn\tNumber\tStep\tStep change\tNumber\tStep\tStep change\r\n"
+                      "\t1\t1.5\t\t\t-2\t\t\r\n"
+                      "\t2\t2\t0.5\t\t1E-05\t2.00001\t\r\n"
+                      "\t3\t3\t1\t0.5\t0\t-1E-05\t-2.00002\r\n");
 }
 
 void ListTextTest::savedBytes()

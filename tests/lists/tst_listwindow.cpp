@@ -1,6 +1,7 @@
 #include "output/lists/ListWindow.h"
 #include "output/lists/NumberList.h"
 #include "output/lists/RuleWindow.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 #include "tests/support/FakePrinter.h"
 #include "tests/support/ListLines.h"
@@ -110,6 +111,8 @@ private slots:
     void draggingSelectsLines();
     void ruleWindowStandsOverTheList_data();
     void ruleWindowStandsOverTheList();
+    void ruleStandsBesideTheList_data();
+    void ruleStandsBesideTheList();
 
 private:
     // Shows the list of the given kind; `inside` runs while its window is up,
@@ -429,10 +432,11 @@ void ListWindowTest::copyTakesTheSelectionOrAll_data()
         << "<table><tr>" + cell.arg(2) + cell.arg(20) + "</tr><tr>" + cell.arg(3) + cell.arg(30) + "</tr></table>";
     QTest::newRow("steps, nothing selected, with their heading")
         << ListKind::OneCounter << true << 0 << false
-        << "Number\tStep\tStep change\n1\t\t\n2\t1\t\n3\t1\t0\n"
-        << "<table><tr>" + head.arg("Number") + head.arg("Step") + head.arg("Step change") + "</tr><tr>" + cell.arg(1)
-               + cell.arg("") + cell.arg("") + "</tr><tr>" + cell.arg(2) + cell.arg(1) + cell.arg("") + "</tr><tr>"
-               + cell.arg(3) + cell.arg(1) + cell.arg(0) + "</tr></table>";
+        << "n\tNumber\tStep\tStep change\n1\t1\t\t\n2\t2\t1\t\n3\t3\t1\t0\n"
+        << "<table><tr>" + head.arg("n") + head.arg("Number") + head.arg("Step") + head.arg("Step change") + "</tr><tr>"
+               + cell.arg(1) + cell.arg(1) + cell.arg("") + cell.arg("") + "</tr><tr>" + cell.arg(2) + cell.arg(2)
+               + cell.arg(1) + cell.arg("") + "</tr><tr>" + cell.arg(3) + cell.arg(3) + cell.arg(1) + cell.arg(0)
+               + "</tr></table>";
 }
 
 void ListWindowTest::copyTakesTheSelectionOrAll()
@@ -466,10 +470,10 @@ void ListWindowTest::stepsAreShownUntilHidden_data()
     QTest::addColumn<ListKind>("kind");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("frmList") << ListKind::OneCounter
-                             << QStringList{"\tNumber\tStep\tStep change", "\t1\t\t", "\t2\t1\t", "\t4\t2\t1"};
+                             << QStringList{"\tn\tNumber\tStep\tStep change", "\t1\t1\t\t", "\t2\t2\t1\t", "\t3\t4\t2\t1"};
     QTest::newRow("frmList2") << ListKind::TwoCounters
-                              << QStringList{"\tNumber\tStep\tStep change\tNumber\tStep\tStep change",
-                                             "\t1\t\t\t10\t\t", "\t2\t1\t\t20\t10\t", "\t4\t2\t1\t30\t10\t0"};
+                              << QStringList{"\tn\tNumber\tStep\tStep change\tNumber\tStep\tStep change",
+                                             "\t1\t1\t\t\t10\t\t", "\t2\t2\t1\t\t20\t10\t", "\t3\t4\t2\t1\t30\t10\t0"};
 }
 
 // Shown in one list, the steps stay shown in the next list of either kind
@@ -536,7 +540,7 @@ void ListWindowTest::draggingSelectsLines_data()
     const QString lines = "2" + gap + "20   \n3" + gap + "30   \n4" + gap + "40   \n";
     QTest::newRow("mouse over the list") << false << false << lines;
     QTest::newRow("finger over the list") << true << false << lines;
-    QTest::newRow("finger over the steps") << true << true << "2\t1\t\t20\t10\t\n3\t1\t0\t30\t10\t0\n4\t1\t0\t40\t10\t0\n";
+    QTest::newRow("finger over the steps") << true << true << "2\t2\t1\t\t20\t10\t\n3\t3\t1\t0\t30\t10\t0\n4\t4\t1\t0\t40\t10\t0\n";
 }
 
 void ListWindowTest::draggingSelectsLines()
@@ -604,6 +608,26 @@ void ListWindowTest::ruleWindowStandsOverTheList()
     QVERIFY(overTheList);
     QVERIFY(smallestPoints >= 28);
     QVERIFY(listOpenAfter);
+}
+
+void ListWindowTest::ruleStandsBesideTheList_data()
+{
+    QTest::addColumn<QRect>("list");  // frames, on a 1920×1080 screen
+    QTest::addColumn<QSize>("rule");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("room to the right") << QRect(100, 100, 800, 600) << QSize(500, 400) << QPoint(900, 100);
+    QTest::newRow("right, kept on the screen") << QRect(100, 800, 800, 200) << QSize(500, 400) << QPoint(900, 680);
+    QTest::newRow("no room right, below") << QRect(1000, 100, 800, 600) << QSize(500, 400) << QPoint(1000, 700);
+    QTest::newRow("no room either, least covered") << QRect(200, 100, 1600, 800) << QSize(600, 400) << QPoint(200, 680);
+    QTest::newRow("list fills the screen") << QRect(0, 0, 1920, 1080) << QSize(600, 400) << QPoint(1320, 0);
+}
+
+void ListWindowTest::ruleStandsBesideTheList()
+{
+    QFETCH(QRect, list);
+    QFETCH(QSize, rule);
+    QFETCH(QPoint, place);
+    QCOMPARE(besideWindow(rule, list, QRect(0, 0, 1920, 1080)), place);
 }
 
 QTEST_MAIN(ListWindowTest)
