@@ -89,8 +89,15 @@ void AppController::quit()
 
 void AppController::showHelp()
 {
+    // A window blocked by a modal one could not be read or scrolled: help
+    // asked for in a modal window belongs to it.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = &m_main;
+    if (m_help && m_help->parentWidget() != owner)
+        m_help->setParent(owner, m_help->windowFlags());
     if (!m_help) {
-        m_help = new HelpViewer(&m_main);
+        m_help = new HelpViewer(owner);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
         m_help->setWindowIcon(m_main.windowIcon());
         m_help->openFile(HelpViewer::helpFileName);

@@ -15,6 +15,7 @@
 #include "platform/Printer.h"
 #include "platform/QtPagePrinter.h"
 #include "windows/WindowMemory.h"
+#include "widgets/ApplicationKey.h"
 #include "windows/main/MainWindow.h"
 
 #include <QCoreApplication>
@@ -46,7 +47,7 @@ public:
 
 private:
     // One help window, opened at the help file's start page or brought to
-    // the front when it is already open.
+    // the front when it is already open, over the window the teacher is in.
     void showHelp();
 
     CountingSession m_session;
@@ -61,6 +62,7 @@ private:
     QtPrinter m_printer;
     ListServices m_lists;
     QPointer<HelpViewer> m_help;
+    ApplicationKey m_helpKey{Qt::Key_F1, [this] { showHelp(); }};
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
     ClassAnswers m_classAnswers;

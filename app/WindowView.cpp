@@ -81,22 +81,39 @@ Dialog *WindowView::wired(Dialog *dialog)
     QObject::connect(dialog, &PauseDialog::maskCounter1, &m_main, &MainWindow::toggleCounter1);
     QObject::connect(dialog, &PauseDialog::maskCounter2, &m_main, &MainWindow::toggleCounter2);
     QObject::connect(dialog, &PauseDialog::choiceMade, &m_main, [this] { m_main.repaint(); });
+    QObject::connect(dialog, &PauseDialog::leaveFullScreenRequested, &m_main, [this, dialog] {
+        m_main.setFullScreen(false);
+        placePauseDialog(*dialog);
+    });
     return dialog;
 }
 
-void WindowView::showPauseDialog(int counterCount)
+// On the full-screen board the dialog stands at its foot, clear of the
+// digits. In a window the first pause of the program stands a little right
+// of and below the main window's top-left; later ones where the teacher left
+// the last.
+void WindowView::placePauseDialog(PauseDialog &dialog)
 {
-    m_main.setPauseTaken(false);
-    PauseDialog *dialog = pauseDialog(counterCount);
-    // The first pause of the program stands a little right of and below the
-    // main window's top-left; later ones where the teacher left the last.
+    const auto scale = boardScale(&m_main);
+    dialog.fitBoard(scale);
+    if (scale) {
+        m_main.standAtFoot(dialog);
+        return;
+    }
     WindowPlacement &placement = m_memory.pauseDialogPlacement;
     if (!placement.placed) {
         placement.topLeft = QPointF(pixelsToTwips(m_main.x()) + firstPauseOffset, pixelsToTwips(m_main.y()) + firstPauseOffset);
         placement.placed = true;
     }
     const QPointF topLeft = placement.topLeft.value_or(QPointF());
-    moveOnScreen(*dialog, twipsPoint(topLeft.x(), topLeft.y()));
+    moveOnScreen(dialog, twipsPoint(topLeft.x(), topLeft.y()));
+}
+
+void WindowView::showPauseDialog(int counterCount)
+{
+    m_main.setPauseTaken(false);
+    PauseDialog *dialog = pauseDialog(counterCount);
+    placePauseDialog(*dialog);
     if (m_classAnswers)
         m_classAnswers->pauseShown();
     dialog->exec();

@@ -41,6 +41,7 @@ public:
     PauseDialog *pauseDialog(int counterCount);
 
 private:
+    void placePauseDialog(PauseDialog &dialog);
     template <typename Dialog>
     Dialog *wired(Dialog *dialog);
 

@@ -87,6 +87,7 @@ int main(int argc, char *argv[])
     SteadyClock clock;
     QtEventPump pump;
     AppController lesson(dialogs, clock, pump);
+    dialogs.setBoardPlacement([&lesson](QWidget &dialog) { lesson.mainWindow().standAtFoot(dialog); });
     lesson.start();
     return app.exec();
 }

@@ -18,9 +18,13 @@ struct Message {
     friend bool operator==(const Message &, const Message &) = default;
 };
 
+// A number is answered on a keypad as well as typed; a name only typed.
+enum class AnswerKind { Number, Name };
+
 struct Question {
     QString prompt;
     QString title;
+    AnswerKind kind = AnswerKind::Number;
     friend bool operator==(const Question &, const Question &) = default;
 };
 
@@ -58,6 +62,6 @@ inline Message lessonsAlreadyThere() { return {Text::tr("The lessons in that fil
 inline Question nextNumber() { return {Text::tr("What is the next number?"), Text::tr("Predict")}; }
 inline Question nextNumberCounter1() { return {Text::tr("What is the next number for counter 1?"), Text::tr("Predict Counter 1")}; }
 inline Question nextNumberCounter2() { return {Text::tr("What is the next number for counter 2?"), Text::tr("Predict Counter 2")}; }
-inline Question lessonName() { return {Text::tr("What is the lesson called?"), Text::tr("Save as Lesson")}; }
-inline Question newLessonName() { return {Text::tr("What is the lesson's new name?"), Text::tr("Rename Lesson")}; }
+inline Question lessonName() { return {Text::tr("What is the lesson called?"), Text::tr("Save as Lesson"), AnswerKind::Name}; }
+inline Question newLessonName() { return {Text::tr("What is the lesson's new name?"), Text::tr("Rename Lesson"), AnswerKind::Name}; }
 } // namespace Messages

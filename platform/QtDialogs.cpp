@@ -1,16 +1,21 @@
 #include "platform/QtDialogs.h"
 
 #include "platform/SaveFilters.h"
+#include "platform/ScreenPlacement.h"
+#include "widgets/AnswerKeypad.h"
 #include "widgets/SwatchColourDialog.h"
 #include "widgets/TouchSizing.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QBoxLayout>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
@@ -99,9 +104,10 @@ MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
     QMessageBox box(boxIcon(message.icon), message.title, message.text,
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent(parent));
     box.setObjectName(QStringLiteral("messageBox"));
-    Touch::enlargeForTouch(&box);
+    const auto scale = boardScale(box.parentWidget());
+    Touch::enlargeForTouch(&box, scale ? boardPoints * *scale : Touch::fontPointSize);
     keepOnOneLine(box);
-    box.exec();
+    execOver(box, box.parentWidget());
     if (!yesNo)
         return MessageAnswer::Ok;
     // Escape and the window's close button count as No.
@@ -110,17 +116,64 @@ MessageAnswer QtDialogs::showMessage(const Message &message, QWidget *parent)
 
 QString QtDialogs::askText(const Question &question, QWidget *parent)
 {
-    QInputDialog dialog(dialogParent(parent));
+    QWidget *over = dialogParent(parent);
+    return question.kind == AnswerKind::Name ? askName(question, over) : askNumber(question, over);
+}
+
+QString QtDialogs::askName(const Question &question, QWidget *over)
+{
+    QInputDialog dialog(over);
     dialog.setObjectName(QStringLiteral("inputBox"));
     dialog.setWindowTitle(question.title);
     dialog.setLabelText(question.prompt);
     dialog.setTextValue(QString());
-    // Answers are numbers, though "11 apples" is still allowed.
-    dialog.setInputMethodHints(Qt::ImhPreferNumbers);
+    dialog.setInputMethodHints(Qt::ImhNone);
     Touch::enlargeForTouch(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+// The input box with a keypad beside it, so a class at a board without a
+// keyboard can answer. Answers are numbers, though "11 apples" is still
+// allowed from a keyboard.
+QString QtDialogs::askNumber(const Question &question, QWidget *over)
+{
+    QDialog dialog(over);
+    dialog.setObjectName(QStringLiteral("inputBox"));
+    dialog.setWindowTitle(question.title);
+    auto *prompt = new QLabel(question.prompt, &dialog);
+    auto *answer = new QLineEdit(&dialog);
+    answer->setInputMethodHints(Qt::ImhPreferNumbers);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *keypad = new AnswerKeypad(*answer, &dialog);
+
+    auto *layout = new QHBoxLayout(&dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *column = new QVBoxLayout;
+    column->addWidget(prompt);
+    column->addWidget(answer);
+    column->addStretch();
+    column->addWidget(buttons);
+    layout->addLayout(column);
+    layout->addWidget(keypad);
+
+    const auto scale = boardScale(over);
+    Touch::enlargeForTouch(&dialog, scale ? boardPoints * *scale : Touch::fontPointSize);
+    keypad->setKeySide(qRound(AnswerKeypad::smallestKey * scale.value_or(1)));
+    answer->setFocus(Qt::OtherFocusReason);
+    if (execOver(dialog, over) != QDialog::Accepted)
+        return {};
+    return answer->text();
+}
+
+int QtDialogs::execOver(QDialog &dialog, QWidget *over)
+{
+    if (m_standAtFoot && boardScale(over))
+        m_standAtFoot(dialog);
+    return dialog.exec();
 }
 
 std::optional<QColor> QtDialogs::pickColour(QWidget *parent)

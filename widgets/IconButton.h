@@ -8,6 +8,23 @@
 
 inline constexpr int iconButtonIconPixels = 30;
 
+// A picture button that can also show its name under the picture.
+class IconButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    void setCaptionShown(bool shown);
+    bool isCaptionShown() const { return m_captionShown; }
+    // The caption's two lines, at the button's font.
+    int captionHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_captionShown = false;
+};
+
 QPushButton *makeIconButton(QWidget *parent, const QString &name, const QString &tooltip, const QString &icon,
                             const QRect &geometry);
 

@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
-void Touch::enlargeForTouch(QWidget *dialog)
+void Touch::enlargeForTouch(QWidget *dialog, double points)
 {
     QFont font = dialog->font();
-    if (font.pointSizeF() < fontPointSize) {
-        font.setPointSizeF(fontPointSize);
+    if (font.pointSizeF() < points) {
+        font.setPointSizeF(points);
         dialog->setFont(font);
     }
     // A style sheet also reaches the buttons some dialogs build only when shown,

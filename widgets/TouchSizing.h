@@ -13,7 +13,7 @@ inline constexpr int swatchSize = 72;
 inline constexpr int scrollBarWidth = 24;
 inline constexpr double fontPointSize = 16;
 
-// A larger font for the whole dialog and finger-sized push buttons, also in
-// the boxes it opens itself.
-void enlargeForTouch(QWidget *dialog);
+// A larger font for the whole dialog (at least points) and finger-sized push
+// buttons, also in the boxes it opens itself.
+void enlargeForTouch(QWidget *dialog, double points = fontPointSize);
 } // namespace Touch

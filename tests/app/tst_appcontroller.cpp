@@ -2,6 +2,7 @@
 #include "platform/Twips.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakePump.h"
+#include "tests/support/Ink.h"
 #include "tests/support/Named.h"
 #include "tests/support/PauseAnswerer.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -27,6 +28,8 @@ private slots:
     void quitEndsTheLessonWhereverItIs();
     void pauseDialogLeftOffScreenComesBackOnIt_data();
     void pauseDialogLeftOffScreenComesBackOnIt();
+    void pauseOnTheBoardLeavesTheDigitsClear_data();
+    void pauseOnTheBoardLeavesTheDigitsClear();
 
 private:
     void pressPauseWhenShowing(const QString &text);
@@ -242,6 +245,53 @@ void LessonTest::pauseDialogLeftOffScreenComesBackOnIt()
     QVERIFY2(screen.contains(shownAt), qPrintable(QStringLiteral("%1,%2 %3 x %4")
                                                       .arg(shownAt.x()).arg(shownAt.y())
                                                       .arg(shownAt.width()).arg(shownAt.height())));
+}
+
+void LessonTest::pauseOnTheBoardLeavesTheDigitsClear_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::newRow("one counter") << 1;
+    QTest::newRow("two counters") << 2;
+}
+
+// In full screen the pause strip stands centred at the board's foot, below
+// every digit drawn. Escape gives the window back with the strip still open,
+// where it stands in the window.
+void LessonTest::pauseOnTheBoardLeavesTheDigitsClear()
+{
+    QFETCH(int, counters);
+    MainWindow &main = m_lesson->mainWindow();
+    m_lesson->session().counterCount = std::int16_t(counters);
+    main.setTwoCounterMode(counters == 2);
+    main.setFullScreen(true);
+    QTRY_VERIFY(main.isFullScreen());
+    const QRect board = main.geometry();
+    m_lesson->windowMemory().pauseDialogPlacement = {true, QPointF(1500, 1200), std::nullopt};
+    QRect strip;
+    QRect digits;
+    QString escaped;
+    m_teacher->onShown = [&](PauseDialog *dialog) {
+        strip = dialog->frameGeometry();
+        for (const char *name : {"lblCounter1", "lblCounter2"}) {
+            const QRect counter = named<CounterLabel>(main, name)->geometry();
+            if (!counter.isEmpty())
+                digits |= inkBox(main, counter, main.backgroundColour()).translated(main.mapToGlobal(QPoint()));
+        }
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        escaped = QStringLiteral("%1 %2 %3").arg(main.isFullScreen() ? "full screen" : "window",
+                                                dialog->isVisible() ? "open" : "closed",
+                                                dialog->pos() == twipsPoint(1500, 1200) && !dialog->isOnBoard() ? "at its place" : "elsewhere");
+    };
+    pressPauseWhenShowing("1");
+    QTest::mouseClick(named<QPushButton>(main, "cmdStart"), Qt::LeftButton);
+
+    QVERIFY(!digits.isEmpty());
+    QVERIFY2(!strip.intersects(digits), qPrintable(QStringLiteral("strip %1,%2 %3x%4, digits down to %5")
+                                                       .arg(strip.x()).arg(strip.y()).arg(strip.width())
+                                                       .arg(strip.height()).arg(digits.bottom())));
+    QVERIFY(board.contains(strip));
+    QVERIFY(std::abs(strip.center().x() - board.center().x()) <= 1);
+    QCOMPARE(escaped, QStringLiteral("window open at its place"));
 }
 
 QTEST_MAIN(LessonTest)

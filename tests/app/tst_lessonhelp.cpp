@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDialog>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -36,6 +37,8 @@ private slots:
     void cleanup();
 
     void helpOpensOneWindowAtTheStartPage();
+    void f1OpensHelpInAnyWindow_data();
+    void f1OpensHelpInAnyWindow();
     void missingHelpFileLeavesTheProgramUsable();
     void exitWithHelpOpenClosesIt();
 
@@ -99,6 +102,33 @@ void LessonHelpTest::helpOpensOneWindowAtTheStartPage()
     named<QPushButton>(main, "cmdHelp")->click();
     QCOMPARE(helpWindows().size(), 1);
     QCOMPARE(helpWindows().front()->browser()->source().path(), QStringLiteral("/start.html"));
+}
+
+void LessonHelpTest::f1OpensHelpInAnyWindow_data()
+{
+    QTest::addColumn<bool>("modal");
+    QTest::newRow("F1 in the main window") << false;
+    QTest::newRow("F1 in a modal window") << true;
+}
+
+// Help asked for in a modal window is its own, so the teacher can scroll it.
+void LessonHelpTest::f1OpensHelpInAnyWindow()
+{
+    QFETCH(bool, modal);
+    QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
+    MainWindow &main = m_lesson->mainWindow();
+    QDialog dialog(&main);
+    QWidget *window = &main;
+    if (modal) {
+        dialog.setModal(true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        window = &dialog;
+    }
+    QTest::keyClick(window, Qt::Key_F1);
+    QCOMPARE(helpWindows().size(), 1);
+    QVERIFY(helpWindows().front()->isVisible());
+    QCOMPARE(helpWindows().front()->parentWidget(), window);
 }
 
 void LessonHelpTest::missingHelpFileLeavesTheProgramUsable()

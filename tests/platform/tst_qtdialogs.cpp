@@ -1,6 +1,10 @@
+#include "engine/CountingSession.h"
 #include "engine/Messages.h"
+#include "engine/Prediction.h"
 #include "platform/QtDialogs.h"
 #include "tests/support/ModalDialogs.h"
+#include "tests/support/ModalScript.h"
+#include "widgets/AnswerKeypad.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/SwatchColourDialog.h"
 #include "widgets/TouchSizing.h"
@@ -31,6 +35,7 @@ private slots:
     void inputBox_data();
     void inputBox();
     void inputBoxOverATouchDialogIsLarge();
+    void keypadAnswerIsJudged();
     void colourDialog_data();
     void colourDialog();
     void saveDialogShowsTheRequest();
@@ -162,33 +167,65 @@ void QtDialogsTest::messageBoxCentresOnParentWindow()
              qPrintable(QStringLiteral("%1, %2 from the centre").arg(offCentre.x()).arg(offCentre.y())));
 }
 
+// Keys tapped on the keypad beside the box, by name.
+void tapKeys(QDialog *box, const QStringList &keys)
+{
+    for (const QString &name : keys) {
+        auto *key = box->findChild<QPushButton *>(name);
+        QVERIFY2(key, qPrintable(name));
+        QVERIFY2(key->width() >= AnswerKeypad::smallestKey && key->height() >= AnswerKeypad::smallestKey, qPrintable(QStringLiteral("%1 x %2").arg(key->width()).arg(key->height())));
+        QTest::mouseClick(key, Qt::LeftButton);
+    }
+}
+
 void QtDialogsTest::inputBox_data()
 {
+    QTest::addColumn<Question>("question");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("taps");  // after typing
     QTest::addColumn<Press>("press");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("number, OK") << "11" << Press::Ok << "11";
-    QTest::newRow("words kept as typed") << "11 apples" << Press::Ok << "11 apples";
-    QTest::newRow("single blank is an answer") << " " << Press::Ok << " ";
-    QTest::newRow("nothing, OK") << "" << Press::Ok << "";
-    QTest::newRow("typed, Cancel") << "11" << Press::Cancel << "";
-    QTest::newRow("typed, Escape") << "11" << Press::Escape << "";
+    const Question number = Messages::nextNumberCounter2();
+    const QStringList none;
+    QTest::newRow("number, OK") << number << "11" << none << Press::Ok << "11";
+    QTest::newRow("words kept as typed") << number << "11 apples" << none << Press::Ok << "11 apples";
+    QTest::newRow("single blank is an answer") << number << " " << none << Press::Ok << " ";
+    QTest::newRow("nothing, OK") << number << "" << none << Press::Ok << "";
+    QTest::newRow("typed, Cancel") << number << "11" << none << Press::Cancel << "";
+    QTest::newRow("typed, Escape") << number << "11" << none << Press::Escape << "";
+    QTest::newRow("keypad only") << number << "" << QStringList{"cmd1", "cmd1"} << Press::Ok << "11";
+    QTest::newRow("keypad, negative tenths") << number << "" << QStringList{"cmdNegative", "cmd0", "cmdPoint", "cmd5", "cmdPoint"}
+                                             << Press::Ok << "-0.5";
+    QTest::newRow("keypad DEL: first empties, then one each") << number << ""
+                                                              << QStringList{"cmd1", "Command1", "cmd2", "cmd3", "Command1"}
+                                                              << Press::Ok << "2";
+    QTest::newRow("keypad goes on from the keyboard") << number << "1" << QStringList{"cmd2"} << Press::Ok << "12";
+    QTest::newRow("keypad, Cancel") << number << "" << QStringList{"cmd7"} << Press::Cancel << "";
+    QTest::newRow("lesson name, typed") << Messages::lessonName() << "Squares 2" << none << Press::Ok << "Squares 2";
 }
 
 void QtDialogsTest::inputBox()
 {
+    QFETCH(Question, question);
     QFETCH(QString, typed);
+    QFETCH(QStringList, taps);
     QFETCH(Press, press);
     QFETCH(QString, answer);
-    const Question question = Messages::nextNumberCounter2();
-    whenModalShown<QInputDialog>([&](QInputDialog *box) {
+    whenModalShown<QDialog>([&](QDialog *box) {
+        QCOMPARE(box->objectName(), QStringLiteral("inputBox"));
         QCOMPARE(box->windowTitle(), question.title);
         QCOMPARE(box->findChild<QLabel *>()->text(), question.prompt);
         auto *field = qobject_cast<QLineEdit *>(box->focusWidget());
         QVERIFY(field);
         QCOMPARE(field->text(), QString());
+        // A name asks the on-screen keyboard for letters, a number for digits.
+        const bool name = question.kind == AnswerKind::Name;
+        QCOMPARE(bool(field->inputMethodHints() & Qt::ImhPreferNumbers), !name);
+        QCOMPARE(box->findChild<AnswerKeypad *>() == nullptr, name);
         verifyFingerSized(box);
         QTest::keyClicks(field, typed);
+        tapKeys(box, taps);
+        QCOMPARE(box->focusWidget(), field);
         ::press(box, press);
     });
     QtDialogs dialogs;
@@ -209,6 +246,29 @@ void QtDialogsTest::inputBoxOverATouchDialogIsLarge()
     });
     QtDialogs dialogs;
     dialogs.askText(Messages::lessonName(), &touchDialog);
+}
+
+// The class answers by taps alone and is told it is right.
+void QtDialogsTest::keypadAnswerIsJudged()
+{
+    CountingSession session;
+    session.currentValue1 = ExactDecimal::fromShown(0.5);
+    session.currentStep1 = ExactDecimal::fromShown(-1);
+    ModalScript script;
+    QString verdict;
+    script.then([](QDialog *box) {
+        tapKeys(box, {"cmdNegative", "cmd0", "cmdPoint", "cmd5"});
+        ::press(box, Press::Ok);
+    });
+    script.then([&](QDialog *box) {
+        verdict = qobject_cast<QMessageBox *>(box)->text();
+        box->accept();
+    });
+    QtDialogs dialogs;
+    WindowPrompter prompter(dialogs, nullptr);
+    predictOneCounter(session, prompter);
+    QCOMPARE(verdict, Messages::wellDone().text);
+    QCOMPARE(script.unexpected, QStringList());
 }
 
 void QtDialogsTest::colourDialog_data()

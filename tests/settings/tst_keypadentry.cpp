@@ -1,4 +1,4 @@
-#include "windows/settings/KeypadEntry.h"
+#include "widgets/KeypadEntry.h"
 
 #include <QTest>
 

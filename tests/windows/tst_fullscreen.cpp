@@ -5,7 +5,9 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "windows/main/MainWindow.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QRegion>
 #include <QScreen>
 #include <QSignalSpy>
@@ -232,6 +234,12 @@ void FullScreenTest::numbersShowWhole()
     QCOMPARE(this->counter(3 - counter)->drawnFontPoints(), chosen);
 }
 
+namespace {
+// Not keys: a tap on the counters, and a double tap.
+constexpr Qt::Key tap = Qt::Key_unknown;
+constexpr Qt::Key doubleTap = Qt::Key(Qt::Key_unknown - 1);
+} // namespace
+
 void FullScreenTest::remoteKeys_data()
 {
     QTest::addColumn<QString>("setup");
@@ -248,6 +256,10 @@ void FullScreenTest::remoteKeys_data()
     QTest::newRow("'.' swaps two counters") << "two counters, bottom hidden" << Qt::Key_Period << "0 0 H-";
     QTest::newRow("greyed Start is not pressed") << "greyed Start" << Qt::Key_PageDown << "0 0 --";
     QTest::newRow("hidden hide/show is not pressed") << "hidden hide/show" << Qt::Key_B << "0 0 --";
+    QTest::newRow("a tap on the counters starts") << "full screen" << tap << "1 0 --";
+    QTest::newRow("a tap on the counters pauses") << "full screen, counting" << tap << "0 1 --";
+    QTest::newRow("a double tap starts once") << "full screen" << doubleTap << "1 0 --";
+    QTest::newRow("a tap in the window does nothing") << "" << tap << "0 0 --";
 }
 
 void FullScreenTest::remoteKeys()
@@ -259,7 +271,11 @@ void FullScreenTest::remoteKeys()
         useTwoCounters();
         button("cmdMaskCounter2")->click();
     }
-    m_main->setRunning(setup == QLatin1String("counting") || setup == QLatin1String("stopped"));
+    if (setup.startsWith(QLatin1String("full screen"))) {
+        m_main->setFullScreen(true);
+        QTRY_VERIFY(m_main->isFullScreen());
+    }
+    m_main->setRunning(setup.endsWith(QLatin1String("counting")) || setup == QLatin1String("stopped"));
     if (setup == QLatin1String("stopped"))
         m_main->setRunning(false);
     if (setup == QLatin1String("greyed Start"))
@@ -269,7 +285,17 @@ void FullScreenTest::remoteKeys()
     QSignalSpy started(m_main.get(), &MainWindow::startRequested);
     QSignalSpy paused(m_main.get(), &MainWindow::pauseRequested);
 
-    pressKey(key);
+    if (key == tap || key == doubleTap) {
+        QTest::mouseClick(counter(1), Qt::LeftButton);
+        if (key == doubleTap) {
+            // The window system reports the second tap as a double-click.
+            QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(10, 10), counter(1)->mapToGlobal(QPointF(10, 10)),
+                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(counter(1), &second);
+        }
+    } else {
+        pressKey(key);
+    }
 
     const auto shown = [this](int n) { return QLatin1Char(counter(n)->isMasked() ? 'H' : '-'); };
     QCOMPARE(QStringLiteral("%1 %2 %3%4").arg(started.size()).arg(paused.size()).arg(shown(1)).arg(shown(2)), outcome);

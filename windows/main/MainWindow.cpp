@@ -10,8 +10,10 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 
 #include <cmath>
 #include <utility>
@@ -44,6 +46,8 @@ MainWindow::MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &
         label->setTextColour(palette().color(QPalette::WindowText));
     }
     m_counter1->setText(QStringLiteral("0"));
+    m_counter1->installEventFilter(this);
+    m_counter2->installEventFilter(this);
     m_toolbar = new Toolbar(this);
 
     const auto onClick = [this](ToolbarCommand command, auto slot) {
@@ -156,6 +160,7 @@ void MainWindow::followWindowState()
     if (fullScreen && !m_windowed) {
         m_windowed = windowedLook(normalGeometry());
     } else if (!fullScreen && m_windowed) {
+        releaseFootDialog();
         const WindowedLook look = *std::exchange(m_windowed, std::nullopt);
         m_memory.toolbarPosition = look.toolbar;
         m_toolbar->dock(look.toolbar, size());
@@ -221,9 +226,56 @@ QRect MainWindow::placeCornerCard(const QRect &area)
     return m_cornerCard->geometry();
 }
 
+void MainWindow::standAtFoot(QWidget &dialog)
+{
+    if (!isFullScreen())
+        return;
+    releaseFootDialog();
+    m_footDialog = &dialog;
+    dialog.installEventFilter(this);
+    placeFootDialog();
+}
+
+// The dialog's frame stands centred on the bottom edge of the board, a
+// margin above it. Before the window manager has framed it, its title bar
+// is taken to be the style's.
+void MainWindow::placeFootDialog()
+{
+    constexpr int margin = 8;  // pixels
+    QWidget &dialog = *m_footDialog;
+    QSize frame = dialog.frameGeometry().size();
+    if (!dialog.isVisible() || frame == dialog.size())
+        frame = dialog.size() + QSize(0, dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QRect board = geometry();
+    dialog.move(board.center().x() - frame.width() / 2, board.bottom() + 1 - margin - frame.height());
+    m_footReserve = frame.height() + 2 * margin;
+    layoutCounters();
+}
+
+void MainWindow::releaseFootDialog()
+{
+    if (m_footDialog)
+        m_footDialog->removeEventFilter(this);
+    m_footDialog = nullptr;
+    m_footReserve = 0;
+    layoutCounters();
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const auto type = event->type();
+    if (watched == m_footDialog && (type == QEvent::Show || type == QEvent::Resize))
+        placeFootDialog();
+    else if (watched == m_footDialog && type == QEvent::Hide)
+        releaseFootDialog();
+    // In full screen the whole board is the remote's next button. A double
+    // tap reports its second tap as a double-click, which does nothing.
+    const bool onCounter = watched == m_counter1 || watched == m_counter2;
+    if (onCounter && type == QEvent::MouseButtonPress && isFullScreen()
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        pressIfAvailable(button(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start));
+        return true;
+    }
     if (watched == m_cornerCard && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
         layoutCounters();
     return QWidget::eventFilter(watched, event);
@@ -244,6 +296,8 @@ QRect MainWindow::uncoveredArea() const
         area.setLeft(panel.right() + 1);
         break;
     }
+    if (isFullScreen())
+        area.setBottom(std::min(area.bottom(), height() - 1 - m_footReserve));
     return area;
 }
 

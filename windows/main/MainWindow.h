@@ -53,6 +53,9 @@ public:
     // Keeps the card in the bottom corner of the counters' area, in a window
     // and in full screen; the digits stay clear of it.
     void setCornerCard(QWidget *card);
+    // In full screen the dialog stands centred at the foot of the board while
+    // it is shown, and the digits make room above it; in a window, nothing.
+    void standAtFoot(QWidget &dialog);
     // Whether an input event, as the window receives it, acts while a wait
     // holds input back: Pause and the presenter's Page Down and Right always,
     // Exit and a tap on the counters in full screen in a long wait too.
@@ -102,6 +105,8 @@ private:
     void layoutCounters();
     QRect uncoveredArea() const;
     QRect placeCornerCard(const QRect &area);
+    void placeFootDialog();
+    void releaseFootDialog();
     void fitFontToScreen();
 
     // What leaving full screen brings back.
@@ -124,4 +129,6 @@ private:
     std::optional<WindowedLook> m_windowed;  // while in full screen
     double m_fullScreenLargest = 0;           // points
     QPointer<QWidget> m_cornerCard;
+    QPointer<QWidget> m_footDialog;
+    int m_footReserve = 0;  // pixels the digits leave free at the board's foot
 };

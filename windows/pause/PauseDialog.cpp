@@ -8,20 +8,33 @@
 #include "widgets/PresenterKeys.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
 
 namespace {
 constexpr double buttonSize = 600;      // twips
 constexpr double continueWidth = 610;   // twips
+
+// Where a button stands in the window's strip.
+QRect windowGeometry(const PauseDialog::ButtonPlace &place)
+{
+    const bool isContinue = qstrcmp(place.name, "cmdContinue") == 0;
+    return QRect(twipsPoint(place.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize));
+}
 } // namespace
 
 PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session, WindowPlacement &placement,
                          const QList<ButtonPlace> &buttons, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session),
-      m_placement(placement)
+      m_placement(placement), m_buttons(buttons), m_windowSize(twipsSize(clientWidth, clientHeight))
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Paused Counting"));
-    setFixedSize(twipsSize(clientWidth, clientHeight));
+    setFixedSize(m_windowSize);
+    // Left to right as they stand in the window.
+    std::sort(m_buttons.begin(), m_buttons.end(),
+              [](const ButtonPlace &a, const ButtonPlace &b) { return a.left < b.left; });
     setModal(true);
 
     QList<QWidget *> tabOrder;
@@ -29,7 +42,7 @@ PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &
         const bool isContinue = qstrcmp(place.name, "cmdContinue") == 0;
         QPushButton *b = makeIconButton(this, QString::fromLatin1(place.name), QString::fromLatin1(place.tooltip),
                                         QString::fromLatin1(place.icon),
-                                        QRect(twipsPoint(place.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize)));
+                                        windowGeometry(place));
         b->setAutoDefault(isContinue);
         b->setDefault(isContinue);
         tabOrder << b;
@@ -58,10 +71,46 @@ QPushButton *PauseDialog::button(const char *name) const
     return findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
+void PauseDialog::fitBoard(std::optional<double> scale)
+{
+    m_onBoard = scale.has_value();
+    int left = 0;
+    int height = m_windowSize.height();
+    for (const ButtonPlace &place : std::as_const(m_buttons)) {
+        auto *b = static_cast<IconButton *>(button(place.name));
+        b->setCaptionShown(m_onBoard);
+        if (!m_onBoard) {
+            b->setIconSize(QSize(iconButtonIconPixels, iconButtonIconPixels));
+            b->setGeometry(windowGeometry(place));
+            continue;
+        }
+        const int side = qRound(boardButtonSide * *scale);
+        QFont captionFont = font();
+        captionFont.setPixelSize(std::max(1, side / 5));
+        b->setFont(captionFont);
+        b->setIconSize(QSize(side * 3 / 5, side * 3 / 5));
+        height = side + b->captionHeight() + side / 8;
+        b->setGeometry(left, 0, 2 * side, height);
+        left += 2 * side;
+    }
+    setFixedSize(m_onBoard ? QSize(left, height) : m_windowSize);
+}
+
+void PauseDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_onBoard && event->modifiers() == Qt::NoModifier) {
+        emit leaveFullScreenRequested();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void PauseDialog::choose(PauseChoice choice)
 {
     m_session.pauseChoice = choice;
-    rememberPlacement(m_placement, *this);
+    // Where it stood on the board is no place for the window to remember.
+    if (!m_onBoard)
+        rememberPlacement(m_placement, *this);
     hide();
     emit choiceMade();
 }

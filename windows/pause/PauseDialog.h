@@ -3,13 +3,18 @@
 // The strip of large picture buttons shown at a pause. A choice button leaves
 // its code in pauseChoice, remembers where the dialog stands and takes the
 // dialog away, which ends its modal show; the hide/show buttons only ask the
-// main window to hide or show a counter, and the dialog stays.
+// main window to hide or show a counter, and the dialog stays. On a
+// full-screen board the strip grows with the board and names every button
+// under its picture; Escape there asks to leave full screen, and the dialog
+// stays open.
 
 #include "engine/CountingSession.h"
 #include "platform/ScreenPlacement.h"
 
 #include <QDialog>
 #include <QPushButton>
+
+#include <optional>
 
 class PauseDialog : public QDialog {
     Q_OBJECT
@@ -23,9 +28,17 @@ public:
         const char *icon;
     };
 
+    static constexpr int boardButtonSide = 72;  // pixels on a board of 1080 lines
+
     QPushButton *button(const char *name) const;
 
+    // Sized for a full-screen board this many times larger than 1080 lines,
+    // or, with nothing, back to its window size.
+    void fitBoard(std::optional<double> scale);
+    bool isOnBoard() const { return m_onBoard; }
+
 signals:
+    void leaveFullScreenRequested();
     void maskCounter1();
     void maskCounter2();
     void choiceMade();
@@ -39,12 +52,16 @@ protected:
                 const QList<ButtonPlace> &buttons, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void choose(PauseChoice choice);
 
     CountingSession &m_session;
     WindowPlacement &m_placement;  // shared by both pause dialogs
+    QList<ButtonPlace> m_buttons;
+    QSize m_windowSize;
+    bool m_onBoard = false;
 };
 
 class OneCounterPauseDialog : public PauseDialog {

@@ -1,7 +1,8 @@
 #include "windows/settings/Keypad.h"
 
 #include "platform/Twips.h"
-#include "windows/settings/KeypadEntry.h"
+#include "widgets/KeypadEntry.h"
+#include "widgets/KeypadKey.h"
 #include "windows/settings/SettingsFont.h"
 
 #include <QCheckBox>
@@ -16,31 +17,10 @@ constexpr double wideKey = 1095;   // twips
 constexpr double keyPoints = 18;
 constexpr QSize switchPicture(71, 36);
 
-const QColor lightYellow(255, 255, 128);
-const QColor cyan(0, 255, 255);
-const QColor lightRed(255, 128, 128);
-const QColor lightGreen(128, 255, 128);
-
-// A flat face in the key's own colour, darker while pressed, so the colours
-// show whatever the widget style; a thicker border, not the style's tinted
-// focus frame, marks the key that has the focus.
-QString keyStyle(const QColor &colour)
-{
-    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid %2;"
-                          " border-radius: 3px; padding: 0px; outline: none; }"
-                          "QPushButton:focus { border: 2px solid %2; }"
-                          "QPushButton:pressed { background-color: %3; }")
-        .arg(colour.name(), colour.darker(250).name(), colour.darker(130).name());
-}
-
 QPushButton *addKey(QWidget *panel, const char *name, const QString &caption, const QColor &colour, QRect place)
 {
-    auto *key = new QPushButton(caption, panel);
-    key->setObjectName(QString::fromLatin1(name));
-    key->setAccessibleName(caption);
+    QPushButton *key = makeKeypadKey(panel, name, caption, colour);
     key->setFont(settingsFont(keyPoints));
-    key->setStyleSheet(keyStyle(colour));
-    key->setAutoDefault(false);
     key->setGeometry(place);
     return key;
 }
@@ -75,19 +55,19 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
         const double left = digit == 0 ? columns[0] : columns[(digit - 1) % 3];
         const double top = digit == 0 ? rows[0] : rows[1 + (digit - 1) / 3];
         const QChar character = QChar('0' + digit);
-        QPushButton *key = addKey(this, qPrintable(QStringLiteral("cmd%1").arg(digit)), QString(character), lightYellow,
+        QPushButton *key = addKey(this, qPrintable(QStringLiteral("cmd%1").arg(digit)), QString(character), KeyColour::digit,
                                   twipsRect(left, top, keySize, keySize));
         connect(key, &QPushButton::clicked, this, [this, character] { typeDigit(character); });
         digitKeys[digit] = key;
     }
-    pointKey = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), lightYellow, twipsRect(960, 2640, keySize, keySize));
+    pointKey = addKey(this, "cmdPoint", QStringLiteral("\u00B7"), KeyColour::digit, twipsRect(960, 2640, keySize, keySize));
     pointKey->setAccessibleName(tr("Point"));
-    signKey = addKey(this, "cmdNegative", QStringLiteral("+/-"), cyan, twipsRect(1800, 2640, keySize, keySize));
+    signKey = addKey(this, "cmdNegative", QStringLiteral("+/-"), KeyColour::sign, twipsRect(1800, 2640, keySize, keySize));
     //: The Delete key: four letters fit on it.
-    deleteKey = addKey(this, "Command1", tr("DEL"), lightRed, twipsRect(120, 3600, wideKey, keySize));
+    deleteKey = addKey(this, "Command1", tr("DEL"), KeyColour::remove, twipsRect(120, 3600, wideKey, keySize));
     deleteKey->setToolTip(tr("Delete"));
     //: The Tab key: four letters fit on it.
-    tabKey = addKey(this, "Command2", tr("TAB"), lightGreen, twipsRect(1320, 3600, wideKey, keySize));
+    tabKey = addKey(this, "Command2", tr("TAB"), KeyColour::tab, twipsRect(1320, 3600, wideKey, keySize));
     tabKey->setToolTip(tr("TAB to next box"));
 
     moveKeypadKey = new QPushButton(this);
