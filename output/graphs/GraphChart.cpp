@@ -103,6 +103,22 @@ QList<QAbstractSeries *> barSeries(const GraphPlan &plan, QChart &chart)
     return {bars};
 }
 
+void setTextPoints(QChart &chart, int points)
+{
+    for (QAbstractAxis *axis : chart.axes()) {
+        QFont labels = axis->labelsFont();
+        labels.setPointSize(points);
+        axis->setLabelsFont(labels);
+        QFont title = axis->titleFont();
+        title.setPointSize(points);
+        axis->setTitleFont(title);
+    }
+    // The legend names the counters, as readable as the numbers.
+    QFont legend = chart.legend()->font();
+    legend.setPointSize(points);
+    chart.legend()->setFont(legend);
+}
+
 } // namespace
 
 QChart *buildChart(const GraphPlan &plan)
@@ -124,24 +140,15 @@ QChart *buildChart(const GraphPlan &plan)
         s->attachAxis(horizontal);
         s->attachAxis(vertical);
     }
-    setAxisPoints(*chart, screenAxisPoints);
+    // Laid out once it is shown at its size: laying out thousands of points
+    // at a size it never has would cost as much as the paint.
+    setTextPoints(*chart, screenAxisPoints);
     return chart;
 }
 
 void setAxisPoints(QChart &chart, int points)
 {
-    for (QAbstractAxis *axis : chart.axes()) {
-        QFont labels = axis->labelsFont();
-        labels.setPointSize(points);
-        axis->setLabelsFont(labels);
-        QFont title = axis->titleFont();
-        title.setPointSize(points);
-        axis->setTitleFont(title);
-    }
-    // The legend names the counters, as readable as the numbers.
-    QFont legend = chart.legend()->font();
-    legend.setPointSize(points);
-    chart.legend()->setFont(legend);
+    setTextPoints(chart, points);
     if (QGraphicsLayout *layout = chart.layout())
         layout->activate();
 }

@@ -51,6 +51,9 @@ GraphWindow::GraphWindow(const CountingSession &session, WindowMemory &memory, D
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GraphWindow::copyGraph);
 
     restorePlacement(m_memory.graphPlacement, *this);
+    // At its final size before any chart arrives: a chart of thousands of points
+    // is laid out once, not again when the window is shown.
+    placeParts();
 }
 
 void GraphWindow::setChart(QChart *chart)
@@ -63,6 +66,11 @@ void GraphWindow::setChart(QChart *chart)
 void GraphWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    placeParts();
+}
+
+void GraphWindow::placeParts()
+{
     strip->resize(width(), twipsToPixels(stripHeight));
     chartView->resize(width(), std::max(0, height() - twipsToPixels(chartTop)));
 }

@@ -56,6 +56,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void placeParts();
     void requestLineGraph();
     // The chart as shown, at the screen's scale.
     QImage picture() const;
