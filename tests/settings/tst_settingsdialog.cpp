@@ -163,12 +163,12 @@ void SettingsDialogTest::keyboardTabOrder()
     rig.session.counterCount = 2;
     QVERIFY(rig.open());
     QStringList order;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 12; ++i) {
         QTest::keyClick(rig.dialog->focusWidget(), Qt::Key_Tab);
         order << rig.dialog->focusWidget()->objectName();
     }
     QCOMPARE(order, QStringList({"txtS", "txtI", "txtSpeed", "txtF2", "txtS2", "txtI2", "cmdOK", "cmdCancel",
-                                 "chkC2on", "cmdLessons", "cmd7"}));
+                                 "chkC2on", "cmdLessons", "cmdRoutine", "cmd7"}));
     QVERIFY(rig.keypad()->currentBox() == 7 && rig.keypad()->startNewEntry());
 }
 
@@ -201,6 +201,7 @@ void SettingsDialogTest::places_data()
     QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840 << 4560;
     QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640 << 4560;
     QTest::newRow("cmdLessons, a row below") << "cmdLessons" << 240 << 2840 << 5295;
+    QTest::newRow("cmdRoutine, beside it") << "cmdRoutine" << 1800 << 4400 << 5295;
 }
 
 void SettingsDialogTest::places()
