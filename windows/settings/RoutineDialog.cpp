@@ -111,6 +111,12 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const Voices 
     column->addWidget(aloudFrame);
     column->addLayout(buttons);
     Touch::enlargeForTouch(this);
+    // Boxes a finger can tick, and never a dialog too small for its rows.
+    setStyleSheet(styleSheet()
+                  + QStringLiteral(" QCheckBox::indicator { width: %1px; height: %1px; }"
+                                   " QSpinBox::up-button, QSpinBox::down-button { width: %1px; }")
+                        .arg(Touch::rowHeight * 2 / 3));
+    column->setSizeConstraint(QLayout::SetMinimumSize);
 
     pauseEveryCheck->setChecked(routine.pauseEvery > 0);
     pauseAtCheck->setChecked(routine.pauseAt.has_value());
