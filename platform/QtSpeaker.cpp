@@ -93,6 +93,8 @@ QTextToSpeech *QtSpeaker::engine() const
 
 QStringList QtSpeaker::voicedLanguages() const
 {
+    if (m_voicedLanguages)
+        return *m_voicedLanguages;
     QStringList voiced;
     std::vector<std::unique_ptr<QTextToSpeech>> engines;
     for (const QString &name : enginesHere())
@@ -106,5 +108,6 @@ QStringList QtSpeaker::voicedLanguages() const
             }
         }
     }
+    m_voicedLanguages = voiced;
     return voiced;
 }

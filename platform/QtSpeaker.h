@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QTextToSpeech;
 
@@ -39,6 +40,7 @@ private:
     QString m_language;
     mutable bool m_opened = false;
     mutable std::unique_ptr<QTextToSpeech> m_engine;
+    mutable std::optional<QStringList> m_voicedLanguages;  // looked for once
     bool m_busy = false;
     QElapsedTimer m_sinceSaid;
 };
