@@ -104,7 +104,8 @@ std::optional<Routine> readRoutine(const QJsonValue &value)
     const auto hushEvery = routineEvery(object[hushEveryKey]);
     const QJsonValue counter = object[pauseAtCounterKey];
     const QJsonValue countAloud = object[countAloudKey];
-    if (!value.isObject() || !pauseEvery || !hushEvery || !(countAloud.isUndefined() || countAloud.isBool()))
+    if (!value.isObject() || !pauseEvery || !hushEvery || !(countAloud.isUndefined() || countAloud.isBool())
+        || (counter.isUndefined() && object.contains(pauseAtValueKey)))
         return std::nullopt;
     Routine routine{*pauseEvery, std::nullopt, *hushEvery, countAloud.toBool()};
     if (!counter.isUndefined()) {

@@ -28,6 +28,19 @@ struct Rig : AppRig {
         });
         button("cmdSettings")->click();
     }
+
+    // Settings, Lessons…, the lesson tapped, Use Lesson and OK.
+    void useLesson(const QString &name)
+    {
+        settings([this, name](SettingsDialog *s) {
+            script.then([name](QDialog *lessons) {
+                QVERIFY(tapLesson(*lessons, name));
+                named<QPushButton>(*lessons, "cmdUse")->click();
+            });
+            named<QPushButton>(*s, "cmdLessons")->click();
+            named<QPushButton>(*s, "cmdOK")->click();
+        });
+    }
 };
 
 // What OK may change in the main window.
@@ -202,14 +215,7 @@ void SettingsLessonTest::squareNumbersFromTheLessonList()
 {
     DataFolder data;
     Rig rig;
-    rig.settings([&](SettingsDialog *s) {
-        rig.script.then([](QDialog *lessons) {
-            QVERIFY(tapLesson(*lessons, "Square numbers"));
-            named<QPushButton>(*lessons, "cmdUse")->click();
-        });
-        named<QPushButton>(*s, "cmdLessons")->click();
-        named<QPushButton>(*s, "cmdOK")->click();
-    });
+    rig.useLesson("Square numbers");
 
     QStringList shown;
     rig.pump.beforePump = [&] {
@@ -248,14 +254,7 @@ void SettingsLessonTest::routineLessonsRunByThemselves()
     QFETCH(bool, pausesByItself);
     DataFolder data;
     Rig rig;
-    rig.settings([&](SettingsDialog *s) {
-        rig.script.then([&](QDialog *lessons) {
-            QVERIFY(tapLesson(*lessons, lesson));
-            named<QPushButton>(*lessons, "cmdUse")->click();
-        });
-        named<QPushButton>(*s, "cmdLessons")->click();
-        named<QPushButton>(*s, "cmdOK")->click();
-    });
+    rig.useLesson(lesson);
 
     QStringList seen;
     rig.pump.beforePump = [&] {
@@ -304,14 +303,7 @@ void SettingsLessonTest::aSavedLessonBringsBackTheLook()
     rig.main().applyLook(before);
     QVERIFY(rig.main().look() == before);
 
-    rig.settings([&](SettingsDialog *s) {
-        rig.script.then([](QDialog *lessons) {
-            QVERIFY(tapLesson(*lessons, "Room"));
-            named<QPushButton>(*lessons, "cmdUse")->click();
-        });
-        named<QPushButton>(*s, "cmdLessons")->click();
-        named<QPushButton>(*s, "cmdOK")->click();
-    });
+    rig.useLesson("Room");
     const LessonLook brought = rig.main().look();
     QCOMPARE(brought.fontPoints, look.fontPoints);
     QCOMPARE(brought.digitRgb, look.digitRgb);
