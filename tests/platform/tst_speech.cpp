@@ -4,11 +4,15 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextToSpeech>
+#include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <cstdlib>
 
@@ -34,6 +38,7 @@ class SpeechTest : public QObject {
 private slots:
     void eachNumberIsSpoken_data();
     void eachNumberIsSpoken();
+    void withoutASoundServerTheVoiceEndsInErrorAndIsFree();
 };
 
 void SpeechTest::eachNumberIsSpoken_data()
@@ -86,5 +91,51 @@ void SpeechTest::eachNumberIsSpoken()
     }
 }
 
-QTEST_GUILESS_MAIN(SpeechTest)
+// In a program of its own, whose sound server answers nowhere: the voice
+// ends in Error, and is free for the next number instead of taken as busy.
+void SpeechTest::withoutASoundServerTheVoiceEndsInErrorAndIsFree()
+{
+    QTemporaryDir nowhere;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + nowhere.filePath(QStringLiteral("none")));
+    program.setProcessEnvironment(environment);
+    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--speak-once")});
+    QVERIFY(program.waitForFinished(60000));
+    if (program.exitCode() == 2)
+        QSKIP("No voice for English here");
+    QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("Error 0"));
+}
+
+// Says a number and prints the state the engine ends in: Ready, or Error
+// when no sound server answers.
+int speakOnce()
+{
+    QtSpeaker speaker(QString{});
+    if (!speaker.hasVoice())
+        return 2;
+    QEventLoop loop;
+    QTextToSpeech::State last = QTextToSpeech::Ready;
+    QObject::connect(speaker.engine(), &QTextToSpeech::stateChanged, &loop, [&](QTextToSpeech::State state) {
+        last = state;
+        if (state != QTextToSpeech::Speaking)
+            loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    speaker.say(QStringLiteral("7"));
+    loop.exec();
+    std::printf("%s %d\n", last == QTextToSpeech::Error ? "Error" : last == QTextToSpeech::Ready ? "Ready" : "Speaking",
+                int(speaker.isSpeaking()));
+    return 0;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 2 && QByteArray(argv[1]) == "--speak-once")
+        return speakOnce();
+    SpeechTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_speech.moc"
