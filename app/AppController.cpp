@@ -2,6 +2,7 @@
 
 #include "output/lists/NumberList.h"
 #include "platform/Dialogs.h"
+#include "platform/QtSpeaker.h"
 #include "platform/ScreenPlacement.h"
 #include "windows/settings/SettingsDialog.h"
 
@@ -49,9 +50,14 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_view.setGraphAction([this] { m_graphs.showLineGraph(); });
 
     QObject::connect(&m_main, &MainWindow::settingsRequested, &m_main, [this] {
-        if (const auto applied = showSettingsDialog(m_session, m_memory, &m_main, m_dialogs)) {
+        RoomSetup room{m_main.look()};
+        if (m_speaker)
+            room.voices = [this] { return Voices{m_speaker->hasVoice(), m_speaker->voicedLanguages()}; };
+        if (const auto applied = showSettingsDialog(m_session, m_memory, &m_main, m_dialogs, room)) {
             m_main.setCounterCaptions(applied->counter1Caption, applied->counter2Caption);
             m_main.setTwoCounterMode(applied->twoCounters);
+            if (applied->look)
+                m_main.applyLook(*applied->look);
         }
         m_main.repaint();
         m_main.focusStart();
@@ -68,6 +74,12 @@ AppController::~AppController()
 void AppController::start()
 {
     m_main.start(m_clock, m_pump);
+}
+
+void AppController::setSpeaker(QtSpeaker *speaker)
+{
+    m_speaker = speaker;
+    m_runLoop.setSpeaker(speaker);
 }
 
 void AppController::quit()

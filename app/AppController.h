@@ -24,6 +24,7 @@
 #include <functional>
 
 class Clock;
+class QtSpeaker;
 
 class AppController {
 public:
@@ -34,6 +35,8 @@ public:
 
     // Title screen, then the main window.
     void start();
+    // The voice the routine counts aloud with; without one the program is silent.
+    void setSpeaker(QtSpeaker *speaker);
     // Ends a run in progress and closes every other window, then ends the
     // program.
     void quit();
@@ -66,5 +69,6 @@ private:
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
     ClassAnswers m_classAnswers;
+    QtSpeaker *m_speaker = nullptr;
     std::function<void()> m_endProgram;
 };

@@ -6,6 +6,7 @@
 // the windows remember of themselves is kept apart (WindowMemory).
 
 #include "engine/ExactDecimal.h"
+#include "engine/Routine.h"
 
 
 #include <array>
@@ -67,6 +68,8 @@ struct CountingSession {
     CounterSettings counter2 = SessionDefaults::counter2;
     float speed = SessionDefaults::speed;
     std::int16_t counterCount = SessionDefaults::counterCount;
+    // Kept until the teacher changes it: applyDefaults leaves it as it is.
+    Routine routine;
 
     ExactDecimal currentValue1;
     ExactDecimal currentStep1 = ExactDecimal::fromShown(SessionDefaults::counter1.firstStep);

@@ -36,6 +36,11 @@ struct Text {
 
 inline const QString programTitle = QStringLiteral("Tallyvane");
 
+// The words a voice says for the sign, the decimal point and an exponent.
+inline QString minusWord() { return Text::tr("minus"); }
+inline QString pointWord() { return Text::tr("point"); }
+inline QString exponentWords() { return Text::tr("times ten to the power"); }
+
 inline Message maximumCount() { return {Text::tr("Tallyvane has exceeded the maximum number of counts."), programTitle, MessageIcon::Critical}; }
 inline Message numbersTooLarge() { return {Text::tr("The numbers have grown too large to count."), programTitle, MessageIcon::Critical}; }
 inline Message wellDone() { return {Text::tr("Well done!"), programTitle, MessageIcon::Warning}; }

@@ -91,10 +91,40 @@ void RunLoop::showCurrentValues(bool twoCounters)
     // The pace runs from the moment a value goes on screen, so the time the
     // repaint itself takes is part of the wait, not added to it.
     m_shownAt = m_clock.now();
-    const std::size_t k = std::size_t(m_session.countIndex);
-    const QChar separator = decimalSeparator();
-    const QString text2 = twoCounters ? m_session.history2->shown(k).text(separator) : QString();
-    m_view.showCounters(m_session.history1->shown(k).text(separator), twoCounters ? &text2 : nullptr);
+    const CountingSession &s = m_session;
+    const std::size_t k = std::size_t(s.countIndex);
+    const bool hushed = s.routine.hushes(s.countIndex);
+    const auto shownText = [&](const CountHistory &history) {
+        return hushed ? QStringLiteral("?") : history.shown(k).text(decimalSeparator());
+    };
+    const QString text2 = twoCounters ? shownText(*s.history2) : QString();
+    m_view.showCounters(shownText(*s.history1), twoCounters ? &text2 : nullptr);
+    if (!hushed)
+        speakCurrentValues(twoCounters);
+}
+
+// Only when the number before has been said in full: at a fast pace the
+// class hears the numbers there is time for.
+void RunLoop::speakCurrentValues(bool twoCounters)
+{
+    const CountingSession &s = m_session;
+    if (!s.routine.countAloud || !m_speaker || !m_speaker->hasVoice() || m_speaker->isSpeaking())
+        return;
+    const std::size_t k = std::size_t(s.countIndex);
+    QString words = spokenNumber(s.history1->shown(k));
+    if (twoCounters)
+        words += QStringLiteral(", ") + spokenNumber(s.history2->shown(k));
+    m_speaker->say(words);
+}
+
+// As if Pause had been pressed during the count's wait.
+void RunLoop::pauseIfPlanned(bool twoCounters)
+{
+    const CountingSession &s = m_session;
+    const std::size_t k = std::size_t(s.countIndex);
+    const auto counter2 = twoCounters ? std::optional(s.history2->shown(k)) : std::nullopt;
+    if (s.routine.pausesAt(s.countIndex, s.history1->shown(k), counter2))
+        m_session.stopRequested = true;
 }
 
 // Makes one count; false when the run has ended instead.
@@ -125,6 +155,7 @@ bool RunLoop::count(bool twoCounters)
         s.history2->record(std::size_t(s.countIndex), s.currentValue2.shown(), nearest2);
     }
     showCurrentValues(twoCounters);
+    pauseIfPlanned(twoCounters);
     return true;
 }
 

@@ -6,12 +6,14 @@
 // choice then continues, stops, or opens prediction, the list or the graph
 // and comes back to the dialog. The loop runs synchronously inside Start's
 // click handler and reaches the windows only through RunView, time only
-// through Clock and the teacher's dialogs only through Prompter.
+// through Clock and the teacher's dialogs only through Prompter. The
+// session's routine pauses the run by itself, hushes numbers and speaks them.
 
 #include "engine/Clock.h"
 #include "engine/CountingSession.h"
 #include "engine/Prompter.h"
 #include "engine/RunView.h"
+#include "engine/Speaker.h"
 
 #include <optional>
 
@@ -34,12 +36,16 @@ public:
     void requestPause();
     void faster();
     void slower();
+    // The voice the routine counts aloud with; none leaves the run silent.
+    void setSpeaker(Speaker *speaker) { m_speaker = speaker; }
 
 private:
     enum class Events { DuringWait, AfterWait };
 
     void run(bool twoCounters);
     void showCurrentValues(bool twoCounters);
+    void speakCurrentValues(bool twoCounters);
+    void pauseIfPlanned(bool twoCounters);
     bool count(bool twoCounters);
     bool pause(bool twoCounters);
     // True when a long wait was cut short by Pause.
@@ -50,6 +56,7 @@ private:
     RunView &m_view;
     Clock &m_clock;
     Prompter &m_prompter;
+    Speaker *m_speaker = nullptr;
     ExactDecimal m_stepChange1;
     ExactDecimal m_stepChange2;
     double m_shownAt = 0;

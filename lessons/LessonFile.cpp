@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,6 +30,20 @@ const QString counter2Key = QStringLiteral("counter2");
 const QString firstNumberKey = QStringLiteral("firstNumber");
 const QString firstStepKey = QStringLiteral("firstStep");
 const QString stepChangeKey = QStringLiteral("stepChange");
+const QString routineKey = QStringLiteral("routine");
+const QString lookKey = QStringLiteral("look");
+const QString pauseEveryKey = QStringLiteral("pauseEvery");
+const QString pauseAtCounterKey = QStringLiteral("pauseAtCounter");
+const QString pauseAtValueKey = QStringLiteral("pauseAtValue");
+const QString hushEveryKey = QStringLiteral("hushEvery");
+const QString countAloudKey = QStringLiteral("countAloud");
+const QString fontSizeKey = QStringLiteral("fontSize");
+const QString digitColourKey = QStringLiteral("digitColour");
+const QString backgroundColourKey = QStringLiteral("backgroundColour");
+const QString fullScreenKey = QStringLiteral("fullScreen");
+// Font sizes a lesson may bring, in points: beyond them it brings none.
+constexpr double smallestFontSize = 1;
+constexpr double largestFontSize = 2000;
 
 // The speed is a 32-bit float: written as the shortest text that reads back
 // as that float (0.3, not 0.30000001192092896), unless that text lies just
@@ -69,6 +84,89 @@ std::optional<CounterSettings> readCounter(const QJsonValue &value)
     return CounterSettings{*first, *step, *change};
 }
 
+// Whole numbers from 0 to the longest routine step; absent is 0.
+std::optional<int> routineEvery(const QJsonValue &value)
+{
+    if (value.isUndefined())
+        return 0;
+    const auto number = finiteNumber(value);
+    if (!number || *number != std::floor(*number) || *number < 0 || *number > Routine::longestEvery)
+        return std::nullopt;
+    return int(*number);
+}
+
+// A routine with a member out of its range is not read: the lesson keeps it
+// as it was written, and uses none.
+std::optional<Routine> readRoutine(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    const auto pauseEvery = routineEvery(object[pauseEveryKey]);
+    const auto hushEvery = routineEvery(object[hushEveryKey]);
+    const QJsonValue counter = object[pauseAtCounterKey];
+    const QJsonValue countAloud = object[countAloudKey];
+    if (!value.isObject() || !pauseEvery || !hushEvery || !(countAloud.isUndefined() || countAloud.isBool())
+        || (counter.isUndefined() && object.contains(pauseAtValueKey)))
+        return std::nullopt;
+    Routine routine{*pauseEvery, std::nullopt, *hushEvery, countAloud.toBool()};
+    if (!counter.isUndefined()) {
+        const auto at = finiteNumber(object[pauseAtValueKey]);
+        if (!at || (counter.toInteger() != 1 && counter.toInteger() != 2))
+            return std::nullopt;
+        routine.pauseAt = PlannedValue{int(counter.toInteger()), *at};
+    }
+    return routine;
+}
+
+QJsonObject routineObject(QJsonObject object, const Routine &routine)
+{
+    object[pauseEveryKey] = routine.pauseEvery;
+    object[hushEveryKey] = routine.hushEvery;
+    object[countAloudKey] = routine.countAloud;
+    object.remove(pauseAtCounterKey);
+    object.remove(pauseAtValueKey);
+    if (routine.pauseAt) {
+        object[pauseAtCounterKey] = routine.pauseAt->counter;
+        object[pauseAtValueKey] = routine.pauseAt->value;
+    }
+    return object;
+}
+
+std::optional<std::uint32_t> readColour(const QJsonValue &value)
+{
+    static const QRegularExpression rgb(QStringLiteral("^#[0-9a-fA-F]{6}$"));
+    const QString text = value.toString();
+    if (!rgb.match(text).hasMatch())
+        return std::nullopt;
+    return std::uint32_t(text.sliced(1).toUInt(nullptr, 16));
+}
+
+QString colourText(std::uint32_t rgb)
+{
+    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QChar('0'));
+}
+
+std::optional<LessonLook> readLook(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    const auto points = finiteNumber(object[fontSizeKey]);
+    const auto digits = readColour(object[digitColourKey]);
+    const auto background = readColour(object[backgroundColourKey]);
+    const QJsonValue fullScreen = object[fullScreenKey];
+    if (!points || *points < smallestFontSize || *points > largestFontSize || !digits || !background
+        || !fullScreen.isBool())
+        return std::nullopt;
+    return LessonLook{*points, *digits, *background, fullScreen.toBool()};
+}
+
+QJsonObject lookObject(QJsonObject object, const LessonLook &look)
+{
+    object[fontSizeKey] = look.fontPoints;
+    object[digitColourKey] = colourText(look.digitRgb);
+    object[backgroundColourKey] = colourText(look.backgroundRgb);
+    object[fullScreenKey] = look.fullScreen;
+    return object;
+}
+
 // Qt's reader drops a U+FEFF that begins a string, so it is written as an escape.
 QByteArray compactJson(const QJsonValue &value)
 {
@@ -84,27 +182,52 @@ QJsonValue settled(const QJsonValue &value)
     return QJsonDocument::fromJson("[" + compactJson(value) + "]").array().at(0);
 }
 
-// The members of a lesson, and of its counters, that this version does not know.
-QJsonObject unknownMembers(const QJsonObject &lesson)
+// The members of a lesson, and of its counters, routine and look, that this
+// version does not know; a routine or look it could not read is kept whole.
+QJsonObject unknownMembers(const QJsonObject &lesson, bool routineRead, bool lookRead)
 {
-    constexpr int knownMembers = 5;
-    constexpr int knownCounterMembers = 3;
-    if (lesson.size() <= knownMembers && lesson[counter1Key].toObject().size() <= knownCounterMembers
-        && lesson[counter2Key].toObject().size() <= knownCounterMembers)
+    static const QList<std::pair<QString, QStringList>> groups = {
+        {counter1Key, {firstNumberKey, firstStepKey, stepChangeKey}},
+        {counter2Key, {firstNumberKey, firstStepKey, stepChangeKey}},
+        {routineKey, {pauseEveryKey, pauseAtCounterKey, pauseAtValueKey, hushEveryKey, countAloudKey}},
+        {lookKey, {fontSizeKey, digitColourKey, backgroundColourKey, fullScreenKey}},
+    };
+    const auto read = [&](const QString &group) {
+        return (group != routineKey || routineRead) && (group != lookKey || lookRead);
+    };
+    // Nearly every lesson holds only known members: found without a copy.
+    const auto knownOnly = [&] {
+        for (auto member = lesson.begin(); member != lesson.end(); ++member) {
+            const QString key = member.key();
+            if (key == nameKey || key == speedKey || key == twoCountersKey)
+                continue;
+            const auto group = std::find_if(groups.begin(), groups.end(), [&](const auto &g) { return g.first == key; });
+            if (group == groups.end() || !read(key) || !member.value().isObject())
+                return false;
+            const QJsonObject inner = member.value().toObject();
+            for (auto it = inner.begin(); it != inner.end(); ++it)
+                if (!group->second.contains(it.key()))
+                    return false;
+        }
+        return true;
+    };
+    if (knownOnly())
         return {};
     QJsonObject unknown = lesson;
     for (const QString &key : {nameKey, speedKey, twoCountersKey})
         unknown.remove(key);
-    for (const QString &key : {counter1Key, counter2Key}) {
-        QJsonObject counter = unknown[key].toObject();
-        for (const QString &number : {firstNumberKey, firstStepKey, stepChangeKey})
-            counter.remove(number);
-        if (counter.isEmpty())
+    for (const auto &[key, members] : groups) {
+        if (!unknown.contains(key) || !read(key))
+            continue;
+        QJsonObject group = unknown[key].toObject();
+        for (const QString &member : members)
+            group.remove(member);
+        if (group.isEmpty())
             unknown.remove(key);
         else
-            unknown[key] = counter;
+            unknown[key] = group;
     }
-    return settled(unknown).toObject();
+    return unknown.isEmpty() ? unknown : settled(unknown).toObject();
 }
 
 std::optional<LessonPlan> readLesson(const QJsonValue &value)
@@ -121,7 +244,13 @@ std::optional<LessonPlan> readLesson(const QJsonValue &value)
     if (name.isEmpty() || !counter1 || !speed || !fitsSingle(*speed) || !readCounter2
         || !(twoCounters.isUndefined() || twoCounters.isBool()))
         return std::nullopt;
-    return LessonPlan{name, QString(), *counter1, float(*speed), twoCounters.toBool(), *readCounter2, unknownMembers(lesson)};
+    const QJsonValue routine = lesson[routineKey];
+    const QJsonValue look = lesson[lookKey];
+    const auto readRoutineValue = routine.isUndefined() ? std::nullopt : readRoutine(routine);
+    const auto readLookValue = look.isUndefined() ? std::nullopt : readLook(look);
+    return LessonPlan{name, QString(), *counter1, float(*speed), twoCounters.toBool(), *readCounter2,
+                      unknownMembers(lesson, readRoutineValue.has_value(), readLookValue.has_value()),
+                      readRoutineValue, readLookValue};
 }
 
 // Where the JSON object starting at start ends (one past its "}"), or -1
@@ -222,8 +351,12 @@ void appendLesson(QByteArray &json, const LessonPlan &lesson)
     appendCounter(json, lesson.counter1);
     json += ",\"counter2\":";
     appendCounter(json, lesson.counter2);
+    if (lesson.look)
+        json += ",\"look\":" + compactJson(lookObject({}, *lesson.look));
     json += ",\"name\":";
     appendString(json, lesson.name);
+    if (lesson.routine)
+        json += ",\"routine\":" + compactJson(routineObject({}, *lesson.routine));
     json += ",\"speed\":";
     appendNumber(json, shortestDouble(lesson.speed));
     json += lesson.twoCounters ? ",\"twoCounters\":true}" : ",\"twoCounters\":false}";
@@ -258,6 +391,10 @@ QByteArray LessonFile::write(const Contents &contents)
         object[twoCountersKey] = lesson.twoCounters;
         object[counter1Key] = counterObject(object[counter1Key].toObject(), lesson.counter1);
         object[counter2Key] = counterObject(object[counter2Key].toObject(), lesson.counter2);
+        if (lesson.routine)
+            object[routineKey] = routineObject(object[routineKey].toObject(), *lesson.routine);
+        if (lesson.look)
+            object[lookKey] = lookObject(object[lookKey].toObject(), *lesson.look);
         lessons += compactJson(object);
     }
     for (const QJsonValue &unread : contents.unreadLessons)

@@ -46,12 +46,13 @@ QString cleanLessonName(const QString &name)
 bool LessonPlan::countsLike(const LessonPlan &other) const
 {
     return counter1 == other.counter1 && speed == other.speed && twoCounters == other.twoCounters
-        && counter2 == other.counter2;
+        && counter2 == other.counter2 && routine == other.routine && look == other.look;
 }
 
 LessonPlan LessonPlan::of(const CountingSession &session)
 {
-    return {QString(), QString(), session.counter1, session.speed, session.counterCount == 2, session.counter2};
+    return {QString(), QString(), session.counter1, session.speed, session.counterCount == 2, session.counter2, {},
+            session.routine};
 }
 
 QString firstNumbersOf(const LessonPlan &plan)

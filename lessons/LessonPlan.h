@@ -11,6 +11,19 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
+// How the counters look in the room: what a lesson brings besides its
+// counting, which the main window applies.
+struct LessonLook {
+    double fontPoints = 104;
+    std::uint32_t digitRgb = 0x000000;
+    std::uint32_t backgroundRgb = 0xFFFFFF;
+    bool fullScreen = false;
+    friend bool operator==(const LessonLook &, const LessonLook &) = default;
+};
+
 struct LessonPlan {
     QString name;
     QString description;  // only the built-in lessons have one
@@ -21,10 +34,13 @@ struct LessonPlan {
     // The members of the lesson, and of its counters, that a file of a later
     // version held and this version does not know, to write them back.
     QJsonObject unknownMembers{};
+    // Left out, the routine and the look stay as they are when the lesson is used.
+    std::optional<Routine> routine{};
+    std::optional<LessonLook> look{};
 
     // The same counting, whatever the name.
     bool countsLike(const LessonPlan &other) const;
-    // The plan of the session's current settings.
+    // The plan of the session's current settings, with its routine.
     static LessonPlan of(const CountingSession &session);
 };
 

@@ -106,6 +106,22 @@
         <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
         <translation>Zwei Zähler: 0, 3, 6, 9 … über 0, 4, 8, 12 …</translation>
     </message>
+    <message>
+        <source>Count in 0.1s, hushing every 5th</source>
+        <translation>In 0,1er-Schritten, jede 5. still</translation>
+    </message>
+    <message>
+        <source>0, 0.1 … 0.4, then ? for the class to say, 0.6 …</source>
+        <translation>0; 0,1 … 0,4, dann ? – die Klasse sagt die Zahl, 0,6 …</translation>
+    </message>
+    <message>
+        <source>Count in 7s and stop at 70</source>
+        <translation>In 7er-Schritten, Halt bei 70</translation>
+    </message>
+    <message>
+        <source>0, 7, 14 … and a pause at 70: what comes next?</source>
+        <translation>0, 7, 14 … und eine Pause bei 70: Was kommt als Nächstes?</translation>
+    </message>
 </context>
 <context>
     <name>ClassAnswers</name>
@@ -165,6 +181,13 @@
     <message>
         <source>Counter 2</source>
         <translation>Zähler 2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Tallyvane-Diagramm</translation>
     </message>
 </context>
 <context>
@@ -714,6 +737,18 @@
         <source>Rename Lesson</source>
         <translation>Übung umbenennen</translation>
     </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>times ten to the power</source>
+        <translation>mal zehn hoch</translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -831,6 +866,97 @@
     </message>
 </context>
 <context>
+    <name>RoutineDialog</name>
+    <message>
+        <source>Routine</source>
+        <translation>Ablauf</translation>
+    </message>
+    <message>
+        <source>Pause by itself</source>
+        <translation>Von selbst anhalten</translation>
+    </message>
+    <message>
+        <source>After every</source>
+        <translation>Nach je</translation>
+    </message>
+    <message>
+        <source>Counts between pauses</source>
+        <translation>Zählschritte zwischen Pausen</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wenn</translation>
+    </message>
+    <message>
+        <source>counter 1</source>
+        <translation>Zähler 1</translation>
+    </message>
+    <message>
+        <source>counter 2</source>
+        <translation>Zähler 2</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Value to pause at</source>
+        <translation>Wert für die Pause</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>Schritten</translation>
+    </message>
+    <message>
+        <source>reaches</source>
+        <translation>erreicht</translation>
+    </message>
+    <message>
+        <source>Hush numbers</source>
+        <translation>Zahlen verschweigen</translation>
+    </message>
+    <message>
+        <source>Show “?” for one number in every</source>
+        <translation>„?“ zeigen für eine Zahl von je</translation>
+    </message>
+    <message>
+        <source>Numbers to each hushed one</source>
+        <translation>Zahlen je verschwiegener Zahl</translation>
+    </message>
+    <message>
+        <source>Count aloud</source>
+        <translation>Laut zählen</translation>
+    </message>
+    <message>
+        <source>Say each number as it appears</source>
+        <translation>Jede Zahl beim Erscheinen sprechen</translation>
+    </message>
+    <message>
+        <source>No voice is installed.</source>
+        <translation>Keine Stimme ist installiert.</translation>
+    </message>
+    <message>
+        <source>Voices here: %1.</source>
+        <translation>Stimmen hier: %1.</translation>
+    </message>
+    <message>
+        <source>No voice here speaks this language, so Tallyvane cannot count aloud.</source>
+        <translation>Keine Stimme hier spricht diese Sprache, daher kann Tallyvane nicht laut zählen.</translation>
+    </message>
+    <message>
+        <source>At %1 s a count there is no time to say every number: each number is said only once the one before has been said in full.</source>
+        <translation>Bei %1 s pro Schritt bleibt nicht für jede Zahl Zeit: Eine Zahl wird erst gesprochen, wenn die vorige ganz gesagt ist.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>RuleWindow</name>
     <message>
         <source>The Rule</source>
@@ -905,6 +1031,53 @@
     <message>
         <source>The first step is %1, and the step grows by %2 after every count.</source>
         <translation>Der erste Schritt ist %1, und der Schritt wird nach jedem Zählen um %2 größer.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Zähler 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Erster Schritt</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>Schrittänderung</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Tempo in Sek.</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Zähler 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Übungen…</translation>
+    </message>
+    <message>
+        <source>Routine…</source>
+        <translation>Ablauf…</translation>
     </message>
 </context>
 <context>
@@ -1135,56 +1308,6 @@
     <message>
         <source>version %1d</source>
         <translation>Version %1d</translation>
-    </message>
-</context>
-<context>
-    <name>GraphWindow</name>
-    <message>
-        <source>Tallyvane Graph</source>
-        <translation>Tallyvane-Diagramm</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsDialog</name>
-    <message>
-        <source>Change Settings</source>
-        <translation>Einstellungen ändern</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Zähler 1</translation>
-    </message>
-    <message>
-        <source>First Number</source>
-        <translation>Erste Zahl</translation>
-    </message>
-    <message>
-        <source>First Step</source>
-        <translation>Erster Schritt</translation>
-    </message>
-    <message>
-        <source>Step Changes by</source>
-        <translation>Schrittänderung</translation>
-    </message>
-    <message>
-        <source>Speed in secs.</source>
-        <translation>Tempo in Sek.</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Zähler 2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
-    </message>
-    <message>
-        <source>Lessons…</source>
-        <translation>Übungen…</translation>
     </message>
 </context>
 </TS>

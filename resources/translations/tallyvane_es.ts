@@ -106,6 +106,22 @@
         <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
         <translation>Arriba: 0, 3, 6, 9 … Abajo: 0, 4, 8, 12 …</translation>
     </message>
+    <message>
+        <source>Count in 0.1s, hushing every 5th</source>
+        <translation>Contar de 0,1 en 0,1, callando cada 5.º</translation>
+    </message>
+    <message>
+        <source>0, 0.1 … 0.4, then ? for the class to say, 0.6 …</source>
+        <translation>0; 0,1 … 0,4, luego ? que dice la clase, 0,6 …</translation>
+    </message>
+    <message>
+        <source>Count in 7s and stop at 70</source>
+        <translation>Contar de 7 en 7, parar en 70</translation>
+    </message>
+    <message>
+        <source>0, 7, 14 … and a pause at 70: what comes next?</source>
+        <translation>0, 7, 14 … y una pausa en 70: ¿qué viene después?</translation>
+    </message>
 </context>
 <context>
     <name>ClassAnswers</name>
@@ -165,6 +181,13 @@
     <message>
         <source>Counter 2</source>
         <translation>Contador 2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Gráfico de Tallyvane</translation>
     </message>
 </context>
 <context>
@@ -714,6 +737,18 @@
         <source>Rename Lesson</source>
         <translation>Cambiar el nombre del ejercicio</translation>
     </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>times ten to the power</source>
+        <translation>por diez elevado a</translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -831,6 +866,97 @@
     </message>
 </context>
 <context>
+    <name>RoutineDialog</name>
+    <message>
+        <source>Routine</source>
+        <translation>Rutina</translation>
+    </message>
+    <message>
+        <source>Pause by itself</source>
+        <translation>Pausa automática</translation>
+    </message>
+    <message>
+        <source>After every</source>
+        <translation>Cada</translation>
+    </message>
+    <message>
+        <source>Counts between pauses</source>
+        <translation>Cuentas entre pausas</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuando</translation>
+    </message>
+    <message>
+        <source>counter 1</source>
+        <translation>contador 1</translation>
+    </message>
+    <message>
+        <source>counter 2</source>
+        <translation>contador 2</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Value to pause at</source>
+        <translation>Valor de la pausa</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>cuentas</translation>
+    </message>
+    <message>
+        <source>reaches</source>
+        <translation>llega a</translation>
+    </message>
+    <message>
+        <source>Hush numbers</source>
+        <translation>Números callados</translation>
+    </message>
+    <message>
+        <source>Show “?” for one number in every</source>
+        <translation>Mostrar «?» para un número de cada</translation>
+    </message>
+    <message>
+        <source>Numbers to each hushed one</source>
+        <translation>Números por cada callado</translation>
+    </message>
+    <message>
+        <source>Count aloud</source>
+        <translation>Contar en voz alta</translation>
+    </message>
+    <message>
+        <source>Say each number as it appears</source>
+        <translation>Decir cada número al aparecer</translation>
+    </message>
+    <message>
+        <source>No voice is installed.</source>
+        <translation>No hay ninguna voz instalada.</translation>
+    </message>
+    <message>
+        <source>Voices here: %1.</source>
+        <translation>Voces aquí: %1.</translation>
+    </message>
+    <message>
+        <source>No voice here speaks this language, so Tallyvane cannot count aloud.</source>
+        <translation>Ninguna voz habla este idioma aquí, así que Tallyvane no puede contar en voz alta.</translation>
+    </message>
+    <message>
+        <source>At %1 s a count there is no time to say every number: each number is said only once the one before has been said in full.</source>
+        <translation>A %1 s por cuenta no hay tiempo para decir cada número: un número se dice solo cuando el anterior se ha dicho entero.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>RuleWindow</name>
     <message>
         <source>The Rule</source>
@@ -905,6 +1031,53 @@
     <message>
         <source>The first step is %1, and the step grows by %2 after every count.</source>
         <translation>El primer paso es %1, y el paso aumenta en %2 después de cada conteo.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Cambiar los ajustes</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Contador 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Primer paso</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>El paso cambia</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Velocidad en s</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Contador 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Ejercicios…</translation>
+    </message>
+    <message>
+        <source>Routine…</source>
+        <translation>Rutina…</translation>
     </message>
 </context>
 <context>
@@ -1135,56 +1308,6 @@
     <message>
         <source>version %1d</source>
         <translation>versión %1d</translation>
-    </message>
-</context>
-<context>
-    <name>GraphWindow</name>
-    <message>
-        <source>Tallyvane Graph</source>
-        <translation>Gráfico de Tallyvane</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsDialog</name>
-    <message>
-        <source>Change Settings</source>
-        <translation>Cambiar los ajustes</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Contador 1</translation>
-    </message>
-    <message>
-        <source>First Number</source>
-        <translation>Primer número</translation>
-    </message>
-    <message>
-        <source>First Step</source>
-        <translation>Primer paso</translation>
-    </message>
-    <message>
-        <source>Step Changes by</source>
-        <translation>El paso cambia</translation>
-    </message>
-    <message>
-        <source>Speed in secs.</source>
-        <translation>Velocidad en s</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Contador 2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Lessons…</source>
-        <translation>Ejercicios…</translation>
     </message>
 </context>
 </TS>

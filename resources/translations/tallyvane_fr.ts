@@ -106,6 +106,22 @@
         <source>Two counters: 0, 3, 6, 9 … above 0, 4, 8, 12 …</source>
         <translation>En haut&#xa0;: 0, 3, 6, 9 … En bas&#xa0;: 0, 4, 8, 12 …</translation>
     </message>
+    <message>
+        <source>Count in 0.1s, hushing every 5th</source>
+        <translation>Compter de 0,1 en 0,1, une sur 5 tue</translation>
+    </message>
+    <message>
+        <source>0, 0.1 … 0.4, then ? for the class to say, 0.6 …</source>
+        <translation>0 ; 0,1 … 0,4, puis ? que la classe dit, 0,6 …</translation>
+    </message>
+    <message>
+        <source>Count in 7s and stop at 70</source>
+        <translation>Compter de 7 en 7, arrêt à 70</translation>
+    </message>
+    <message>
+        <source>0, 7, 14 … and a pause at 70: what comes next?</source>
+        <translation>0, 7, 14 … et une pause à 70 : quel nombre vient ensuite ?</translation>
+    </message>
 </context>
 <context>
     <name>ClassAnswers</name>
@@ -165,6 +181,13 @@
     <message>
         <source>Counter 2</source>
         <translation>Compteur 2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Graphique de Tallyvane</translation>
     </message>
 </context>
 <context>
@@ -714,6 +737,18 @@
         <source>Rename Lesson</source>
         <translation>Renommer l’exercice</translation>
     </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>times ten to the power</source>
+        <translation>fois dix puissance</translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -831,6 +866,97 @@
     </message>
 </context>
 <context>
+    <name>RoutineDialog</name>
+    <message>
+        <source>Routine</source>
+        <translation>Routine</translation>
+    </message>
+    <message>
+        <source>Pause by itself</source>
+        <translation>Pause automatique</translation>
+    </message>
+    <message>
+        <source>After every</source>
+        <translation>Après chaque série de</translation>
+    </message>
+    <message>
+        <source>Counts between pauses</source>
+        <translation>Comptes entre deux pauses</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>counter 1</source>
+        <translation>compteur 1</translation>
+    </message>
+    <message>
+        <source>counter 2</source>
+        <translation>compteur 2</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Compteur</translation>
+    </message>
+    <message>
+        <source>Value to pause at</source>
+        <translation>Valeur de la pause</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>comptes</translation>
+    </message>
+    <message>
+        <source>reaches</source>
+        <translation>atteint</translation>
+    </message>
+    <message>
+        <source>Hush numbers</source>
+        <translation>Nombres tus</translation>
+    </message>
+    <message>
+        <source>Show “?” for one number in every</source>
+        <translation>Afficher « ? » pour un nombre sur</translation>
+    </message>
+    <message>
+        <source>Numbers to each hushed one</source>
+        <translation>Nombres pour un nombre tu</translation>
+    </message>
+    <message>
+        <source>Count aloud</source>
+        <translation>Compter à voix haute</translation>
+    </message>
+    <message>
+        <source>Say each number as it appears</source>
+        <translation>Dire chaque nombre quand il s'affiche</translation>
+    </message>
+    <message>
+        <source>No voice is installed.</source>
+        <translation>Aucune voix n'est installée.</translation>
+    </message>
+    <message>
+        <source>Voices here: %1.</source>
+        <translation>Voix présentes : %1.</translation>
+    </message>
+    <message>
+        <source>No voice here speaks this language, so Tallyvane cannot count aloud.</source>
+        <translation>Aucune voix ne parle cette langue ici : Tallyvane ne peut pas compter à voix haute.</translation>
+    </message>
+    <message>
+        <source>At %1 s a count there is no time to say every number: each number is said only once the one before has been said in full.</source>
+        <translation>À %1 s par compte, il n'y a pas le temps de dire chaque nombre : un nombre n'est dit qu'une fois le précédent dit en entier.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>RuleWindow</name>
     <message>
         <source>The Rule</source>
@@ -905,6 +1031,53 @@
     <message>
         <source>The first step is %1, and the step grows by %2 after every count.</source>
         <translation>Le premier pas est %1, et le pas augmente de %2 après chaque comptage.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Modifier les réglages</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Compteur 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Premier pas</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>Le pas change de</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Vitesse en s</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Compteur 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Exercices…</translation>
+    </message>
+    <message>
+        <source>Routine…</source>
+        <translation>Routine…</translation>
     </message>
 </context>
 <context>
@@ -1135,56 +1308,6 @@
     <message>
         <source>version %1d</source>
         <translation>version %1d</translation>
-    </message>
-</context>
-<context>
-    <name>GraphWindow</name>
-    <message>
-        <source>Tallyvane Graph</source>
-        <translation>Graphique de Tallyvane</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsDialog</name>
-    <message>
-        <source>Change Settings</source>
-        <translation>Modifier les réglages</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Compteur 1</translation>
-    </message>
-    <message>
-        <source>First Number</source>
-        <translation>Premier nombre</translation>
-    </message>
-    <message>
-        <source>First Step</source>
-        <translation>Premier pas</translation>
-    </message>
-    <message>
-        <source>Step Changes by</source>
-        <translation>Le pas change de</translation>
-    </message>
-    <message>
-        <source>Speed in secs.</source>
-        <translation>Vitesse en s</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Compteur 2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Lessons…</source>
-        <translation>Exercices…</translation>
     </message>
 </context>
 </TS>

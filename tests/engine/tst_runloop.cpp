@@ -2,6 +2,7 @@
 #include "engine/RunLoop.h"
 #include "tests/support/CountingRig.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/RecordingSpeaker.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QRandomGenerator>
@@ -65,7 +66,15 @@ private slots:
     void showsTheExactSumOfTypedDecimals();
     void closedDialogEndsRun();
     void runButtonsDisabledForTheRun();
+    void plannedPausesComeAtTheirCount_data();
+    void plannedPausesComeAtTheirCount();
+    void hushedNumbersShowAQuestionMark_data();
+    void hushedNumbersShowAQuestionMark();
+    void countingAloudNeverCutsANumberOff_data();
+    void countingAloudNeverCutsANumberOff();
 };
+
+Q_DECLARE_METATYPE(Routine)
 
 void RunLoopTest::defaultsCountOnePerSecond()
 {
@@ -498,6 +507,160 @@ void RunLoopTest::runButtonsDisabledForTheRun()
     rig.loop.startRun();
     QCOMPARE(duringRun, QList<bool>{true});
     QCOMPARE(rig.view.runningCalls, QList<bool>({true, false}));
+}
+
+// Nobody presses Pause: the routine does, after the wait of the count it
+// pauses at, and the teacher continues until the last pause.
+void RunLoopTest::plannedPausesComeAtTheirCount_data()
+{
+    QTest::addColumn<CounterSettings>("counter1");
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<Routine>("routine");
+    QTest::addColumn<bool>("faster");
+    QTest::addColumn<QStringList>("pausedAt");  // counter 1 as each pause dialog comes up
+    const CounterSettings ones{0, 1, 0};
+    QTest::newRow("every 3") << ones << 1 << Routine{3, std::nullopt, 0, false} << false << QStringList{"3", "6", "9"};
+    QTest::newRow("every count") << ones << 1 << Routine{1, std::nullopt, 0, false} << false << QStringList{"1", "2"};
+    QTest::newRow("every 1000") << ones << 1 << Routine{1000, std::nullopt, 0, false} << false << QStringList{"1000"};
+    QTest::newRow("every 4, Faster each count") << ones << 1 << Routine{4, std::nullopt, 0, false} << true << QStringList{"4", "8"};
+    QTest::newRow("every 2, two counters") << ones << 2 << Routine{2, std::nullopt, 0, false} << false << QStringList{"2", "4"};
+    QTest::newRow("counter 1 at 70 in 7s") << CounterSettings{0, 7, 0} << 1 << Routine{0, PlannedValue{1, 70}, 0, false} << false
+                                           << QStringList{"70"};
+    QTest::newRow("counter 1 back in tenths at -0.1") << CounterSettings{2, -0.1, 0} << 1
+                                                       << Routine{0, PlannedValue{1, -0.1}, 0, false} << true << QStringList{"-0.1"};
+    QTest::newRow("counter 1 at its first number") << ones << 2 << Routine{0, PlannedValue{1, 0}, 0, false} << false
+                                                   << QStringList{};
+    // Counter 2 goes 10, 9, 8.5, 8.5, 9: it reaches 8.5 twice.
+    QTest::newRow("counter 2 at 8.5") << CounterSettings{3, 4, 0} << 2 << Routine{0, PlannedValue{2, 8.5}, 0, false} << false
+                                      << QStringList{"11", "15"};
+    QTest::newRow("counter 2 with one counter") << ones << 1 << Routine{0, PlannedValue{2, 3}, 0, false} << false << QStringList{};
+    QTest::newRow("every 5 or counter 1 at 7") << ones << 1 << Routine{5, PlannedValue{1, 7}, 0, false} << false
+                                               << QStringList{"5", "7", "10"};
+}
+
+void RunLoopTest::plannedPausesComeAtTheirCount()
+{
+    QFETCH(CounterSettings, counter1);
+    QFETCH(int, counters);
+    QFETCH(Routine, routine);
+    QFETCH(bool, faster);
+    QFETCH(QStringList, pausedAt);
+    CountingRig rig;
+    rig.session.counter1 = counter1;
+    rig.session.counter2 = {10, -1, 0.5};
+    rig.session.counterCount = std::int16_t(counters);
+    rig.session.routine = routine;
+    for (int k = 1; k < pausedAt.size(); ++k)
+        rig.view.choose(PauseChoice::Continue);
+    rig.view.onShown = [&] {
+        if (faster)
+            rig.loop.faster();
+        // Where no pause is planned, the teacher stops the run after a while.
+        if (pausedAt.isEmpty() && rig.session.countIndex == 30)
+            rig.loop.requestPause();
+    };
+    rig.loop.startRun();
+
+    QStringList paused;
+    for (const PauseShown &pause : rig.view.pauses)
+        paused << pause.counter1;
+    QCOMPARE(paused, pausedAt.isEmpty() ? QStringList{"30"} : pausedAt);
+    QCOMPARE(rig.view.pauses[0].counters, counters);
+    if (!faster)  // the count's whole wait comes first
+        QVERIFY(qAbs(rig.view.pausedAt[0] - rig.view.shown[rig.view.counter1Texts().indexOf(paused[0])].at - 1) < 1e-6);
+}
+
+// Every count is still recorded, so the list, the graph and the prediction
+// hold the hushed numbers.
+void RunLoopTest::hushedNumbersShowAQuestionMark_data()
+{
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<int>("hushEvery");
+    QTest::addColumn<QStringList>("shown1");
+    QTest::addColumn<QStringList>("shown2");
+    QTest::newRow("every 2nd") << 1 << 2 << QStringList{"0", "1", "?", "3", "?", "5"} << QStringList{};
+    QTest::newRow("every count but the first") << 1 << 1 << QStringList{"0", "?", "?", "?", "?", "?"} << QStringList{};
+    QTest::newRow("every 3rd, two counters") << 2 << 3 << QStringList{"0", "1", "2", "?", "4", "5"}
+                                             << QStringList{"10", "9", "8.5", "?", "9", "10"};
+}
+
+void RunLoopTest::hushedNumbersShowAQuestionMark()
+{
+    QFETCH(int, counters);
+    QFETCH(int, hushEvery);
+    QFETCH(QStringList, shown1);
+    QFETCH(QStringList, shown2);
+    CountingRig rig;
+    rig.session.counter1 = {0, 1, 0};
+    rig.session.counter2 = {10, -1, 0.5};
+    rig.session.counterCount = std::int16_t(counters);
+    rig.session.routine.hushEvery = hushEvery;
+    rig.run(5);
+    QCOMPARE(rig.view.counter1Texts(), shown1);
+    for (int k = 0; k < shown2.size(); ++k)
+        QCOMPARE(rig.view.shown[k].counter2.value(), shown2[k]);
+    for (int k = 0; k <= 5; ++k)
+        QCOMPARE((*rig.session.history1)[k], double(k));
+    rig.view.choose(PauseChoice::Predict);
+    const QStringList answers = counters == 1 ? QStringList{"6"} : QStringList{"6", "11.5"};
+    for (const QString &answer : answers)
+        rig.dialogs.textAnswers.enqueue(answer);
+    rig.run(5);
+    QCOMPARE(rig.dialogs.messages, QList<Message>(answers.size(), Messages::wellDone()));
+}
+
+// A number is said only once the one before is over; a hushed one never.
+void RunLoopTest::countingAloudNeverCutsANumberOff_data()
+{
+    QTest::addColumn<CounterSettings>("counter1");
+    QTest::addColumn<int>("counters");
+    QTest::addColumn<float>("speed");
+    QTest::addColumn<double>("secondsPerNumber");
+    QTest::addColumn<Routine>("routine");
+    QTest::addColumn<bool>("voice");
+    QTest::addColumn<QStringList>("said");
+    const CounterSettings ones{0, 1, 0};
+    const Routine aloud{0, std::nullopt, 0, true};
+    QTest::newRow("time for every number") << ones << 1 << 1.0f << 0.9 << aloud << true
+                                           << QStringList{"0", "1", "2", "3", "4"};
+    QTest::newRow("time for every third") << ones << 1 << 0.25f << 0.6 << aloud << true << QStringList{"0", "3"};
+    QTest::newRow("back in tenths") << CounterSettings{0.1, -0.1, 0} << 1 << 1.0f << 0.5 << aloud << true
+                                    << QStringList{"0 point 1", "0", "minus 0 point 1", "minus 0 point 2", "minus 0 point 3"};
+    QTest::newRow("hushed every 2nd") << ones << 1 << 1.0f << 0.5 << Routine{0, std::nullopt, 2, true} << true
+                                      << QStringList{"0", "1", "3"};
+    QTest::newRow("two counters") << ones << 2 << 2.0f << 1.5 << aloud << true
+                                  << QStringList{"0, 10", "1, 9", "2, 8 point 5", "3, 8 point 5", "4, 9"};
+    QTest::newRow("no voice") << ones << 1 << 1.0f << 0.5 << aloud << false << QStringList{};
+    QTest::newRow("not asked for") << ones << 1 << 1.0f << 0.5 << Routine{} << true << QStringList{};
+    QTest::newRow("huge") << CounterSettings{1e20, 1e20, 0} << 1 << 1.0f << 0.5 << aloud << true
+                          << QStringList{"1 times ten to the power 20", "2 times ten to the power 20",
+                                         "3 times ten to the power 20", "4 times ten to the power 20",
+                                         "5 times ten to the power 20"};
+}
+
+void RunLoopTest::countingAloudNeverCutsANumberOff()
+{
+    QFETCH(CounterSettings, counter1);
+    QFETCH(int, counters);
+    QFETCH(float, speed);
+    QFETCH(double, secondsPerNumber);
+    QFETCH(Routine, routine);
+    QFETCH(bool, voice);
+    QFETCH(QStringList, said);
+    CountingRig rig;
+    RecordingSpeaker speaker(rig.clock);
+    speaker.voice = voice;
+    speaker.secondsPerNumber = secondsPerNumber;
+    rig.loop.setSpeaker(&speaker);
+    rig.session.counter1 = counter1;
+    rig.session.counter2 = {10, -1, 0.5};
+    rig.session.counterCount = std::int16_t(counters);
+    rig.session.speed = speed;
+    rig.session.routine = routine;
+    rig.run(4);
+    QCOMPARE(speaker.said, said);
+    for (int k = 1; k < speaker.saidAt.size(); ++k)
+        QVERIFY(speaker.saidAt[k] >= speaker.saidAt[k - 1] + secondsPerNumber);
 }
 
 QTEST_APPLESS_MAIN(RunLoopTest)

@@ -4,6 +4,7 @@
 #include "tests/support/LessonNames.h"
 
 #include <QLocale>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -61,6 +62,7 @@ private slots:
     void namesAreCleaned_data();
     void namesAreCleaned();
     void twoCopiesAddingAtOnceLoseNothing();
+    void whatThisVersionCannotReadSurvivesARenameAndASave();
 };
 
 void tst_LessonLibrary::fileRoundTrip_data()
@@ -86,6 +88,23 @@ void tst_LessonLibrary::fileRoundTrip_data()
     LessonPlan later = plan("Later", {});
     later.unknownMembers = {{"colour", "red"}, {"counter1", QJsonObject{{"decimals", 2}}}};
     QTest::newRow("members of a later version") << later << QLocale::c() << QByteArray(R"({"decimals":2,"firstNumber")");
+    QTest::newRow("today's format, exactly")
+        << plan("Quarters", {0, 0.25, 0}, 1.5f) << QLocale::c()
+        << QByteArray(R"({"counter1":{"firstNumber":0,"firstStep":0.25,"stepChange":0},"counter2":{"firstNumber":0,)"
+                      R"("firstStep":0,"stepChange":0},"name":"Quarters","speed":1.5,"twoCounters":false}]})");
+    LessonPlan routine = plan("Tenths, hushed", {0, 0.1, 0});
+    routine.routine = Routine{7, PlannedValue{2, -0.1}, 5, true};
+    routine.look = LessonLook{131.5, 0xFFEE00, 0x102030, true};
+    QTest::newRow("a routine and a look") << routine << QLocale(QLocale::German)
+                                          << QByteArray(R"("look":{"backgroundColour":"#102030","digitColour":"#ffee00",)"
+                                                        R"("fontSize":131.5,"fullScreen":true},"name")");
+    routine.unknownMembers = {{"routine", QJsonObject{{"slowly", true}}}, {"look", QJsonObject{{"font", "Arial"}}}};
+    QTest::newRow("a routine and a look of a later version") << routine << QLocale::c()
+                                                             << QByteArray(R"("pauseAtValue":-0.1,"pauseEvery":7,"slowly":true})");
+    routine.routine = Routine{};
+    routine.unknownMembers = {};
+    QTest::newRow("a routine that is off") << routine << QLocale::c()
+                                           << QByteArray(R"("routine":{"countAloud":false,"hushEvery":0,"pauseEvery":0})");
 }
 
 // Numbers are written with "." whatever the region, and read back exactly.
@@ -125,6 +144,9 @@ void tst_LessonLibrary::fileReadTolerantly_data()
     QTest::newRow("cut short") << fileOf(odd + R"(, "speed": 1})").chopped(3) << QStringList{} << false;
     QTest::newRow("a later version") << fileOf(odd + R"(, "speed": 1})", R"("format": "Tallyvane lessons", "version": 2)")
                                      << QStringList{"Odd"} << true;
+    QTest::newRow("a routine and a look out of range")
+        << fileOf(odd + R"(, "speed": 1, "routine": {"pauseEvery": 1001}, "look": {"fontSize": 1e9}})")
+        << QStringList{"Odd"} << true;
     QTest::newRow("a number beyond a double, then a comma missing")
         << fileOf(odd + R"(, "speed": 1e999}, )" + odd + R"(, "speed": 1} )" + odd + R"(, "speed": 2})")
         << QStringList{"Odd", "Odd"} << false;
@@ -374,6 +396,31 @@ void tst_LessonLibrary::twoCopiesAddingAtOnceLoseNothing()
         QCOMPARE(copy.exitCode(), 0);
     }
     QCOMPARE(afterRestart(path).size(), 100);
+}
+
+// Written by a later version: an unknown member, a routine this one cannot
+// read and a look with a member it does not know.
+void tst_LessonLibrary::whatThisVersionCannotReadSurvivesARenameAndASave()
+{
+    DataFolder folder;
+    const QString path = folder.path("lessons.json");
+    const QByteArray lesson = R"({"name": "A", "speed": 1, "counter1": {"firstNumber": 0, "firstStep": 7, "stepChange": 0},
+        "colour": "red", "routine": {"pauseEvery": 2, "pauseAtCounter": 3, "pauseAtValue": 1},
+        "look": {"fontSize": 50, "digitColour": "#000000", "backgroundColour": "#00ff00", "fullScreen": false, "font": "Arial"}})";
+    QVERIFY(DataFolder::write(path, fileOf(lesson)));
+    LessonLibrary library(path);
+    QCOMPARE(library.load().state, LessonLibrary::Loaded::State::Fine);
+    QVERIFY(!library.own().value(0).routine);
+    QVERIFY(library.rename(0, "B") != LessonLibrary::Change::NotWritten);
+    QVERIFY(library.add(sevens));
+    const QList<LessonPlan> restarted = afterRestart(path);
+    QCOMPARE(namesOf(restarted), QStringList({"B", "Sevens"}));
+    QVERIFY(restarted[0].look == (LessonLook{50, 0x000000, 0x00FF00, false}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    for (const QByteArray kept : {R"("colour":"red")", R"("font":"Arial")", R"("pauseAtCounter":3)"})
+        QVERIFY2(written.contains(kept), written.constData());
 }
 
 // With --add-lessons path copy, the program is one of the two copies above.

@@ -5,6 +5,10 @@
 #include "tests/support/SessionSettings.h"
 #include "windows/settings/SettingsDialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QTest>
 
 #include <limits>
@@ -54,6 +58,9 @@ struct Rig {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Voices)
+Q_DECLARE_METATYPE(Routine)
+
 class SettingsDialogTest : public QObject {
     Q_OBJECT
 private slots:
@@ -78,6 +85,8 @@ private slots:
     void negativeSpeedShowsThenBecomesZero();
     void tooLargeNumbers_data();
     void tooLargeNumbers();
+    void routineDialog_data();
+    void routineDialog();
 };
 
 void SettingsDialogTest::keypadEdits_data()
@@ -163,12 +172,12 @@ void SettingsDialogTest::keyboardTabOrder()
     rig.session.counterCount = 2;
     QVERIFY(rig.open());
     QStringList order;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 12; ++i) {
         QTest::keyClick(rig.dialog->focusWidget(), Qt::Key_Tab);
         order << rig.dialog->focusWidget()->objectName();
     }
     QCOMPARE(order, QStringList({"txtS", "txtI", "txtSpeed", "txtF2", "txtS2", "txtI2", "cmdOK", "cmdCancel",
-                                 "chkC2on", "cmdLessons", "cmd7"}));
+                                 "chkC2on", "cmdLessons", "cmdRoutine", "cmd7"}));
     QVERIFY(rig.keypad()->currentBox() == 7 && rig.keypad()->startNewEntry());
 }
 
@@ -201,6 +210,7 @@ void SettingsDialogTest::places_data()
     QTest::newRow("cmdOK") << "cmdOK" << 240 << 2840 << 4560;
     QTest::newRow("cmdCancel") << "cmdCancel" << 2040 << 4640 << 4560;
     QTest::newRow("cmdLessons, a row below") << "cmdLessons" << 240 << 2840 << 5295;
+    QTest::newRow("cmdRoutine, beside it") << "cmdRoutine" << 1800 << 4400 << 5295;
 }
 
 void SettingsDialogTest::places()
@@ -433,6 +443,77 @@ void SettingsDialogTest::tooLargeNumbers()
         QVERIFY(rig.dialogs.messages.isEmpty());
         QCOMPARE(rig.session.counter1.firstNumber, 9.0);
     }
+}
+
+// What the teacher ticks and types: "e7" pause every 7, "a2:8.5" pause when
+// counter 2 reaches 8.5, "h5" hush one in 5, "s" say aloud, "x" cancel.
+void SettingsDialogTest::routineDialog_data()
+{
+    QTest::addColumn<Voices>("voices");
+    QTest::addColumn<double>("speed");
+    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<Routine>("routine");
+    QTest::addColumn<QString>("told");  // about the voices
+    QTest::addColumn<bool>("tooFast");
+    const Voices two{true, {"English", "français"}};
+    const Voices none{false, {}};
+    QTest::newRow("everything, slow enough to say each number")
+        << two << 1.5 << QStringList{"e7", "a2:8.5", "h5", "s"} << Routine{7, PlannedValue{2, 8.5}, 5, true}
+        << "Voices here: English, français." << false;
+    QTest::newRow("a value read by its leading number") << two << 0.5 << QStringList{"a1:-0.1abc"}
+                                                        << Routine{0, PlannedValue{1, -0.1}, 0, false}
+                                                        << "Voices here: English, français." << true;
+    QTest::newRow("no voice: counting aloud stays off") << none << 0.5 << QStringList{"s"} << Routine{}
+                                                        << "No voice here speaks this language, so Tallyvane cannot count "
+                                                           "aloud. No voice is installed." << false;
+    QTest::newRow("a voice, not for this language") << Voices{false, {"English"}} << 1.0 << QStringList{"h1"}
+                                                    << Routine{0, std::nullopt, 1, false}
+                                                    << "No voice here speaks this language, so Tallyvane cannot count "
+                                                       "aloud. Voices here: English." << false;
+    QTest::newRow("cancelled") << two << 1.0 << QStringList{"e3", "x"} << Routine{} << "Voices here: English, français."
+                               << false;
+}
+
+void SettingsDialogTest::routineDialog()
+{
+    QFETCH(Voices, voices);
+    QFETCH(double, speed);
+    QFETCH(QStringList, changes);
+    QFETCH(Routine, routine);
+    QFETCH(QString, told);
+    QFETCH(bool, tooFast);
+    ScriptedDialogs dialogs;
+    RoutineDialog dialog(Routine{}, speed, voices, dialogs, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(named<QLabel>(dialog, "lblVoices")->text(), told);
+    QCOMPARE(named<QLabel>(dialog, "lblAloudPace")->isVisible(), tooFast);
+    QCOMPARE(named<QCheckBox>(dialog, "chkAloud")->isEnabled(), voices.speaksProgramLanguage);
+    const auto tick = [&](const char *name) { QTest::mouseClick(named<QCheckBox>(dialog, name), Qt::LeftButton); };
+    bool cancelled = false;
+    for (const QString &change : changes) {
+        if (change.startsWith('e')) {
+            tick("chkPauseEvery");
+            named<QSpinBox>(dialog, "spnPauseEvery")->setValue(change.mid(1).toInt());
+        } else if (change.startsWith('a')) {
+            tick("chkPauseAt");
+            named<QComboBox>(dialog, "cboPauseCounter")->setCurrentIndex(change.mid(1, 1).toInt() - 1);
+            named<QLineEdit>(dialog, "txtPauseAt")->setText(change.mid(3));
+        } else if (change.startsWith('h')) {
+            tick("chkHush");
+            named<QSpinBox>(dialog, "spnHush")->setValue(change.mid(1).toInt());
+        } else if (change == "s") {
+            tick("chkAloud");
+        } else {
+            named<QPushButton>(dialog, "cmdCancel")->click();
+            cancelled = true;
+        }
+    }
+    if (!cancelled)
+        named<QPushButton>(dialog, "cmdOK")->click();
+    QCOMPARE(dialog.result(), cancelled ? QDialog::Rejected : QDialog::Accepted);
+    if (!cancelled)
+        QVERIFY(dialog.routine() == routine);
 }
 
 QTEST_MAIN(SettingsDialogTest)

@@ -28,6 +28,19 @@ struct Rig : AppRig {
         });
         button("cmdSettings")->click();
     }
+
+    // Settings, Lessons…, the lesson tapped, Use Lesson and OK.
+    void useLesson(const QString &name)
+    {
+        settings([this, name](SettingsDialog *s) {
+            script.then([name](QDialog *lessons) {
+                QVERIFY(tapLesson(*lessons, name));
+                named<QPushButton>(*lessons, "cmdUse")->click();
+            });
+            named<QPushButton>(*s, "cmdLessons")->click();
+            named<QPushButton>(*s, "cmdOK")->click();
+        });
+    }
 };
 
 // What OK may change in the main window.
@@ -52,6 +65,8 @@ MainState stateOf(MainWindow &main)
 
 } // namespace
 
+Q_DECLARE_METATYPE(LessonLook)
+
 class SettingsLessonTest : public QObject {
     Q_OBJECT
 private slots:
@@ -65,6 +80,10 @@ private slots:
     void cancelLeavesEverything();
     void twoCounterRunPausesIntoFrmPaused2();
     void squareNumbersFromTheLessonList();
+    void routineLessonsRunByThemselves_data();
+    void routineLessonsRunByThemselves();
+    void aSavedLessonBringsBackTheLook_data();
+    void aSavedLessonBringsBackTheLook();
 };
 
 void SettingsLessonTest::okAppliesToMainWindow_data()
@@ -196,14 +215,7 @@ void SettingsLessonTest::squareNumbersFromTheLessonList()
 {
     DataFolder data;
     Rig rig;
-    rig.settings([&](SettingsDialog *s) {
-        rig.script.then([](QDialog *lessons) {
-            QVERIFY(tapLesson(*lessons, "Square numbers"));
-            named<QPushButton>(*lessons, "cmdUse")->click();
-        });
-        named<QPushButton>(*s, "cmdLessons")->click();
-        named<QPushButton>(*s, "cmdOK")->click();
-    });
+    rig.useLesson("Square numbers");
 
     QStringList shown;
     rig.pump.beforePump = [&] {
@@ -216,6 +228,87 @@ void SettingsLessonTest::squareNumbersFromTheLessonList()
     rig.script.then([](QDialog *paused) { paused->findChild<QPushButton *>("cmdStopit")->click(); });
     rig.button("cmdStart")->click();
     QCOMPARE(shown, QStringList({"1", "4", "9", "16"}));
+    QVERIFY(rig.script.unexpected.isEmpty());
+}
+
+// Chosen, OK and Start; nobody touches anything until the board has shown
+// the numbers, or the run has paused by itself.
+void SettingsLessonTest::routineLessonsRunByThemselves_data()
+{
+    QTest::addColumn<QString>("lesson");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("pausesByItself");
+    QStringList sevens;
+    for (int k = 0; k <= 10; ++k)
+        sevens << QString::number(7 * k);
+    QTest::newRow("stop at 70") << "Count in 7s and stop at 70" << sevens << true;
+    QTest::newRow("hushing every 5th") << "Count in 0.1s, hushing every 5th"
+                                       << QStringList{"0", "0.1", "0.2", "0.3", "0.4", "?", "0.6", "0.7", "0.8", "0.9", "?"}
+                                       << false;
+}
+
+void SettingsLessonTest::routineLessonsRunByThemselves()
+{
+    QFETCH(QString, lesson);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, pausesByItself);
+    DataFolder data;
+    Rig rig;
+    rig.useLesson(lesson);
+
+    QStringList seen;
+    rig.pump.beforePump = [&] {
+        const QString counter = named<CounterLabel>(rig.main(), "lblCounter1")->text();
+        if (seen.isEmpty() || seen.last() != counter)
+            seen << counter;
+        if (!pausesByItself && seen.size() == shown.size())
+            rig.button("cmdStop")->click();
+    };
+    QString atPause;
+    rig.script.then([&](QDialog *paused) {
+        atPause = named<CounterLabel>(rig.main(), "lblCounter1")->text();
+        paused->findChild<QPushButton *>("cmdStopit")->click();
+    });
+    rig.button("cmdStart")->click();
+    QCOMPARE(seen, shown);
+    QCOMPARE(atPause, shown.last());
+    QVERIFY(rig.script.unexpected.isEmpty());
+}
+
+// The look is saved with the lesson, changed, and brought back by using it.
+void SettingsLessonTest::aSavedLessonBringsBackTheLook_data()
+{
+    QTest::addColumn<LessonLook>("look");
+    QTest::newRow("larger, yellow on blue, full screen") << LessonLook{140, 0xFFFF00, 0x000080, true};
+    QTest::newRow("smaller, dark on white, in a window") << LessonLook{56, 0x202020, 0xFFFFFF, false};
+}
+
+void SettingsLessonTest::aSavedLessonBringsBackTheLook()
+{
+    QFETCH(LessonLook, look);
+    DataFolder data;
+    Rig rig;
+    const LessonLook before = rig.main().look();
+    rig.main().applyLook(look);
+    QCOMPARE(rig.main().look() == look, true);
+    rig.dialogs.textAnswers.enqueue("Room");
+    rig.settings([&](SettingsDialog *s) {
+        rig.script.then([](QDialog *lessons) {
+            named<QPushButton>(*lessons, "cmdSaveAs")->click();
+            named<QPushButton>(*lessons, "cmdClose")->click();
+        });
+        named<QPushButton>(*s, "cmdLessons")->click();
+        named<QPushButton>(*s, "cmdOK")->click();
+    });
+    rig.main().applyLook(before);
+    QVERIFY(rig.main().look() == before);
+
+    rig.useLesson("Room");
+    const LessonLook brought = rig.main().look();
+    QCOMPARE(brought.fontPoints, look.fontPoints);
+    QCOMPARE(brought.digitRgb, look.digitRgb);
+    QCOMPARE(brought.backgroundRgb, look.backgroundRgb);
+    QCOMPARE(brought.fullScreen, look.fullScreen);
     QVERIFY(rig.script.unexpected.isEmpty());
 }
 

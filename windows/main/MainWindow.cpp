@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -464,6 +465,41 @@ void MainWindow::stepCounterFont(double points, double twips)
     m_counter1->setHeightTwips(m_counter1->heightTwips() + twips);
     m_counter2->setHeightTwips(m_counter2->heightTwips() + twips);
     m_counter2->setTopTwips(m_counter1->heightTwips() + counterGap);
+}
+
+LessonLook MainWindow::look() const
+{
+    const double points = m_windowed ? m_windowed->fontPoints : m_counter1->fontPoints();
+    return {points, m_counter1->textColour().rgb() & 0xFFFFFF, backgroundColour().rgb() & 0xFFFFFF, isFullScreen()};
+}
+
+// The font size within the reach of the font buttons, the counters as tall
+// as those steps would have made them.
+void MainWindow::applyLook(const LessonLook &look)
+{
+    const double points = std::clamp(look.fontPoints, smallestShrinkable - fontStep, largestGrowable + fontStep);
+    const double twips = (points - (m_windowed ? m_windowed->fontPoints : m_counter1->fontPoints())) * heightStep / fontStep;
+    if (m_windowed)
+        m_windowed->fontPoints = points;
+    m_counter1->setFontPoints(points);
+    m_counter2->setFontPoints(points);
+    m_counter1->setHeightTwips(m_counter1->heightTwips() + twips);
+    m_counter2->setHeightTwips(m_counter2->heightTwips() + twips);
+    m_counter2->setTopTwips(m_counter1->heightTwips() + counterGap);
+
+    const QColor background = QColor::fromRgb(QRgb(look.backgroundRgb));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    for (CounterLabel *label : {m_counter1, m_counter2}) {
+        label->setTextColour(QColor::fromRgb(QRgb(look.digitRgb)));
+        label->setBackgroundColour(background);
+    }
+    setFullScreen(look.fullScreen);
+    layoutCounters();
+    // In full screen the size that fits comes back with the new heights.
+    if (isFullScreen())
+        fitFontToScreen();
 }
 
 void MainWindow::enlargeFont()

@@ -8,6 +8,7 @@
 // as large as it allows; leaving it brings the window back as it was.
 
 #include "engine/CountingSession.h"
+#include "lessons/LessonPlan.h"
 #include "windows/WindowMemory.h"
 #include "windows/main/CounterLabel.h"
 #include "windows/main/Toolbar.h"
@@ -50,6 +51,10 @@ public:
     QPushButton *defaultButton() const { return m_defaultButton; }
     void focusStart();
     void setFullScreen(bool fullScreen);
+    // The counters' font size (as in a window), colours and full screen, as a
+    // lesson keeps them; applying one shows hidden counters again.
+    LessonLook look() const;
+    void applyLook(const LessonLook &look);
     // Keeps the card in the bottom corner of the counters' area, in a window
     // and in full screen; the digits stay clear of it.
     void setCornerCard(QWidget *card);

@@ -58,9 +58,10 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace
 
-SettingsDialog::SettingsDialog(CountingSession &session, WindowMemory &memory, Dialogs &dialogs, QWidget *parent)
+SettingsDialog::SettingsDialog(CountingSession &session, WindowMemory &memory, Dialogs &dialogs, QWidget *parent,
+                               RoomSetup room)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_session(session), m_memory(memory),
-      m_dialogs(dialogs)
+      m_dialogs(dialogs), m_room(std::move(room)), m_routine(session.routine)
 {
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(tr("Change Settings"));
@@ -95,7 +96,8 @@ SettingsDialog::SettingsDialog(CountingSession &session, WindowMemory &memory, D
 
     okButton = addButton(this, "cmdOK", tr("OK"), twipsRect(240, 4560, 1215, 615));
     cancelButton = addButton(this, "cmdCancel", tr("Cancel"), twipsRect(2040, 4560, 1215, 615));
-    lessonsButton = addButton(this, "cmdLessons", tr("Lessons…"), twipsRect(240, 5295, 3015, 615));
+    lessonsButton = addButton(this, "cmdLessons", tr("Lessons…"), twipsRect(240, 5295, 1455, 615));
+    routineButton = addButton(this, "cmdRoutine", tr("Routine…"), twipsRect(1800, 5295, 1455, 615));
     okButton->setDefault(true);
 
     keypad = new Keypad(this);
@@ -104,18 +106,20 @@ SettingsDialog::SettingsDialog(CountingSession &session, WindowMemory &memory, D
     QList<QWidget *> tabOrder;
     for (QLineEdit *box : boxes())
         tabOrder << box;
-    tabOrder << okButton << cancelButton << counter2Check << lessonsButton;
+    tabOrder << okButton << cancelButton << counter2Check << lessonsButton << routineButton;
     for (QPushButton *key : keypad->keys())
         tabOrder << key;
     setTabOrderOf(tabOrder);
 
     m_leftsWithKeypadRight = {{counter1Frame, 120}, {counter2Frame, 120}, {speedLabel, 360},
-                              {speedEdit, 2220}, {okButton, 240}, {cancelButton, 2040}, {lessonsButton, 240}};
+                              {speedEdit, 2220}, {okButton, 240}, {cancelButton, 2040}, {lessonsButton, 240},
+                              {routineButton, 1800}};
 
     connect(counter2Check, &QCheckBox::toggled, this, &SettingsDialog::counter2Toggled);
     connect(okButton, &QPushButton::clicked, this, &SettingsDialog::applyAndClose);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsDialog::cancel);
     connect(lessonsButton, &QPushButton::clicked, this, &SettingsDialog::chooseLesson);
+    connect(routineButton, &QPushButton::clicked, this, &SettingsDialog::changeRoutine);
     connect(keypad, &Keypad::moveRequested, this, &SettingsDialog::switchKeypadSide);
 
     fillFromSession();
@@ -177,6 +181,10 @@ void SettingsDialog::fill(const LessonPlan &plan)
     stepChange2Edit->setText(numberToText(plan.counter2.stepChange));
     counter2Check->setChecked(plan.twoCounters);
     counter2Toggled();
+    if (plan.routine)
+        m_routine = *plan.routine;
+    if (plan.look)
+        m_chosenLook = plan.look;
 }
 
 void SettingsDialog::showEvent(QShowEvent *event)
@@ -226,7 +234,8 @@ LessonPlan SettingsDialog::boxesAsLesson() const
         return read.inRange ? read.value : 0.0;
     };
     return {QString(), QString(), {number(firstNumberEdit), number(firstStepEdit), number(stepChangeEdit)}, float(number(speedEdit)),
-            counter2Check->isChecked(), {number(firstNumber2Edit), number(firstStep2Edit), number(stepChange2Edit)}};
+            counter2Check->isChecked(), {number(firstNumber2Edit), number(firstStep2Edit), number(stepChange2Edit)}, {},
+            m_routine, m_chosenLook ? m_chosenLook : m_room.look};
 }
 
 void SettingsDialog::applyAndClose()
@@ -242,7 +251,9 @@ void SettingsDialog::applyAndClose()
     s.speed = plan.speed < 0 ? 0 : plan.speed;
     if (plan.twoCounters)
         s.counter2 = plan.counter2;
-    m_applied = SettingsApplied{firstNumberEdit->text(), plan.twoCounters ? firstNumber2Edit->text() : QString(), plan.twoCounters};
+    s.routine = m_routine;
+    m_applied = SettingsApplied{firstNumberEdit->text(), plan.twoCounters ? firstNumber2Edit->text() : QString(),
+                                plan.twoCounters, m_chosenLook};
     accept();
 }
 
@@ -274,12 +285,21 @@ void SettingsDialog::chooseLesson()
     }
 }
 
+// The routine applies to the runs to come, at the speed now in the box.
+void SettingsDialog::changeRoutine()
+{
+    RoutineDialog dialog(m_routine, readNumber(speedEdit->text()).value, m_room.voices(), m_dialogs, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_routine = dialog.routine();
+    keypad->focusBox(keypad->currentBox());
+}
+
 std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, WindowMemory &memory, QWidget *mainWindow,
-                                                  Dialogs &dialogs)
+                                                  Dialogs &dialogs, RoomSetup room)
 {
     std::optional<SettingsApplied> applied;
     {
-        SettingsDialog dialog(session, memory, dialogs, mainWindow);
+        SettingsDialog dialog(session, memory, dialogs, mainWindow, std::move(room));
         dialog.exec();
         applied = dialog.applied();
     }

@@ -6,13 +6,17 @@
 // Cancel writes nothing. The main window is not reached from here: OK's
 // captions and counter mode go back to the caller, which applies them.
 // The keypad (Keypad) edits the boxes alongside a real keyboard. Lessons…
-// fills the boxes from a lesson plan (LessonsDialog), or keeps them as one.
+// fills the boxes from a lesson plan (LessonsDialog), or keeps them as one,
+// with the routine (RoutineDialog, opened by Routine…) and the main
+// window's look; OK keeps the routine in the session and hands back the
+// look a chosen lesson brought.
 
 #include "engine/CountingSession.h"
 #include "windows/WindowMemory.h"
 #include "lessons/LessonPlan.h"
 #include "widgets/TouchArea.h"
 #include "windows/settings/Keypad.h"
+#include "windows/settings/RoutineDialog.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -21,15 +25,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
 #include <optional>
 
 class Dialogs;
+
+// What the settings dialog knows of the room besides the session: the main
+// window's look, which a saved lesson keeps, and the voices for counting aloud,
+// looked for only when the Routine dialog opens.
+struct RoomSetup {
+    std::optional<LessonLook> look;
+    std::function<Voices()> voices = [] { return Voices{}; };
+};
 
 // What OK leaves for the main window.
 struct SettingsApplied {
     QString counter1Caption;  // the first numbers exactly as typed
     QString counter2Caption;  // empty with counter 2 off
     bool twoCounters = false;
+    std::optional<LessonLook> look;  // a chosen lesson's, for the main window to take
 };
 
 class SettingsDialog : public QDialog {
@@ -42,7 +56,8 @@ public:
     // An hour a count is no lesson; a longer speed is refused as too large.
     static constexpr double slowestTypedSpeed = 3600; // seconds
 
-    SettingsDialog(CountingSession &session, WindowMemory &memory, Dialogs &dialogs, QWidget *parent);
+    SettingsDialog(CountingSession &session, WindowMemory &memory, Dialogs &dialogs, QWidget *parent,
+                   RoomSetup room = {});
 
     // Set by OK; nothing after Cancel.
     const std::optional<SettingsApplied> &applied() const { return m_applied; }
@@ -61,6 +76,7 @@ private:
     void cancel();
     void switchKeypadSide();
     void chooseLesson();
+    void changeRoutine();
     void fillFromSession();
     void fill(const LessonPlan &plan);
     void dockKeypad(bool onRight);
@@ -95,11 +111,15 @@ private:
     QPushButton *okButton;
     QPushButton *cancelButton;
     QPushButton *lessonsButton;
+    QPushButton *routineButton;
     Keypad *keypad;
 
     CountingSession &m_session;
     WindowMemory &m_memory;
     Dialogs &m_dialogs;
+    RoomSetup m_room;
+    Routine m_routine;
+    std::optional<LessonLook> m_chosenLook;
     QList<std::pair<QWidget *, double>> m_leftsWithKeypadRight;
     bool m_keypadOnRight = true;
     std::optional<SettingsApplied> m_applied;
@@ -108,4 +128,4 @@ private:
 // Opens the dialog modally over the main window, filled from the session,
 // and returns what OK applied, or nothing after Cancel.
 std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, WindowMemory &memory, QWidget *mainWindow,
-                                                  Dialogs &dialogs);
+                                                  Dialogs &dialogs, RoomSetup room = {});

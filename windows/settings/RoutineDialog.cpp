@@ -1,0 +1,161 @@
+#include "windows/settings/RoutineDialog.h"
+
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "platform/Dialogs.h"
+#include "widgets/TouchSizing.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Widget>
+Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setMinimumHeight(Touch::rowHeight);
+    return widget;
+}
+
+QSpinBox *everySpin(const char *name, int value)
+{
+    auto *spin = named(new QSpinBox, name);
+    spin->setRange(1, Routine::longestEvery);
+    spin->setValue(value > 0 ? value : 1);
+    spin->setMinimumWidth(Touch::buttonWidth);
+    return spin;
+}
+
+} // namespace
+
+RoutineDialog::RoutineDialog(const Routine &routine, double speed, const Voices &voices, Dialogs &dialogs,
+                             QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs), m_routine(routine)
+{
+    setObjectName(QStringLiteral("frmRoutine"));
+    setWindowTitle(tr("Routine"));
+    setModal(true);
+
+    auto *pauseFrame = named(new QGroupBox(tr("Pause by itself")), "fraPause");
+    pauseEveryCheck = named(new QCheckBox(tr("After every")), "chkPauseEvery");
+    pauseEverySpin = everySpin("spnPauseEvery", routine.pauseEvery);
+    pauseEverySpin->setAccessibleName(tr("Counts between pauses"));
+    pauseAtCheck = named(new QCheckBox(tr("When")), "chkPauseAt");
+    pauseCounterCombo = named(new QComboBox, "cboPauseCounter");
+    pauseCounterCombo->addItems({tr("counter 1"), tr("counter 2")});
+    pauseCounterCombo->setAccessibleName(tr("Counter"));
+    pauseValueEdit = named(new QLineEdit, "txtPauseAt");
+    pauseValueEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pauseValueEdit->setAccessibleName(tr("Value to pause at"));
+    auto *pauseGrid = new QGridLayout(pauseFrame);
+    pauseGrid->addWidget(pauseEveryCheck, 0, 0);
+    pauseGrid->addWidget(pauseEverySpin, 0, 1);
+    pauseGrid->addWidget(new QLabel(tr("counts")), 0, 2);
+    pauseGrid->addWidget(pauseAtCheck, 1, 0);
+    pauseGrid->addWidget(pauseCounterCombo, 1, 1);
+    pauseGrid->addWidget(new QLabel(tr("reaches")), 1, 2);
+    pauseGrid->addWidget(pauseValueEdit, 1, 3);
+
+    auto *hushFrame = named(new QGroupBox(tr("Hush numbers")), "fraHush");
+    hushCheck = named(new QCheckBox(tr("Show “?” for one number in every")), "chkHush");
+    hushSpin = everySpin("spnHush", routine.hushEvery);
+    hushSpin->setAccessibleName(tr("Numbers to each hushed one"));
+    auto *hushRow = new QHBoxLayout(hushFrame);
+    hushRow->addWidget(hushCheck);
+    hushRow->addWidget(hushSpin);
+    hushRow->addStretch();
+
+    auto *aloudFrame = named(new QGroupBox(tr("Count aloud")), "fraAloud");
+    aloudCheck = named(new QCheckBox(tr("Say each number as it appears")), "chkAloud");
+    voicesLabel = named(new QLabel, "lblVoices");
+    voicesLabel->setWordWrap(true);
+    paceLabel = named(new QLabel, "lblAloudPace");
+    paceLabel->setWordWrap(true);
+    auto *aloudColumn = new QVBoxLayout(aloudFrame);
+    aloudColumn->addWidget(aloudCheck);
+    aloudColumn->addWidget(voicesLabel);
+    aloudColumn->addWidget(paceLabel);
+    const QString voiced = voices.languages.isEmpty()
+        ? tr("No voice is installed.")
+        : tr("Voices here: %1.").arg(voices.languages.join(QStringLiteral(", ")));
+    voicesLabel->setText(voices.speaksProgramLanguage
+                             ? voiced
+                             : tr("No voice here speaks this language, so Tallyvane cannot count aloud.") + u' ' + voiced);
+    aloudCheck->setEnabled(voices.speaksProgramLanguage);
+    // Written so that a NaN speed counts as too fast, as it does in the run.
+    paceLabel->setText(tr("At %1 s a count there is no time to say every number: each number is said only "
+                          "once the one before has been said in full.")
+                           .arg(numberToText(speed)));
+    paceLabel->setVisible(voices.speaksProgramLanguage && !(speed >= secondsToSayANumber));
+
+    okButton = named(new QPushButton(tr("OK")), "cmdOK");
+    cancelButton = named(new QPushButton(tr("Cancel")), "cmdCancel");
+    okButton->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(pauseFrame);
+    column->addWidget(hushFrame);
+    column->addWidget(aloudFrame);
+    column->addLayout(buttons);
+    Touch::enlargeForTouch(this);
+    // Boxes a finger can tick, and never a dialog too small for its rows.
+    setStyleSheet(styleSheet()
+                  + QStringLiteral(" QCheckBox::indicator { width: %1px; height: %1px; }"
+                                   " QSpinBox::up-button, QSpinBox::down-button { width: %1px; }")
+                        .arg(Touch::rowHeight * 2 / 3));
+    column->setSizeConstraint(QLayout::SetMinimumSize);
+
+    pauseEveryCheck->setChecked(routine.pauseEvery > 0);
+    pauseAtCheck->setChecked(routine.pauseAt.has_value());
+    pauseCounterCombo->setCurrentIndex(routine.pauseAt && routine.pauseAt->counter == 2 ? 1 : 0);
+    pauseValueEdit->setText(numberToText(routine.pauseAt ? routine.pauseAt->value : 0));
+    hushCheck->setChecked(routine.hushEvery > 0);
+    aloudCheck->setChecked(routine.countAloud && voices.speaksProgramLanguage);
+    followChecks();
+
+    for (QCheckBox *check : {pauseEveryCheck, pauseAtCheck, hushCheck})
+        connect(check, &QCheckBox::toggled, this, &RoutineDialog::followChecks);
+    connect(okButton, &QPushButton::clicked, this, &RoutineDialog::applyAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void RoutineDialog::followChecks()
+{
+    pauseEverySpin->setEnabled(pauseEveryCheck->isChecked());
+    pauseCounterCombo->setEnabled(pauseAtCheck->isChecked());
+    pauseValueEdit->setEnabled(pauseAtCheck->isChecked());
+    hushSpin->setEnabled(hushCheck->isChecked());
+}
+
+// The value is read as the settings boxes are, by its leading number; one
+// the counters cannot hold is refused before anything changes.
+void RoutineDialog::applyAndClose()
+{
+    const ReadNumber value = readNumber(pauseValueEdit->text());
+    if (pauseAtCheck->isChecked() && !value.inRange) {
+        m_dialogs.showMessage(Messages::numberTooLarge(), this);
+        pauseValueEdit->setFocus(Qt::OtherFocusReason);
+        pauseValueEdit->selectAll();
+        return;
+    }
+    m_routine.pauseEvery = pauseEveryCheck->isChecked() ? pauseEverySpin->value() : 0;
+    m_routine.pauseAt = pauseAtCheck->isChecked()
+        ? std::optional(PlannedValue{pauseCounterCombo->currentIndex() + 1, value.value})
+        : std::nullopt;
+    m_routine.hushEvery = hushCheck->isChecked() ? hushSpin->value() : 0;
+    m_routine.countAloud = aloudCheck->isChecked();
+    accept();
+}
