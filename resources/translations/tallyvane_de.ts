@@ -146,6 +146,39 @@
     </message>
 </context>
 <context>
+    <name>CountBoard</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Zähltafel</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardPanel</name>
+    <message>
+        <source>Fewer in Each Row</source>
+        <translation>Weniger pro Reihe</translation>
+    </message>
+    <message>
+        <source>More in Each Row</source>
+        <translation>Mehr pro Reihe</translation>
+    </message>
+    <message>
+        <source>Clear Marks</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Rows of %1</source>
+        <translation>Reihen zu %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardWindow</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Zähltafel</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -165,6 +198,13 @@
     <message>
         <source>Counter 2</source>
         <translation>Zähler 2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Tallyvane-Diagramm</translation>
     </message>
 </context>
 <context>
@@ -359,6 +399,18 @@
     <message>
         <source>Class Answers</source>
         <translation>Klassenantworten</translation>
+    </message>
+    <message>
+        <source>Count Board</source>
+        <translation>Zähltafel</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Tafel speichern</translation>
+    </message>
+    <message>
+        <source>Print Board</source>
+        <translation>Tafel drucken</translation>
     </message>
 </context>
 <context>
@@ -714,6 +766,14 @@
         <source>Rename Lesson</source>
         <translation>Übung umbenennen</translation>
     </message>
+    <message>
+        <source>The board has not been printed.</source>
+        <translation>Die Tafel wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The board has not been saved.</source>
+        <translation>Die Tafel wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -905,6 +965,49 @@
     <message>
         <source>The first step is %1, and the step grows by %2 after every count.</source>
         <translation>Der erste Schritt ist %1, und der Schritt wird nach jedem Zählen um %2 größer.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Zähler 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Erster Schritt</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>Schrittänderung</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Tempo in Sek.</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Zähler 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Übungen…</translation>
     </message>
 </context>
 <context>
@@ -1135,56 +1238,6 @@
     <message>
         <source>version %1d</source>
         <translation>Version %1d</translation>
-    </message>
-</context>
-<context>
-    <name>GraphWindow</name>
-    <message>
-        <source>Tallyvane Graph</source>
-        <translation>Tallyvane-Diagramm</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsDialog</name>
-    <message>
-        <source>Change Settings</source>
-        <translation>Einstellungen ändern</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Zähler 1</translation>
-    </message>
-    <message>
-        <source>First Number</source>
-        <translation>Erste Zahl</translation>
-    </message>
-    <message>
-        <source>First Step</source>
-        <translation>Erster Schritt</translation>
-    </message>
-    <message>
-        <source>Step Changes by</source>
-        <translation>Schrittänderung</translation>
-    </message>
-    <message>
-        <source>Speed in secs.</source>
-        <translation>Tempo in Sek.</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Zähler 2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
-    </message>
-    <message>
-        <source>Lessons…</source>
-        <translation>Übungen…</translation>
     </message>
 </context>
 </TS>

@@ -146,6 +146,39 @@
     </message>
 </context>
 <context>
+    <name>CountBoard</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tablero de conteo</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardPanel</name>
+    <message>
+        <source>Fewer in Each Row</source>
+        <translation>Menos por fila</translation>
+    </message>
+    <message>
+        <source>More in Each Row</source>
+        <translation>Más por fila</translation>
+    </message>
+    <message>
+        <source>Clear Marks</source>
+        <translation>Borrar marcas</translation>
+    </message>
+    <message>
+        <source>Rows of %1</source>
+        <translation>Filas de %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardWindow</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tablero de conteo</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -165,6 +198,13 @@
     <message>
         <source>Counter 2</source>
         <translation>Contador 2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Gráfico de Tallyvane</translation>
     </message>
 </context>
 <context>
@@ -359,6 +399,18 @@
     <message>
         <source>Class Answers</source>
         <translation>Respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Count Board</source>
+        <translation>Tablero de conteo</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Guardar el tablero</translation>
+    </message>
+    <message>
+        <source>Print Board</source>
+        <translation>Imprimir el tablero</translation>
     </message>
 </context>
 <context>
@@ -714,6 +766,14 @@
         <source>Rename Lesson</source>
         <translation>Cambiar el nombre del ejercicio</translation>
     </message>
+    <message>
+        <source>The board has not been printed.</source>
+        <translation>El tablero no se ha impreso.</translation>
+    </message>
+    <message>
+        <source>The board has not been saved.</source>
+        <translation>El tablero no se ha guardado.</translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -905,6 +965,49 @@
     <message>
         <source>The first step is %1, and the step grows by %2 after every count.</source>
         <translation>El primer paso es %1, y el paso aumenta en %2 después de cada conteo.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Cambiar los ajustes</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Contador 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Primer paso</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>El paso cambia</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Velocidad en s</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Contador 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Ejercicios…</translation>
     </message>
 </context>
 <context>
@@ -1135,56 +1238,6 @@
     <message>
         <source>version %1d</source>
         <translation>versión %1d</translation>
-    </message>
-</context>
-<context>
-    <name>GraphWindow</name>
-    <message>
-        <source>Tallyvane Graph</source>
-        <translation>Gráfico de Tallyvane</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsDialog</name>
-    <message>
-        <source>Change Settings</source>
-        <translation>Cambiar los ajustes</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Contador 1</translation>
-    </message>
-    <message>
-        <source>First Number</source>
-        <translation>Primer número</translation>
-    </message>
-    <message>
-        <source>First Step</source>
-        <translation>Primer paso</translation>
-    </message>
-    <message>
-        <source>Step Changes by</source>
-        <translation>El paso cambia</translation>
-    </message>
-    <message>
-        <source>Speed in secs.</source>
-        <translation>Velocidad en s</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Contador 2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Lessons…</source>
-        <translation>Ejercicios…</translation>
     </message>
 </context>
 </TS>

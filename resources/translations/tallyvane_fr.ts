@@ -146,6 +146,39 @@
     </message>
 </context>
 <context>
+    <name>CountBoard</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tableau de comptage</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardPanel</name>
+    <message>
+        <source>Fewer in Each Row</source>
+        <translation>Moins par rangée</translation>
+    </message>
+    <message>
+        <source>More in Each Row</source>
+        <translation>Plus par rangée</translation>
+    </message>
+    <message>
+        <source>Clear Marks</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <source>Rows of %1</source>
+        <translation>Rangées de %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardWindow</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tableau de comptage</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -165,6 +198,13 @@
     <message>
         <source>Counter 2</source>
         <translation>Compteur 2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Tallyvane Graph</source>
+        <translation>Graphique de Tallyvane</translation>
     </message>
 </context>
 <context>
@@ -359,6 +399,18 @@
     <message>
         <source>Class Answers</source>
         <translation>Réponses de la classe</translation>
+    </message>
+    <message>
+        <source>Count Board</source>
+        <translation>Tableau de comptage</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>Print Board</source>
+        <translation>Imprimer le tableau</translation>
     </message>
 </context>
 <context>
@@ -714,6 +766,14 @@
         <source>Rename Lesson</source>
         <translation>Renommer l’exercice</translation>
     </message>
+    <message>
+        <source>The board has not been printed.</source>
+        <translation>Le tableau n’a pas été imprimé.</translation>
+    </message>
+    <message>
+        <source>The board has not been saved.</source>
+        <translation>Le tableau n’a pas été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>PauseDialog</name>
@@ -905,6 +965,49 @@
     <message>
         <source>The first step is %1, and the step grows by %2 after every count.</source>
         <translation>Le premier pas est %1, et le pas augmente de %2 après chaque comptage.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Change Settings</source>
+        <translation>Modifier les réglages</translation>
+    </message>
+    <message>
+        <source>Counter 1</source>
+        <translation>Compteur 1</translation>
+    </message>
+    <message>
+        <source>First Number</source>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>First Step</source>
+        <translation>Premier pas</translation>
+    </message>
+    <message>
+        <source>Step Changes by</source>
+        <translation>Le pas change de</translation>
+    </message>
+    <message>
+        <source>Speed in secs.</source>
+        <translation>Vitesse en s</translation>
+    </message>
+    <message>
+        <source>Counter 2</source>
+        <translation>Compteur 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Exercices…</translation>
     </message>
 </context>
 <context>
@@ -1135,56 +1238,6 @@
     <message>
         <source>version %1d</source>
         <translation>version %1d</translation>
-    </message>
-</context>
-<context>
-    <name>GraphWindow</name>
-    <message>
-        <source>Tallyvane Graph</source>
-        <translation>Graphique de Tallyvane</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsDialog</name>
-    <message>
-        <source>Change Settings</source>
-        <translation>Modifier les réglages</translation>
-    </message>
-    <message>
-        <source>Counter 1</source>
-        <translation>Compteur 1</translation>
-    </message>
-    <message>
-        <source>First Number</source>
-        <translation>Premier nombre</translation>
-    </message>
-    <message>
-        <source>First Step</source>
-        <translation>Premier pas</translation>
-    </message>
-    <message>
-        <source>Step Changes by</source>
-        <translation>Le pas change de</translation>
-    </message>
-    <message>
-        <source>Speed in secs.</source>
-        <translation>Vitesse en s</translation>
-    </message>
-    <message>
-        <source>Counter 2</source>
-        <translation>Compteur 2</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Lessons…</source>
-        <translation>Exercices…</translation>
     </message>
 </context>
 </TS>

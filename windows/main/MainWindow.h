@@ -53,6 +53,9 @@ public:
     // Keeps the card in the bottom corner of the counters' area, in a window
     // and in full screen; the digits stay clear of it.
     void setCornerCard(QWidget *card);
+    // In full screen the board stands below the counters, which keep at
+    // least a third of the height; null takes it away.
+    void setFullScreenBoard(QWidget *board);
     // Whether an input event, as the window receives it, acts while a wait
     // holds input back: Pause and the presenter's Page Down and Right always,
     // Exit and a tap on the counters in full screen in a long wait too.
@@ -69,6 +72,8 @@ signals:
     void helpRequested();
     // The teacher has confirmed leaving the program.
     void quitRequested();
+    // Entered or left, by the program or by the window manager.
+    void fullScreenChanged(bool fullScreen);
 
 public slots:
     void toggleCounter1();
@@ -124,4 +129,5 @@ private:
     std::optional<WindowedLook> m_windowed;  // while in full screen
     double m_fullScreenLargest = 0;           // points
     QPointer<QWidget> m_cornerCard;
+    QPointer<QWidget> m_fullScreenBoard;
 };

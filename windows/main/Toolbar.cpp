@@ -39,6 +39,7 @@ constexpr ButtonEntry buttonTable[] = {
     {ToolbarCommand::Exit, "cmdExit", QT_TRANSLATE_NOOP("IconButton", "Exit"), "exit", 14, true},
     {ToolbarCommand::FullScreen, "cmdFullScreen", QT_TRANSLATE_NOOP("IconButton", "Full Screen"), "full_screen", 15, true},
     {ToolbarCommand::ClassAnswers, "cmdClassAnswers", QT_TRANSLATE_NOOP("IconButton", "Class Answers"), "class_answers", 17, true},
+    {ToolbarCommand::CountBoard, "cmdCountBoard", QT_TRANSLATE_NOOP("IconButton", "Count Board"), "count_board", 16, true},
 };
 
 } // namespace
