@@ -28,7 +28,7 @@ void WindowView::showCounters(const QString &counter1, const QString *counter2)
     if (m_classAnswers)
         m_classAnswers->countersShown(counter1, counter2);
     if (m_countBoards)
-        m_countBoards->countShown(counter2 != nullptr);
+        m_countBoards->countShown(counter1, counter2);
 }
 
 void WindowView::setRunning(bool running)

@@ -28,7 +28,7 @@ QFont boardFont(double pixels)
 } // namespace
 
 CountBoard::CountBoard(const QString &name, QWidget *parent)
-    : QWidget(parent), m_measure(boardFont(measuredPixels))
+    : QWidget(parent), m_measure(boardFont(measuredPixels)), m_glyphMetrics(boardFont(1))
 {
     static const bool tableOnTheBus = [] {
         QAccessible::installFactory(countBoardAccessible);
@@ -41,6 +41,9 @@ CountBoard::CountBoard(const QString &name, QWidget *parent)
     setMinimumSize(int(BoardLayout::smallestCell * BoardLayout::mostInRow),
                    int(BoardLayout::headHeight + BoardLayout::smallestCell * 2));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_frame.setSingleShot(true);
+    connect(&m_frame, &QTimer::timeout, this, &CountBoard::paintNewCounts);
+    m_sincePainted.start();
     relayout();
 }
 
@@ -53,6 +56,9 @@ void CountBoard::relayout()
 {
     m_layout = layoutBoard(count(), m_layout.rowLength, size(), m_widest);
     m_scroll = m_layout.newestRowScroll();
+    m_unpainted.clear();
+    m_unpaintedScroll = 0;
+    m_repaintAll = false;
 }
 
 QRect CountBoard::rowsArea() const
@@ -76,26 +82,51 @@ void CountBoard::append(const QString &number)
         added.setLastRow(k / m_layout.rowLength);
         QAccessible::updateAccessibility(&added);
     }
-    m_widest = std::max(m_widest, m_measure.horizontalAdvance(number) / measuredPixels);
+    m_widest = std::max(m_widest, measure(number));
     const BoardLayout before = m_layout;
     m_layout = layoutBoard(count(), before.rowLength, size(), m_widest);
     const double newest = m_layout.newestRowScroll();
-    if (m_layout.fontPixels != before.fontPixels || m_layout.cell != before.cell) {
-        m_scroll = newest;
-        update();
-        return;
-    }
-    if (newest != m_scroll) {
-        const int by = int(std::lround(m_scroll - newest));
-        m_scroll = newest;
-        if (std::abs(by) < rowsArea().height())
-            scroll(0, by, rowsArea());
-        else
-            update(rowsArea());
-    }
-    updateCell(k);
+    if (m_layout.fontPixels != before.fontPixels || m_layout.cell != before.cell)
+        m_repaintAll = true;
+    m_unpaintedScroll += m_scroll - newest;
+    m_scroll = newest;
+    m_unpainted << k;
     if (m_newestHidden)
-        updateCell(k - 1);
+        m_unpainted << k - 1;
+    if (m_sincePainted.elapsed() >= newCountsInterval)
+        paintNewCounts();
+    else if (!m_frame.isActive())
+        m_frame.start(int(newCountsInterval - m_sincePainted.elapsed()));
+}
+
+void CountBoard::paintNewCounts()
+{
+    m_frame.stop();
+    m_sincePainted.start();
+    const int by = int(std::lround(m_unpaintedScroll));
+    if (m_repaintAll || std::abs(by) >= rowsArea().height()) {
+        update();
+    } else {
+        if (by != 0)
+            scroll(0, by, rowsArea());
+        for (int k : std::as_const(m_unpainted))
+            updateCell(k);
+    }
+    m_unpainted.clear();
+    m_unpaintedScroll = 0;
+    m_repaintAll = false;
+}
+
+double CountBoard::measure(const QString &number)
+{
+    double width = 0;
+    for (QChar c : number) {
+        auto found = m_advances.constFind(c);
+        if (found == m_advances.constEnd())
+            found = m_advances.insert(c, m_measure.horizontalAdvance(c) / measuredPixels);
+        width += *found;
+    }
+    return width;
 }
 
 void CountBoard::clear()
@@ -196,6 +227,11 @@ void CountBoard::resizeEvent(QResizeEvent *event)
 
 void CountBoard::paintEvent(QPaintEvent *event)
 {
+    // Painted at the rows' new place, this area would move again with the
+    // scroll still to come: the rows are painted whole instead.
+    if (m_unpaintedScroll != 0)
+        m_repaintAll = true;
+    useGlyphsOfTheLayout();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect dirty = event->rect();
@@ -219,7 +255,6 @@ void CountBoard::paintEvent(QPaintEvent *event)
     if (rows.isEmpty() || count() == 0)
         return;
     painter.setClipRect(rows);
-    painter.setFont(numberFont(m_layout.fontPixels));
     QPen circle(m_text, std::max(2.0, m_layout.fontPixels / 12));
     const double cellHeight = m_layout.cell.height();
     const int firstRow = std::max(0, int((rows.top() - BoardLayout::headHeight + m_scroll) / cellHeight));
@@ -231,14 +266,58 @@ void CountBoard::paintEvent(QPaintEvent *event)
                 continue;
             if (m_marks.isShaded(k))
                 painter.fillRect(cell, shade);
-            painter.setPen(m_text);
-            painter.drawText(cell, Qt::AlignCenter, shownText(k));
+            drawNumber(painter, cell, shownText(k));
             if (m_marks.isCircled(k)) {
                 painter.setPen(circle);
                 const double inset = circle.widthF();
                 painter.drawEllipse(cell.adjusted(inset, inset, -inset, -inset));
             }
         }
+    }
+}
+
+void CountBoard::useGlyphsOfTheLayout()
+{
+    if (m_glyphPixels == m_layout.fontPixels && m_glyphColour == m_text)
+        return;
+    m_glyphs.clear();
+    m_glyphPixels = m_layout.fontPixels;
+    m_glyphColour = m_text;
+    m_glyphMetrics = QFontMetricsF(numberFont(m_glyphPixels));
+    // Room around a glyph for the parts that stand out of its advance.
+    m_glyphMargin = int(std::ceil(m_glyphPixels / 4));
+}
+
+const QPixmap &CountBoard::glyph(QChar c)
+{
+    auto found = m_glyphs.constFind(c);
+    if (found != m_glyphs.constEnd())
+        return *found;
+    const qreal scale = devicePixelRatioF();
+    const QSize size(int(std::ceil(m_glyphMetrics.horizontalAdvance(c))) + 2 * m_glyphMargin,
+                     int(std::ceil(m_glyphMetrics.height())) + 2 * m_glyphMargin);
+    QPixmap picture(size * scale);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(numberFont(m_glyphPixels));
+    painter.setPen(m_text);
+    painter.drawText(QPointF(m_glyphMargin, m_glyphMargin + m_glyphMetrics.ascent()), QString(c));
+    return *m_glyphs.insert(c, picture);
+}
+
+// The number centred in its cell, a copy of each of its glyphs in turn.
+void CountBoard::drawNumber(QPainter &painter, const QRectF &cell, const QString &text)
+{
+    double width = 0;
+    for (QChar c : text)
+        width += m_glyphMetrics.horizontalAdvance(c);
+    double x = std::round(cell.center().x() - width / 2);
+    const double top = std::round(cell.center().y() - m_glyphMetrics.height() / 2);
+    for (QChar c : text) {
+        painter.drawPixmap(QPointF(x - m_glyphMargin, top - m_glyphMargin), glyph(c));
+        x += m_glyphMetrics.horizontalAdvance(c);
     }
 }
 

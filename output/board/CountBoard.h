@@ -5,13 +5,18 @@
 // shades the column; a finger or the wheel scrolls the earlier rows, and
 // each new count brings the newest row back into view. A new count repaints
 // its own cell, and scrolls the rows by a row when it starts one, unless the
-// numbers must be drawn smaller.
+// numbers must be drawn smaller. Counts that come faster than a class can
+// read them are painted together, at most once every newCountsInterval.
 
 #include "output/board/BoardLayout.h"
 #include "output/board/BoardMarks.h"
 
+#include <QElapsedTimer>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPixmap>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +25,7 @@ class CountBoard : public QWidget {
     Q_OBJECT
 public:
     using Hushed = std::function<bool(int countIndex)>;
+    static constexpr int newCountsInterval = 40;  // milliseconds
 
     CountBoard(const QString &name, QWidget *parent);
 
@@ -66,7 +72,14 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Puts what the new counts changed on screen.
+    void paintNewCounts();
+    void drawNumber(QPainter &painter, const QRectF &cell, const QString &text);
+    const QPixmap &glyph(QChar c);
+    void useGlyphsOfTheLayout();
     void relayout();
+    // The number's width at a one-pixel font, its characters' advances added.
+    double measure(const QString &number);
     void updateCell(int k);
     QRect rowsArea() const;
     QFont numberFont(double pixels) const;
@@ -74,6 +87,7 @@ private:
     QStringList m_numbers;
     double m_widest = 0;  // the widest number's width at a one-pixel font
     QFontMetricsF m_measure;
+    QHash<QChar, double> m_advances;  // at a one-pixel font
     BoardLayout m_layout;
     BoardMarks m_marks{BoardLayout::defaultInRow};
     double m_scroll = 0;
@@ -82,6 +96,19 @@ private:
     int m_revealedThrough = -1;
     QColor m_text{Qt::black};
     QColor m_background{Qt::white};
+    // The counts not yet painted, and how far the rows have scrolled since.
+    QList<int> m_unpainted;
+    double m_unpaintedScroll = 0;
+    bool m_repaintAll = false;
+    QTimer m_frame;
+    QElapsedTimer m_sincePainted;
+    // Digits this large are drawn from outlines each time: they are drawn
+    // once per size and colour, and copied.
+    QHash<QChar, QPixmap> m_glyphs;
+    double m_glyphPixels = 0;
+    QColor m_glyphColour;
+    QFontMetricsF m_glyphMetrics;
+    int m_glyphMargin = 0;
     QPointF m_pressAt;
     double m_pressScroll = 0;
     bool m_dragging = false;

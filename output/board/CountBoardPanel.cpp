@@ -95,8 +95,8 @@ CountBoardPanel::CountBoardPanel(WindowMemory &memory, Dialogs &dialogs, PagePri
     connect(copyButton, &QPushButton::clicked, this, &CountBoardPanel::copyBoard);
     connect(saveButton, &QPushButton::clicked, this, &CountBoardPanel::saveBoard);
     connect(printButton, &QPushButton::clicked, this, &CountBoardPanel::printBoard);
-    connect(new QShortcut(QKeySequence::Copy, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
-            &QShortcut::activated, this, &CountBoardPanel::copyBoard);
+    // In whichever window the board stands, while it is shown.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &CountBoardPanel::copyBoard);
 
     setRowLength(m_memory.boardRowLength.value_or(BoardLayout::defaultInRow));
 }

@@ -74,23 +74,26 @@ void CountBoards::place()
     }
 }
 
-void CountBoards::countShown(bool twoCounters)
+void CountBoards::countShown(const QString &counter1, const QString *counter2)
 {
     if (!m_panel)
         return;
     const int k = m_session.countIndex;
+    const bool twoCounters = counter2 != nullptr;
     if (k == 0) {
         m_panel->setTwoBoards(twoCounters);
         revealThrough(-1);
     }
-    const QChar separator = decimalSeparator();
     for (int index = 0; index < (twoCounters ? 2 : 1); ++index) {
         CountBoard *board = m_panel->board(index);
         if (k == 0 || board->count() > k + 1)
             board->clear();
+        // Counts the board missed come from the history; the newest as shown.
         const CountHistory &history = index == 0 ? *m_session.history1 : *m_session.history2;
-        while (board->count() <= k)
-            board->append(history.shown(std::size_t(board->count())).text(separator));
+        while (board->count() < k)
+            board->append(history.shown(std::size_t(board->count())).text(decimalSeparator()));
+        if (board->count() == k)
+            board->append(index == 0 ? counter1 : *counter2);
     }
 }
 

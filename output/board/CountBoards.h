@@ -41,8 +41,9 @@ public:
     CountBoardPanel *panel() const { return m_panel; }
     CountBoardWindow *window() const { return m_window; }
 
-    // What the board follows: the run has shown count countIndex.
-    void countShown(bool twoCounters);
+    // What the board follows: the run has shown count countIndex, as the
+    // counters' texts (counter 2's only when in use).
+    void countShown(const QString &counter1, const QString *counter2);
     void runningChanged(bool running);
     void pauseShown();
 
