@@ -31,11 +31,14 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
       m_prompter(dialogs, &m_main), m_view(m_main, m_session, m_memory, clock, pump),
       m_runLoop(m_session, m_view, clock, m_prompter), m_lists{m_session, m_memory, dialogs, m_printer, &m_main},
       m_graphs(m_session, m_memory, dialogs, m_pagePrinter, m_main), m_classAnswers(m_session, clock),
+      m_countBoards(m_session, m_memory, dialogs, m_pagePrinter),
       m_endProgram(std::move(endProgram))
 {
     m_classAnswers.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
     m_main.setCornerCard(m_classAnswers.joinCard());
     m_view.setClassAnswers(&m_classAnswers);
+    m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
+    m_view.setCountBoards(&m_countBoards);
     QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
     QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
     QObject::connect(&m_main, &MainWindow::fasterRequested, &m_main, [this] { m_runLoop.faster(); });

@@ -8,6 +8,7 @@
 #include "engine/CountingSession.h"
 #include "engine/RunLoop.h"
 #include "help/HelpViewer.h"
+#include "output/board/CountBoards.h"
 #include "output/graphs/Graphs.h"
 #include "output/lists/ListServices.h"
 #include "platform/Dialogs.h"
@@ -47,6 +48,7 @@ public:
     WindowView &view() { return m_view; }
     Graphs &graphs() { return m_graphs; }
     ClassAnswers &classAnswers() { return m_classAnswers; }
+    CountBoards &countBoards() { return m_countBoards; }
 
 private:
     // One help window, opened at the help file's start page or brought to
@@ -70,5 +72,6 @@ private:
     Graphs m_graphs;
     ClassAnswers m_classAnswers;
     QtSpeaker *m_speaker = nullptr;
+    CountBoards m_countBoards;
     std::function<void()> m_endProgram;
 };

@@ -2,6 +2,7 @@
 
 #include "answers/ClassAnswers.h"
 #include "engine/Clock.h"
+#include "output/board/CountBoards.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 
@@ -26,6 +27,8 @@ void WindowView::showCounters(const QString &counter1, const QString *counter2)
     m_main.showCounters(counter1, counter2);
     if (m_classAnswers)
         m_classAnswers->countersShown(counter1, counter2);
+    if (m_countBoards)
+        m_countBoards->countShown(counter1, counter2);
 }
 
 void WindowView::setRunning(bool running)
@@ -34,6 +37,8 @@ void WindowView::setRunning(bool running)
     m_main.setRunning(running);
     if (m_classAnswers)
         m_classAnswers->runningChanged(running);
+    if (m_countBoards)
+        m_countBoards->runningChanged(running);
 }
 
 void WindowView::waitForEvents(double deadline)
@@ -116,6 +121,8 @@ void WindowView::showPauseDialog(int counterCount)
     placePauseDialog(*dialog);
     if (m_classAnswers)
         m_classAnswers->pauseShown();
+    if (m_countBoards)
+        m_countBoards->pauseShown();
     dialog->exec();
     if (m_classAnswers)
         m_classAnswers->pauseLeft(m_session.pauseChoice);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The run loop's view of the windows: the main window's counters and run
-// buttons, the event pump, the pause dialogs and the list and graph windows.
+// buttons, the event pump, the pause dialogs, the list and graph windows and
+// the count board.
 
 #include "engine/RunView.h"
 #include "platform/EventPump.h"
@@ -15,6 +16,7 @@
 
 class ClassAnswers;
 class Clock;
+class CountBoards;
 
 class WindowView : public RunView {
 public:
@@ -36,6 +38,8 @@ public:
     bool showClassAnswers() override;
     // The pages of Class Answers follow the run through this view.
     void setClassAnswers(ClassAnswers *answers) { m_classAnswers = answers; }
+    // So does the count board.
+    void setCountBoards(CountBoards *boards) { m_countBoards = boards; }
 
     // The pause dialog of the given kind, created on first use.
     PauseDialog *pauseDialog(int counterCount);
@@ -55,4 +59,5 @@ private:
     std::function<void()> m_showList;
     std::function<void()> m_showGraph;
     ClassAnswers *m_classAnswers = nullptr;
+    CountBoards *m_countBoards = nullptr;
 };

@@ -55,6 +55,8 @@ inline Message tooManyToGraph() { return {Text::tr("Too many values to graph."),
 inline Message tooManyForBars() { return {Text::tr("Too many values to show on a bar graph."), programTitle, MessageIcon::Information}; }
 inline Message graphNotPrinted() { return {Text::tr("The graph has not been printed."), Text::tr("Printing Error"), MessageIcon::Warning}; }
 inline Message graphNotSaved() { return {Text::tr("The graph has not been saved."), Text::tr("Saving Error"), MessageIcon::Warning}; }
+inline Message boardNotPrinted() { return {Text::tr("The board has not been printed."), Text::tr("Printing Error"), MessageIcon::Warning}; }
+inline Message boardNotSaved() { return {Text::tr("The board has not been saved."), Text::tr("Saving Error"), MessageIcon::Warning}; }
 inline Message numberTooLarge() { return {Text::tr("That number is too large."), Text::tr("Change Settings"), MessageIcon::Warning}; }
 inline Message lessonsDamaged() { return {Text::tr("Some of your saved lessons could not be read. Every lesson that could be read is still in the list, and the damaged file has been kept as lessons.json.damaged."), Text::tr("Lessons"), MessageIcon::Warning}; }
 inline Message lessonsNotSaved() { return {Text::tr("The lessons have not been saved."), Text::tr("Saving Error"), MessageIcon::Warning}; }

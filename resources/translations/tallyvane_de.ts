@@ -162,6 +162,39 @@
     </message>
 </context>
 <context>
+    <name>CountBoard</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Zähltafel</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardPanel</name>
+    <message>
+        <source>Fewer in Each Row</source>
+        <translation>Weniger pro Reihe</translation>
+    </message>
+    <message>
+        <source>More in Each Row</source>
+        <translation>Mehr pro Reihe</translation>
+    </message>
+    <message>
+        <source>Clear Marks</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Rows of %1</source>
+        <translation>Reihen zu %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardWindow</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Zähltafel</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -382,6 +415,18 @@
     <message>
         <source>Class Answers</source>
         <translation>Klassenantworten</translation>
+    </message>
+    <message>
+        <source>Count Board</source>
+        <translation>Zähltafel</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Tafel speichern</translation>
+    </message>
+    <message>
+        <source>Print Board</source>
+        <translation>Tafel drucken</translation>
     </message>
 </context>
 <context>
@@ -748,6 +793,14 @@
     <message>
         <source>times ten to the power</source>
         <translation>mal zehn hoch</translation>
+    </message>
+    <message>
+        <source>The board has not been printed.</source>
+        <translation>Die Tafel wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The board has not been saved.</source>
+        <translation>Die Tafel wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>

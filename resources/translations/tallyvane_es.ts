@@ -162,6 +162,39 @@
     </message>
 </context>
 <context>
+    <name>CountBoard</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tablero de conteo</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardPanel</name>
+    <message>
+        <source>Fewer in Each Row</source>
+        <translation>Menos por fila</translation>
+    </message>
+    <message>
+        <source>More in Each Row</source>
+        <translation>Más por fila</translation>
+    </message>
+    <message>
+        <source>Clear Marks</source>
+        <translation>Borrar marcas</translation>
+    </message>
+    <message>
+        <source>Rows of %1</source>
+        <translation>Filas de %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardWindow</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tablero de conteo</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -382,6 +415,18 @@
     <message>
         <source>Class Answers</source>
         <translation>Respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Count Board</source>
+        <translation>Tablero de conteo</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Guardar el tablero</translation>
+    </message>
+    <message>
+        <source>Print Board</source>
+        <translation>Imprimir el tablero</translation>
     </message>
 </context>
 <context>
@@ -748,6 +793,14 @@
     <message>
         <source>times ten to the power</source>
         <translation>por diez elevado a</translation>
+    </message>
+    <message>
+        <source>The board has not been printed.</source>
+        <translation>El tablero no se ha impreso.</translation>
+    </message>
+    <message>
+        <source>The board has not been saved.</source>
+        <translation>El tablero no se ha guardado.</translation>
     </message>
 </context>
 <context>

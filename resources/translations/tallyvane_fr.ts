@@ -162,6 +162,39 @@
     </message>
 </context>
 <context>
+    <name>CountBoard</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tableau de comptage</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardPanel</name>
+    <message>
+        <source>Fewer in Each Row</source>
+        <translation>Moins par rangée</translation>
+    </message>
+    <message>
+        <source>More in Each Row</source>
+        <translation>Plus par rangée</translation>
+    </message>
+    <message>
+        <source>Clear Marks</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <source>Rows of %1</source>
+        <translation>Rangées de %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountBoardWindow</name>
+    <message>
+        <source>Count Board</source>
+        <translation>Tableau de comptage</translation>
+    </message>
+</context>
+<context>
     <name>GraphChart</name>
     <message>
         <source>Time</source>
@@ -382,6 +415,18 @@
     <message>
         <source>Class Answers</source>
         <translation>Réponses de la classe</translation>
+    </message>
+    <message>
+        <source>Count Board</source>
+        <translation>Tableau de comptage</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>Print Board</source>
+        <translation>Imprimer le tableau</translation>
     </message>
 </context>
 <context>
@@ -748,6 +793,14 @@
     <message>
         <source>times ten to the power</source>
         <translation>fois dix puissance</translation>
+    </message>
+    <message>
+        <source>The board has not been printed.</source>
+        <translation>Le tableau n’a pas été imprimé.</translation>
+    </message>
+    <message>
+        <source>The board has not been saved.</source>
+        <translation>Le tableau n’a pas été enregistré.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 #include "help/HelpViewer.h"
 #include "lessons/BuiltInLessons.h"
 #include "lessons/LessonLibrary.h"
+#include "output/board/CountBoardPanel.h"
+#include "output/board/CountBoardWindow.h"
 #include "output/graphs/GraphChart.h"
 #include "output/graphs/GraphPlan.h"
 #include "output/graphs/GraphWindow.h"
@@ -86,6 +88,8 @@ QStringList shownTexts()
     TwoCounterListWindow list(services);
     GraphWindow graph(session, memory, dialogs, pagePrinter);
     graph.setChart(buildChart(planGraph(session, GraphKind::Line)));
+    CountBoardWindow board(memory, main);
+    board.takePanel(new CountBoardPanel(memory, dialogs, pagePrinter));
     HelpViewer help;
     SwatchColourDialog colours;
     TitleScreen title;
@@ -93,7 +97,7 @@ QStringList shownTexts()
     LessonLibrary emptyLibrary(data.path("empty.json"));
     LessonsDialog lessons(emptyLibrary, LessonPlan::of(session), dialogs, nullptr);
     QStringList texts;
-    for (const QWidget *window : QList<QWidget *>{&main, &pause, &settings, &list, &graph, &help, &colours, &title, &lessons})
+    for (const QWidget *window : QList<QWidget *>{&main, &pause, &settings, &list, &graph, &board, &help, &colours, &title, &lessons})
         collectTexts(*window, texts);
     // A name without letters, the same in every language.
     LessonLibrary library(data.path("lessons.json"));

@@ -59,6 +59,8 @@ void CountingSessionTest::defaults_data()
         [](auto &s) { s.memory.listPlacement.placed = true; }, "0");
     row("graph placed", [](auto &s) { return QString::number(s.memory.graphPlacement.placed); },
         [](auto &s) { s.memory.graphPlacement.placed = true; }, "0");
+    row("board placed", [](auto &s) { return QString::number(s.memory.boardPlacement.placed); },
+        [](auto &s) { s.memory.boardPlacement.placed = true; }, "0");
     row("toolbar", [](auto &s) { return QString::number(int(s.memory.toolbarPosition)); },
         [](auto &s) { s.memory.toolbarPosition = ToolbarPosition::Left; }, "1");
     row("keypad side", [](auto &s) { return QString(s.memory.keypadOnRight ? "right" : "left"); },
@@ -67,6 +69,8 @@ void CountingSessionTest::defaults_data()
         [](auto &s) { s.memory.listFileNumber = 4; }, "1");
     row("graph file number", [](auto &s) { return QString::number(s.memory.graphFileNumber); },
         [](auto &s) { s.memory.graphFileNumber = 4; }, "1");
+    row("board file number", [](auto &s) { return QString::number(s.memory.boardFileNumber); },
+        [](auto &s) { s.memory.boardFileNumber = 4; }, "1");
 }
 
 void CountingSessionTest::defaults()
@@ -89,11 +93,13 @@ void CountingSessionTest::defaultsLeaveTheRestAlone()
     Start start;
     start.memory.listFontSize = 36;
     start.memory.listShowsSteps = true;
+    start.memory.boardRowLength = 6;
     start.memory.graphPlacement.topLeft = QPointF(300, 450);
     start.run.countIndex = 7;
     start.applyDefaults();
     QCOMPARE(start.memory.listFontSize, 36.0f);
     QVERIFY(start.memory.listShowsSteps);
+    QCOMPARE(start.memory.boardRowLength, 6);
     QCOMPARE(start.memory.graphPlacement.topLeft, QPointF(300, 450));
     QCOMPARE(start.run.countIndex, std::int16_t(7));
 }

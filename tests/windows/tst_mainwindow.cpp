@@ -89,6 +89,7 @@ void MainWindowTest::toolbarButtons_data()
     QTest::newRow("help") << "cmdHelp" << "Help" << 7800 << true;
     QTest::newRow("exit") << "cmdExit" << "Exit" << 8400 << true;
     QTest::newRow("full screen") << "cmdFullScreen" << "Full Screen" << 9000 << true;
+    QTest::newRow("count board") << "cmdCountBoard" << "Count Board" << 9600 << true;
     QTest::newRow("class answers") << "cmdClassAnswers" << "Class Answers" << 10200 << true;
 }
 
@@ -113,7 +114,7 @@ void MainWindowTest::tabOrderSkipsHideShowButtons()
 {
     const QStringList expected = {"cmdStart", "cmdStop", "cmdFaster", "cmdSlower", "cmdSettings", "cmdFontInc",
                                   "cmdFontDec", "cmdFontCol", "cmdBackCol", "cmdToolbar", "cmdHelp", "cmdExit",
-                                  "cmdFullScreen", "cmdClassAnswers"};
+                                  "cmdFullScreen", "cmdCountBoard", "cmdClassAnswers"};
     named<QPushButton>(*m_main, "cmdStart")->setFocus();
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {

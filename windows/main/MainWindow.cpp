@@ -170,6 +170,7 @@ void MainWindow::followWindowState()
         setGeometry(look.geometry);
     }
     layoutCounters();
+    emit fullScreenChanged(fullScreen);
 }
 
 MainWindow::WindowedLook MainWindow::windowedLook(const QRect &geometry) const
@@ -182,7 +183,13 @@ MainWindow::WindowedLook MainWindow::windowedLook(const QRect &geometry) const
 // whenever that area changes.
 void MainWindow::layoutCounters()
 {
-    const QRect area = uncoveredArea();
+    QRect area = uncoveredArea();
+    if (isFullScreen() && m_fullScreenBoard) {
+        const int countersHeight = area.height() / 3;
+        m_fullScreenBoard->setGeometry(area.left(), area.top() + countersHeight, area.width(),
+                                       area.height() - countersHeight);
+        area.setHeight(countersHeight);
+    }
     if (isFullScreen()) {
         QRect top = area;
         QRect bottom(area.left(), area.bottom() + 1, area.width(), 0);
@@ -213,6 +220,14 @@ void MainWindow::setCornerCard(QWidget *card)
 {
     m_cornerCard = card;
     card->installEventFilter(this);
+    layoutCounters();
+}
+
+void MainWindow::setFullScreenBoard(QWidget *board)
+{
+    if (board == m_fullScreenBoard)
+        return;
+    m_fullScreenBoard = board;
     layoutCounters();
 }
 

@@ -61,6 +61,9 @@ public:
     // In full screen the dialog stands centred at the foot of the board while
     // it is shown, and the digits make room above it; in a window, nothing.
     void standAtFoot(QWidget &dialog);
+    // In full screen the board stands below the counters, which keep at
+    // least a third of the height; null takes it away.
+    void setFullScreenBoard(QWidget *board);
     // Whether an input event, as the window receives it, acts while a wait
     // holds input back: Pause and the presenter's Page Down and Right always,
     // Exit and a tap on the counters in full screen in a long wait too.
@@ -77,6 +80,8 @@ signals:
     void helpRequested();
     // The teacher has confirmed leaving the program.
     void quitRequested();
+    // Entered or left, by the program or by the window manager.
+    void fullScreenChanged(bool fullScreen);
 
 public slots:
     void toggleCounter1();
@@ -136,4 +141,5 @@ private:
     QPointer<QWidget> m_cornerCard;
     QPointer<QWidget> m_footDialog;
     int m_footReserve = 0;  // pixels the digits leave free at the board's foot
+    QPointer<QWidget> m_fullScreenBoard;
 };

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QIcon>
 
+#include <algorithm>
+
 namespace {
 
 struct ButtonEntry {
@@ -39,6 +41,7 @@ constexpr ButtonEntry buttonTable[] = {
     {ToolbarCommand::Exit, "cmdExit", QT_TRANSLATE_NOOP("IconButton", "Exit"), "exit", 14, true},
     {ToolbarCommand::FullScreen, "cmdFullScreen", QT_TRANSLATE_NOOP("IconButton", "Full Screen"), "full_screen", 15, true},
     {ToolbarCommand::ClassAnswers, "cmdClassAnswers", QT_TRANSLATE_NOOP("IconButton", "Class Answers"), "class_answers", 17, true},
+    {ToolbarCommand::CountBoard, "cmdCountBoard", QT_TRANSLATE_NOOP("IconButton", "Count Board"), "count_board", 16, true},
 };
 
 } // namespace
@@ -52,7 +55,7 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
     panel.setColor(QPalette::Window, panel.color(QPalette::Button));
     setPalette(panel);
 
-    QList<QWidget *> tabStops;
+    QList<std::pair<int, QWidget *>> tabStops;  // by slot
     for (const ButtonEntry &entry : buttonTable) {
         Q_ASSERT(int(entry.command) == m_buttons.size());
         QPushButton *b = makeIconButton(this, QString::fromLatin1(entry.name), QString::fromLatin1(entry.tooltip),
@@ -61,11 +64,16 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
         b->setAutoDefault(true);
         b->setFocusPolicy(entry.tabStop ? Qt::StrongFocus : Qt::NoFocus);
         if (entry.tabStop)
-            tabStops << b;
+            tabStops.append({entry.slot, b});
         m_buttons << b;
         m_slots << entry.slot;
     }
-    setTabOrderOf(tabStops);
+    // Tab goes along the slots, whatever the order of the table.
+    std::stable_sort(tabStops.begin(), tabStops.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QWidget *> tabOrder;
+    for (const auto &stop : std::as_const(tabStops))
+        tabOrder << stop.second;
+    setTabOrderOf(tabOrder);
     for (ToolbarCommand mask : {ToolbarCommand::MaskTopCounter, ToolbarCommand::MaskBottomCounter, ToolbarCommand::MaskBoth}) {
         button(mask)->setVisible(false);
         button(mask)->setEnabled(false);

@@ -13,7 +13,7 @@ enum class ToolbarCommand {
     Start, Pause, Faster, Slower,
     MaskTopCounter, MaskBottomCounter, MaskCounter, MaskBoth,
     Settings, FontBigger, FontSmaller, FontColour, BackColour,
-    MoveToolbar, Help, Exit, FullScreen, ClassAnswers,
+    MoveToolbar, Help, Exit, FullScreen, ClassAnswers, CountBoard,
 };
 
 class Toolbar : public QWidget {

@@ -1,0 +1,147 @@
+#include "output/board/CountBoards.h"
+
+#include "engine/NumberText.h"
+#include "output/board/CountBoardPanel.h"
+#include "output/board/CountBoardWindow.h"
+#include "windows/main/CounterLabel.h"
+#include "windows/main/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+
+#include <limits>
+
+CountBoards::CountBoards(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer)
+    : m_session(session), m_memory(memory), m_dialogs(dialogs), m_printer(printer)
+{
+}
+
+CountBoards::~CountBoards()
+{
+    delete m_window;
+    delete m_panel;
+}
+
+void CountBoards::attach(MainWindow &mainWindow, QAbstractButton &toggle)
+{
+    m_main = &mainWindow;
+    m_toggle = &toggle;
+    m_window = new CountBoardWindow(m_memory, mainWindow);
+    m_panel = new CountBoardPanel(m_memory, m_dialogs, m_printer);
+    m_window->takePanel(m_panel);
+    toggle.setCheckable(true);
+    connect(&toggle, &QAbstractButton::clicked, this, [this](bool on) { setShown(on); });
+    connect(m_window, &CountBoardWindow::closed, this, [this] { setShown(false); });
+    connect(&mainWindow, &MainWindow::fullScreenChanged, this, [this] { place(); });
+    mainWindow.installEventFilter(this);
+    for (const char *name : {"lblCounter1", "lblCounter2"}) {
+        auto *counter = mainWindow.findChild<CounterLabel *>(QLatin1String(name));
+        m_counters << counter;
+        if (counter)
+            counter->installEventFilter(this);
+    }
+    followCounter(0);
+    followCounter(1);
+}
+
+void CountBoards::setShown(bool shown)
+{
+    m_shown = shown;
+    if (m_toggle)
+        m_toggle->setChecked(shown);
+    place();
+}
+
+// In full screen the panel stands in the main window, else in its own.
+void CountBoards::place()
+{
+    if (!m_main || !m_panel)
+        return;
+    const bool fullScreen = m_shown && m_main->isFullScreen();
+    if (!fullScreen) {
+        m_main->setFullScreenBoard(nullptr);
+        m_window->takePanel(m_panel);
+    }
+    if (m_shown && !fullScreen) {
+        m_window->showBeside();
+        return;
+    }
+    m_window->hide();
+    if (fullScreen) {
+        m_panel->setParent(m_main);
+        m_main->setFullScreenBoard(m_panel);
+        m_panel->show();
+    }
+}
+
+void CountBoards::countShown(const QString &counter1, const QString *counter2)
+{
+    if (!m_panel)
+        return;
+    const int k = m_session.countIndex;
+    const bool twoCounters = counter2 != nullptr;
+    if (k == 0) {
+        m_panel->setTwoBoards(twoCounters);
+        revealThrough(-1);
+    }
+    for (int index = 0; index < (twoCounters ? 2 : 1); ++index) {
+        CountBoard *board = m_panel->board(index);
+        if (k == 0 || board->count() > k + 1)
+            board->clear();
+        // Counts the board missed come from the history; the newest as shown.
+        const CountHistory &history = index == 0 ? *m_session.history1 : *m_session.history2;
+        while (board->count() < k)
+            board->append(history.shown(std::size_t(board->count())).text(decimalSeparator()));
+        if (board->count() == k)
+            board->append(index == 0 ? counter1 : *counter2);
+    }
+}
+
+void CountBoards::runningChanged(bool running)
+{
+    revealThrough(running ? -1 : std::numeric_limits<int>::max());
+}
+
+void CountBoards::pauseShown()
+{
+    revealThrough(m_session.countIndex);
+}
+
+void CountBoards::revealThrough(int k)
+{
+    if (!m_panel)
+        return;
+    m_panel->board(0)->setRevealedThrough(k);
+    m_panel->board(1)->setRevealedThrough(k);
+}
+
+void CountBoards::setHushed(const CountBoard::Hushed &hushed)
+{
+    if (!m_panel)
+        return;
+    m_panel->board(0)->setHushed(hushed);
+    m_panel->board(1)->setHushed(hushed);
+}
+
+// A board takes its counter's colours on the window's background, and hides
+// its newest number while the counter is hidden: a hidden counter is drawn
+// in its text colour all over.
+void CountBoards::followCounter(int index)
+{
+    const CounterLabel *counter = m_counters.value(index);
+    if (!counter || !m_panel || !m_main)
+        return;
+    CountBoard *board = m_panel->board(index);
+    board->setColours(counter->textColour(), m_main->backgroundColour());
+    board->setNewestHidden(counter->isMasked());
+}
+
+bool CountBoards::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        for (int index = 0; index < m_counters.size(); ++index)
+            if (watched == m_main || watched == m_counters[index])
+                followCounter(index);
+    }
+    return false;
+}

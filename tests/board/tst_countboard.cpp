@@ -1,0 +1,204 @@
+#include "output/board/CountBoardPanel.h"
+#include "output/board/CountBoardWindow.h"
+#include "tests/support/AppRig.h"
+#include "tests/support/FakePagePrinter.h"
+#include "tests/support/Ink.h"
+#include "tests/support/PauseAnswerer.h"
+
+#include <QAccessible>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The count board in the real program: filled as the class counts, honest
+// while a counter is hidden, beside the counters in full screen, and kept by
+// copy, save and print.
+class CountBoardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void hiddenNewestNumberIsNotDrawn();
+    void fullScreenSharesTheScreen();
+    void keep_data();
+    void keep();
+    void readAsATable();
+
+private:
+    CountBoard *board() const { return m_rig->lesson.countBoards().panel()->board(0); }
+    // Whether anything is drawn in count k's cell.
+    bool drawn(int k) const
+    {
+        const QRect cell = board()->layout().cellRect(k, board()->scrollOffset()).toRect();
+        return !inkBox(*board(), cell, board()->backgroundColour()).isEmpty();
+    }
+
+    std::unique_ptr<AppRig> m_rig;
+};
+
+void CountBoardTest::init()
+{
+    m_rig = std::make_unique<AppRig>();
+    m_rig->lesson.mainWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->lesson.mainWindow()));
+}
+
+void CountBoardTest::cleanup()
+{
+    m_rig.reset();
+}
+
+// Hidden at 5, paused at 7: the board shows 0 to 6 and not 7 until the
+// counter is shown again. Every third number is hushed until the pause.
+void CountBoardTest::hiddenNewestNumberIsNotDrawn()
+{
+    MainWindow &main = m_rig->lesson.mainWindow();
+    QTest::mouseClick(m_rig->button("cmdCountBoard"), Qt::LeftButton);
+    QVERIFY(m_rig->lesson.countBoards().window()->isVisible());
+    m_rig->lesson.countBoards().setHushed([](int k) { return k % 3 == 2; });
+    m_rig->lesson.session().speed = 0;
+    QStringList duringRun;
+    m_rig->pump.beforePump = [&] {
+        const QString shown = named<CounterLabel>(main, "lblCounter1")->text();
+        if (shown == "5" && !named<CounterLabel>(main, "lblCounter1")->isMasked()) {
+            duringRun = {board()->shownText(2), board()->shownText(4), board()->shownText(5)};
+            QTest::mouseClick(m_rig->button("cmdMaskC1"), Qt::LeftButton);
+        }
+        if (shown == "7" && m_rig->button("cmdStop")->isEnabled())
+            QTest::mouseClick(m_rig->button("cmdStop"), Qt::LeftButton);
+    };
+    PauseAnswerer teacher;
+    QStringList hidden, shown;
+    bool hiddenNotDrawn = false;
+    bool shownDrawn = false;
+    teacher.onShown = [&](PauseDialog *dialog) {
+        hidden = {board()->shownText(5), board()->shownText(6), board()->shownText(7)};
+        hiddenNotDrawn = drawn(6) && !drawn(7);
+        QTest::mouseClick(dialog->button("cmdMaskC1"), Qt::LeftButton);
+        shown = {board()->shownText(7)};
+        shownDrawn = drawn(7);
+    };
+    QTest::mouseClick(m_rig->button("cmdStart"), Qt::LeftButton);
+    QCOMPARE(duringRun, (QStringList{"?", "4", "?"}));
+    QCOMPARE(hidden, (QStringList{"5", "6", ""}));
+    QVERIFY(hiddenNotDrawn);
+    QCOMPARE(shown, QStringList{"7"});
+    QVERIFY(shownDrawn);
+    QCOMPARE(board()->count(), 8);
+
+    // A new run clears the board, marks and all.
+    board()->tapAt(board()->layout().cellRect(3, board()->scrollOffset()).center());
+    QVERIFY(board()->marks().isCircled(3));
+    m_rig->pump.beforePump = [&] {
+        if (named<CounterLabel>(main, "lblCounter1")->text() == "2" && m_rig->button("cmdStop")->isEnabled())
+            QTest::mouseClick(m_rig->button("cmdStop"), Qt::LeftButton);
+    };
+    QTest::mouseClick(m_rig->button("cmdStart"), Qt::LeftButton);
+    QCOMPARE(board()->numbers(), (QStringList{"0", "1", "2"}));
+    QVERIFY(board()->marks().isEmpty());
+}
+
+// The counters keep a third of the screen and the board takes the rest,
+// nothing overlapping; leaving full screen puts the board back in its window.
+void CountBoardTest::fullScreenSharesTheScreen()
+{
+    MainWindow &main = m_rig->lesson.mainWindow();
+    CountBoards &boards = m_rig->lesson.countBoards();
+    boards.setShown(true);
+    main.setFullScreen(true);
+    QTRY_VERIFY(main.isFullScreen());
+    QWidget *panel = boards.panel();
+    QCOMPARE(panel->parentWidget(), &main);
+    QVERIFY(!boards.window()->isVisible());
+    const QRect counter = named<CounterLabel>(main, "lblCounter1")->geometry();
+    const QRect toolbar = named<QWidget>(main, "Picture1")->geometry();
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->geometry().intersects(counter) && !panel->geometry().intersects(toolbar));
+    QVERIFY(counter.height() >= (main.height() - toolbar.height()) / 3);
+    QCOMPARE(panel->geometry().bottom(), main.rect().bottom());
+    QCOMPARE(m_rig->button("cmdCountBoard")->isChecked(), true);
+
+    main.setFullScreen(false);
+    QTRY_VERIFY(!main.isFullScreen());
+    QCOMPARE(panel->window(), boards.window());
+    QVERIFY(boards.window()->isVisible());
+    QVERIFY(named<CounterLabel>(main, "lblCounter1")->geometry().height() < counter.height());
+
+    QTest::mouseClick(m_rig->button("cmdCountBoard"), Qt::LeftButton);
+    QVERIFY(!boards.window()->isVisible());
+    QVERIFY(!m_rig->button("cmdCountBoard")->isChecked());
+}
+
+void CountBoardTest::keep_data()
+{
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<bool>("works");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("nextFileNumber");
+    QTest::newRow("printed") << "cmdBoardPrint" << true << "" << 1;
+    QTest::newRow("printer fails") << "cmdBoardPrint" << false << "The board has not been printed." << 1;
+    QTest::newRow("saved") << "cmdBoardSave" << true << "" << 2;
+    QTest::newRow("folder gone") << "cmdBoardSave" << false << "The board has not been saved." << 1;
+}
+
+void CountBoardTest::keep()
+{
+    QFETCH(QString, press);
+    QFETCH(bool, works);
+    QFETCH(QString, message);
+    QFETCH(int, nextFileNumber);
+    WindowMemory memory;
+    ScriptedDialogs dialogs;
+    FakePagePrinter printer;
+    printer.works = works;
+    CountBoardPanel panel(memory, dialogs, printer);
+    panel.resize(1000, 500);
+    for (const char *number : {"15", "30", "45"})
+        panel.board(0)->append(QString::fromLatin1(number));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(works ? "board1.png" : "gone/board1.png");
+    dialogs.saveAnswers.enqueue(path);
+    QTest::mouseClick(named<QPushButton>(panel, press.toLatin1().constData()), Qt::LeftButton);
+
+    QCOMPARE(dialogs.messages.isEmpty() ? QString() : dialogs.messages.first().text, message);
+    QCOMPARE(int(memory.boardFileNumber), nextFileNumber);
+    if (press == "cmdBoardSave") {
+        QCOMPARE(dialogs.saveRequests.first().suggestedName, QStringLiteral("board1.png"));
+        QCOMPARE(QImage(path).size(), works ? panel.picture().size() : QSize(0, 0));
+    } else {
+        QCOMPARE(printer.printed.size(), 1);
+    }
+}
+
+// A screen reader reads the board as a table of the numbers the class sees.
+void CountBoardTest::readAsATable()
+{
+    WindowMemory memory;
+    memory.boardRowLength = 4;
+    ScriptedDialogs dialogs;
+    FakePagePrinter printer;
+    CountBoardPanel panel(memory, dialogs, printer);
+    panel.resize(1000, 500);
+    panel.show();
+    CountBoard *board = panel.board(0);
+    for (const char *number : {"15", "30", "45", "60", "75", "90"})
+        board->append(QString::fromLatin1(number));
+    board->tapAt(board->layout().cellRect(2, board->scrollOffset()).center());
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(board);
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->tableInterface()->rowCount(), 2);
+    QCOMPARE(table->tableInterface()->columnCount(), 4);
+    QCOMPARE(table->childCount(), 6);
+    QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("90"));
+    QCOMPARE(table->tableInterface()->cellAt(1, 2), nullptr);
+    QCOMPARE(table->tableInterface()->selectedCells().value(0)->text(QAccessible::Name), QStringLiteral("45"));
+    board->setNewestHidden(true);
+    QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QString());
+}
+
+QTEST_MAIN(CountBoardTest)
+#include "tst_countboard.moc"
