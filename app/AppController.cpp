@@ -39,6 +39,7 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_view.setClassAnswers(&m_classAnswers);
     m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
     m_view.setCountBoards(&m_countBoards);
+    m_countBoards.setHushed([this](int countIndex) { return m_session.routine.hushes(countIndex); });
     QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
     QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
     QObject::connect(&m_main, &MainWindow::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
