@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 #include "engine/Version.h"
+#include "platform/BlockedPresses.h"
 #include "platform/QtDialogs.h"
 #include "platform/SteadyClock.h"
 #include "platform/Translations.h"
@@ -88,6 +89,12 @@ int main(int argc, char *argv[])
     QtEventPump pump;
     AppController lesson(dialogs, clock, pump);
     dialogs.setBoardPlacement([&lesson](QWidget &dialog) { lesson.mainWindow().standAtFoot(dialog); });
+    BlockedPresses blockedPresses;
+    QObject::connect(&blockedPresses, &BlockedPresses::pressed, &lesson.mainWindow(),
+                     [&lesson](QWidget *window, QPoint pos) {
+                         if (window == &lesson.mainWindow())
+                             lesson.mainWindow().pressWhileBlocked(pos);
+                     });
     lesson.start();
     return app.exec();
 }

@@ -56,6 +56,10 @@ public:
     // In full screen the dialog stands centred at the foot of the board while
     // it is shown, and the digits make room above it; in a window, nothing.
     void standAtFoot(QWidget &dialog);
+    // A press that a modal dialog kept from the window, at pos in it. In full
+    // screen a tap on the counters under the dialog at the board's foot is
+    // reported, to act as the remote's next button does.
+    void pressWhileBlocked(QPoint pos);
     // Whether an input event, as the window receives it, acts while a wait
     // holds input back: Pause and the presenter's Page Down and Right always,
     // Exit and a tap on the counters in full screen in a long wait too.
@@ -72,6 +76,7 @@ signals:
     void helpRequested();
     // The teacher has confirmed leaving the program.
     void quitRequested();
+    void countersTappedUnderDialog();
 
 public slots:
     void toggleCounter1();
