@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -95,6 +96,8 @@ int main(int argc, char *argv[])
                          if (window == &lesson.mainWindow())
                              lesson.mainWindow().pressWhileBlocked(pos);
                      });
+    // After the window's first paint, long before a graph can be asked for.
+    QTimer::singleShot(500, &app, [&lesson] { lesson.graphs().prepare(); });
     lesson.start();
     return app.exec();
 }
