@@ -6,6 +6,9 @@
 #include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
+#include <QPushButton>
+
 namespace {
 constexpr double firstPauseOffset = 400;  // twips
 } // namespace
@@ -86,6 +89,12 @@ Dialog *WindowView::wired(Dialog *dialog)
     QObject::connect(dialog, &PauseDialog::maskCounter1, &m_main, &MainWindow::toggleCounter1);
     QObject::connect(dialog, &PauseDialog::maskCounter2, &m_main, &MainWindow::toggleCounter2);
     QObject::connect(dialog, &PauseDialog::choiceMade, &m_main, [this] { m_main.repaint(); });
+    // Continues only while the dialog is the window taking input, not under a
+    // question it has opened.
+    QObject::connect(&m_main, &MainWindow::countersTappedUnderDialog, dialog, [dialog] {
+        if (QApplication::activeModalWidget() == dialog)
+            dialog->button("cmdContinue")->click();
+    });
     QObject::connect(dialog, &PauseDialog::leaveFullScreenRequested, &m_main, [this, dialog] {
         m_main.setFullScreen(false);
         placePauseDialog(*dialog);

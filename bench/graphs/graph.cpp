@@ -86,6 +86,8 @@ int main(int argc, char *argv[])
     QWidget mainWindow;
     mainWindow.setGeometry(0, 0, 1600, 1000);
     Graphs graphs(session, memory, dialogs, printer, mainWindow);
+    // As the program does once its window is up.
+    graphs.prepare();
 
     session.counterCount = 1;
     session.countIndex = 3797;

@@ -28,6 +28,11 @@ public:
     // dialogs' parent again once no graph window is open.
     Graphs(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow);
 
+    // Draws a small line graph window once where no one sees it, so that the
+    // first graph the teacher opens finds the window, the chart machinery,
+    // their fonts, letters and pictures ready, and paints as fast as later ones.
+    void prepare();
+
     void showLineGraph();
     void showBarGraph();
 

@@ -6,6 +6,7 @@
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QRegion>
@@ -238,13 +239,15 @@ namespace {
 // Not keys: a tap on the counters, and a double tap.
 constexpr Qt::Key tap = Qt::Key_unknown;
 constexpr Qt::Key doubleTap = Qt::Key(Qt::Key_unknown - 1);
+// A tap on the counters that a modal dialog at the board's foot keeps from the window.
+constexpr Qt::Key blockedTap = Qt::Key(Qt::Key_unknown - 2);
 } // namespace
 
 void FullScreenTest::remoteKeys_data()
 {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<QString>("outcome");  // starts, pauses, then counters 1 and 2 hidden (H) or shown (-)
+    QTest::addColumn<QString>("outcome");  // starts or continues, pauses, then counters 1 and 2 hidden (H) or shown (-)
     QTest::newRow("Page Down starts") << "" << Qt::Key_PageDown << "1 0 --";
     QTest::newRow("Right starts") << "" << Qt::Key_Right << "1 0 --";
     QTest::newRow("Page Down pauses a count") << "counting" << Qt::Key_PageDown << "0 1 --";
@@ -260,6 +263,8 @@ void FullScreenTest::remoteKeys_data()
     QTest::newRow("a tap on the counters pauses") << "full screen, counting" << tap << "0 1 --";
     QTest::newRow("a double tap starts once") << "full screen" << doubleTap << "1 0 --";
     QTest::newRow("a tap in the window does nothing") << "" << tap << "0 0 --";
+    QTest::newRow("a tap under the pause strip continues") << "full screen, paused" << blockedTap << "1 0 --";
+    QTest::newRow("a tap under a dialog in the window does nothing") << "paused" << blockedTap << "0 0 --";
 }
 
 void FullScreenTest::remoteKeys()
@@ -284,8 +289,17 @@ void FullScreenTest::remoteKeys()
         button("cmdMaskC1")->hide();
     QSignalSpy started(m_main.get(), &MainWindow::startRequested);
     QSignalSpy paused(m_main.get(), &MainWindow::pauseRequested);
+    QSignalSpy continued(m_main.get(), &MainWindow::countersTappedUnderDialog);
+    QDialog strip(m_main.get());
+    if (setup.endsWith(QLatin1String("paused"))) {
+        strip.setModal(true);
+        m_main->standAtFoot(strip);
+        strip.show();
+    }
 
-    if (key == tap || key == doubleTap) {
+    if (key == blockedTap) {
+        m_main->pressWhileBlocked(counter(1)->mapTo(m_main.get(), counter(1)->rect().center()));
+    } else if (key == tap || key == doubleTap) {
         QTest::mouseClick(counter(1), Qt::LeftButton);
         if (key == doubleTap) {
             // The window system reports the second tap as a double-click.
@@ -298,7 +312,7 @@ void FullScreenTest::remoteKeys()
     }
 
     const auto shown = [this](int n) { return QLatin1Char(counter(n)->isMasked() ? 'H' : '-'); };
-    QCOMPARE(QStringLiteral("%1 %2 %3%4").arg(started.size()).arg(paused.size()).arg(shown(1)).arg(shown(2)), outcome);
+    QCOMPARE(QStringLiteral("%1 %2 %3%4").arg(started.size() + continued.size()).arg(paused.size()).arg(shown(1)).arg(shown(2)), outcome);
 }
 
 QTEST_MAIN(FullScreenTest)

@@ -277,6 +277,16 @@ void MainWindow::releaseFootDialog()
     layoutCounters();
 }
 
+void MainWindow::pressWhileBlocked(QPoint pos)
+{
+    if (!isFullScreen() || !m_footDialog || !m_footDialog->isVisible())
+        return;
+    QWidget *under = childAt(pos);
+    if (under && (under == m_counter1 || under == m_counter2 || m_counter1->isAncestorOf(under)
+                  || m_counter2->isAncestorOf(under)))
+        emit countersTappedUnderDialog();
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const auto type = event->type();

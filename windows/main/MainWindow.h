@@ -64,6 +64,10 @@ public:
     // In full screen the board stands below the counters, which keep at
     // least a third of the height; null takes it away.
     void setFullScreenBoard(QWidget *board);
+    // A press that a modal dialog kept from the window, at pos in it. In full
+    // screen a tap on the counters under the dialog at the board's foot is
+    // reported, to act as the remote's next button does.
+    void pressWhileBlocked(QPoint pos);
     // Whether an input event, as the window receives it, acts while a wait
     // holds input back: Pause and the presenter's Page Down and Right always,
     // Exit and a tap on the counters in full screen in a long wait too.
@@ -82,6 +86,7 @@ signals:
     void quitRequested();
     // Entered or left, by the program or by the window manager.
     void fullScreenChanged(bool fullScreen);
+    void countersTappedUnderDialog();
 
 public slots:
     void toggleCounter1();
