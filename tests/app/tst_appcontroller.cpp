@@ -289,7 +289,7 @@ void LessonTest::pauseOnTheBoardLeavesTheDigitsClear()
     QVERIFY2(!strip.intersects(digits), qPrintable(QStringLiteral("strip %1,%2 %3x%4, digits down to %5")
                                                        .arg(strip.x()).arg(strip.y()).arg(strip.width())
                                                        .arg(strip.height()).arg(digits.bottom())));
-    QVERIFY(board.contains(strip));
+    QVERIFY2(board.contains(strip), qPrintable(QStringLiteral("strip %1,%2 %3x%4 on %5x%6").arg(strip.x()).arg(strip.y()).arg(strip.width()).arg(strip.height()).arg(board.width()).arg(board.height())));
     QVERIFY(std::abs(strip.center().x() - board.center().x()) <= 1);
     QCOMPARE(escaped, QStringLiteral("window open at its place"));
 }

@@ -617,7 +617,7 @@ void ListWindowTest::ruleStandsBesideTheList_data()
     QTest::addColumn<QPoint>("place");
     QTest::newRow("room to the right") << QRect(100, 100, 800, 600) << QSize(500, 400) << QPoint(900, 100);
     QTest::newRow("right, kept on the screen") << QRect(100, 800, 800, 200) << QSize(500, 400) << QPoint(900, 680);
-    QTest::newRow("no room right, below") << QRect(1000, 100, 800, 600) << QSize(500, 400) << QPoint(1000, 700);
+    QTest::newRow("no room right, below") << QRect(1000, 100, 800, 500) << QSize(500, 400) << QPoint(1000, 600);
     QTest::newRow("no room either, least covered") << QRect(200, 100, 1600, 800) << QSize(600, 400) << QPoint(200, 680);
     QTest::newRow("list fills the screen") << QRect(0, 0, 1920, 1080) << QSize(600, 400) << QPoint(1320, 0);
 }

@@ -74,6 +74,11 @@ QPushButton *PauseDialog::button(const char *name) const
 void PauseDialog::fitBoard(std::optional<double> scale)
 {
     m_onBoard = scale.has_value();
+    int side = m_onBoard ? qRound(boardButtonSide * *scale) : 0;
+    // A narrow board keeps the whole strip on it, frame and margins too.
+    constexpr int frameAllowance = 32;  // pixels
+    if (m_onBoard && parentWidget() && !m_buttons.isEmpty())
+        side = std::min(side, (parentWidget()->width() - frameAllowance) / (2 * int(m_buttons.size())));
     int left = 0;
     int height = m_windowSize.height();
     for (const ButtonPlace &place : std::as_const(m_buttons)) {
@@ -84,7 +89,6 @@ void PauseDialog::fitBoard(std::optional<double> scale)
             b->setGeometry(windowGeometry(place));
             continue;
         }
-        const int side = qRound(boardButtonSide * *scale);
         QFont captionFont = font();
         captionFont.setPixelSize(std::max(1, side / 5));
         b->setFont(captionFont);
