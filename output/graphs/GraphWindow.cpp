@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSvgGenerator>
+#include <QWindow>
 
 namespace {
 
@@ -50,7 +51,16 @@ GraphWindow::GraphWindow(const CountingSession &session, WindowMemory &memory, D
     connect(copyButton, &QPushButton::clicked, this, &GraphWindow::copyGraph);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GraphWindow::copyGraph);
 
-    restorePlacement(m_memory.graphPlacement, *this);
+    takePlace(m_memory.graphPlacement);
+}
+
+void GraphWindow::takePlace(const WindowPlacement &placement)
+{
+    restorePlacement(placement, *this);
+    // Made before, where no one saw it, the window has no frame yet, and Qt
+    // would take the place for its inside: the place is its frame's.
+    if (QWindow *made = windowHandle(); made && !isVisible())
+        made->setFramePosition(pos());
     // At its final size before any chart arrives: a chart of thousands of points
     // is laid out once, not again when the window is shown.
     placeParts();

@@ -26,6 +26,8 @@ public:
     // A window of its own, owned by the main window when one is given.
     GraphWindow(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer, QWidget *mainWindow = nullptr);
 
+    // Takes this place and size, with the chart laid out at the size.
+    void takePlace(const WindowPlacement &placement);
     // Shows the chart in chartView, which owns it from then on.
     void setChart(QChart *chart);
 

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
 Graphs::Graphs(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer,
@@ -15,14 +16,28 @@ Graphs::Graphs(const CountingSession &session, WindowMemory &memory, Dialogs &di
 {
 }
 
+Graphs::~Graphs()
+{
+    delete m_prepared;
+}
+
 void Graphs::prepare()
 {
+    if (m_window || m_prepared)
+        return;
     static const double values[] = {1, 2};
     const GraphPlan plan{GraphKind::Line, {GraphSeries{QStringLiteral("1"), values, counter1Red, MarkerShape::Circle}},
                          false, niceScale(0, 1), niceScale(1, 2)};
-    GraphWindow window(m_session, m_memory, m_dialogs, m_printer);
-    window.setChart(buildChart(plan));
-    window.grab();
+    m_prepared = newWindow();
+    m_prepared->takePlace(placement());
+    m_prepared->setChart(buildChart(plan));
+    // Shown and painted where no one sees it: the window keeps what its
+    // first paint made, its picture among it.
+    m_prepared->setAttribute(Qt::WA_DontShowOnScreen);
+    m_prepared->show();
+    m_prepared->repaint();
+    m_prepared->hide();
+    m_prepared->setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 void Graphs::showLineGraph()
@@ -54,7 +69,7 @@ void Graphs::show(GraphKind kind)
         if (refused(next))
             return;
         if (next == GraphKind::Line)
-            placeOnFirstUse();
+            m_memory.graphPlacement = placement();
         showWindow(next);
     }
 }
@@ -67,9 +82,9 @@ bool Graphs::refused(GraphKind kind)
     return refusal.has_value();
 }
 
-void Graphs::placeOnFirstUse()
+WindowPlacement Graphs::placement() const
 {
-    WindowPlacement &placement = m_memory.graphPlacement;
+    WindowPlacement placement = m_memory.graphPlacement;
     if (!placement.placed) {
         const QWidget &main = m_mainWindow;
         const TwipsGeometry first = firstGraphGeometry({pixelsToTwips(main.x()), pixelsToTwips(main.y()),
@@ -78,15 +93,25 @@ void Graphs::placeOnFirstUse()
         placement.size = QSizeF(first.width, first.height);
     }
     placement.placed = true;
+    return placement;
+}
+
+GraphWindow *Graphs::newWindow()
+{
+    auto *window = new GraphWindow(m_session, m_memory, m_dialogs, m_printer, &m_mainWindow);
+    QObject::connect(window, &GraphWindow::lineGraphRequested, window, [this] { showLineGraph(); });
+    QObject::connect(window, &GraphWindow::barGraphRequested, window, [this] { showBarGraph(); });
+    return window;
 }
 
 void Graphs::showWindow(GraphKind kind)
 {
-    GraphWindow window(m_session, m_memory, m_dialogs, m_printer, &m_mainWindow);
-    window.setChart(buildChart(planGraph(m_session, kind)));
-    QObject::connect(&window, &GraphWindow::lineGraphRequested, &window, [this] { showLineGraph(); });
-    QObject::connect(&window, &GraphWindow::barGraphRequested, &window, [this] { showBarGraph(); });
-
-    m_window = &window;
-    window.exec();
+    // A window serves one graph: shown again, a window manager may place it
+    // by its frame where it was placed by its inside.
+    const std::unique_ptr<GraphWindow> window(m_prepared ? m_prepared.data() : newWindow());
+    m_prepared = nullptr;
+    window->takePlace(m_memory.graphPlacement);
+    window->setChart(buildChart(planGraph(m_session, kind), window->chartView->size()));
+    m_window = window.get();
+    window->exec();
 }

@@ -27,10 +27,12 @@ public:
     // mainWindow gives the graph window its first place and size, and is the
     // dialogs' parent again once no graph window is open.
     Graphs(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer, QWidget &mainWindow);
+    ~Graphs();
 
-    // Draws a small line graph window once where no one sees it, so that the
-    // first graph the teacher opens finds the window, the chart machinery,
-    // their fonts, letters and pictures ready, and paints as fast as later ones.
+    // Shows the graph window once where no one sees it, with a small graph at
+    // the place and size of the first one, so that the first graph the teacher
+    // opens finds the window, its picture, the chart machinery, fonts, letters
+    // and icons ready, and paints as fast as later ones.
     void prepare();
 
     void showLineGraph();
@@ -42,7 +44,10 @@ public:
 private:
     void show(GraphKind kind);
     bool refused(GraphKind kind);
-    void placeOnFirstUse();
+    // Where the graph window stands: where it stood last, or, the first
+    // time, where the main window gives it room.
+    WindowPlacement placement() const;
+    GraphWindow *newWindow();
     void showWindow(GraphKind kind);
 
     const CountingSession &m_session;
@@ -50,6 +55,7 @@ private:
     Dialogs &m_dialogs;
     PagePrinter &m_printer;
     QWidget &m_mainWindow;
+    QPointer<GraphWindow> m_prepared;
     QPointer<GraphWindow> m_window;
     std::optional<GraphKind> m_next;
 };

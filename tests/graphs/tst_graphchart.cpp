@@ -1,4 +1,5 @@
 #include "output/graphs/GraphChart.h"
+#include "output/graphs/ThinnedLine.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -8,6 +9,7 @@
 #include <QScatterSeries>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -33,6 +35,14 @@ QList<Series *> seriesOf(QChart &chart)
     return found;
 }
 
+QList<double> valuesOf(int count, const std::function<double(int)> &value)
+{
+    QList<double> values;
+    for (int k = 0; k < count; ++k)
+        values.append(value(k));
+    return values;
+}
+
 QCategoryAxis *axis(QChart &chart, Qt::Orientation orientation)
 {
     return qobject_cast<QCategoryAxis *>(chart.axes(orientation).value(0));
@@ -50,6 +60,8 @@ private slots:
     void barsOneSetPerCounter_data();
     void barsOneSetPerCounter();
     void horizontalAxisCountsThePoints();
+    void longLinesKeepWhatTheirDrawingNeeds_data();
+    void longLinesKeepWhatTheirDrawingNeeds();
 };
 
 void GraphChartTest::linesAndMarkers_data()
@@ -140,6 +152,47 @@ void GraphChartTest::horizontalAxisCountsThePoints()
         QCOMPARE(horizontal->categoriesLabels(), (QStringList{"1", "2", "3"}));
         QCOMPARE(horizontal->endValue(QStringLiteral("3")), 2.0);
         QVERIFY(horizontal->min() < 0 && horizontal->max() > 2);
+    }
+}
+
+void GraphChartTest::longLinesKeepWhatTheirDrawingNeeds_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<double>("pixelsAcross");
+    QTest::addColumn<double>("pixelsUp");
+    QTest::addColumn<int>("fewest");
+    QTest::addColumn<int>("most");
+    constexpr int n = 3798;
+    QTest::newRow("3, 7, 11 … is straight") << valuesOf(n, [](int k) { return 3 + 4.0 * k; }) << 0.4 << 0.05 << 2 << 2;
+    QTest::newRow("1, 2, 4, 7 … curves") << valuesOf(n, [](int k) { return 1 + k * (k + 1) / 2.0; }) << 0.4 << 1e-4 << 3 << 200;
+    QTest::newRow("a zigzag a pixel high") << valuesOf(n, [](int k) { return k % 2; }) << 0.4 << 1.0 << n << n;
+    QTest::newRow("too wide a range to draw") << valuesOf(n, [](int k) { return 3 + 4.0 * k; }) << 0.4 << 0.0 << n << n;
+    QTest::newRow("two points") << QList<double>{1, 5} << 0.4 << 1.0 << 2 << 2;
+}
+
+void GraphChartTest::longLinesKeepWhatTheirDrawingNeeds()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(double, pixelsAcross);
+    QFETCH(double, pixelsUp);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+    constexpr double tolerance = 0.2;
+    const QList<QPointF> line = thinnedLine(values, pixelsAcross, pixelsUp, tolerance);
+
+    QVERIFY(line.size() >= fewest && line.size() <= most);
+    QCOMPARE(line.front(), QPointF(0, values.front()));
+    QCOMPARE(line.back(), QPointF(double(values.size() - 1), values.back()));
+    // Every point left out lies within the tolerance of the line drawn.
+    for (qsizetype j = 1; j < line.size(); ++j) {
+        const QPointF from = line[j - 1];
+        const QPointF to = line[j];
+        QVERIFY(to.x() > from.x());
+        QCOMPARE(to.y(), values[qsizetype(to.x())]);
+        for (auto k = qsizetype(from.x()) + 1; k < qsizetype(to.x()); ++k) {
+            const double drawn = from.y() + (to.y() - from.y()) * (double(k) - from.x()) / (to.x() - from.x());
+            QVERIFY2(std::abs(drawn - values[k]) * pixelsUp <= tolerance + 1e-9, qPrintable(QString::number(k)));
+        }
     }
 }
 

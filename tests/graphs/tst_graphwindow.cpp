@@ -54,8 +54,9 @@ Drawn drawn(const GraphWindow &window)
     Drawn drawn;
     for (QAbstractSeries *series : window.chartView->chart()->series()) {
         if (auto *line = qobject_cast<QLineSeries *>(series)) {
+            // A long line holds only the points its drawing needs, up to the last.
             ++drawn.counters;
-            drawn.points = int(line->count());
+            drawn.points = int(line->points().back().x()) + 1;
         } else if (auto *bars = qobject_cast<QBarSeries *>(series)) {
             drawn.counters += int(bars->count());
             drawn.points = int(bars->barSets().front()->count());
