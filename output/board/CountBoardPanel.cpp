@@ -133,6 +133,17 @@ QImage CountBoardPanel::picture() const
     return m_boards->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+void CountBoardPanel::pressWhileBlocked(QPoint pos)
+{
+    QWidget *under = childAt(pos);
+    for (CountBoard *board : {m_board1, m_board2})
+        if (under == board)
+            board->tapAt(board->mapFrom(this, pos));
+    for (QPushButton *button : {fewerButton, moreButton, clearMarksButton, copyButton})
+        if (under == button && button->isEnabled())
+            button->click();
+}
+
 void CountBoardPanel::copyBoard()
 {
     QGuiApplication::clipboard()->setImage(picture());

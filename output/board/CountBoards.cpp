@@ -115,6 +115,17 @@ void CountBoards::revealThrough(int k)
     m_panel->board(1)->setRevealedThrough(k);
 }
 
+bool CountBoards::pressWhileBlocked(QWidget *window, QPoint pos)
+{
+    if (!m_panel || !m_panel->isVisible() || m_panel->window() != window)
+        return false;
+    const QPoint onPanel = m_panel->mapFrom(window, pos);
+    if (!m_panel->rect().contains(onPanel))
+        return false;
+    m_panel->pressWhileBlocked(onPanel);
+    return true;
+}
+
 void CountBoards::setHushed(const CountBoard::Hushed &hushed)
 {
     if (!m_panel)
