@@ -42,6 +42,17 @@ double BoardLayout::newestRowScroll() const
     return std::max(0.0, contentHeight() - (size.height() - headHeight));
 }
 
+double BoardLayout::scrollToNewest(double scroll, bool hurry) const
+{
+    const double newest = newestRowScroll();
+    if (scroll >= newest)
+        return scroll;
+    if (!hurry)
+        return newest;
+    const int rowsShown = int((size.height() - headHeight) / cell.height());
+    return newest + rowsShown / 2 * cell.height();
+}
+
 QRectF BoardLayout::cellRect(int k, double scroll) const
 {
     return QRectF(column(k) * cell.width(), headHeight + row(k) * cell.height() - scroll, cell.width(),

@@ -107,12 +107,17 @@ void CountBoards::pauseShown()
     revealThrough(m_session.countIndex);
 }
 
+// At a pause or the end of the run the class reads the board: every count on
+// it, and as many earlier rows as it shows.
 void CountBoards::revealThrough(int k)
 {
     if (!m_panel)
         return;
-    m_panel->board(0)->setRevealedThrough(k);
-    m_panel->board(1)->setRevealedThrough(k);
+    for (int index : {0, 1}) {
+        m_panel->board(index)->setRevealedThrough(k);
+        if (k >= 0)
+            m_panel->board(index)->settle();
+    }
 }
 
 bool CountBoards::pressWhileBlocked(QWidget *window, QPoint pos)

@@ -28,6 +28,7 @@ private slots:
     void cleanup();
 
     void hiddenNewestNumberIsNotDrawn();
+    void pauseShowsTheEarlierRows();
     void tapsAtAPause_data();
     void tapsAtAPause();
     void fullScreenSharesTheScreen();
@@ -107,6 +108,21 @@ void CountBoardTest::hiddenNewestNumberIsNotDrawn()
     QTest::mouseClick(m_rig->button("cmdStart"), Qt::LeftButton);
     QCOMPARE(board()->numbers(), (QStringList{"0", "1", "2"}));
     QVERIFY(board()->marks().isEmpty());
+}
+
+// Counted faster than the screen shows, the rows jump ahead by half the
+// board; at the pause the newest row is back at the bottom, under as many
+// earlier rows as fit.
+void CountBoardTest::pauseShowsTheEarlierRows()
+{
+    CountBoards &boards = m_rig->lesson.countBoards();
+    boards.setShown(true);
+    QVERIFY(QTest::qWaitForWindowExposed(boards.window()));
+    for (int k = 0; k < 1000 && board()->scrollOffset() <= board()->layout().newestRowScroll(); ++k)
+        board()->append(QString::number(k));
+    QVERIFY(board()->scrollOffset() > board()->layout().newestRowScroll());
+    boards.pauseShown();
+    QCOMPARE(board()->scrollOffset(), board()->layout().newestRowScroll());
 }
 
 void CountBoardTest::tapsAtAPause_data()
