@@ -39,8 +39,7 @@ CountBoard::CountBoard(const QString &name, QWidget *parent)
     setObjectName(name);
     setAccessibleName(tr("Count Board"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(int(BoardLayout::smallestCell * BoardLayout::mostInRow),
-                   int(BoardLayout::headHeight + BoardLayout::smallestCell * 2));
+    setMinimumHeight(int(BoardLayout::headHeight + BoardLayout::smallestCell * 2));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_frame.setSingleShot(true);
     connect(&m_frame, &QTimer::timeout, this, &CountBoard::paintNewCounts);
@@ -53,8 +52,11 @@ QFont CountBoard::numberFont(double pixels) const
     return boardFont(pixels);
 }
 
+// A row of the board is a finger's target wide a number; the rows stand
+// wholly on the board.
 void CountBoard::relayout()
 {
+    setMinimumWidth(int(BoardLayout::smallestCell * m_layout.rowLength));
     m_layout = layoutBoard(count(), m_layout.rowLength, size(), m_widest);
     m_scroll = m_layout.newestRowScroll();
     m_unpainted.clear();

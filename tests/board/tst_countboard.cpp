@@ -35,6 +35,8 @@ private slots:
     void keep_data();
     void keep();
     void readAsATable();
+    void narrowBoard_data();
+    void narrowBoard();
 
 private:
     CountBoard *board() const { return m_rig->lesson.countBoards().panel()->board(0); }
@@ -295,6 +297,45 @@ void CountBoardTest::readAsATable()
     QCOMPARE(table->tableInterface()->selectedCells().value(0)->text(QAccessible::Name), QStringLiteral("45"));
     board->setNewestHidden(true);
     QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QString());
+}
+
+void CountBoardTest::narrowBoard_data()
+{
+    QTest::addColumn<int>("rowLength");
+    QTest::addColumn<int>("width");
+    QTest::newRow("rows of 10 beside the window on a laptop") << 10 << 480;
+    QTest::newRow("rows of 6, narrower still") << 6 << 320;
+    QTest::newRow("rows of 20 on a wide board") << 20 << 1000;
+}
+
+// As narrow as its rows allow, the board keeps every control whole, a
+// finger's size and clear of the others, and every column in view.
+void CountBoardTest::narrowBoard()
+{
+    QFETCH(int, rowLength);
+    QFETCH(int, width);
+    WindowMemory memory;
+    memory.boardRowLength = rowLength;
+    ScriptedDialogs dialogs;
+    FakePagePrinter printer;
+    CountBoardPanel panel(memory, dialogs, printer);
+    QVERIFY(panel.minimumSizeHint().width() <= width);
+    panel.resize(width, 600);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QList<QRect> taken;
+    for (QWidget *control : std::initializer_list<QWidget *>{panel.fewerButton, panel.moreButton, panel.clearMarksButton,
+                                                             panel.copyButton, panel.saveButton, panel.printButton}) {
+        const QRect at(control->mapTo(&panel, QPoint()), control->size());
+        QVERIFY2(panel.rect().contains(at) && at.width() >= 44 && at.height() >= 44, qPrintable(control->objectName()));
+        for (const QRect &other : std::as_const(taken))
+            QVERIFY2(!at.intersects(other), qPrintable(control->objectName()));
+        taken << at;
+    }
+    const CountBoard &board = *panel.board(0);
+    for (const QRect &control : std::as_const(taken))
+        QVERIFY(board.mapTo(&panel, QPoint()).y() > control.bottom());
+    QVERIFY(rowLength * board.layout().cell.width() <= board.width());
 }
 
 int main(int argc, char *argv[])
