@@ -5,7 +5,7 @@
 
 namespace {
 constexpr double cellToFont = 1.5;       // a cell is this many font pixels tall
-constexpr double numberShareOfCell = 0.8;  // room beside the number for its circle
+constexpr double numberShareOfCell = 0.75;  // room beside the number for its circle
 } // namespace
 
 int clampedRowLength(int rowLength)

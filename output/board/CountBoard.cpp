@@ -291,9 +291,13 @@ void CountBoard::paintEvent(QPaintEvent *event)
                 painter.fillRect(cell, shade);
             drawNumber(painter, cell, shownText(k));
             if (m_marks.isCircled(k)) {
+                // Round at the ends and straight along the number: an
+                // ellipse would cut the corners of a long one.
                 painter.setPen(circle);
+                painter.setBrush(Qt::NoBrush);
                 const double inset = circle.widthF();
-                painter.drawEllipse(cell.adjusted(inset, inset, -inset, -inset));
+                const QRectF ring = cell.adjusted(inset, inset, -inset, -inset);
+                painter.drawRoundedRect(ring, ring.height() / 2, ring.height() / 2);
             }
         }
     }

@@ -169,7 +169,7 @@ void BoardLayoutTest::taps()
     QFETCH(QPointF, at);
     QFETCH(int, countTapped);
     QFETCH(int, headTapped);
-    const BoardLayout layout = layoutBoard(count, 10, QSizeF(1000, 444), 1.19);
+    const BoardLayout layout = layoutBoard(count, 10, QSizeF(1000, 444), 1.115);
     QCOMPARE(layout.cell, QSizeF(100, 100));
     QCOMPARE(layout.countAt(at, scroll), countTapped);
     QCOMPARE(layout.headAt(at), headTapped);
