@@ -40,6 +40,8 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
     m_view.setCountBoards(&m_countBoards);
     m_countBoards.setHushed([this](int countIndex) { return m_session.routine.hushes(countIndex); });
+    QObject::connect(&m_blockedPresses, &BlockedPresses::pressed, &m_main,
+                     [this](QWidget *window, QPoint pos) { pressWhileBlocked(window, pos); });
     QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
     QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
     QObject::connect(&m_main, &MainWindow::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
@@ -101,6 +103,12 @@ void AppController::quit()
             window->close();
     }
     m_endProgram();
+}
+
+void AppController::pressWhileBlocked(QWidget *window, QPoint pos)
+{
+    if (!m_countBoards.pressWhileBlocked(window, pos) && window == &m_main)
+        m_main.pressWhileBlocked(pos);
 }
 
 void AppController::showHelp()

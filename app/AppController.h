@@ -11,6 +11,7 @@
 #include "output/board/CountBoards.h"
 #include "output/graphs/Graphs.h"
 #include "output/lists/ListServices.h"
+#include "platform/BlockedPresses.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Printer.h"
@@ -54,6 +55,10 @@ private:
     // One help window, opened at the help file's start page or brought to
     // the front when it is already open, over the window the teacher is in.
     void showHelp();
+    // A press that a modal window kept from another window, such as the
+    // pause dialog: it marks the board, or continues from the foot of the
+    // full-screen counters.
+    void pressWhileBlocked(QWidget *window, QPoint pos);
 
     CountingSession m_session;
     WindowMemory m_memory;
@@ -73,5 +78,6 @@ private:
     ClassAnswers m_classAnswers;
     QtSpeaker *m_speaker = nullptr;
     CountBoards m_countBoards;
+    BlockedPresses m_blockedPresses;
     std::function<void()> m_endProgram;
 };

@@ -1,6 +1,5 @@
 #include "app/AppController.h"
 #include "engine/Version.h"
-#include "platform/BlockedPresses.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtSpeaker.h"
 #include "platform/SteadyClock.h"
@@ -93,12 +92,6 @@ int main(int argc, char *argv[])
     AppController lesson(dialogs, clock, pump);
     dialogs.setBoardPlacement([&lesson](QWidget &dialog) { lesson.mainWindow().standAtFoot(dialog); });
     lesson.setSpeaker(&speaker);
-    BlockedPresses blockedPresses;
-    QObject::connect(&blockedPresses, &BlockedPresses::pressed, &lesson.mainWindow(),
-                     [&lesson](QWidget *window, QPoint pos) {
-                         if (window == &lesson.mainWindow())
-                             lesson.mainWindow().pressWhileBlocked(pos);
-                     });
     // After the window's first paint, long before a graph can be asked for.
     QTimer::singleShot(500, &app, [&lesson] { lesson.graphs().prepare(); });
     lesson.start();

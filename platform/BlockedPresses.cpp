@@ -85,11 +85,15 @@ void BlockedPresses::press(unsigned window, unsigned time)
     if (!widget || !modal || widget->window() == modal->window())
         return;
     // The second tap of a double tap reaches the window as a double-click
-    // once the first has closed the modal one: neither acts twice.
-    const unsigned interval = unsigned(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    if (m_pressedBefore && time - m_lastPressAt <= interval)
-        return;
+    // once the first has closed the modal one: neither acts twice. Quick taps
+    // in different places (numbers circled one after another) each act.
+    const QStyleHints &hints = *QGuiApplication::styleHints();
+    const QPoint at = QCursor::pos();
+    const bool secondTap = m_pressedBefore && time - m_lastPressAt <= unsigned(hints.mouseDoubleClickInterval())
+                           && (at - m_lastPressPos).manhattanLength() <= hints.mouseDoubleClickDistance();
     m_pressedBefore = true;
     m_lastPressAt = time;
-    emit pressed(widget->window(), widget->window()->mapFromGlobal(QCursor::pos()));
+    m_lastPressPos = at;
+    if (!secondTap)
+        emit pressed(widget->window(), widget->window()->mapFromGlobal(at));
 }

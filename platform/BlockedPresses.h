@@ -3,7 +3,7 @@
 // Qt drops a press on a window that a modal dialog blocks before any event
 // filter could see it. On X11 the press is read here first, as the window
 // system sent it, and reported with the window it landed on. The second tap
-// of a double tap is not reported again.
+// of a double tap, in the same place, is not reported again.
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
@@ -30,5 +30,6 @@ private:
 
     int m_inputOpcode = -1;
     unsigned m_lastPressAt = 0;
+    QPoint m_lastPressPos;
     bool m_pressedBefore = false;
 };

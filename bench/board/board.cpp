@@ -66,10 +66,10 @@ int measureBoard()
     paintNow();
 
     // At a teacher's pace each count is painted as it comes: the board paints
-    // new counts at most once an interval, which passes, untimed, between them.
+    // new counts at most once a frame, which passes, untimed, between them.
     std::vector<double> adds;
     for (int k = longestRun - timedCounts; k < longestRun; ++k) {
-        QTest::qWait(CountBoard::newCountsInterval + 1);
+        QTest::qWait(board.frameInterval() + 1);
         QElapsedTimer timer;
         timer.start();
         board.append(number(k));

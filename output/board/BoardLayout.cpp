@@ -5,7 +5,7 @@
 
 namespace {
 constexpr double cellToFont = 1.5;       // a cell is this many font pixels tall
-constexpr double numberShareOfCell = 0.8;  // room beside the number for its circle
+constexpr double numberShareOfCell = 0.75;  // room beside the number for its circle
 } // namespace
 
 int clampedRowLength(int rowLength)
@@ -40,6 +40,17 @@ int BoardLayout::countsInRow(int row) const
 double BoardLayout::newestRowScroll() const
 {
     return std::max(0.0, contentHeight() - (size.height() - headHeight));
+}
+
+double BoardLayout::scrollToNewest(double scroll, bool hurry) const
+{
+    const double newest = newestRowScroll();
+    if (scroll >= newest)
+        return scroll;
+    if (!hurry)
+        return newest;
+    const int rowsShown = int((size.height() - headHeight) / cell.height());
+    return newest + rowsShown / 2 * cell.height();
 }
 
 QRectF BoardLayout::cellRect(int k, double scroll) const

@@ -36,6 +36,10 @@ struct BoardLayout {
     double contentHeight() const { return rows * cell.height(); }
     // How far the rows scroll up when the newest row stands at the bottom.
     double newestRowScroll() const;
+    // How far the rows scroll, from scroll, to show the newest row: not at
+    // all while they do; else until it stands at the bottom, or, in a hurry,
+    // by half the rows shown more, leaving room for the rows to come.
+    double scrollToNewest(double scroll, bool hurry) const;
     // The cell of count k, the rows scrolled up by scroll pixels.
     QRectF cellRect(int k, double scroll) const;
     QRectF headRect(int column) const;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -38,8 +39,7 @@ CountBoard::CountBoard(const QString &name, QWidget *parent)
     setObjectName(name);
     setAccessibleName(tr("Count Board"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(int(BoardLayout::smallestCell * BoardLayout::mostInRow),
-                   int(BoardLayout::headHeight + BoardLayout::smallestCell * 2));
+    setMinimumHeight(int(BoardLayout::headHeight + BoardLayout::smallestCell * 2));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_frame.setSingleShot(true);
     connect(&m_frame, &QTimer::timeout, this, &CountBoard::paintNewCounts);
@@ -52,8 +52,11 @@ QFont CountBoard::numberFont(double pixels) const
     return boardFont(pixels);
 }
 
+// A row of the board is a finger's target wide a number; the rows stand
+// wholly on the board.
 void CountBoard::relayout()
 {
+    setMinimumWidth(int(BoardLayout::smallestCell * m_layout.rowLength));
     m_layout = layoutBoard(count(), m_layout.rowLength, size(), m_widest);
     m_scroll = m_layout.newestRowScroll();
     m_unpainted.clear();
@@ -85,18 +88,38 @@ void CountBoard::append(const QString &number)
     m_widest = std::max(m_widest, measure(number));
     const BoardLayout before = m_layout;
     m_layout = layoutBoard(count(), before.rowLength, size(), m_widest);
-    const double newest = m_layout.newestRowScroll();
-    if (m_layout.fontPixels != before.fontPixels || m_layout.cell != before.cell)
-        m_repaintAll = true;
-    m_unpaintedScroll += m_scroll - newest;
-    m_scroll = newest;
+    const bool relaid = m_layout.fontPixels != before.fontPixels || m_layout.cell != before.cell;
+    m_repaintAll = m_repaintAll || relaid;
+    // A row or more within a frame: more than a class reads.
+    const bool hurry = m_unpainted.size() >= m_layout.rowLength;
+    const double scroll = relaid ? m_layout.newestRowScroll() : m_layout.scrollToNewest(m_scroll, hurry);
+    m_unpaintedScroll += m_scroll - scroll;
+    m_scroll = scroll;
     m_unpainted << k;
     if (m_newestHidden)
         m_unpainted << k - 1;
-    if (m_sincePainted.elapsed() >= newCountsInterval)
+    const int frame = frameInterval();
+    if (m_sincePainted.elapsed() >= frame)
         paintNewCounts();
     else if (!m_frame.isActive())
-        m_frame.start(int(newCountsInterval - m_sincePainted.elapsed()));
+        m_frame.start(int(frame - m_sincePainted.elapsed()));
+}
+
+int CountBoard::frameInterval() const
+{
+    const QScreen *shownOn = screen();
+    const double rate = shownOn && shownOn->refreshRate() > 0 ? shownOn->refreshRate() : 60;
+    return std::max(1, int(1000 / rate));
+}
+
+void CountBoard::settle()
+{
+    const double newest = m_layout.newestRowScroll();
+    if (m_scroll <= newest)
+        return;
+    m_unpaintedScroll += m_scroll - newest;
+    m_scroll = newest;
+    paintNewCounts();
 }
 
 void CountBoard::paintNewCounts()
@@ -212,7 +235,7 @@ void CountBoard::setColours(const QColor &text, const QColor &background)
 
 void CountBoard::scrollBy(double pixels)
 {
-    const double scroll = std::clamp(m_scroll + pixels, 0.0, m_layout.newestRowScroll());
+    const double scroll = std::clamp(m_scroll + pixels, 0.0, std::max(m_scroll, m_layout.newestRowScroll()));
     if (scroll == m_scroll)
         return;
     m_scroll = scroll;
@@ -268,9 +291,13 @@ void CountBoard::paintEvent(QPaintEvent *event)
                 painter.fillRect(cell, shade);
             drawNumber(painter, cell, shownText(k));
             if (m_marks.isCircled(k)) {
+                // Round at the ends and straight along the number: an
+                // ellipse would cut the corners of a long one.
                 painter.setPen(circle);
+                painter.setBrush(Qt::NoBrush);
                 const double inset = circle.widthF();
-                painter.drawEllipse(cell.adjusted(inset, inset, -inset, -inset));
+                const QRectF ring = cell.adjusted(inset, inset, -inset, -inset);
+                painter.drawRoundedRect(ring, ring.height() / 2, ring.height() / 2);
             }
         }
     }
@@ -284,39 +311,40 @@ void CountBoard::useGlyphsOfTheLayout()
     m_glyphPixels = m_layout.fontPixels;
     m_glyphColour = m_text;
     m_glyphMetrics = QFontMetricsF(numberFont(m_glyphPixels));
-    // Room around a glyph for the parts that stand out of its advance.
-    m_glyphMargin = int(std::ceil(m_glyphPixels / 4));
 }
 
-const QPixmap &CountBoard::glyph(QChar c)
+// A glyph's picture holds its ink and no more: most of a cell is background,
+// and every pixel of a picture is blended each time it is copied.
+const CountBoard::Glyph &CountBoard::glyph(QChar c)
 {
     auto found = m_glyphs.constFind(c);
     if (found != m_glyphs.constEnd())
         return *found;
     const qreal scale = devicePixelRatioF();
-    const QSize size(int(std::ceil(m_glyphMetrics.horizontalAdvance(c))) + 2 * m_glyphMargin,
-                     int(std::ceil(m_glyphMetrics.height())) + 2 * m_glyphMargin);
-    QPixmap picture(size * scale);
+    const QRect ink = m_glyphMetrics.boundingRect(c).toAlignedRect().adjusted(-1, -1, 1, 1);
+    QPixmap picture(ink.size() * scale);
     picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(numberFont(m_glyphPixels));
     painter.setPen(m_text);
-    painter.drawText(QPointF(m_glyphMargin, m_glyphMargin + m_glyphMetrics.ascent()), QString(c));
-    return *m_glyphs.insert(c, picture);
+    painter.drawText(-ink.topLeft(), QString(c));
+    return *m_glyphs.insert(c, Glyph{picture, ink.topLeft()});
 }
 
-// The number centred in its cell, a copy of each of its glyphs in turn.
+// The number centred in its cell, a copy of each of its glyphs in turn, each
+// on whole pixels.
 void CountBoard::drawNumber(QPainter &painter, const QRectF &cell, const QString &text)
 {
     double width = 0;
     for (QChar c : text)
         width += m_glyphMetrics.horizontalAdvance(c);
-    double x = std::round(cell.center().x() - width / 2);
-    const double top = std::round(cell.center().y() - m_glyphMetrics.height() / 2);
+    double x = cell.center().x() - width / 2;
+    const int baseline = int(std::round(cell.center().y() - m_glyphMetrics.height() / 2 + m_glyphMetrics.ascent()));
     for (QChar c : text) {
-        painter.drawPixmap(QPointF(x - m_glyphMargin, top - m_glyphMargin), glyph(c));
+        const Glyph &drawn = glyph(c);
+        painter.drawPixmap(QPoint(int(std::round(x)), baseline) + drawn.offset, drawn.picture);
         x += m_glyphMetrics.horizontalAdvance(c);
     }
 }

@@ -5,8 +5,10 @@
 // shades the column; a finger or the wheel scrolls the earlier rows, and
 // each new count brings the newest row back into view. A new count repaints
 // its own cell, and scrolls the rows by a row when it starts one, unless the
-// numbers must be drawn smaller. Counts that come faster than a class can
-// read them are painted together, at most once every newCountsInterval.
+// numbers must be drawn smaller. Counts that come faster than the screen
+// shows them are painted together, once a frame; when a row or more comes
+// within a frame the rows scroll by half the board at once, which leaves room
+// for the rows to come, instead of moving the whole board every frame.
 
 #include "output/board/BoardLayout.h"
 #include "output/board/BoardMarks.h"
@@ -25,7 +27,6 @@ class CountBoard : public QWidget {
     Q_OBJECT
 public:
     using Hushed = std::function<bool(int countIndex)>;
-    static constexpr int newCountsInterval = 40;  // milliseconds
 
     CountBoard(const QString &name, QWidget *parent);
 
@@ -56,6 +57,12 @@ public:
     QColor textColour() const { return m_text; }
     QColor backgroundColour() const { return m_background; }
 
+    // Milliseconds from one frame of the board's screen to the next.
+    int frameInterval() const;
+    // After a hurried count: the newest row at the bottom, the earlier rows
+    // above it, and every count on the screen.
+    void settle();
+
     // How far the rows are scrolled up, in pixels.
     double scrollOffset() const { return m_scroll; }
     void scrollBy(double pixels);
@@ -75,7 +82,11 @@ private:
     // Puts what the new counts changed on screen.
     void paintNewCounts();
     void drawNumber(QPainter &painter, const QRectF &cell, const QString &text);
-    const QPixmap &glyph(QChar c);
+    struct Glyph {
+        QPixmap picture;
+        QPoint offset;  // of the picture's top-left from the pen at the baseline
+    };
+    const Glyph &glyph(QChar c);
     void useGlyphsOfTheLayout();
     void relayout();
     // The number's width at a one-pixel font, its characters' advances added.
@@ -104,11 +115,10 @@ private:
     QElapsedTimer m_sincePainted;
     // Digits this large are drawn from outlines each time: they are drawn
     // once per size and colour, and copied.
-    QHash<QChar, QPixmap> m_glyphs;
+    QHash<QChar, Glyph> m_glyphs;
     double m_glyphPixels = 0;
     QColor m_glyphColour;
     QFontMetricsF m_glyphMetrics;
-    int m_glyphMargin = 0;
     QPointF m_pressAt;
     double m_pressScroll = 0;
     bool m_dragging = false;

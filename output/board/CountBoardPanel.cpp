@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSaving.h"
 #include "platform/PagePrinter.h"
+#include "widgets/FlowLayout.h"
 #include "widgets/IconButton.h"
 #include "widgets/TouchSizing.h"
 
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -38,6 +40,17 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const char *toolti
     return button;
 }
 
+// Buttons that stay together in a row of the strip.
+QWidget *buttonGroup(QWidget *strip, std::initializer_list<QWidget *> buttons)
+{
+    auto *group = new QWidget(strip);
+    auto *layout = new QHBoxLayout(group);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *button : buttons)
+        layout->addWidget(button);
+    return group;
+}
+
 } // namespace
 
 CountBoardPanel::CountBoardPanel(WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer, QWidget *parent)
@@ -61,17 +74,13 @@ CountBoardPanel::CountBoardPanel(WindowMemory &memory, Dialogs &dialogs, PagePri
     saveButton = pictureButton(strip, "cmdBoardSave", QT_TRANSLATE_NOOP("IconButton", "Save Board"), "save");
     printButton = pictureButton(strip, "cmdBoardPrint", QT_TRANSLATE_NOOP("IconButton", "Print Board"), "print");
 
-    auto *stripLayout = new QHBoxLayout(strip);
+    // On a narrow board the strip wraps, a group of buttons at a time.
+    auto *stripLayout = new FlowLayout(strip);
     stripLayout->setContentsMargins(4, 4, 4, 4);
-    stripLayout->addWidget(fewerButton);
-    stripLayout->addWidget(rowLengthLabel);
-    stripLayout->addWidget(moreButton);
-    stripLayout->addSpacing(Touch::targetHeight / 2);
+    stripLayout->setSpacing(Touch::targetHeight / 4);
+    stripLayout->addWidget(buttonGroup(strip, {fewerButton, rowLengthLabel, moreButton}));
     stripLayout->addWidget(clearMarksButton);
-    stripLayout->addStretch();
-    stripLayout->addWidget(copyButton);
-    stripLayout->addWidget(saveButton);
-    stripLayout->addWidget(printButton);
+    stripLayout->addWidget(buttonGroup(strip, {copyButton, saveButton, printButton}));
 
     m_boards = new QWidget(this);
     m_board1 = new CountBoard(QStringLiteral("picBoard1"), m_boards);
@@ -131,6 +140,17 @@ void CountBoardPanel::clearMarks()
 QImage CountBoardPanel::picture() const
 {
     return m_boards->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void CountBoardPanel::pressWhileBlocked(QPoint pos)
+{
+    QWidget *under = childAt(pos);
+    for (CountBoard *board : {m_board1, m_board2})
+        if (under == board)
+            board->tapAt(board->mapFrom(this, pos));
+    for (QPushButton *button : {fewerButton, moreButton, clearMarksButton, copyButton})
+        if (under == button && button->isEnabled())
+            button->click();
 }
 
 void CountBoardPanel::copyBoard()

@@ -35,6 +35,12 @@ public:
     void saveBoard();
     void printBoard();
 
+    // A press at pos that a modal window kept from the panel, such as the
+    // pause dialog: a tap on a board marks it as ever, and −, +, Clear Marks
+    // and Copy act. Save Board and Print Board open windows of their own and
+    // wait until the modal one is gone.
+    void pressWhileBlocked(QPoint pos);
+
     QPushButton *fewerButton;
     QPushButton *moreButton;
     QLabel *rowLengthLabel;

@@ -5,6 +5,8 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,8 +36,11 @@ void CountBoardWindow::showBeside()
 {
     WindowPlacement &placement = m_memory.boardPlacement;
     if (!placement.placed) {
+        // As wide as the main window where the screen has room for that
+        // beside it, as on a board; on a laptop, as the room allows.
         const QRect main = m_mainWindow.frameGeometry();
-        resize(std::max(minimumSizeHint().width(), main.width()), main.height());
+        const int room = m_mainWindow.screen()->availableGeometry().right() - main.right() - gapBesideMain;
+        resize(std::max(minimumSizeHint().width(), std::min(main.width(), room)), main.height());
         rememberPlacement(placement, *this);
         placement.topLeft = QPointF(pixelsToTwips(main.right() + gapBesideMain), pixelsToTwips(main.top()));
         placement.placed = true;
@@ -44,6 +49,14 @@ void CountBoardWindow::showBeside()
     moveOnScreen(*this, pos());
     show();
     raise();
+}
+
+// Grown for longer rows, the window stays wholly on its screen.
+void CountBoardWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible() && event->size().width() > event->oldSize().width())
+        moveOnScreen(*this, pos());
 }
 
 void CountBoardWindow::closeEvent(QCloseEvent *event)

@@ -23,6 +23,7 @@ signals:
     void closed();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

@@ -107,12 +107,28 @@ void CountBoards::pauseShown()
     revealThrough(m_session.countIndex);
 }
 
+// At a pause or the end of the run the class reads the board: every count on
+// it, and as many earlier rows as it shows.
 void CountBoards::revealThrough(int k)
 {
     if (!m_panel)
         return;
-    m_panel->board(0)->setRevealedThrough(k);
-    m_panel->board(1)->setRevealedThrough(k);
+    for (int index : {0, 1}) {
+        m_panel->board(index)->setRevealedThrough(k);
+        if (k >= 0)
+            m_panel->board(index)->settle();
+    }
+}
+
+bool CountBoards::pressWhileBlocked(QWidget *window, QPoint pos)
+{
+    if (!m_panel || !m_panel->isVisible() || m_panel->window() != window)
+        return false;
+    const QPoint onPanel = m_panel->mapFrom(window, pos);
+    if (!m_panel->rect().contains(onPanel))
+        return false;
+    m_panel->pressWhileBlocked(onPanel);
+    return true;
 }
 
 void CountBoards::setHushed(const CountBoard::Hushed &hushed)

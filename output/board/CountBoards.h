@@ -47,6 +47,10 @@ public:
     void runningChanged(bool running);
     void pauseShown();
 
+    // A press at pos in window that a modal window kept from it: when it
+    // landed on the board, the board takes it as a tap. Whether it did.
+    bool pressWhileBlocked(QWidget *window, QPoint pos);
+
     // The counts that are hushed until the run pauses; none unless set.
     void setHushed(const CountBoard::Hushed &hushed);
 

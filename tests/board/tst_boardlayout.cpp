@@ -17,6 +17,8 @@ private slots:
     void numbersFit();
     void taps_data();
     void taps();
+    void newestRowInView_data();
+    void newestRowInView();
     void marksFollowTheCounts();
     void secondTapsTakeMarksAway();
 };
@@ -112,6 +114,38 @@ void BoardLayoutTest::numbersFit()
     QVERIFY(widest * 2 * wider.fontPixels <= wider.cell.width());
 }
 
+void BoardLayoutTest::newestRowInView_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("fromRows");  // rows scrolled up before the newest count
+    QTest::addColumn<bool>("hurry");
+    QTest::addColumn<QString>("outcome");  // "stays", "at the bottom" or "room below"
+    QTest::newRow("a board not yet full stays") << 30 << 0.0 << true << "stays";
+    QTest::newRow("at a class's pace the newest row comes to the bottom") << 101 << 0.0 << false << "at the bottom";
+    QTest::newRow("in a hurry it leaves room for the rows to come") << 101 << 0.0 << true << "room below";
+    QTest::newRow("once room is left, the rows stay") << 101 << 10.0 << true << "stays";
+    QTest::newRow("the longest run in a hurry") << 32768 << 3000.0 << true << "room below";
+}
+
+// The newest count is always in view; the rows move only when it is not.
+void BoardLayoutTest::newestRowInView()
+{
+    QFETCH(int, count);
+    QFETCH(double, fromRows);
+    QFETCH(bool, hurry);
+    QFETCH(QString, outcome);
+    const BoardLayout layout = layoutBoard(count, 10, QSizeF(1920, 800), 2.0);
+    const double from = fromRows * layout.cell.height();
+    const double scroll = layout.scrollToNewest(from, hurry);
+    const QRectF newest = layout.cellRect(count - 1, scroll);
+    QVERIFY(newest.top() >= BoardLayout::headHeight && newest.bottom() <= layout.size.height());
+    const double below = layout.size.height() - newest.bottom();
+    if (outcome == "stays")
+        QCOMPARE(scroll, from);
+    else
+        QCOMPARE(below >= layout.cell.height(), outcome == "room below");
+}
+
 void BoardLayoutTest::taps_data()
 {
     QTest::addColumn<int>("count");
@@ -135,7 +169,7 @@ void BoardLayoutTest::taps()
     QFETCH(QPointF, at);
     QFETCH(int, countTapped);
     QFETCH(int, headTapped);
-    const BoardLayout layout = layoutBoard(count, 10, QSizeF(1000, 444), 1.19);
+    const BoardLayout layout = layoutBoard(count, 10, QSizeF(1000, 444), 1.115);
     QCOMPARE(layout.cell, QSizeF(100, 100));
     QCOMPARE(layout.countAt(at, scroll), countTapped);
     QCOMPARE(layout.headAt(at), headTapped);

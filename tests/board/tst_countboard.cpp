@@ -1,11 +1,17 @@
 #include "output/board/CountBoardPanel.h"
 #include "output/board/CountBoardWindow.h"
+#include "platform/BlockedPresses.h"
 #include "tests/support/AppRig.h"
 #include "tests/support/FakePagePrinter.h"
 #include "tests/support/Ink.h"
 #include "tests/support/PauseAnswerer.h"
+#include "tests/support/TestDisplay.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,10 +28,15 @@ private slots:
     void cleanup();
 
     void hiddenNewestNumberIsNotDrawn();
+    void pauseShowsTheEarlierRows();
+    void tapsAtAPause_data();
+    void tapsAtAPause();
     void fullScreenSharesTheScreen();
     void keep_data();
     void keep();
     void readAsATable();
+    void narrowBoard_data();
+    void narrowBoard();
 
 private:
     CountBoard *board() const { return m_rig->lesson.countBoards().panel()->board(0); }
@@ -99,6 +110,94 @@ void CountBoardTest::hiddenNewestNumberIsNotDrawn()
     QTest::mouseClick(m_rig->button("cmdStart"), Qt::LeftButton);
     QCOMPARE(board()->numbers(), (QStringList{"0", "1", "2"}));
     QVERIFY(board()->marks().isEmpty());
+}
+
+// Counted faster than the screen shows, the rows jump ahead by half the
+// board; at the pause the newest row is back at the bottom, under as many
+// earlier rows as fit.
+void CountBoardTest::pauseShowsTheEarlierRows()
+{
+    CountBoards &boards = m_rig->lesson.countBoards();
+    boards.setShown(true);
+    QVERIFY(QTest::qWaitForWindowExposed(boards.window()));
+    for (int k = 0; k < 1000 && board()->scrollOffset() <= board()->layout().newestRowScroll(); ++k)
+        board()->append(QString::number(k));
+    QVERIFY(board()->scrollOffset() > board()->layout().newestRowScroll());
+    boards.pauseShown();
+    QCOMPARE(board()->scrollOffset(), board()->layout().newestRowScroll());
+}
+
+void CountBoardTest::tapsAtAPause_data()
+{
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<QString>("tap");  // "count k", "head c", "counters" or a button's name
+    QTest::addColumn<QString>("outcome");  // what the tap did, "" for nothing
+    QTest::newRow("a number beside the window") << false << "count 5" << "circled 5";
+    QTest::newRow("a head beside the window") << false << "head 5" << "shaded 5";
+    QTest::newRow("+ beside the window") << false << "cmdRowsMore" << "rows of 7";
+    QTest::newRow("Save Board waits for the pause") << false << "cmdBoardSave" << "";
+    QTest::newRow("a number in full screen") << true << "count 11" << "circled 11";
+    QTest::newRow("the counters in full screen continue") << true << "counters" << "continued";
+}
+
+// The class circles what it notices while the pause dialog blocks the board:
+// a tap on the X display reaches the board all the same.
+void CountBoardTest::tapsAtAPause()
+{
+    QFETCH(bool, fullScreen);
+    QFETCH(QString, tap);
+    QFETCH(QString, outcome);
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        QSKIP("Needs a real X display: scripts/test sets TALLYVANE_TEST_DISPLAY.");
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("Needs xdotool to tap on the X display.");
+    MainWindow &main = m_rig->lesson.mainWindow();
+    CountBoards &boards = m_rig->lesson.countBoards();
+    boards.setShown(true);
+    boards.panel()->setRowLength(6);
+    for (int k = 1; k <= 12; ++k)
+        board()->append(QString::number(15 * k));
+    main.setFullScreen(fullScreen);
+    QTRY_COMPARE(main.isFullScreen(), fullScreen);
+    QVERIFY(QTest::qWaitForWindowExposed(boards.panel()->window()));
+    QSignalSpy continued(&main, &MainWindow::countersTappedUnderDialog);
+    QDialog pause(&main);
+    pause.setModal(true);
+    main.standAtFoot(pause);
+    pause.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pause));
+
+    const QStringList target = tap.split(QLatin1Char(' '));
+    QWidget *on = board();
+    QRectF area;
+    if (target[0] == "count")
+        area = board()->layout().cellRect(target[1].toInt(), board()->scrollOffset());
+    else if (target[0] == "head")
+        area = board()->layout().headRect(target[1].toInt());
+    else if (target[0] == "counters")
+        on = named<CounterLabel>(main, "lblCounter1");
+    else
+        on = named<QWidget>(*boards.panel(), target[0].toLatin1().constData());
+    const QPoint at = on->mapToGlobal((area.isEmpty() ? QRectF(on->rect()) : area).center().toPoint());
+    BlockedPresses heard;
+    QSignalSpy reported(&heard, &BlockedPresses::pressed);
+    QCOMPARE(QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+                                           "click", "1"}),
+             0);
+    QTRY_COMPARE(reported.size(), 1);
+
+    QStringList happened;
+    for (int k = 0; k < board()->count(); ++k)
+        if (board()->marks().isCircled(k))
+            happened << QStringLiteral("circled %1").arg(k);
+    for (int column = 0; column < board()->rowLength(); ++column)
+        if (board()->marks().isColumnShaded(column))
+            happened << QStringLiteral("shaded %1").arg(column);
+    if (board()->rowLength() != 6)
+        happened << QStringLiteral("rows of %1").arg(board()->rowLength());
+    if (!continued.isEmpty() || !m_rig->dialogs.saveRequests.isEmpty())
+        happened << (continued.isEmpty() ? "asked where to save" : "continued");
+    QCOMPARE(happened.join(", "), outcome);
 }
 
 // The counters keep a third of the screen and the board takes the rest,
@@ -200,5 +299,50 @@ void CountBoardTest::readAsATable()
     QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QString());
 }
 
-QTEST_MAIN(CountBoardTest)
+void CountBoardTest::narrowBoard_data()
+{
+    QTest::addColumn<int>("rowLength");
+    QTest::addColumn<int>("width");
+    QTest::newRow("rows of 10 beside the window on a laptop") << 10 << 480;
+    QTest::newRow("rows of 6, narrower still") << 6 << 320;
+    QTest::newRow("rows of 20 on a wide board") << 20 << 1000;
+}
+
+// As narrow as its rows allow, the board keeps every control whole, a
+// finger's size and clear of the others, and every column in view.
+void CountBoardTest::narrowBoard()
+{
+    QFETCH(int, rowLength);
+    QFETCH(int, width);
+    WindowMemory memory;
+    memory.boardRowLength = rowLength;
+    ScriptedDialogs dialogs;
+    FakePagePrinter printer;
+    CountBoardPanel panel(memory, dialogs, printer);
+    QVERIFY(panel.minimumSizeHint().width() <= width);
+    panel.resize(width, 600);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QList<QRect> taken;
+    for (QWidget *control : std::initializer_list<QWidget *>{panel.fewerButton, panel.moreButton, panel.clearMarksButton,
+                                                             panel.copyButton, panel.saveButton, panel.printButton}) {
+        const QRect at(control->mapTo(&panel, QPoint()), control->size());
+        QVERIFY2(panel.rect().contains(at) && at.width() >= 44 && at.height() >= 44, qPrintable(control->objectName()));
+        for (const QRect &other : std::as_const(taken))
+            QVERIFY2(!at.intersects(other), qPrintable(control->objectName()));
+        taken << at;
+    }
+    const CountBoard &board = *panel.board(0);
+    for (const QRect &control : std::as_const(taken))
+        QVERIFY(board.mapTo(&panel, QPoint()).y() > control.bottom());
+    QVERIFY(rowLength * board.layout().cell.width() <= board.width());
+}
+
+int main(int argc, char *argv[])
+{
+    useTestDisplay();
+    QApplication app(argc, argv);
+    CountBoardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_countboard.moc"

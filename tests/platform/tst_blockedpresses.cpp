@@ -1,5 +1,6 @@
 #include "platform/BlockedPresses.h"
 
+#include <QCursor>
 #include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,11 +18,14 @@ private slots:
 void BlockedPressesTest::reported_data()
 {
     QTest::addColumn<QString>("modal");   // "", or "shown"
-    QTest::addColumn<QString>("presses");  // window:button:milliseconds, the window "main" or "dialog"
+    // window:button:milliseconds[:x], the window "main" or "dialog", the
+    // pointer at x across it (else at 10)
+    QTest::addColumn<QString>("presses");
     QTest::addColumn<int>("reports");
     QTest::newRow("a press on a blocked window") << "shown" << "main:1:1000" << 1;
     QTest::newRow("a double tap, once") << "shown" << "main:1:1000 main:1:1100" << 1;
     QTest::newRow("two taps apart, twice") << "shown" << "main:1:1000 main:1:5000" << 2;
+    QTest::newRow("two quick taps in two places, twice") << "shown" << "main:1:1000:10 main:1:1100:150" << 2;
     QTest::newRow("the modal window's own press") << "shown" << "dialog:1:1000" << 0;
     QTest::newRow("no modal window") << "" << "main:1:1000" << 0;
     QTest::newRow("the right button") << "shown" << "main:3:1000" << 0;
@@ -33,6 +37,7 @@ void BlockedPressesTest::reported()
     QFETCH(QString, presses);
     QFETCH(int, reports);
     QWidget main;
+    main.resize(200, 100);
     main.show();
     QDialog dialog(&main);
     dialog.setModal(true);
@@ -42,6 +47,7 @@ void BlockedPressesTest::reported()
     QSignalSpy pressed(&watch, &BlockedPresses::pressed);
     for (const QString &press : presses.split(QLatin1Char(' '))) {
         const QStringList parts = press.split(QLatin1Char(':'));
+        QCursor::setPos(main.mapToGlobal(QPoint(parts.value(3, QStringLiteral("10")).toInt(), 10)));
         xcb_button_press_event_t event{};
         event.response_type = XCB_BUTTON_PRESS;
         event.detail = xcb_button_t(parts[1].toInt());
