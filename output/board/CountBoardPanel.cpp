@@ -148,9 +148,11 @@ void CountBoardPanel::pressWhileBlocked(QPoint pos)
     for (CountBoard *board : {m_board1, m_board2})
         if (under == board)
             board->tapAt(board->mapFrom(this, pos));
-    for (QPushButton *button : {fewerButton, moreButton, clearMarksButton, copyButton})
+    // Queued: Save and Print open a dialog of their own over the pause one,
+    // which must wait until the window system's event has been handled.
+    for (QPushButton *button : {fewerButton, moreButton, clearMarksButton, copyButton, saveButton, printButton})
         if (under == button && button->isEnabled())
-            button->click();
+            QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
 }
 
 void CountBoardPanel::copyBoard()

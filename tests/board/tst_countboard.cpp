@@ -135,7 +135,7 @@ void CountBoardTest::tapsAtAPause_data()
     QTest::newRow("a number beside the window") << false << "count 5" << "circled 5";
     QTest::newRow("a head beside the window") << false << "head 5" << "shaded 5";
     QTest::newRow("+ beside the window") << false << "cmdRowsMore" << "rows of 7";
-    QTest::newRow("Save Board waits for the pause") << false << "cmdBoardSave" << "";
+    QTest::newRow("Save Board at the pause") << false << "cmdBoardSave" << "asked where to save";
     QTest::newRow("a number in full screen") << true << "count 11" << "circled 11";
     QTest::newRow("the counters in full screen continue") << true << "counters" << "continued";
 }
@@ -180,11 +180,13 @@ void CountBoardTest::tapsAtAPause()
         on = named<QWidget>(*boards.panel(), target[0].toLatin1().constData());
     const QPoint at = on->mapToGlobal((area.isEmpty() ? QRectF(on->rect()) : area).center().toPoint());
     BlockedPresses heard;
+    qRegisterMetaType<QWidget *>();
     QSignalSpy reported(&heard, &BlockedPresses::pressed);
     QCOMPARE(QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
                                            "click", "1"}),
              0);
     QTRY_COMPARE(reported.size(), 1);
+    QCoreApplication::sendPostedEvents();
 
     QStringList happened;
     for (int k = 0; k < board()->count(); ++k)

@@ -44,6 +44,7 @@ void BlockedPressesTest::reported()
     if (!modal.isEmpty())
         dialog.show();
     BlockedPresses watch;
+    qRegisterMetaType<QWidget *>();
     QSignalSpy pressed(&watch, &BlockedPresses::pressed);
     for (const QString &press : presses.split(QLatin1Char(' '))) {
         const QStringList parts = press.split(QLatin1Char(':'));
