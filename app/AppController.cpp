@@ -42,6 +42,17 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_countBoards.setHushed([this](int countIndex) { return m_session.routine.hushes(countIndex); });
     QObject::connect(&m_blockedPresses, &BlockedPresses::pressed, &m_main,
                      [this](QWidget *window, QPoint pos) { pressWhileBlocked(window, pos); });
+    using Blocked = CountBoardPanel::Blocked;
+    QObject::connect(&m_blockedPresses, &BlockedPresses::dragged, &m_main, [this](QWidget *window, QPoint pos) {
+        m_countBoards.pointerWhileBlocked(window, pos, Blocked::Drag);
+    });
+    QObject::connect(&m_blockedPresses, &BlockedPresses::released, &m_main, [this](QWidget *window, QPoint pos) {
+        m_countBoards.pointerWhileBlocked(window, pos, Blocked::Release);
+    });
+    QObject::connect(&m_blockedPresses, &BlockedPresses::wheeled, &m_main,
+                     [this](QWidget *window, QPoint pos, int notches) {
+                         m_countBoards.pointerWhileBlocked(window, pos, notches > 0 ? Blocked::WheelUp : Blocked::WheelDown);
+                     });
     QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
     QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
     QObject::connect(&m_main, &MainWindow::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
@@ -107,7 +118,7 @@ void AppController::quit()
 
 void AppController::pressWhileBlocked(QWidget *window, QPoint pos)
 {
-    if (!m_countBoards.pressWhileBlocked(window, pos) && window == &m_main)
+    if (!m_countBoards.pointerWhileBlocked(window, pos, CountBoardPanel::Blocked::Press) && window == &m_main)
         m_main.pressWhileBlocked(pos);
 }
 

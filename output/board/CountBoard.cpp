@@ -349,33 +349,53 @@ void CountBoard::drawNumber(QPainter &painter, const QRectF &cell, const QString
     }
 }
 
-void CountBoard::mousePressEvent(QMouseEvent *event)
+void CountBoard::pressAt(QPointF point)
 {
-    m_pressAt = event->position();
+    m_pressAt = point;
     m_pressScroll = m_scroll;
     m_dragging = false;
 }
 
-void CountBoard::mouseMoveEvent(QMouseEvent *event)
+void CountBoard::dragTo(QPointF point)
 {
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    const double moved = event->position().y() - m_pressAt.y();
+    const double moved = point.y() - m_pressAt.y();
     if (!m_dragging && std::abs(moved) < dragDistance)
         return;
     m_dragging = true;
     scrollBy(m_pressScroll - moved - m_scroll);
 }
 
+void CountBoard::releaseAt(QPointF point)
+{
+    if (!m_dragging)
+        tapAt(point);
+    m_dragging = false;
+}
+
+void CountBoard::scrollByNotches(double notches)
+{
+    scrollBy(-notches * m_layout.cell.height());
+}
+
+void CountBoard::mousePressEvent(QMouseEvent *event)
+{
+    pressAt(event->position());
+}
+
+void CountBoard::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        dragTo(event->position());
+}
+
 void CountBoard::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && !m_dragging)
-        tapAt(event->position());
-    m_dragging = false;
+    if (event->button() == Qt::LeftButton)
+        releaseAt(event->position());
 }
 
 void CountBoard::wheelEvent(QWheelEvent *event)
 {
-    scrollBy(-event->angleDelta().y() / 120.0 * m_layout.cell.height());
+    scrollByNotches(event->angleDelta().y() / 120.0);
     event->accept();
 }

@@ -43,6 +43,11 @@ public:
     const BoardMarks &marks() const { return m_marks; }
     void clearMarks();
     void tapAt(QPointF point);
+    // A finger put down, moved and lifted: a tap where it barely moved, else
+    // the rows scrolled with it.
+    void pressAt(QPointF point);
+    void dragTo(QPointF point);
+    void releaseAt(QPointF point);
 
     // While the counter is hidden its newest number is not drawn either.
     void setNewestHidden(bool hidden);
@@ -66,6 +71,8 @@ public:
     // How far the rows are scrolled up, in pixels.
     double scrollOffset() const { return m_scroll; }
     void scrollBy(double pixels);
+    // By wheel notches, a row each: up, positive, shows earlier rows.
+    void scrollByNotches(double notches);
 
 signals:
     void marksChanged();

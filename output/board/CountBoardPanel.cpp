@@ -142,16 +142,36 @@ QImage CountBoardPanel::picture() const
     return m_boards->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void CountBoardPanel::pressWhileBlocked(QPoint pos)
+void CountBoardPanel::pointerWhileBlocked(Blocked what, QPoint pos)
 {
+    if (what == Blocked::Drag || what == Blocked::Release) {
+        CountBoard *held = m_held;
+        if (!held)
+            return;
+        if (what == Blocked::Drag) {
+            held->dragTo(held->mapFrom(this, pos));
+        } else {
+            m_held = nullptr;
+            held->releaseAt(held->mapFrom(this, pos));
+        }
+        return;
+    }
     QWidget *under = childAt(pos);
-    for (CountBoard *board : {m_board1, m_board2})
-        if (under == board)
-            board->tapAt(board->mapFrom(this, pos));
+    for (CountBoard *board : {m_board1, m_board2}) {
+        if (under != board)
+            continue;
+        const QPoint at = board->mapFrom(this, pos);
+        if (what == Blocked::Press) {
+            m_held = board;
+            board->pressAt(at);
+        } else {
+            board->scrollByNotches(what == Blocked::WheelUp ? 1 : -1);
+        }
+    }
     // Queued: Save and Print open a dialog of their own over the pause one,
     // which must wait until the window system's event has been handled.
     for (QPushButton *button : {fewerButton, moreButton, clearMarksButton, copyButton, saveButton, printButton})
-        if (under == button && button->isEnabled())
+        if (what == Blocked::Press && under == button && button->isEnabled())
             QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
 }
 

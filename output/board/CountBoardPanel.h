@@ -10,6 +10,7 @@
 #include "windows/WindowMemory.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -35,11 +36,11 @@ public:
     void saveBoard();
     void printBoard();
 
-    // A press at pos that a modal window kept from the panel, such as the
-    // pause dialog: a tap on a board marks it as ever, and −, +, Clear Marks
-    // and Copy act. Save Board and Print Board open windows of their own and
-    // wait until the modal one is gone.
-    void pressWhileBlocked(QPoint pos);
+    // What a modal window, such as the pause dialog, kept from the panel, at
+    // pos on it: a board takes a finger's press, moves and lift and the wheel
+    // as ever, and a button acts on the press.
+    enum class Blocked { Press, Drag, Release, WheelUp, WheelDown };
+    void pointerWhileBlocked(Blocked what, QPoint pos);
 
     QPushButton *fewerButton;
     QPushButton *moreButton;
@@ -58,4 +59,5 @@ private:
     QWidget *m_boards;
     CountBoard *m_board1;
     CountBoard *m_board2;
+    QPointer<CountBoard> m_held;  // the board a blocked press went to
 };

@@ -120,14 +120,15 @@ void CountBoards::revealThrough(int k)
     }
 }
 
-bool CountBoards::pressWhileBlocked(QWidget *window, QPoint pos)
+bool CountBoards::pointerWhileBlocked(QWidget *window, QPoint pos, CountBoardPanel::Blocked what)
 {
     if (!m_panel || !m_panel->isVisible() || m_panel->window() != window)
         return false;
     const QPoint onPanel = m_panel->mapFrom(window, pos);
-    if (!m_panel->rect().contains(onPanel))
+    const bool held = what == CountBoardPanel::Blocked::Drag || what == CountBoardPanel::Blocked::Release;
+    if (!held && !m_panel->rect().contains(onPanel))
         return false;
-    m_panel->pressWhileBlocked(onPanel);
+    m_panel->pointerWhileBlocked(what, onPanel);
     return true;
 }
 

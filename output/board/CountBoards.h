@@ -47,9 +47,9 @@ public:
     void runningChanged(bool running);
     void pauseShown();
 
-    // A press at pos in window that a modal window kept from it: when it
-    // landed on the board, the board takes it as a tap. Whether it did.
-    bool pressWhileBlocked(QWidget *window, QPoint pos);
+    // What a modal window kept from window at pos: the board takes what
+    // landed on it, and a press's moves and lift. Whether it did.
+    bool pointerWhileBlocked(QWidget *window, QPoint pos, CountBoardPanel::Blocked what);
 
     // The counts that are hushed until the run pauses; none unless set.
     void setHushed(const CountBoard::Hushed &hushed);

@@ -47,6 +47,9 @@ private:
         return !inkBox(*board(), cell, board()->backgroundColour()).isEmpty();
     }
 
+    // What the taps at a pause did to the board and the run, as the rows say.
+    QString happened(const QSignalSpy &continued) const;
+
     std::unique_ptr<AppRig> m_rig;
 };
 
@@ -130,12 +133,16 @@ void CountBoardTest::pauseShowsTheEarlierRows()
 void CountBoardTest::tapsAtAPause_data()
 {
     QTest::addColumn<bool>("fullScreen");
-    QTest::addColumn<QString>("tap");  // "count k", "head c", "counters" or a button's name
-    QTest::addColumn<QString>("outcome");  // what the tap did, "" for nothing
+    // "count k", "head c", "counters" or a button's name; "drag" down the
+    // board or "wheel" up over it, 60 counts on the board instead of 12
+    QTest::addColumn<QString>("tap");
+    QTest::addColumn<QString>("outcome");  // what the tap did
     QTest::newRow("a number beside the window") << false << "count 5" << "circled 5";
     QTest::newRow("a head beside the window") << false << "head 5" << "shaded 5";
     QTest::newRow("+ beside the window") << false << "cmdRowsMore" << "rows of 7";
     QTest::newRow("Save Board at the pause") << false << "cmdBoardSave" << "asked where to save";
+    QTest::newRow("a drag scrolls back, circling nothing") << false << "drag" << "earlier rows";
+    QTest::newRow("the wheel scrolls back") << false << "wheel" << "earlier rows";
     QTest::newRow("a number in full screen") << true << "count 11" << "circled 11";
     QTest::newRow("the counters in full screen continue") << true << "counters" << "continued";
 }
@@ -155,8 +162,10 @@ void CountBoardTest::tapsAtAPause()
     CountBoards &boards = m_rig->lesson.countBoards();
     boards.setShown(true);
     boards.panel()->setRowLength(6);
-    for (int k = 1; k <= 12; ++k)
+    const bool scrolls = tap == "drag" || tap == "wheel";
+    for (int k = 1; k <= (scrolls ? 60 : 12); ++k)
         board()->append(QString::number(15 * k));
+    board()->settle();
     main.setFullScreen(fullScreen);
     QTRY_COMPARE(main.isFullScreen(), fullScreen);
     QVERIFY(QTest::qWaitForWindowExposed(boards.panel()->window()));
@@ -170,24 +179,34 @@ void CountBoardTest::tapsAtAPause()
     const QStringList target = tap.split(QLatin1Char(' '));
     QWidget *on = board();
     QRectF area;
+    QStringList pointer = {"click", "1"};
+    if (tap == "drag")
+        pointer = {"mousedown", "1", "mousemove_relative", "--sync", "0", "60", "mousemove_relative", "--sync", "0",
+                   "60", "mouseup", "1"};
+    else if (tap == "wheel")
+        pointer = {"click", "4"};
     if (target[0] == "count")
         area = board()->layout().cellRect(target[1].toInt(), board()->scrollOffset());
     else if (target[0] == "head")
         area = board()->layout().headRect(target[1].toInt());
     else if (target[0] == "counters")
         on = named<CounterLabel>(main, "lblCounter1");
-    else
+    else if (!scrolls)
         on = named<QWidget>(*boards.panel(), target[0].toLatin1().constData());
     const QPoint at = on->mapToGlobal((area.isEmpty() ? QRectF(on->rect()) : area).center().toPoint());
     BlockedPresses heard;
     qRegisterMetaType<QWidget *>();
     QSignalSpy reported(&heard, &BlockedPresses::pressed);
-    QCOMPARE(QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
-                                           "click", "1"}),
+    QCOMPARE(QProcess::execute("xdotool",
+                               QStringList{"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())}
+                                   + pointer),
              0);
-    QTRY_COMPARE(reported.size(), 1);
-    QCoreApplication::sendPostedEvents();
+    QTRY_COMPARE(reported.size(), tap == "wheel" ? 0 : 1);
+    QTRY_COMPARE(happened(continued), outcome);
+}
 
+QString CountBoardTest::happened(const QSignalSpy &continued) const
+{
     QStringList happened;
     for (int k = 0; k < board()->count(); ++k)
         if (board()->marks().isCircled(k))
@@ -199,7 +218,9 @@ void CountBoardTest::tapsAtAPause()
         happened << QStringLiteral("rows of %1").arg(board()->rowLength());
     if (!continued.isEmpty() || !m_rig->dialogs.saveRequests.isEmpty())
         happened << (continued.isEmpty() ? "asked where to save" : "continued");
-    QCOMPARE(happened.join(", "), outcome);
+    if (board()->scrollOffset() < board()->layout().newestRowScroll())
+        happened << QStringLiteral("earlier rows");
+    return happened.join(", ");
 }
 
 // The counters keep a third of the screen and the board takes the rest,

@@ -1,12 +1,13 @@
 #include "platform/BlockedPresses.h"
 
-#include <QCursor>
 #include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include <xcb/xcb.h>
+
+#include <cstdint>
 
 class BlockedPressesTest : public QObject {
     Q_OBJECT
@@ -48,8 +49,8 @@ void BlockedPressesTest::reported()
     QSignalSpy pressed(&watch, &BlockedPresses::pressed);
     for (const QString &press : presses.split(QLatin1Char(' '))) {
         const QStringList parts = press.split(QLatin1Char(':'));
-        QCursor::setPos(main.mapToGlobal(QPoint(parts.value(3, QStringLiteral("10")).toInt(), 10)));
         xcb_button_press_event_t event{};
+        event.event_x = event.root_x = std::int16_t(parts.value(3, QStringLiteral("10")).toInt());
         event.response_type = XCB_BUTTON_PRESS;
         event.detail = xcb_button_t(parts[1].toInt());
         event.time = parts[2].toUInt();
