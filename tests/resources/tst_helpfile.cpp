@@ -155,6 +155,7 @@ void HelpFileTest::everyMessageIsExplained()
         Messages::tooManyToList(),    Messages::listNotPrinted(),  Messages::listNotSaved(),
         Messages::notEnoughToGraph(), Messages::tooManyToGraph(),  Messages::tooManyForBars(),
         Messages::graphNotPrinted(),  Messages::graphNotSaved(),   Messages::numberTooLarge(),
+        Messages::boardNotPrinted(),  Messages::boardNotSaved(),
         Messages::lessonsDamaged(),   Messages::lessonsNotSaved(), Messages::confirmDeleteLesson(),
         Messages::lessonsNotImported(), Messages::lessonsPartlyImported(), Messages::lessonsRenamedOnImport(),
         Messages::lessonsAlreadyThere(),
