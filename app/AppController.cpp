@@ -40,18 +40,13 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
     m_view.setCountBoards(&m_countBoards);
     m_countBoards.setHushed([this](int countIndex) { return m_session.routine.hushes(countIndex); });
-    QObject::connect(&m_blockedPresses, &BlockedPresses::pressed, &m_main,
-                     [this](QWidget *window, QPoint pos) { pressWhileBlocked(window, pos); });
-    using Blocked = CountBoardPanel::Blocked;
-    QObject::connect(&m_blockedPresses, &BlockedPresses::dragged, &m_main, [this](QWidget *window, QPoint pos) {
-        m_countBoards.pointerWhileBlocked(window, pos, Blocked::Drag);
-    });
-    QObject::connect(&m_blockedPresses, &BlockedPresses::released, &m_main, [this](QWidget *window, QPoint pos) {
-        m_countBoards.pointerWhileBlocked(window, pos, Blocked::Release);
-    });
-    QObject::connect(&m_blockedPresses, &BlockedPresses::wheeled, &m_main,
-                     [this](QWidget *window, QPoint pos, int notches) {
-                         m_countBoards.pointerWhileBlocked(window, pos, notches > 0 ? Blocked::WheelUp : Blocked::WheelDown);
+    // What the pause dialog kept from the other windows: it marks or scrolls
+    // the board, or a press continues from the full-screen counters.
+    QObject::connect(&m_blockedPresses, &BlockedPresses::reached, &m_main,
+                     [this](QWidget *window, QPoint pos, BlockedPresses::Pointer what) {
+                         if (!m_countBoards.pointerWhileBlocked(window, pos, what) && window == &m_main
+                             && what == BlockedPresses::Pointer::Press)
+                             m_main.pressWhileBlocked(pos);
                      });
     QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
     QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
@@ -114,12 +109,6 @@ void AppController::quit()
             window->close();
     }
     m_endProgram();
-}
-
-void AppController::pressWhileBlocked(QWidget *window, QPoint pos)
-{
-    if (!m_countBoards.pointerWhileBlocked(window, pos, CountBoardPanel::Blocked::Press) && window == &m_main)
-        m_main.pressWhileBlocked(pos);
 }
 
 void AppController::showHelp()

@@ -55,10 +55,6 @@ private:
     // One help window, opened at the help file's start page or brought to
     // the front when it is already open, over the window the teacher is in.
     void showHelp();
-    // A press that a modal window kept from another window, such as the
-    // pause dialog: it marks the board, or continues from the foot of the
-    // full-screen counters.
-    void pressWhileBlocked(QWidget *window, QPoint pos);
 
     CountingSession m_session;
     WindowMemory m_memory;

@@ -84,8 +84,8 @@ bool BlockedPresses::nativeEventFilter(const QByteArray &eventType, void *messag
         const auto *button = static_cast<const xcb_button_press_event_t *>(message);
         const Pointer what = type == XCB_BUTTON_PRESS     ? Pointer::Press
                              : type == XCB_BUTTON_RELEASE ? Pointer::Release
-                                                          : Pointer::Move;
-        pointer({what, what == Pointer::Move ? unsigned(XCB_BUTTON_INDEX_1) : unsigned(button->detail), button->event,
+                                                          : Pointer::Drag;
+        take({what, what == Pointer::Drag ? unsigned(XCB_BUTTON_INDEX_1) : unsigned(button->detail), button->event,
                  button->time, QPointF(button->root_x, button->root_y), QPointF(button->event_x, button->event_y)});
     } else if (type == XCB_GE_GENERIC && m_inputOpcode >= 0) {
         // Every event has its first 32 bytes; only a device event is as long
@@ -108,7 +108,7 @@ bool BlockedPresses::nativeEventFilter(const QByteArray &eventType, void *messag
             break;
         case inputMotion:
         case inputTouchUpdate:
-            pointerEvent.what = Pointer::Move;
+            pointerEvent.what = Pointer::Drag;
             break;
         case inputTouchBegin:
             break;
@@ -118,7 +118,7 @@ bool BlockedPresses::nativeEventFilter(const QByteArray &eventType, void *messag
         default:
             return false;
         }
-        pointer(pointerEvent);
+        take(pointerEvent);
     }
     return false;  // Qt goes on with it as ever
 }
@@ -132,7 +132,7 @@ QWidget *BlockedPresses::blockedWindow(unsigned window) const
     return widget->window();
 }
 
-void BlockedPresses::pointer(const Event &event)
+void BlockedPresses::take(const Event &event)
 {
     if (event.what != Pointer::Press) {
         if (event.button != XCB_BUTTON_INDEX_1 || !m_held)
@@ -143,11 +143,7 @@ void BlockedPresses::pointer(const Event &event)
         // Once the modal window has gone, the window takes the rest as ever.
         if (!QApplication::activeModalWidget())
             return;
-        const QPoint at = (event.inWindow / held->devicePixelRatioF()).toPoint();
-        if (event.what == Pointer::Move)
-            emit dragged(held, at);
-        else
-            emit released(held, at);
+        emit reached(held, (event.inWindow / held->devicePixelRatioF()).toPoint(), event.what);
         return;
     }
     QWidget *blocked = blockedWindow(event.window);
@@ -155,7 +151,7 @@ void BlockedPresses::pointer(const Event &event)
         return;
     const QPoint at = (event.inWindow / blocked->devicePixelRatioF()).toPoint();
     if (event.button == wheelUp || event.button == wheelDown)
-        emit wheeled(blocked, at, event.button == wheelUp ? 1 : -1);
+        emit reached(blocked, at, event.button == wheelUp ? Pointer::WheelUp : Pointer::WheelDown);
     else if (event.button == XCB_BUTTON_INDEX_1)
         press(blocked, at, event);
 }
@@ -175,5 +171,5 @@ void BlockedPresses::press(QWidget *window, QPoint at, const Event &event)
     if (secondTap)
         return;
     m_held = window;
-    emit pressed(window, at);
+    emit reached(window, at, Pointer::Press);
 }

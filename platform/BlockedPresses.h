@@ -17,6 +17,12 @@ class QWidget;
 class BlockedPresses : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
+    // What reached a blocked window: a left-button press or a touch, its
+    // moves and its lift, or a notch of the wheel, up (away from the user) or
+    // down.
+    enum class Pointer { Press, Drag, Release, WheelUp, WheelDown };
+    Q_ENUM(Pointer)
+
     // Reads the application's window system events from now on.
     explicit BlockedPresses(QObject *parent = nullptr);
     ~BlockedPresses() override;
@@ -24,27 +30,20 @@ public:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 signals:
-    // A left-button press or a touch, at pos in the window, on a window that a
-    // modal one keeps from its input.
-    void pressed(QWidget *window, QPoint pos);
-    // The reported press moved to pos, or was lifted there.
-    void dragged(QWidget *window, QPoint pos);
-    void released(QWidget *window, QPoint pos);
-    // The wheel turned by notches over a blocked window: up, away from the
-    // user, is positive.
-    void wheeled(QWidget *window, QPoint pos, int notches);
+    // At pos in window, which a modal one keeps from its input. A reported
+    // press's drags and release follow it to its window.
+    void reached(QWidget *window, QPoint pos, BlockedPresses::Pointer what);
 
 private:
-    enum class Pointer { Press, Move, Release };
     struct Event {
-        Pointer what;
+        Pointer what;  // a press, a drag or a release
         unsigned button;  // the finger's is 1, as the left button's
         unsigned window;
         unsigned time;
         QPointF onScreen;  // in the window system's pixels
         QPointF inWindow;
     };
-    void pointer(const Event &event);
+    void take(const Event &event);
     void press(QWidget *window, QPoint at, const Event &event);
     QWidget *blockedWindow(unsigned window) const;
 

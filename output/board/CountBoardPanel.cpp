@@ -142,8 +142,9 @@ QImage CountBoardPanel::picture() const
     return m_boards->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void CountBoardPanel::pointerWhileBlocked(Blocked what, QPoint pos)
+void CountBoardPanel::pointerWhileBlocked(BlockedPresses::Pointer what, QPoint pos)
 {
+    using Blocked = BlockedPresses::Pointer;
     if (what == Blocked::Drag || what == Blocked::Release) {
         CountBoard *held = m_held;
         if (!held)

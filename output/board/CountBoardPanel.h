@@ -7,6 +7,7 @@
 // window, or below the counters in full screen.
 
 #include "output/board/CountBoard.h"
+#include "platform/BlockedPresses.h"
 #include "windows/WindowMemory.h"
 
 #include <QLabel>
@@ -39,8 +40,7 @@ public:
     // What a modal window, such as the pause dialog, kept from the panel, at
     // pos on it: a board takes a finger's press, moves and lift and the wheel
     // as ever, and a button acts on the press.
-    enum class Blocked { Press, Drag, Release, WheelUp, WheelDown };
-    void pointerWhileBlocked(Blocked what, QPoint pos);
+    void pointerWhileBlocked(BlockedPresses::Pointer what, QPoint pos);
 
     QPushButton *fewerButton;
     QPushButton *moreButton;

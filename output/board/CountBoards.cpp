@@ -120,12 +120,12 @@ void CountBoards::revealThrough(int k)
     }
 }
 
-bool CountBoards::pointerWhileBlocked(QWidget *window, QPoint pos, CountBoardPanel::Blocked what)
+bool CountBoards::pointerWhileBlocked(QWidget *window, QPoint pos, BlockedPresses::Pointer what)
 {
     if (!m_panel || !m_panel->isVisible() || m_panel->window() != window)
         return false;
     const QPoint onPanel = m_panel->mapFrom(window, pos);
-    const bool held = what == CountBoardPanel::Blocked::Drag || what == CountBoardPanel::Blocked::Release;
+    const bool held = what == BlockedPresses::Pointer::Drag || what == BlockedPresses::Pointer::Release;
     if (!held && !m_panel->rect().contains(onPanel))
         return false;
     m_panel->pointerWhileBlocked(what, onPanel);

@@ -49,7 +49,7 @@ public:
 
     // What a modal window kept from window at pos: the board takes what
     // landed on it, and a press's moves and lift. Whether it did.
-    bool pointerWhileBlocked(QWidget *window, QPoint pos, CountBoardPanel::Blocked what);
+    bool pointerWhileBlocked(QWidget *window, QPoint pos, BlockedPresses::Pointer what);
 
     // The counts that are hushed until the run pauses; none unless set.
     void setHushed(const CountBoard::Hushed &hushed);
