@@ -2,7 +2,7 @@
 
 #include "output/lists/NumberList.h"
 #include "platform/Dialogs.h"
-#include "platform/QtSpeaker.h"
+#include "platform/speech/HelperSpeaker.h"
 #include "platform/ScreenPlacement.h"
 #include "windows/settings/SettingsDialog.h"
 
@@ -48,7 +48,10 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
                              && what == BlockedPresses::Pointer::Press)
                              m_main.pressWhileBlocked(pos);
                      });
-    QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] { m_runLoop.startRun(); });
+    QObject::connect(&m_main, &MainWindow::startRequested, &m_main, [this] {
+        followRoutine();
+        m_runLoop.startRun();
+    });
     QObject::connect(&m_main, &MainWindow::pauseRequested, &m_main, [this] { m_runLoop.requestPause(); });
     QObject::connect(&m_main, &MainWindow::fasterRequested, &m_main, [this] { m_runLoop.faster(); });
     QObject::connect(&m_main, &MainWindow::slowerRequested, &m_main, [this] { m_runLoop.slower(); });
@@ -62,10 +65,9 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_view.setGraphAction([this] { m_graphs.showLineGraph(); });
 
     QObject::connect(&m_main, &MainWindow::settingsRequested, &m_main, [this] {
-        RoomSetup room{m_main.look()};
-        if (m_speaker)
-            room.voices = [this] { return Voices{m_speaker->hasVoice(), m_speaker->voicedLanguages()}; };
+        RoomSetup room{m_main.look(), m_speaker};
         if (const auto applied = showSettingsDialog(m_session, m_memory, &m_main, m_dialogs, room)) {
+            followRoutine();
             m_main.setCounterCaptions(applied->counter1Caption, applied->counter2Caption);
             m_main.setTwoCounterMode(applied->twoCounters);
             if (applied->look)
@@ -88,10 +90,19 @@ void AppController::start()
     m_main.start(m_clock, m_pump);
 }
 
-void AppController::setSpeaker(QtSpeaker *speaker)
+void AppController::setSpeaker(HelperSpeaker *speaker)
 {
     m_speaker = speaker;
     m_runLoop.setSpeaker(speaker);
+    followRoutine();
+}
+
+// The voice is made ready as soon as the routine counts aloud, so that the
+// first number is said as it appears.
+void AppController::followRoutine()
+{
+    if (m_speaker)
+        m_speaker->setWanted(m_session.routine.countAloud);
 }
 
 void AppController::quit()

@@ -26,7 +26,7 @@
 #include <functional>
 
 class Clock;
-class QtSpeaker;
+class HelperSpeaker;
 
 class AppController {
 public:
@@ -38,7 +38,7 @@ public:
     // Title screen, then the main window.
     void start();
     // The voice the routine counts aloud with; without one the program is silent.
-    void setSpeaker(QtSpeaker *speaker);
+    void setSpeaker(HelperSpeaker *speaker);
     // Ends a run in progress and closes every other window, then ends the
     // program.
     void quit();
@@ -55,6 +55,7 @@ private:
     // One help window, opened at the help file's start page or brought to
     // the front when it is already open, over the window the teacher is in.
     void showHelp();
+    void followRoutine();
 
     CountingSession m_session;
     WindowMemory m_memory;
@@ -68,11 +69,15 @@ private:
     QtPrinter m_printer;
     ListServices m_lists;
     QPointer<HelpViewer> m_help;
-    ApplicationKey m_helpKey{Qt::Key_F1, [this] { showHelp(); }};
+    // F1 follows the Help button, which a run disables.
+    ApplicationKey m_helpKey{Qt::Key_F1, [this] {
+        if (!m_main.isRunning())
+            showHelp();
+    }};
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
     ClassAnswers m_classAnswers;
-    QtSpeaker *m_speaker = nullptr;
+    HelperSpeaker *m_speaker = nullptr;
     CountBoards m_countBoards;
     BlockedPresses m_blockedPresses;
     std::function<void()> m_endProgram;

@@ -1,7 +1,7 @@
 #include "app/AppController.h"
 #include "engine/Version.h"
 #include "platform/QtDialogs.h"
-#include "platform/QtSpeaker.h"
+#include "platform/speech/HelperSpeaker.h"
 #include "platform/SteadyClock.h"
 #include "platform/Translations.h"
 #include "widgets/DoubleTapGuard.h"
@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     SteadyClock clock;
     QtEventPump pump;
-    QtSpeaker speaker(translations.language());
+    HelperSpeaker speaker(HelperSpeaker::installedHelper(), translations.language(), clock);
     AppController lesson(dialogs, clock, pump);
     dialogs.setBoardPlacement([&lesson](QWidget &dialog) { lesson.mainWindow().standAtFoot(dialog); });
     lesson.setSpeaker(&speaker);

@@ -476,6 +476,14 @@
         <source>Move Keypad</source>
         <translation>Tastenfeld verschieben</translation>
     </message>
+    <message>
+        <source>Capital</source>
+        <translation>Großbuchstabe</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
 </context>
 <context>
     <name>LessonMessages</name>
@@ -538,6 +546,41 @@
     <message>
         <source>Import Lessons</source>
         <translation>Übungen importieren</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPlan</name>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>pauses every %1</source>
+        <translation>Pause alle %1</translation>
+    </message>
+    <message>
+        <source>pauses when counter %1 reaches %2</source>
+        <translation>Pause, wenn Zähler %1 %2 erreicht</translation>
+    </message>
+    <message>
+        <source>hushes every %1</source>
+        <translation>jede %1 still</translation>
+    </message>
+    <message>
+        <source>aloud</source>
+        <translation>laut</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1050,22 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Looking for voices…</source>
+        <translation>Stimmen werden gesucht …</translation>
+    </message>
+    <message>
+        <source>No sound: the voice has stopped.</source>
+        <translation>Kein Ton: Die Stimme ist verstummt.</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,14 @@
         <source>Move Keypad</source>
         <translation>Mover el teclado</translation>
     </message>
+    <message>
+        <source>Capital</source>
+        <translation>Mayúscula</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
 </context>
 <context>
     <name>LessonMessages</name>
@@ -538,6 +546,41 @@
     <message>
         <source>Import Lessons</source>
         <translation>Importar ejercicios</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPlan</name>
+    <message>
+        <source>%1th</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>pauses every %1</source>
+        <translation>pausa cada %1</translation>
+    </message>
+    <message>
+        <source>pauses when counter %1 reaches %2</source>
+        <translation>pausa cuando el contador %1 llega a %2</translation>
+    </message>
+    <message>
+        <source>hushes every %1</source>
+        <translation>calla cada %1</translation>
+    </message>
+    <message>
+        <source>aloud</source>
+        <translation>en voz alta</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1050,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Looking for voices…</source>
+        <translation>Buscando voces…</translation>
+    </message>
+    <message>
+        <source>No sound: the voice has stopped.</source>
+        <translation>Sin sonido: la voz se ha detenido.</translation>
     </message>
 </context>
 <context>

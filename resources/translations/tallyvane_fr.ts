@@ -476,6 +476,14 @@
         <source>Move Keypad</source>
         <translation>Déplacer le pavé</translation>
     </message>
+    <message>
+        <source>Capital</source>
+        <translation>Majuscule</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
 </context>
 <context>
     <name>LessonMessages</name>
@@ -538,6 +546,41 @@
     <message>
         <source>Import Lessons</source>
         <translation>Importer des exercices</translation>
+    </message>
+</context>
+<context>
+    <name>LessonPlan</name>
+    <message>
+        <source>%1th</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>pauses every %1</source>
+        <translation>pause tous les %1</translation>
+    </message>
+    <message>
+        <source>pauses when counter %1 reaches %2</source>
+        <translation>pause quand le compteur %1 atteint %2</translation>
+    </message>
+    <message>
+        <source>hushes every %1</source>
+        <translation>tait chaque %1</translation>
+    </message>
+    <message>
+        <source>aloud</source>
+        <translation>à voix haute</translation>
     </message>
 </context>
 <context>
@@ -982,11 +1025,11 @@
     </message>
     <message>
         <source>Say each number as it appears</source>
-        <translation>Dire chaque nombre quand il s'affiche</translation>
+        <translation>Dire chaque nombre quand il s&apos;affiche</translation>
     </message>
     <message>
         <source>No voice is installed.</source>
-        <translation>Aucune voix n'est installée.</translation>
+        <translation>Aucune voix n&apos;est installée.</translation>
     </message>
     <message>
         <source>Voices here: %1.</source>
@@ -998,7 +1041,7 @@
     </message>
     <message>
         <source>At %1 s a count there is no time to say every number: each number is said only once the one before has been said in full.</source>
-        <translation>À %1 s par compte, il n'y a pas le temps de dire chaque nombre : un nombre n'est dit qu'une fois le précédent dit en entier.</translation>
+        <translation>À %1 s par compte, il n&apos;y a pas le temps de dire chaque nombre : un nombre n&apos;est dit qu&apos;une fois le précédent dit en entier.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1007,6 +1050,22 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Looking for voices…</source>
+        <translation>Recherche des voix…</translation>
+    </message>
+    <message>
+        <source>No sound: the voice has stopped.</source>
+        <translation>Pas de son : la voix s’est arrêtée.</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,20 @@ void LessonHelpTest::helpOpensOneWindowAtTheStartPage()
 void LessonHelpTest::f1OpensHelpInAnyWindow_data()
 {
     QTest::addColumn<bool>("modal");
-    QTest::newRow("F1 in the main window") << false;
-    QTest::newRow("F1 in a modal window") << true;
+    QTest::addColumn<bool>("running");
+    QTest::newRow("F1 in the main window") << false << false;
+    QTest::newRow("F1 in a modal window") << true << false;
+    QTest::newRow("F1 during a run, as the Help button") << false << true;
 }
 
 // Help asked for in a modal window is its own, so the teacher can scroll it.
 void LessonHelpTest::f1OpensHelpInAnyWindow()
 {
     QFETCH(bool, modal);
+    QFETCH(bool, running);
     QVERIFY(QFile::copy(QStringLiteral(HELP_FIXTURE), HelpViewer::helpFileName));
     MainWindow &main = m_lesson->mainWindow();
+    main.setRunning(running);
     QDialog dialog(&main);
     QWidget *window = &main;
     if (modal) {
@@ -126,7 +130,10 @@ void LessonHelpTest::f1OpensHelpInAnyWindow()
         window = &dialog;
     }
     QTest::keyClick(window, Qt::Key_F1);
-    QCOMPARE(helpWindows().size(), 1);
+    main.setRunning(false);
+    QCOMPARE(helpWindows().size(), running ? 0 : 1);
+    if (running)
+        return;
     QVERIFY(helpWindows().front()->isVisible());
     QCOMPARE(helpWindows().front()->parentWidget(), window);
 }

@@ -1,141 +1,240 @@
-#include "engine/NumberText.h"
-#include "engine/Speaker.h"
-#include "platform/QtSpeaker.h"
+#include "engine/CountingSession.h"
+#include "engine/RunLoop.h"
+#include "platform/EventPump.h"
+#include "platform/SteadyClock.h"
 #include "platform/Translations.h"
+#include "platform/speech/HelperSpeaker.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SoundServer.h"
+#include "windows/settings/SettingsDialog.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QApplication>
+#include <QPushButton>
 #include <QTest>
-#include <QTextToSpeech>
-#include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
-#include <cstdlib>
 
 namespace {
 
-// The loudest sample of 16-bit mono sound.
-int peakOf(const QByteArray &sound)
-{
-    int peak = 0;
-    for (qsizetype i = 0; i + 1 < sound.size(); i += 2) {
-        const auto sample = qint16(quint16(uchar(sound[i])) | quint16(uchar(sound[i + 1])) << 8);
-        peak = std::max(peak, std::abs(int(sample)));
+// The real run on the real clock, as the board shows it: each number and
+// when it appeared, and whether the voice was still busy with the one before.
+class TimedView : public RunView {
+public:
+    TimedView(CountingSession &session, Clock &clock, const Speaker &speaker, int counts)
+        : m_session(session), m_clock(clock), m_speaker(speaker), m_counts(counts)
+    {
     }
-    return peak;
+
+    struct Shown {
+        QString text;
+        double at;
+        bool voiceBusy;
+    };
+
+    void showCounters(const QString &counter1, const QString *) override
+    {
+        shown.append({counter1, m_clock.now(), m_speaker.isSpeaking()});
+        if (onShown)
+            onShown(int(shown.size()));
+    }
+    void setRunning(bool) override {}
+    void waitForEvents(double deadline) override { m_pump.waitForEvents(deadline - m_clock.now()); }
+    void holdInputUntil(double deadline, HeldWait) override { m_pump.holdInputFor(deadline - m_clock.now()); }
+    void handlePendingEvents() override { m_pump.handlePendingEvents(); }
+    void showPauseTaken() override {}
+    // The routine's pauses go on at once; the pause at the last count ends the run.
+    void showPauseDialog(int) override
+    {
+        m_session.pauseChoice = int(shown.size()) >= m_counts ? PauseChoice::Stop : PauseChoice::Continue;
+    }
+    void showList() override {}
+    void showGraph() override {}
+
+    QList<Shown> shown;
+    std::function<void(int)> onShown;
+
+private:
+    CountingSession &m_session;
+    Clock &m_clock;
+    const Speaker &m_speaker;
+    int m_counts;
+    QtEventPump m_pump;
+};
+
+QString helper()
+{
+    return QStringLiteral(TALLYVANE_VOICE_HELPER);
 }
 
 } // namespace
 
-// The real engine, on the private sound server scripts/test-services starts:
-// each number goes Speaking, then Ready, and sound comes out of the sink.
+// Counting aloud through the real helper and the real engines, heard from
+// the monitor of a sound server of the test's own, on the real clock.
 class SpeechTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachNumberIsSpoken_data();
-    void eachNumberIsSpoken();
-    void withoutASoundServerTheVoiceEndsInErrorAndIsFree();
+    void initTestCase();
+    void countsAloud_data();
+    void countsAloud();
+    void theCountGoesOnWhenTheSoundGoesAndComesBack();
+    void withoutASoundServerTheCountGoesOnInSilence();
+
+private:
+    // Counts from 0 in ones at the speed, hushing every 4th and pausing every
+    // 5th, until the view stops it, with the voice ready first.
+    void count(HelperSpeaker &speaker, TimedView &view, CountingSession &session, float speed, Clock &clock);
+    bool m_ownSound = false;
 };
 
-void SpeechTest::eachNumberIsSpoken_data()
+void SpeechTest::initTestCase()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("engine");
-    QTest::addColumn<QStringList>("numbers");
-    QTest::newRow("English, Flite") << "" << "flite" << QStringList{"7", "-0.1", "1E+20"};
-    QTest::newRow("French, speech-dispatcher") << "fr" << "speechd" << QStringList{"-0.1"};
+    m_ownSound = SoundServer::installed() && !QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty();
 }
 
-void SpeechTest::eachNumberIsSpoken()
+void SpeechTest::count(HelperSpeaker &speaker, TimedView &view, CountingSession &session, float speed, Clock &clock)
+{
+    session.counter1 = CounterSettings{0, 1, 0};
+    session.speed = speed;
+    session.routine = Routine{5, std::nullopt, 4, true};
+    speaker.setWanted(true);
+    QTRY_VERIFY_WITH_TIMEOUT(speaker.voices().has_value(), 30000);
+    ScriptedDialogs dialogs;
+    RunLoop loop(session, view, clock, dialogs);
+    loop.setSpeaker(&speaker);
+    loop.startRun();
+}
+
+void SpeechTest::countsAloud_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<float>("speed");
+    QTest::addColumn<int>("routineOpenings");  // before the count
+    QTest::newRow("English, Flite, 1 s a count") << "" << 1.0f << 0;
+    QTest::newRow("English, Flite, after 20 Routine dialogs") << "" << 1.0f << 20;
+    QTest::newRow("English, Flite, 0.25 s a count") << "" << 0.25f << 0;
+    QTest::newRow("German, espeak-ng, 1 s a count") << "de" << 1.0f << 0;
+    QTest::newRow("French, espeak-ng, after 20 Routine dialogs") << "fr" << 1.0f << 20;
+    QTest::newRow("Spanish, espeak-ng, 0.25 s a count") << "es" << 0.25f << 0;
+}
+
+// At 1 s a count every number not hushed is heard, each starting within
+// 300 ms of its appearance. Faster, a number is left out only while the one
+// before is still being said, and none is cut off.
+void SpeechTest::countsAloud()
 {
     QFETCH(QString, language);
-    QFETCH(QString, engine);
-    QFETCH(QStringList, numbers);
-    const QString sink = qEnvironmentVariable("TALLYVANE_TEST_SINK");
-    if (sink.isEmpty())
-        QSKIP("No sound server of the tests' own: scripts/test-services starts one");
-    // The words for the minus sign and the point in the program's language.
+    QFETCH(float, speed);
+    QFETCH(int, routineOpenings);
+    if (!m_ownSound)
+        QSKIP("pulseaudio and parec (packages pulseaudio, pulseaudio-utils) are not installed");
+    SoundServer sound;
+    QVERIFY(sound.start());
+    qputenv("PULSE_SERVER", sound.address());
     std::optional<Translations> words;
     if (!language.isEmpty())
         words.emplace(QStringList{language});
-    QtSpeaker speaker(language);
-    if (!speaker.hasVoice() || speaker.engine()->engine() != engine)
-        QSKIP(qPrintable(QStringLiteral("No %1 voice for \"%2\" here").arg(engine, language)));
+    SteadyClock clock;
+    HelperSpeaker speaker(helper(), language, clock);
 
-    QList<QTextToSpeech::State> states;
-    connect(speaker.engine(), &QTextToSpeech::stateChanged, this, [&](QTextToSpeech::State state) { states << state; });
-    for (const QString &number : numbers) {
-        QProcess recorder;
-        // A short latency, so what was played reaches the recording before it ends.
-        recorder.start(QStringLiteral("parec"),
-                       {QStringLiteral("--device=%1.monitor").arg(sink), QStringLiteral("--raw"),
-                        QStringLiteral("--latency-msec=20"), QStringLiteral("--format=s16le"),
-                        QStringLiteral("--channels=1"), QStringLiteral("--rate=16000")});
-        QVERIFY(recorder.waitForStarted());
-        QTest::qWait(300);  // the recorder connects before the number starts
-        states.clear();
-        speaker.say(spokenNumber(Decimal::shown(textToNumber(number))));
-        QVERIFY(speaker.isSpeaking());
-        QTRY_VERIFY_WITH_TIMEOUT(states.contains(QTextToSpeech::Ready) || states.contains(QTextToSpeech::Error), 20000);
-        QCOMPARE(states, QList<QTextToSpeech::State>({QTextToSpeech::Speaking, QTextToSpeech::Ready}));
-        QVERIFY(!speaker.isSpeaking());
-        QTest::qWait(300);
-        recorder.terminate();
-        QVERIFY(recorder.waitForFinished());
-        const int peak = peakOf(recorder.readAllStandardOutput());
-        QVERIFY2(peak > 1000, qPrintable(QStringLiteral("%1: loudest sample %2").arg(number).arg(peak)));
+    CountingSession session;
+    speaker.lookForVoices();
+    for (int i = 0; i < routineOpenings; ++i) {
+        WindowMemory memory;
+        ScriptedDialogs dialogs;
+        SettingsDialog settings(session, memory, dialogs, nullptr, RoomSetup{std::nullopt, &speaker});
+        settings.show();
+        QElapsedTimer opening;
+        opening.start();
+        settings.findChild<QPushButton *>(QStringLiteral("cmdRoutine"))->click();
+        auto *routine = settings.findChild<QDialog *>(QStringLiteral("frmRoutine"));
+        QVERIFY(routine && routine->isVisible());
+        QVERIFY2(opening.elapsed() < 1000, qPrintable(QString::number(opening.elapsed())));
+        routine->reject();
     }
+    QTRY_VERIFY_WITH_TIMEOUT(speaker.voices().has_value(), 30000);
+    if (!speaker.voices()->speaksProgramLanguage)
+        QSKIP(qPrintable(QStringLiteral("No voice for \"%1\" here").arg(language)));
+
+    SoundRecording recording(clock, QLatin1String(SoundServer::sink), sound.address());
+    QVERIFY(recording.started());
+    const int counts = 11;  // 0 to 10, up to a pause of the routine's
+    TimedView view(session, clock, speaker, counts);
+    count(speaker, view, session, speed, clock);
+    recording.finish();
+    QCOMPARE(view.shown.size(), counts);
+
+    QList<double> due;  // when each number the voice was free for appeared
+    for (const TimedView::Shown &shown : view.shown) {
+        if (shown.text != QLatin1String("?") && !shown.voiceBusy)
+            due << shown.at;
+        if (speed >= 1)
+            QVERIFY2(shown.text == QLatin1String("?") || !shown.voiceBusy, qPrintable(shown.text + " came while busy"));
+    }
+    // Back to back, a word's own pauses can pass for a new number's start.
+    const QList<double> heard = recording.utterancesStarting(speed >= 1 ? 0.25 : 0.05);
+    QString told;
+    for (double at : heard)
+        told += QString::number(at, 'f', 2) + u' ';
+    told += QStringLiteral("| due ");
+    for (double at : due)
+        told += QString::number(at, 'f', 2) + u' ';
+    if (speed >= 1)
+        QVERIFY2(heard.size() == due.size(), qPrintable(told));
+    for (double at : due) {
+        const bool inTime = std::any_of(heard.begin(), heard.end(), [at](double h) { return h >= at - 0.05 && h <= at + 0.3; });
+        QVERIFY2(inTime, qPrintable(QStringLiteral("a number due at %1 was not heard in time: %2").arg(at).arg(told)));
+    }
+    QVERIFY(!speaker.voices()->soundLost);
 }
 
-// In a program of its own, whose sound server answers nowhere: the voice
-// ends in Error, and is free for the next number instead of taken as busy.
-void SpeechTest::withoutASoundServerTheVoiceEndsInErrorAndIsFree()
+// The sound server ends mid-count and a new one starts: the count goes on,
+// the Routine dialog is told the sound went, and the voice comes back.
+void SpeechTest::theCountGoesOnWhenTheSoundGoesAndComesBack()
+{
+    if (!m_ownSound)
+        QSKIP("pulseaudio and parec (packages pulseaudio, pulseaudio-utils) are not installed");
+    SoundServer sound;
+    QVERIFY(sound.start());
+    qputenv("PULSE_SERVER", sound.address());
+    SteadyClock clock;
+    HelperSpeaker speaker(helper(), QString(), clock);
+    bool toldLost = false;
+    connect(&speaker, &VoiceCatalog::voicesChanged, this, [&] { toldLost |= speaker.voices()->soundLost; });
+    CountingSession session;
+    std::optional<SoundRecording> after;
+    TimedView view(session, clock, speaker, 21);
+    view.onShown = [&](int shown) {
+        if (shown == 3)
+            sound.stop();
+        if (shown == 6) {
+            QVERIFY(sound.start());
+            after.emplace(clock, QLatin1String(SoundServer::sink), sound.address());
+        }
+    };
+    count(speaker, view, session, 1.0f, clock);
+    QCOMPARE(view.shown.size(), 21);
+    QVERIFY(toldLost);
+    QVERIFY(after);
+    after->finish();
+    QVERIFY(!after->utterancesStarting().isEmpty());
+    QVERIFY(!speaker.voices()->soundLost);
+}
+
+void SpeechTest::withoutASoundServerTheCountGoesOnInSilence()
 {
     QTemporaryDir nowhere;
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + nowhere.filePath(QStringLiteral("none")));
-    program.setProcessEnvironment(environment);
-    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--speak-once")});
-    QVERIFY(program.waitForFinished(60000));
-    if (program.exitCode() == 2)
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(nowhere.filePath(QStringLiteral("none"))));
+    SteadyClock clock;
+    HelperSpeaker speaker(helper(), QString(), clock);
+    CountingSession session;
+    TimedView view(session, clock, speaker, 6);
+    count(speaker, view, session, 1.0f, clock);
+    QCOMPARE(view.shown.size(), 6);
+    if (!speaker.voices()->speaksProgramLanguage)
         QSKIP("No voice for English here");
-    QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("Error 0"));
+    QTRY_VERIFY(speaker.voices()->soundLost);
 }
 
-// Says a number and prints the state the engine ends in: Ready, or Error
-// when no sound server answers.
-int speakOnce()
-{
-    QtSpeaker speaker(QString{});
-    if (!speaker.hasVoice())
-        return 2;
-    QEventLoop loop;
-    QTextToSpeech::State last = QTextToSpeech::Ready;
-    QObject::connect(speaker.engine(), &QTextToSpeech::stateChanged, &loop, [&](QTextToSpeech::State state) {
-        last = state;
-        if (state != QTextToSpeech::Speaking)
-            loop.quit();
-    });
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    speaker.say(QStringLiteral("7"));
-    loop.exec();
-    std::printf("%s %d\n", last == QTextToSpeech::Error ? "Error" : last == QTextToSpeech::Ready ? "Ready" : "Speaking",
-                int(speaker.isSpeaking()));
-    return 0;
-}
-
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    if (argc == 2 && QByteArray(argv[1]) == "--speak-once")
-        return speakOnce();
-    SpeechTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(SpeechTest)
 #include "tst_speech.moc"

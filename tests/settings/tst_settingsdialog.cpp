@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
@@ -58,7 +59,7 @@ struct Rig {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Voices)
+Q_DECLARE_METATYPE(std::optional<Voices>)
 Q_DECLARE_METATYPE(Routine)
 
 class SettingsDialogTest : public QObject {
@@ -445,11 +446,12 @@ void SettingsDialogTest::tooLargeNumbers()
     }
 }
 
-// What the teacher ticks and types: "e7" pause every 7, "a2:8.5" pause when
-// counter 2 reaches 8.5, "h5" hush one in 5, "s" say aloud, "x" cancel.
+// What the teacher ticks and types: "e7" pause every 7 (by +), "a2:8.5" pause
+// when counter 2 reaches 8.5 (on its keypad where it can be), "h5" hush one
+// in 5, "s" say aloud, "x" cancel.
 void SettingsDialogTest::routineDialog_data()
 {
-    QTest::addColumn<Voices>("voices");
+    QTest::addColumn<std::optional<Voices>>("voices");
     QTest::addColumn<double>("speed");
     QTest::addColumn<QStringList>("changes");
     QTest::addColumn<Routine>("routine");
@@ -458,25 +460,30 @@ void SettingsDialogTest::routineDialog_data()
     const Voices two{true, {"English", "français"}};
     const Voices none{false, {}};
     QTest::newRow("everything, slow enough to say each number")
-        << two << 1.5 << QStringList{"e7", "a2:8.5", "h5", "s"} << Routine{7, PlannedValue{2, 8.5}, 5, true}
+        << std::optional(two) << 1.5 << QStringList{"e7", "a2:8.5", "h5", "s"} << Routine{7, PlannedValue{2, 8.5}, 5, true}
         << "Voices here: English, français." << false;
-    QTest::newRow("a value read by its leading number") << two << 0.5 << QStringList{"a1:-0.1abc"}
+    QTest::newRow("a value read by its leading number") << std::optional(two) << 0.5 << QStringList{"a1:-0.1abc"}
                                                         << Routine{0, PlannedValue{1, -0.1}, 0, false}
                                                         << "Voices here: English, français." << true;
-    QTest::newRow("no voice: counting aloud stays off") << none << 0.5 << QStringList{"s"} << Routine{}
+    QTest::newRow("no voice: counting aloud stays off") << std::optional(none) << 0.5 << QStringList{"s"} << Routine{}
                                                         << "No voice here speaks this language, so Tallyvane cannot count "
                                                            "aloud. No voice is installed." << false;
-    QTest::newRow("a voice, not for this language") << Voices{false, {"English"}} << 1.0 << QStringList{"h1"}
-                                                    << Routine{0, std::nullopt, 1, false}
+    QTest::newRow("a voice, not for this language") << std::optional(Voices{false, {"English"}}) << 1.0
+                                                    << QStringList{"h1"} << Routine{0, std::nullopt, 1, false}
                                                     << "No voice here speaks this language, so Tallyvane cannot count "
                                                        "aloud. Voices here: English." << false;
-    QTest::newRow("cancelled") << two << 1.0 << QStringList{"e3", "x"} << Routine{} << "Voices here: English, français."
-                               << false;
+    QTest::newRow("voices still looked for: aloud can be ticked")
+        << std::optional<Voices>() << 0.5 << QStringList{"s"} << Routine{0, std::nullopt, 0, true}
+        << "Looking for voices…" << false;
+    QTest::newRow("the sound has gone") << std::optional(Voices{true, {"English"}, true}) << 1.0 << QStringList{}
+                                        << Routine{} << "No sound: the voice has stopped. Voices here: English." << false;
+    QTest::newRow("cancelled") << std::optional(two) << 1.0 << QStringList{"e3", "x"} << Routine{}
+                               << "Voices here: English, français." << false;
 }
 
 void SettingsDialogTest::routineDialog()
 {
-    QFETCH(Voices, voices);
+    QFETCH(std::optional<Voices>, voices);
     QFETCH(double, speed);
     QFETCH(QStringList, changes);
     QFETCH(Routine, routine);
@@ -488,29 +495,40 @@ void SettingsDialogTest::routineDialog()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(named<QLabel>(dialog, "lblVoices")->text(), told);
     QCOMPARE(named<QLabel>(dialog, "lblAloudPace")->isVisible(), tooFast);
-    QCOMPARE(named<QCheckBox>(dialog, "chkAloud")->isEnabled(), voices.speaksProgramLanguage);
-    const auto tick = [&](const char *name) { QTest::mouseClick(named<QCheckBox>(dialog, name), Qt::LeftButton); };
+    QCOMPARE(named<QCheckBox>(dialog, "chkAloud")->isEnabled(), !voices || voices->speaksProgramLanguage);
+    for (QWidget *control : dialog.findChildren<QWidget *>()) {
+        if (control->isVisible() && control->focusPolicy() != Qt::NoFocus && !control->objectName().startsWith("qt_")
+            && !control->inherits("QGroupBox"))
+            QVERIFY2(control->height() >= 44, qPrintable(control->objectName()));
+    }
+    const auto click = [&](const QString &name) { QTest::mouseClick(named<QAbstractButton>(dialog, qPrintable(name)), Qt::LeftButton); };
     bool cancelled = false;
     for (const QString &change : changes) {
         if (change.startsWith('e')) {
-            tick("chkPauseEvery");
-            named<QSpinBox>(dialog, "spnPauseEvery")->setValue(change.mid(1).toInt());
+            click("chkPauseEvery");
+            for (int i = 1; i < change.mid(1).toInt(); ++i)
+                click("pauseEveryMore");
         } else if (change.startsWith('a')) {
-            tick("chkPauseAt");
+            click("chkPauseAt");
             named<QComboBox>(dialog, "cboPauseCounter")->setCurrentIndex(change.mid(1, 1).toInt() - 1);
-            named<QLineEdit>(dialog, "txtPauseAt")->setText(change.mid(3));
+            const QString value = change.mid(3);
+            if (value.contains(QRegularExpression("[^0-9.]")))
+                named<QLineEdit>(dialog, "txtPauseAt")->setText(value);  // not all on the keypad
+            else
+                for (const QChar c : value)
+                    click(c == '.' ? QString("cmdPoint") : QString("cmd") + c);
         } else if (change.startsWith('h')) {
-            tick("chkHush");
+            click("chkHush");
             named<QSpinBox>(dialog, "spnHush")->setValue(change.mid(1).toInt());
         } else if (change == "s") {
-            tick("chkAloud");
+            click("chkAloud");
         } else {
-            named<QPushButton>(dialog, "cmdCancel")->click();
+            click("cmdCancel");
             cancelled = true;
         }
     }
     if (!cancelled)
-        named<QPushButton>(dialog, "cmdOK")->click();
+        click("cmdOK");
     QCOMPARE(dialog.result(), cancelled ? QDialog::Rejected : QDialog::Accepted);
     if (!cancelled)
         QVERIFY(dialog.routine() == routine);

@@ -45,6 +45,7 @@ public:
     // Disables the run set while a run lasts, with Pause as the default
     // button; afterwards enables it again and gives the focus to Start.
     void setRunning(bool running);
+    bool isRunning() const { return m_running; }
     void setTwoCounterMode(bool twoCounters);
     void setCounterCaptions(const QString &counter1, const QString &counter2);
     QColor backgroundColour() const;

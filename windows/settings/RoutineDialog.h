@@ -3,14 +3,20 @@
 // The routine for the runs to come, made for a finger: pauses the run makes
 // by itself (after every N counts, or when a counter reaches a value), the
 // numbers hushed as "?", and counting aloud where a voice speaks the
-// program's language. OK hands the routine back to the settings dialog,
-// which keeps it with the other settings; Cancel changes nothing.
+// program's language. Counts are set with large - and + buttons, the value
+// to pause at with a keypad, so no keyboard is needed. The voices are told
+// once they are known: looking for them never holds the dialog up. OK hands
+// the routine back to the settings dialog, which keeps it with the other
+// settings; Cancel changes nothing.
 
 #include "engine/Routine.h"
+#include "platform/speech/VoiceCatalog.h"
 
 #include <QDialog>
-#include <QStringList>
 
+#include <optional>
+
+class AnswerKeypad;
 class Dialogs;
 class QCheckBox;
 class QComboBox;
@@ -19,12 +25,6 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-// The voices the machine has, as the Routine dialog tells of them.
-struct Voices {
-    bool speaksProgramLanguage = false;
-    QStringList languages;  // the program's languages a voice speaks here, by their own names
-};
-
 class RoutineDialog : public QDialog {
     Q_OBJECT
 public:
@@ -32,11 +32,16 @@ public:
     // speed leaves some numbers unsaid.
     static constexpr double secondsToSayANumber = 1.0;
 
-    // speed: the seconds a count the settings dialog's box holds.
-    RoutineDialog(const Routine &routine, double speed, const Voices &voices, Dialogs &dialogs, QWidget *parent);
+    // speed: the seconds a count the settings dialog's box holds; voices:
+    // nothing while they are still being looked for.
+    RoutineDialog(const Routine &routine, double speed, const std::optional<Voices> &voices, Dialogs &dialogs,
+                  QWidget *parent);
 
     // The routine as OK left it.
     const Routine &routine() const { return m_routine; }
+
+public slots:
+    void showVoices(const Voices &voices);
 
 private:
     void followChecks();
@@ -47,6 +52,7 @@ private:
     QCheckBox *pauseAtCheck;
     QComboBox *pauseCounterCombo;
     QLineEdit *pauseValueEdit;
+    AnswerKeypad *valueKeypad;
     QCheckBox *hushCheck;
     QSpinBox *hushSpin;
     QCheckBox *aloudCheck;
@@ -57,4 +63,6 @@ private:
 
     Dialogs &m_dialogs;
     Routine m_routine;
+    double m_speed;
+    bool m_voiceKnown = false;
 };

@@ -288,10 +288,17 @@ void SettingsDialog::chooseLesson()
 // The routine applies to the runs to come, at the speed now in the box.
 void SettingsDialog::changeRoutine()
 {
-    RoutineDialog dialog(m_routine, readNumber(speedEdit->text()).value, m_room.voices(), m_dialogs, this);
-    if (dialog.exec() == QDialog::Accepted)
-        m_routine = dialog.routine();
-    keypad->focusBox(keypad->currentBox());
+    VoiceCatalog *catalog = m_room.voices;
+    const std::optional<Voices> known = catalog ? catalog->voices() : std::optional(Voices{});
+    auto *dialog = new RoutineDialog(m_routine, readNumber(speedEdit->text()).value, known, m_dialogs, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (catalog) {
+        connect(catalog, &VoiceCatalog::voicesChanged, dialog, [dialog, catalog] { dialog->showVoices(*catalog->voices()); });
+        catalog->lookForVoices();
+    }
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_routine = dialog->routine(); });
+    connect(dialog, &QDialog::finished, this, [this] { keypad->focusBox(keypad->currentBox()); });
+    dialog->open();
 }
 
 std::optional<SettingsApplied> showSettingsDialog(CountingSession &session, WindowMemory &memory, QWidget *mainWindow,

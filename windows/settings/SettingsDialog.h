@@ -32,10 +32,10 @@ class Dialogs;
 
 // What the settings dialog knows of the room besides the session: the main
 // window's look, which a saved lesson keeps, and the voices for counting aloud,
-// looked for only when the Routine dialog opens.
+// looked for only when the Routine dialog opens; none without a voice at all.
 struct RoomSetup {
     std::optional<LessonLook> look;
-    std::function<Voices()> voices = [] { return Voices{}; };
+    VoiceCatalog *voices = nullptr;
 };
 
 // What OK leaves for the main window.
