@@ -2,6 +2,7 @@
 
 #include "engine/NumberText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringView>
 #include <QStringList>
@@ -68,4 +69,36 @@ QString firstNumbersOf(const LessonPlan &plan)
     }
     const bool commaDecimals = QLocale().decimalPoint() == QStringLiteral(",");
     return numbers.join(commaDecimals ? QStringLiteral("; ") : QStringLiteral(", ")) + QStringLiteral(" …");
+}
+
+namespace {
+
+// 1st, 2nd, 3rd, 4th … 11th, 12th, 13th … 21st, as each language writes them.
+QString ordinal(int n)
+{
+    const int last = n % 10;
+    const bool teen = n % 100 >= 11 && n % 100 <= 13;
+    const char *form = teen || last == 0 || last > 3 ? QT_TRANSLATE_NOOP("LessonPlan", "%1th")
+        : last == 1                                  ? QT_TRANSLATE_NOOP("LessonPlan", "%1st")
+        : last == 2                                  ? QT_TRANSLATE_NOOP("LessonPlan", "%1nd")
+                                                     : QT_TRANSLATE_NOOP("LessonPlan", "%1rd");
+    return QCoreApplication::translate("LessonPlan", form).arg(n);
+}
+
+} // namespace
+
+QString routineWords(const Routine &routine)
+{
+    QStringList words;
+    if (routine.pauseEvery > 0)
+        words << QCoreApplication::translate("LessonPlan", "pauses every %1").arg(routine.pauseEvery);
+    if (routine.pauseAt)
+        words << QCoreApplication::translate("LessonPlan", "pauses when counter %1 reaches %2")
+                     .arg(routine.pauseAt->counter)
+                     .arg(numberToText(routine.pauseAt->value));
+    if (routine.hushEvery > 0)
+        words << QCoreApplication::translate("LessonPlan", "hushes every %1").arg(ordinal(routine.hushEvery));
+    if (routine.countAloud)
+        words << QCoreApplication::translate("LessonPlan", "aloud");
+    return words.join(QStringLiteral(", "));
 }

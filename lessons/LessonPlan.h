@@ -53,3 +53,7 @@ QString cleanLessonName(const QString &name);
 // The first few numbers counter 1 shows, "1, 4, 9, 16 …" (with "; " between
 // them where the decimal separator is a comma).
 QString firstNumbersOf(const LessonPlan &plan);
+
+// What a routine does, in a few words: "pauses every 5, hushes every 4th,
+// aloud"; empty for none.
+QString routineWords(const Routine &routine);

@@ -3,6 +3,7 @@
 #include "platform/SaveFilters.h"
 #include "platform/ScreenPlacement.h"
 #include "widgets/AnswerKeypad.h"
+#include "widgets/LetterKeypad.h"
 #include "widgets/SwatchColourDialog.h"
 #include "widgets/TouchSizing.h"
 
@@ -120,18 +121,46 @@ QString QtDialogs::askText(const Question &question, QWidget *parent)
     return question.kind == AnswerKind::Name ? askName(question, over) : askNumber(question, over);
 }
 
-QString QtDialogs::askName(const Question &question, QWidget *over)
+namespace {
+
+// The input box: the question, a box for the answer, OK and Cancel, and
+// room for keys beside it (a number) or below it (a name).
+QLineEdit *buildInputBox(QDialog &dialog, const Question &question, Qt::InputMethodHints hints,
+                         QBoxLayout::Direction keys)
 {
-    QInputDialog dialog(over);
     dialog.setObjectName(QStringLiteral("inputBox"));
     dialog.setWindowTitle(question.title);
-    dialog.setLabelText(question.prompt);
-    dialog.setTextValue(QString());
-    dialog.setInputMethodHints(Qt::ImhNone);
+    auto *prompt = new QLabel(question.prompt, &dialog);
+    auto *answer = new QLineEdit(&dialog);
+    answer->setInputMethodHints(hints);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QBoxLayout(keys, &dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *column = new QVBoxLayout;
+    column->addWidget(prompt);
+    column->addWidget(answer);
+    column->addStretch();
+    column->addWidget(buttons);
+    layout->addLayout(column);
+    answer->setFocus(Qt::OtherFocusReason);
+    return answer;
+}
+
+} // namespace
+
+// A name is typed, on the letter keys where the board has no keyboard.
+QString QtDialogs::askName(const Question &question, QWidget *over)
+{
+    QDialog dialog(over);
+    QLineEdit *answer = buildInputBox(dialog, question, Qt::ImhNone, QBoxLayout::TopToBottom);
+    if (LetterKeypad::wanted(over))
+        dialog.layout()->addWidget(new LetterKeypad(*answer, &dialog));
     Touch::enlargeForTouch(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.textValue();
+    return answer->text();
 }
 
 // The input box with a keypad beside it, so a class at a board without a
@@ -140,30 +169,12 @@ QString QtDialogs::askName(const Question &question, QWidget *over)
 QString QtDialogs::askNumber(const Question &question, QWidget *over)
 {
     QDialog dialog(over);
-    dialog.setObjectName(QStringLiteral("inputBox"));
-    dialog.setWindowTitle(question.title);
-    auto *prompt = new QLabel(question.prompt, &dialog);
-    auto *answer = new QLineEdit(&dialog);
-    answer->setInputMethodHints(Qt::ImhPreferNumbers);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QLineEdit *answer = buildInputBox(dialog, question, Qt::ImhPreferNumbers, QBoxLayout::LeftToRight);
     auto *keypad = new AnswerKeypad(*answer, &dialog);
-
-    auto *layout = new QHBoxLayout(&dialog);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto *column = new QVBoxLayout;
-    column->addWidget(prompt);
-    column->addWidget(answer);
-    column->addStretch();
-    column->addWidget(buttons);
-    layout->addLayout(column);
-    layout->addWidget(keypad);
-
+    dialog.layout()->addWidget(keypad);
     const auto scale = boardScale(over);
     Touch::enlargeForTouch(&dialog, scale ? boardPoints * *scale : Touch::fontPointSize);
     keypad->setKeySide(qRound(AnswerKeypad::smallestKey * scale.value_or(1)));
-    answer->setFocus(Qt::OtherFocusReason);
     if (execOver(dialog, over) != QDialog::Accepted)
         return {};
     return answer->text();

@@ -41,6 +41,8 @@ QList<LessonPlan> afterRestart(const QString &path)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Routine)
+
 // The lesson file, and the teacher's lessons kept in one.
 class tst_LessonLibrary : public QObject {
     Q_OBJECT
@@ -61,6 +63,8 @@ private slots:
     void hostileFiles();
     void namesAreCleaned_data();
     void namesAreCleaned();
+    void routineIsDescribed_data();
+    void routineIsDescribed();
     void twoCopiesAddingAtOnceLoseNothing();
     void whatThisVersionCannotReadSurvivesARenameAndASave();
 };
@@ -421,6 +425,26 @@ void tst_LessonLibrary::whatThisVersionCannotReadSurvivesARenameAndASave()
     const QByteArray written = file.readAll();
     for (const QByteArray kept : {R"("colour":"red")", R"("font":"Arial")", R"("pauseAtCounter":3)"})
         QVERIFY2(written.contains(kept), written.constData());
+}
+
+void tst_LessonLibrary::routineIsDescribed_data()
+{
+    QTest::addColumn<Routine>("routine");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("none") << Routine{} << "";
+    QTest::newRow("pauses, hushes, aloud") << Routine{5, std::nullopt, 4, true} << "pauses every 5, hushes every 4th, aloud";
+    QTest::newRow("1st") << Routine{0, std::nullopt, 1, false} << "hushes every 1st";
+    QTest::newRow("the teens are th") << Routine{0, std::nullopt, 12, false} << "hushes every 12th";
+    QTest::newRow("22nd, with a pause at a value") << Routine{0, PlannedValue{2, -0.1}, 22, false}
+                                    << "pauses when counter 2 reaches -0.1, hushes every 22nd";
+    QTest::newRow("103rd") << Routine{0, std::nullopt, 103, false} << "hushes every 103rd";
+}
+
+void tst_LessonLibrary::routineIsDescribed()
+{
+    QFETCH(Routine, routine);
+    QFETCH(QString, words);
+    QCOMPARE(routineWords(routine), words);
 }
 
 // With --add-lessons path copy, the program is one of the two copies above.

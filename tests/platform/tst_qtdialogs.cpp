@@ -202,6 +202,10 @@ void QtDialogsTest::inputBox_data()
     QTest::newRow("keypad goes on from the keyboard") << number << "1" << QStringList{"cmd2"} << Press::Ok << "12";
     QTest::newRow("keypad, Cancel") << number << "" << QStringList{"cmd7"} << Press::Cancel << "";
     QTest::newRow("lesson name, typed") << Messages::lessonName() << "Squares 2" << none << Press::Ok << "Squares 2";
+    QTest::newRow("lesson name, on the letter keys") << Messages::lessonName() << ""
+                                                     << QStringList{"shiftKey", "key_s", "key_q", "spaceKey", "key_2",
+                                                                    "key_x", "deleteKey"}
+                                                     << Press::Ok << "Sq 2";
 }
 
 void QtDialogsTest::inputBox()
@@ -239,7 +243,7 @@ void QtDialogsTest::inputBoxOverATouchDialogIsLarge()
     Touch::enlargeForTouch(&touchDialog);
     touchDialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&touchDialog));
-    whenModalShown<QInputDialog>([&](QInputDialog *box) {
+    whenModalShown<QDialog>([&](QDialog *box) {
         for (const QWidget *text : QList<QWidget *>{box->findChild<QLabel *>(), box->focusWidget()})
             QCOMPARE(text->font().pointSizeF(), Touch::fontPointSize);
         ::press(box, Press::Cancel);

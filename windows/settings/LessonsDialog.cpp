@@ -107,9 +107,13 @@ QListWidgetItem *addLessonItem(QListWidget *list, const QString &name, const QSt
     return item;
 }
 
+// A teacher's own lesson by its first numbers and what its routine does.
 QString descriptionOf(const LessonPlan &lesson)
 {
-    return lesson.description.isEmpty() ? firstNumbersOf(lesson) : lesson.description;
+    if (!lesson.description.isEmpty())
+        return lesson.description;
+    const QString routine = routineWords(lesson.routine.value_or(Routine{}));
+    return routine.isEmpty() ? firstNumbersOf(lesson) : firstNumbersOf(lesson) + QStringLiteral(" (") + routine + u')';
 }
 
 void fitOnScreen(QWidget &window, QWidget *parent)
