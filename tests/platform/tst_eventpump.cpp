@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <ctime>
 #include <limits>
 
@@ -74,18 +75,24 @@ void EventPumpTest::shortWaitEndsAtItsDeadline_data()
     QTest::newRow("holding input") << Wait::HoldingInput;
 }
 
+// A busy machine now and then wakes a process late, whatever it asked for;
+// a wait that overshoots its deadline is late every time. So the best of a
+// few waits is judged, and every one of them for polling.
 void EventPumpTest::shortWaitEndsAtItsDeadline()
 {
     QFETCH(Wait, wait);
-    const double deadline = m_clock.now() + 0.05;
-    int passes = 0;
-    while (m_clock.now() <= deadline) {
-        pumpFor(m_pump, wait, deadline - m_clock.now());
-        ++passes;
+    double late = std::numeric_limits<double>::infinity();
+    for (int attempt = 0; attempt < 5 && late >= 0.01; ++attempt) {
+        const double deadline = m_clock.now() + 0.05;
+        int passes = 0;
+        while (m_clock.now() <= deadline) {
+            pumpFor(m_pump, wait, deadline - m_clock.now());
+            ++passes;
+        }
+        late = std::min(late, m_clock.now() - deadline);
+        QVERIFY2(passes < 10, qPrintable(QString("%1 passes: the wait polls").arg(passes)));
     }
-    const double late = m_clock.now() - deadline;
-    QVERIFY2(late < 0.01, qPrintable(QString("%1 ms late").arg(late * 1000)));
-    QVERIFY2(passes < 10, qPrintable(QString("%1 passes: the wait polls").arg(passes)));
+    QVERIFY2(late < 0.01, qPrintable(QString("%1 ms late in the best of five waits").arg(late * 1000)));
 }
 
 void EventPumpTest::oddDurationsNeitherSpinNorOverflow_data()
@@ -157,16 +164,23 @@ void EventPumpTest::heldWaitRepaintsButKeepsKeysForLater()
     window.keys.clear();
     window.painted.clear();
 
+    // The wait lasts half a second, or on a busy machine until a moment
+    // after xdotool has typed the key, however long it took to start.
+    QProcess typing;
+    double typedAt = -1;
+    connect(&typing, &QProcess::finished, this, [&] { typedAt = m_clock.now(); });
     QTimer::singleShot(50, this, [&] {
-        QProcess::execute(xdotool, {"key", "a"});
+        typing.start(xdotool, {"key", "a"});
         window.update();
     });
-    const double deadline = m_clock.now() + 0.5;
+    const double started = m_clock.now();
+    const auto deadline = [&] { return typedAt < 0 ? started + 30 : std::max(started + 0.5, typedAt + 0.2); };
     const double cpuBefore = cpuSeconds();
-    while (m_clock.now() <= deadline)
-        m_pump.holdInputFor(deadline - m_clock.now());
+    while (m_clock.now() <= deadline())
+        m_pump.holdInputFor(deadline() - m_clock.now());
     const double ended = m_clock.now();
 
+    QVERIFY2(typedAt >= 0, "xdotool did not type the key");
     QVERIFY2(cpuSeconds() - cpuBefore < 0.25, "the wait spun while input was held");
     QVERIFY2(!window.painted.isEmpty() && window.painted.first() < ended, "no repaint during the wait");
     QVERIFY(window.keys.isEmpty());
