@@ -438,10 +438,16 @@ LessonFile::Contents LessonFile::read(const QByteArray &bytes)
 LessonFile::Contents LessonFile::readFrom(const QString &path)
 {
     // Not blocking: opening a pipe would wait for a writer.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return notRead(errno == ENOENT ? Opened::Missing : Opened::CannotOpen);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status {};
+    if (fd < 0) {
+        // A device or folder is told as such, even where it may not be opened.
+        const int error = errno;
+        if (error != ENOENT && ::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+            return notRead(Opened::NotAFile);
+        return notRead(error == ENOENT ? Opened::Missing : Opened::CannotOpen);
+    }
     QFile file;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > largest
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
