@@ -27,6 +27,13 @@ Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
+QGroupBox *frame(const QString &title, const char *name)
+{
+    auto *box = new QGroupBox(title);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
 QSpinBox *everySpin(const char *name, int value)
 {
     auto *spin = named(new QSpinBox, name);
@@ -50,6 +57,8 @@ QWidget *stepped(QSpinBox *spin, const QString &name)
         pressed->setObjectName(name + suffix);
         pressed->setAccessibleName(accessible);
         pressed->setFixedSize(Touch::rowHeight, Touch::rowHeight);
+        // Nearer than the dialog's sheet, which widens push buttons for words.
+        pressed->setStyleSheet(QStringLiteral("min-width: %1px; max-width: %1px;").arg(Touch::rowHeight));
         pressed->setAutoRepeat(true);
         pressed->setFocusPolicy(Qt::NoFocus);
         return pressed;
@@ -74,7 +83,7 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const std::op
     setWindowTitle(tr("Routine"));
     setModal(true);
 
-    auto *pauseFrame = named(new QGroupBox(tr("Pause by itself")), "fraPause");
+    auto *pauseFrame = frame(tr("Pause by itself"), "fraPause");
     pauseEveryCheck = named(new QCheckBox(tr("After every")), "chkPauseEvery");
     pauseEverySpin = everySpin("spnPauseEvery", routine.pauseEvery);
     pauseEverySpin->setAccessibleName(tr("Counts between pauses"));
@@ -85,7 +94,7 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const std::op
     pauseValueEdit = named(new QLineEdit, "txtPauseAt");
     pauseValueEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pauseValueEdit->setAccessibleName(tr("Value to pause at"));
-    valueKeypad = new AnswerKeypad(*pauseValueEdit, pauseFrame);
+    valueKeypad = new AnswerKeypad(*pauseValueEdit, this);
     valueKeypad->setObjectName(QStringLiteral("pauseAtKeypad"));
     auto *pauseGrid = new QGridLayout(pauseFrame);
     pauseGrid->addWidget(pauseEveryCheck, 0, 0);
@@ -95,9 +104,8 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const std::op
     pauseGrid->addWidget(pauseCounterCombo, 1, 1);
     pauseGrid->addWidget(new QLabel(tr("reaches")), 1, 2);
     pauseGrid->addWidget(pauseValueEdit, 1, 3);
-    pauseGrid->addWidget(valueKeypad, 2, 3, Qt::AlignRight);
 
-    auto *hushFrame = named(new QGroupBox(tr("Hush numbers")), "fraHush");
+    auto *hushFrame = frame(tr("Hush numbers"), "fraHush");
     hushCheck = named(new QCheckBox(tr("Show “?” for one number in every")), "chkHush");
     hushSpin = everySpin("spnHush", routine.hushEvery);
     hushSpin->setAccessibleName(tr("Numbers to each hushed one"));
@@ -106,7 +114,7 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const std::op
     hushRow->addWidget(stepped(hushSpin, QStringLiteral("hush")));
     hushRow->addStretch();
 
-    auto *aloudFrame = named(new QGroupBox(tr("Count aloud")), "fraAloud");
+    auto *aloudFrame = frame(tr("Count aloud"), "fraAloud");
     aloudCheck = named(new QCheckBox(tr("Say each number as it appears")), "chkAloud");
     voicesLabel = named(new QLabel, "lblVoices");
     voicesLabel->setWordWrap(true);
@@ -129,16 +137,21 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const std::op
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
 
-    auto *column = new QVBoxLayout(this);
+    // The keypad beside the rows, so the dialog fits a laptop's screen too.
+    auto *sides = new QHBoxLayout(this);
+    auto *column = new QVBoxLayout;
     column->addWidget(pauseFrame);
     column->addWidget(hushFrame);
     column->addWidget(aloudFrame);
+    column->addStretch();
     column->addLayout(buttons);
+    sides->addLayout(column);
+    sides->addWidget(valueKeypad, 0, Qt::AlignTop);
     Touch::enlargeForTouch(this);
     // Boxes a finger can tick, and never a dialog too small for its rows.
     setStyleSheet(styleSheet()
                   + QStringLiteral(" QCheckBox::indicator { width: %1px; height: %1px; }").arg(Touch::rowHeight * 2 / 3));
-    column->setSizeConstraint(QLayout::SetMinimumSize);
+    sides->setSizeConstraint(QLayout::SetMinimumSize);
 
     pauseEveryCheck->setChecked(routine.pauseEvery > 0);
     pauseAtCheck->setChecked(routine.pauseAt.has_value());
