@@ -6,20 +6,23 @@
 #include "answers/PupilTexts.h"
 
 #include <QFile>
-#include <QHttpServer>
-#include <QHttpServerResponse>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkInterface>
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QWebSocket>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
 
-constexpr int pingMilliseconds = 20 * 1000;
+// What the server reads of a socket at a time.
+constexpr qint64 readBytes = 4096;
+// A connection being closed that does not take its last bytes is cut.
+constexpr int closingMilliseconds = 2000;
 
 QByteArray resource(const QString &name)
 {
@@ -41,75 +44,68 @@ QByteArray pageHtml()
     return html;
 }
 
-QString newDeviceId()
+QString newDeviceToken()
 {
     quint32 words[4];
     QRandomGenerator::system()->fillRange(words);
-    QString id;
+    QString token;
     for (quint32 word : words)
-        id += QStringLiteral("%1").arg(word, 8, 16, QLatin1Char('0'));
-    return id;
+        token += QStringLiteral("%1").arg(word, 8, 16, QLatin1Char('0'));
+    return token;
 }
 
-QString text(const QJsonObject &message)
+QByteArray json(const QJsonObject &message)
 {
-    return QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact));
+    return QJsonDocument(message).toJson(QJsonDocument::Compact);
 }
 
-bool isDeviceId(const QString &text)
+// A refusal written on a connection that is not taken at all.
+void turnAway(QTcpSocket *socket, QByteArrayView status, const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^[0-9a-f]{32}$"));
-    return form.match(text).hasMatch();
+    const QByteArray body = text.toUtf8();
+    socket->write("HTTP/1.1 " + status.toByteArray() + "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: "
+                  + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(closingMilliseconds, socket, &QTcpSocket::abort);
+    socket->disconnectFromHost();
 }
 
 } // namespace
 
-// One device's WebSocket, with what the limits need to remember of it.
+// One device's connection: its socket, its link and what the limits need
+// to remember of it. The deadline is the join deadline until the device
+// joins, then the idle one, which only the page's own messages restart.
 class AnswerServer::Pupil : public QObject {
 public:
-    Pupil(std::unique_ptr<QWebSocket> webSocket, QObject *parent) : QObject(parent), socket(webSocket.release())
+    Pupil(QTcpSocket *tcp, const PupilLink::Site &site, QObject *parent)
+        : QObject(parent), socket(tcp), link(site), address(tcp->peerAddress().toString())
     {
         socket->setParent(this);
-        socket->setMaxAllowedIncomingFrameSize(AnswerLimits::maxMessageBytes);
-        socket->setMaxAllowedIncomingMessageSize(AnswerLimits::maxMessageBytes);
-        idle.setSingleShot(true);
-        idle.setInterval(AnswerLimits::idleSeconds * 1000);
-        idle.start();
-        connect(&idle, &QTimer::timeout, socket, &QWebSocket::abort);
-        connect(socket, &QWebSocket::pong, &idle, qOverload<>(&QTimer::start));
+        socket->setReadBufferSize(readBytes);
+        // What a device leaves unread piles up in bytesToWrite, where the
+        // limit sees it, not in a system buffer that grows to megabytes.
+        socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, AnswerLimits::sendBufferBytes);
+        // Small messages go out at once, not held back for an acknowledgement.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, socket, &QTcpSocket::abort);
+        deadline.start(AnswerLimits::joinSeconds * 1000);
     }
 
-    // True when the message is within the rate; the first refused message
-    // of a burst is told so, the rest are dropped unanswered.
-    bool withinRate(double now, bool &tell)
-    {
-        while (!recent.isEmpty() && now - recent.first() >= 1.0)
-            recent.removeFirst();
-        if (recent.size() < AnswerLimits::maxMessagesPerSecond) {
-            recent << now;
-            told = false;
-            return true;
-        }
-        tell = !std::exchange(told, true);
-        return false;
-    }
-
-    QWebSocket *socket;
-    QHostAddress address;
+    QTcpSocket *socket;
+    PupilLink link;
+    QString address;
     QString device;  // empty until joined
-    QTimer idle;
-    QList<double> recent;  // times of the messages taken in the last second
-    bool told = false;
+    QTimer deadline;
+    int wrongCodes = 0;
 };
 
 AnswerServer::AnswerServer(Clock &clock, PupilDesk &desk, QObject *parent)
     : QObject(parent), m_clock(clock), m_desk(desk), m_gate(clock), m_addressCheck(isLocalNetworkAddress)
 {
-    m_pings.setInterval(pingMilliseconds);
-    connect(&m_pings, &QTimer::timeout, this, [this] {
-        for (Pupil *pupil : std::as_const(m_pupils))
-            pupil->socket->ping();
-    });
+    m_site.isOurHost = [this](QByteArrayView host) { return isOurHost(host); };
+    m_boardTimer.setSingleShot(true);
+    connect(&m_boardTimer, &QTimer::timeout, this, &AnswerServer::writeBoards);
 }
 
 AnswerServer::~AnswerServer()
@@ -117,111 +113,136 @@ AnswerServer::~AnswerServer()
     stop();
 }
 
-bool AnswerServer::start(const QHostAddress &address)
+bool AnswerServer::start(const QList<QHostAddress> &addresses)
 {
     stop();
-    m_http = std::make_unique<QHttpServer>();
-    for (quint16 port = AnswerLimits::firstPort; port <= AnswerLimits::lastPort && !m_listener; ++port) {
-        auto listener = std::make_unique<GuardedTcpServer>(m_addressCheck);
-        if (listener->listen(address, port)) {
-            m_http->bind(listener.get());
-            m_listener = listener.release();
+    for (quint16 port = AnswerLimits::firstPort; port <= AnswerLimits::lastPort && m_listeners.isEmpty(); ++port) {
+        for (const QHostAddress &address : addresses) {
+            auto *listener = new QTcpServer(this);
+            m_listeners << listener;
+            if (!listener->listen(address, port)) {
+                qDeleteAll(std::exchange(m_listeners, {}));
+                break;
+            }
+            connect(listener, &QTcpServer::newConnection, this, [this, listener] { accept(listener); });
         }
     }
-    if (!m_listener) {
-        m_http.reset();
+    if (m_listeners.isEmpty())
         return false;
-    }
+    m_port = m_listeners.first()->serverPort();
+    m_hosts.clear();
+    for (const QHostAddress &address : addresses)
+        m_hosts << (address == QHostAddress::Any || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6
+                        ? QNetworkInterface::allAddresses()
+                        : QList<QHostAddress>{address});
+    m_site.files = {
+        {"/", {"text/html; charset=utf-8", pageHtml()}},
+        {"/page.js", {"text/javascript; charset=utf-8", resource(QStringLiteral("page.js"))}},
+        {"/page.css", {"text/css; charset=utf-8", resource(QStringLiteral("page.css"))}},
+    };
     m_gate.renew();
-    routePage();
-    acceptWebSockets();
-    m_pings.start();
     return true;
 }
 
 void AnswerServer::stop()
 {
-    m_pings.stop();
+    m_boardTimer.stop();
     const bool hadDevices = deviceCount() > 0;
+    qDeleteAll(std::exchange(m_listeners, {}));
     for (Pupil *pupil : std::exchange(m_pupils, {})) {
-        pupil->socket->close(QWebSocketProtocol::CloseCodeGoingAway, PupilTexts::turnedOff());
+        pupil->link.close(1001, PupilTexts::turnedOff().toUtf8());
+        pupil->socket->write(pupil->link.takeOutput());
         pupil->socket->flush();
         delete pupil;
     }
-    m_listener = nullptr;
-    m_http.reset();
+    m_perAddress.clear();
+    m_devices.clear();
+    m_port = 0;
     if (hadDevices)
         emit devicesChanged(0);
 }
 
-quint16 AnswerServer::port() const
-{
-    return m_listener ? m_listener->serverPort() : 0;
-}
-
 int AnswerServer::deviceCount() const
 {
-    return int(std::count_if(m_pupils.cbegin(), m_pupils.cend(), [](const Pupil *p) { return !p->device.isEmpty(); }));
+    return int(std::count_if(m_devices.cbegin(), m_devices.cend(), [](const Pupil *pupil) { return pupil; }));
 }
 
-void AnswerServer::routePage()
+// The Host a request names: one of this computer's addresses with our port.
+bool AnswerServer::isOurHost(QByteArrayView hostView) const
 {
-    const auto file = [](QByteArray mimeType, QByteArray body) {
-        return [mimeType, body] { return QHttpServerResponse(mimeType, body); };
-    };
-    m_http->route(QStringLiteral("/"), file("text/html; charset=utf-8", pageHtml()));
-    m_http->route(QStringLiteral("/page.js"), file("text/javascript; charset=utf-8", resource(QStringLiteral("page.js"))));
-    m_http->route(QStringLiteral("/page.css"), file("text/css; charset=utf-8", resource(QStringLiteral("page.css"))));
-    // The WebSocket's own address: the upgrade is taken over by the server,
-    // so only a plain request gets an answer here.
-    m_http->route(QStringLiteral("/answers"), [](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
-        if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
-            responder.write(QHttpServerResponder::StatusCode::UpgradeRequired);
-    });
-    m_http->afterRequest([](QHttpServerResponse &&response) {
-        response.setHeader("Content-Security-Policy", "default-src 'self'");
-        response.setHeader("X-Content-Type-Options", "nosniff");
-        response.setHeader("Referrer-Policy", "no-referrer");
-        response.setHeader("Cache-Control", "no-store");
-        return std::move(response);
-    });
+    const QByteArray host = hostView.toByteArray();
+    const qsizetype colon = host.lastIndexOf(':');
+    if (colon < 0 || host.mid(colon + 1) != QByteArray::number(m_port))
+        return false;
+    QByteArray name = host.left(colon);
+    if (name.startsWith('[') && name.endsWith(']'))
+        name = name.mid(1, name.size() - 2);
+    const QHostAddress address(QString::fromLatin1(name));
+    return !address.isNull() && m_hosts.contains(address);
 }
 
-void AnswerServer::acceptWebSockets()
+void AnswerServer::accept(QTcpServer *listener)
 {
-    connect(m_http.get(), &QHttpServer::newWebSocketConnection, this, [this] {
-        while (m_http && m_http->hasPendingWebSocketConnections()) {
-            auto *pupil = new Pupil(m_http->nextPendingWebSocketConnection(), this);
-            pupil->address = pupil->socket->peerAddress();
-            m_listener->releaseWebSocket(pupil->address, pupil->socket->peerPort());
-            m_pupils << pupil;
-            connect(pupil->socket, &QWebSocket::textMessageReceived, pupil, [this, pupil](const QString &text) {
-                onMessage(pupil, text);
-            });
-            connect(pupil->socket, &QWebSocket::binaryMessageReceived, pupil, [this, pupil] {
-                onMessage(pupil, QString());
-            });
-            // Later, so that no list of pupils changes while it is gone through.
-            connect(pupil->socket, &QWebSocket::disconnected, pupil, [this, pupil] { drop(pupil); },
-                    Qt::QueuedConnection);
+    while (QTcpSocket *socket = listener->nextPendingConnection()) {
+        const QString address = socket->peerAddress().toString();
+        if (!m_addressCheck(socket->peerAddress())) {
+            turnAway(socket, "403 Forbidden", PupilTexts::outsideNetwork());
+            continue;
         }
-    });
+        if (m_pupils.size() >= AnswerLimits::maxConnections || m_perAddress.value(address) >= m_maxPerAddress) {
+            turnAway(socket, "503 Service Unavailable", PupilTexts::classFull());
+            continue;
+        }
+        auto *pupil = new Pupil(socket, m_site, this);
+        m_pupils << pupil;
+        ++m_perAddress[address];
+        connect(socket, &QTcpSocket::readyRead, pupil, [this, pupil] { read(pupil); });
+        connect(socket, &QTcpSocket::bytesWritten, pupil, [this, pupil] { write(pupil); });
+        // Later, so that no list of pupils changes while it is gone through.
+        connect(socket, &QTcpSocket::disconnected, pupil, [this, pupil] { drop(pupil); }, Qt::QueuedConnection);
+        connect(socket, &QTcpSocket::errorOccurred, pupil, [this, pupil] { drop(pupil); }, Qt::QueuedConnection);
+        read(pupil);
+    }
+}
+
+void AnswerServer::read(Pupil *pupil)
+{
+    while (pupil->socket->bytesAvailable() > 0 && !pupil->link.isClosing())
+        pupil->link.take(pupil->socket->read(readBytes), m_clock.now());
+    // What comes after the close is not read at all.
+    if (pupil->link.isClosing())
+        pupil->socket->readAll();
+    if (pupil->link.takeRateRefusal())
+        refuse(pupil, PupilTexts::tooManyMessages());
+    for (const QString &text : pupil->link.takeMessages())
+        onMessage(pupil, text);
+    write(pupil);
+}
+
+// A device that has let what it was sent pile up unread is dropped: its
+// backlog would otherwise grow without end.
+void AnswerServer::write(Pupil *pupil)
+{
+    const QByteArray output = pupil->link.takeOutput();
+    if (!output.isEmpty())
+        pupil->socket->write(output);
+    if (pupil->socket->bytesToWrite() > AnswerLimits::maxUnreadBytes)
+        return pupil->socket->abort();
+    if (pupil->link.isClosing() && pupil->socket->state() == QAbstractSocket::ConnectedState) {
+        pupil->deadline.start(closingMilliseconds);
+        pupil->socket->disconnectFromHost();
+    }
 }
 
 void AnswerServer::onMessage(Pupil *pupil, const QString &text)
 {
-    pupil->idle.start();
-    bool tell = false;
-    if (!pupil->withinRate(m_clock.now(), tell)) {
-        if (tell)
-            refuse(pupil, PupilTexts::tooManyMessages());
-        return;
-    }
     const QJsonObject message = QJsonDocument::fromJson(text.toUtf8()).object();
-    if (message.contains(QLatin1String("join")))
+    if (message.contains(QLatin1String("join")) || message.contains(QLatin1String("rejoin")))
         return join(pupil, message);
     if (pupil->device.isEmpty())
         return refuse(pupil, PupilTexts::joinFirst(), "code");
+    // Only what the page itself says keeps it joined.
+    pupil->deadline.start(AnswerLimits::idleSeconds * 1000);
     if (message.value(QLatin1String("answer")).isArray()) {
         QStringList answers;
         for (const QJsonValue &value : message.value(QLatin1String("answer")).toArray())
@@ -232,37 +253,61 @@ void AnswerServer::onMessage(Pupil *pupil, const QString &text)
         return sendBoard(pupil);
     }
     if (message.value(QLatin1String("name")).isString()) {
-        m_desk.takeName(pupil->device, message.value(QLatin1String("name")).toString().simplified());
+        m_desk.takeName(pupil->device, message.value(QLatin1String("name")).toString());
         return sendBoard(pupil);
     }
+    if (message.value(QLatin1String("here")).toBool())
+        return;
     refuse(pupil, PupilTexts::unreadable());
 }
 
+// A page that has joined before rejoins with its token alone, whatever the
+// code is now. An unknown token (as after Tallyvane was restarted) is asked
+// for the code, with nothing checked and nothing counted: a rejoin tells no
+// one whether a code is right.
 void AnswerServer::join(Pupil *pupil, const QJsonObject &message)
 {
-    switch (m_gate.check(pupil->address, message.value(QLatin1String("join")).toString())) {
-    case JoinGate::Verdict::WrongCode:
+    if (!pupil->device.isEmpty())
+        return sendBoard(pupil);
+    const QString token = message.value(message.contains(QLatin1String("rejoin")) ? QLatin1String("rejoin")
+                                                                                  : QLatin1String("device")).toString();
+    if (m_devices.contains(token))
+        return admit(pupil, token);
+    if (message.contains(QLatin1String("rejoin")))
+        return refuse(pupil, PupilTexts::joinFirst(), "code");
+
+    const JoinGate::Verdict verdict = m_gate.check(message.value(QLatin1String("join")).toString());
+    if (verdict == JoinGate::Verdict::Joined)
+        return admit(pupil, newDeviceToken());
+    if (verdict == JoinGate::Verdict::CodeChanged)
+        emit codeChanged(m_gate.code());
+    if (++pupil->wrongCodes < AnswerLimits::wrongCodesAllowed)
         return refuse(pupil, PupilTexts::wrongCode(), "code");
-    case JoinGate::Verdict::Waiting:
-        return refuse(pupil, PupilTexts::waitAfterWrongCodes(), "code");
-    case JoinGate::Verdict::Joined:
-        break;
-    }
-    QString device = message.value(QLatin1String("device")).toString();
-    if (!isDeviceId(device))
-        device = newDeviceId();
+    refuse(pupil, PupilTexts::waitAfterWrongCodes(), "code");
+    pupil->link.close(1008, {});
+}
+
+void AnswerServer::admit(Pupil *pupil, const QString &device)
+{
     // The same device coming back: its old connection has had its day.
-    for (Pupil *other : QList<Pupil *>(m_pupils))
-        if (other != pupil && other->device == device) {
-            other->device.clear();
-            other->socket->abort();
-        }
-    if (pupil->device.isEmpty() && deviceCount() >= AnswerLimits::maxDevices) {
+    Pupil *old = m_devices.value(device);
+    if (old) {
+        old->device.clear();
+        old->socket->abort();
+    } else if (deviceCount() >= AnswerLimits::maxDevices) {
         refuse(pupil, PupilTexts::classFull());
-        pupil->socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("full"));
+        pupil->link.close(1008, {});
         return;
     }
+    // Tokens of devices long gone are forgotten before they pile up.
+    if (!m_devices.contains(device) && m_devices.size() >= 5 * AnswerLimits::maxDevices)
+        m_devices.removeIf([](const auto &entry) { return entry.value() == nullptr; });
+    const bool returning = m_devices.contains(device) && !old;
     pupil->device = device;
+    m_devices.insert(device, pupil);
+    pupil->deadline.start(AnswerLimits::idleSeconds * 1000);
+    if (returning)
+        m_desk.deviceBack(device);
     send(pupil, {{QStringLiteral("joined"), device}});
     sendBoard(pupil);
     emit devicesChanged(deviceCount());
@@ -273,48 +318,57 @@ void AnswerServer::refuse(Pupil *pupil, const QString &text, const char *about)
     send(pupil, {{QStringLiteral("refused"), text}, {QStringLiteral("about"), QLatin1String(about)}});
 }
 
+void AnswerServer::send(Pupil *pupil, const QJsonObject &message)
+{
+    pupil->link.sendText(json(message));
+    write(pupil);
+}
+
 void AnswerServer::sendBoard(Pupil *pupil)
 {
     send(pupil, {{QStringLiteral("board"), m_desk.boardFor(pupil->device)}});
 }
 
-// At every count: the board is then the same for all, and written once.
-void AnswerServer::sendBoards()
+void AnswerServer::sendBoards(bool atOnce)
 {
-    const QString shared = m_desk.boardIsShared() ? text({{QStringLiteral("board"), m_desk.boardFor({})}}) : QString();
+    const double now = m_clock.now();
+    const double wait = m_boardsSentAt < 0 ? 0 : m_boardsSentAt + 1.0 / AnswerLimits::boardsPerSecond - now;
+    if (atOnce || wait <= 0)
+        return writeBoards();
+    if (!m_boardTimer.isActive())
+        m_boardTimer.start(int(std::ceil(wait * 1000)));
+}
+
+// The board is the same for all while counting, and written once then.
+void AnswerServer::writeBoards()
+{
+    m_boardTimer.stop();
+    m_boardsSentAt = m_clock.now();
+    const QByteArray shared = m_desk.boardIsShared() ? json({{QStringLiteral("board"), m_desk.boardFor({})}}) : QByteArray();
     for (Pupil *pupil : QList<Pupil *>(m_pupils)) {
         if (pupil->device.isEmpty())
             continue;
-        if (shared.isEmpty())
+        if (shared.isEmpty()) {
             sendBoard(pupil);
-        else
-            sendText(pupil, shared);
+        } else {
+            pupil->link.sendText(shared);
+            write(pupil);
+        }
     }
 }
 
-void AnswerServer::send(Pupil *pupil, const QJsonObject &message)
-{
-    sendText(pupil, text(message));
-}
-
-// A device that has let what it was sent pile up unread is dropped: its
-// backlog would otherwise grow without end.
-void AnswerServer::sendText(Pupil *pupil, const QString &text)
-{
-    if (pupil->socket->bytesToWrite() > AnswerLimits::maxUnreadBytes) {
-        pupil->socket->abort();
-        return;
-    }
-    pupil->socket->sendTextMessage(text);
-    // Written now, without waiting: the system takes it or it stays queued.
-    pupil->socket->flush();
-}
-
+// A device that leaves takes its answer with it until it comes back.
 void AnswerServer::drop(Pupil *pupil)
 {
     if (!m_pupils.removeOne(pupil))
         return;
+    if (--m_perAddress[pupil->address] == 0)
+        m_perAddress.remove(pupil->address);
     const bool joined = !pupil->device.isEmpty();
+    if (joined) {
+        m_devices.insert(pupil->device, nullptr);
+        m_desk.deviceLeft(pupil->device);
+    }
     pupil->deleteLater();
     if (joined)
         emit devicesChanged(deviceCount());

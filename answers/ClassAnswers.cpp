@@ -7,6 +7,7 @@
 #include "answers/PupilTexts.h"
 #include "engine/Prediction.h"
 #include "engine/Prompter.h"
+#include "lessons/LessonPlan.h"
 #include "windows/main/CounterLabel.h"
 
 #include <QAbstractButton>
@@ -68,6 +69,7 @@ ClassAnswers::ClassAnswers(CountingSession &session, Clock &clock, QObject *pare
     : QObject(parent), m_session(session), m_server(clock, *this)
 {
     connect(&m_server, &AnswerServer::devicesChanged, this, &ClassAnswers::devicesChanged);
+    connect(&m_server, &AnswerServer::codeChanged, this, &ClassAnswers::codeChanged);
 }
 
 ClassAnswers::~ClassAnswers()
@@ -109,7 +111,7 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
             const int index = counter->property("counterIndex").toInt();
             if (m_hidden[index] != counter->isMasked()) {
                 m_hidden[index] = counter->isMasked();
-                m_server.sendBoards();
+                m_server.sendBoards(true);
             }
         }
     }
@@ -118,7 +120,7 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
 
 bool ClassAnswers::turnOn()
 {
-    const bool started = m_server.start(m_listenAddress);
+    const bool started = m_server.start({m_listenAddress});
     if (!started && m_prompter)
         m_prompter->showMessage(notStarted());
     if (m_toggle)
@@ -131,6 +133,7 @@ void ClassAnswers::turnOff()
 {
     m_server.stop();
     m_question = ClassQuestion();
+    m_away.clear();
     m_names.clear();
     m_asksForNames = false;
     if (m_toggle)
@@ -147,7 +150,7 @@ QString ClassAnswers::pageAddress() const
 void ClassAnswers::setPhase(Phase phase)
 {
     m_phase = phase;
-    m_server.sendBoards();
+    m_server.sendBoards(true);
 }
 
 void ClassAnswers::countersShown(const QString &counter1, const QString *counter2)
@@ -167,6 +170,7 @@ void ClassAnswers::pauseShown()
     if (m_phase == Phase::Paused)
         return;
     m_question = ClassQuestion(nextValues(m_session));
+    m_away.clear();
     setPhase(Phase::Paused);
     emit questionChanged();
 }
@@ -195,14 +199,14 @@ void ClassAnswers::reveal()
     if (m_question.isRevealed())
         return;
     m_question.reveal();
-    m_server.sendBoards();
+    m_server.sendBoards(true);
     emit questionChanged();
 }
 
 void ClassAnswers::setAsksForNames(bool asks)
 {
     m_asksForNames = asks;
-    m_server.sendBoards();
+    m_server.sendBoards(true);
 }
 
 QStringList ClassAnswers::namesAnswered() const
@@ -218,9 +222,14 @@ QStringList ClassAnswers::namesAnswered() const
 QJsonObject ClassAnswers::boardFor(const QString &device) const
 {
     static const char *const phases[] = {"idle", "counting", "paused"};
+    // A hidden counter's number never leaves the program, not even unshown.
+    QStringList numbers = m_numbers;
+    for (qsizetype i = 0; i < numbers.size() && i < m_hidden.size(); ++i)
+        if (m_hidden[i])
+            numbers[i].clear();
     QJsonObject board{
         {QStringLiteral("phase"), QLatin1String(phases[int(m_phase)])},
-        {QStringLiteral("numbers"), toJson(m_numbers)},
+        {QStringLiteral("numbers"), toJson(numbers)},
         {QStringLiteral("hidden"), toJson(m_hidden.mid(0, m_numbers.size()))},
     };
     if (m_asksForNames)
@@ -265,6 +274,22 @@ void ClassAnswers::takeName(const QString &device, const QString &name)
 {
     if (!m_asksForNames)
         return;
-    m_names.insert(device, name.left(AnswerLimits::maxNameCharacters));
+    m_names.insert(device, cleanName(name, AnswerLimits::maxNameCharacters));
     emit questionChanged();
+}
+
+void ClassAnswers::deviceLeft(const QString &device)
+{
+    if (const auto answer = m_question.withdraw(device)) {
+        m_away.insert(device, *answer);
+        emit questionChanged();
+    }
+}
+
+void ClassAnswers::deviceBack(const QString &device)
+{
+    if (m_away.contains(device)) {
+        m_question.restore(device, m_away.take(device));
+        emit questionChanged();
+    }
 }

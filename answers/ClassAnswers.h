@@ -73,10 +73,14 @@ public:
     bool boardIsShared() const override;
     QString takeAnswer(const QString &device, const QStringList &answers) override;
     void takeName(const QString &device, const QString &name) override;
+    void deviceLeft(const QString &device) override;
+    void deviceBack(const QString &device) override;
 
 signals:
     void switched(bool on);
     void devicesChanged(int devices);
+    // Too many wrong codes drew a new join code.
+    void codeChanged(const QString &code);
     // An answer or a first name came in, or the answers were revealed.
     void questionChanged();
 
@@ -98,6 +102,7 @@ private:
     ClassQuestion m_question;
     bool m_asksForNames = false;
     QHash<QString, QString> m_names;  // by device
+    QHash<QString, QStringList> m_away;  // this question's answers of devices gone
 };
 
 // The next value of each counter in use, as the run will show it.

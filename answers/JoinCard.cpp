@@ -62,6 +62,7 @@ JoinCard::JoinCard(ClassAnswers &answers, QWidget *parent) : QFrame(parent), m_a
     setToolTip(tr("Tap to fold or unfold"));
     connect(&answers, &ClassAnswers::devicesChanged, this, &JoinCard::showDevices);
     connect(&answers, &ClassAnswers::switched, this, &JoinCard::follow);
+    connect(&answers, &ClassAnswers::codeChanged, m_code, &QLabel::setText);
     follow(answers.isOn());
 }
 

@@ -17,4 +17,8 @@ public:
     // otherwise the refusal to show on the page.
     virtual QString takeAnswer(const QString &device, const QStringList &answers) = 0;
     virtual void takeName(const QString &device, const QString &name) = 0;
+    // The device's connection is gone: its answer no longer counts, until
+    // it comes back with its token.
+    virtual void deviceLeft(const QString &device) = 0;
+    virtual void deviceBack(const QString &device) = 0;
 };

@@ -4,6 +4,7 @@
 #include "tests/support/FakeClock.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(ClassQuestion::Refusal)
@@ -17,7 +18,7 @@ private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
     void localNetworkOnly_data();
     void localNetworkOnly();
-    void waitAfterFiveWrongCodes();
+    void codeChangesAfterThirtyWrongCodes();
     void answersTaken_data();
     void answersTaken();
     void spreadAndVerdicts();
@@ -69,25 +70,26 @@ QList<ExactDecimal> exactly(const QList<double> &values)
 }
 } // namespace
 
-void AnswerRulesTest::waitAfterFiveWrongCodes()
+// Wrong codes from all devices together: the 30th within a minute draws a
+// new code; those older than a minute no longer count.
+void AnswerRulesTest::codeChangesAfterThirtyWrongCodes()
 {
     FakeClock clock;
     JoinGate gate(clock);
-    const QHostAddress pupil(QStringLiteral("192.168.1.40"));
-    const QHostAddress neighbour(QStringLiteral("192.168.1.41"));
-    const QString wrong = gate.code() == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000");
     QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{4}$")).match(gate.code()).hasMatch());
+    const auto wrong = [&] { return gate.code() == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000"); };
 
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(gate.check(pupil, wrong), JoinGate::Verdict::WrongCode);
-    QCOMPARE(gate.check(pupil, wrong), JoinGate::Verdict::Waiting);
-    // While it waits even the right code is refused; another device is not held up.
-    QCOMPARE(gate.check(pupil, gate.code()), JoinGate::Verdict::Waiting);
-    QCOMPARE(gate.check(neighbour, gate.code()), JoinGate::Verdict::Joined);
-    clock.advanceBy(29.9);
-    QCOMPARE(gate.check(pupil, gate.code()), JoinGate::Verdict::Waiting);
-    clock.advanceBy(0.2);
-    QCOMPARE(gate.check(pupil, gate.code()), JoinGate::Verdict::Joined);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(gate.check(wrong()), JoinGate::Verdict::WrongCode);
+    clock.advanceBy(60);
+    for (int i = 0; i < 29; ++i)
+        QCOMPARE(gate.check(wrong()), JoinGate::Verdict::WrongCode);
+    QCOMPARE(gate.check(gate.code()), JoinGate::Verdict::Joined);
+    const QString before = gate.code();
+    QCOMPARE(gate.check(wrong()), JoinGate::Verdict::CodeChanged);
+    QVERIFY(gate.code() != before);
+    QCOMPARE(gate.check(before), JoinGate::Verdict::WrongCode);  // the old code no longer joins
+    QCOMPARE(gate.check(gate.code()), JoinGate::Verdict::Joined);
 }
 
 void AnswerRulesTest::answersTaken_data()
@@ -100,7 +102,9 @@ void AnswerRulesTest::answersTaken_data()
     const QList<double> eleven{11};
     QTest::newRow("right") << eleven << QStringList{"11"} << R::None << QList<bool>{true};
     QTest::newRow("wrong") << eleven << QStringList{"12"} << R::None << QList<bool>{false};
-    QTest::newRow("blank inside, as the input box reads it") << eleven << QStringList{"1 1"} << R::None << QList<bool>{true};
+    QTest::newRow("blanks around") << eleven << QStringList{" 11 "} << R::None << QList<bool>{true};
+    QTest::newRow("blank inside: two numbers, not one") << eleven << QStringList{"1 1"} << R::NotANumber << QList<bool>{};
+    QTest::newRow("6 8") << QList<double>{68} << QStringList{"6 8"} << R::NotANumber << QList<bool>{};
     QTest::newRow("tenths") << QList<double>{0.3} << QStringList{"0.3"} << R::None << QList<bool>{true};
     QTest::newRow("negative") << QList<double>{-2.5} << QStringList{"-2.5"} << R::None << QList<bool>{true};
     QTest::newRow("exponent") << QList<double>{1e20} << QStringList{"1E+20"} << R::None << QList<bool>{true};
