@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QNetworkInterface>
 
 namespace {
@@ -20,6 +21,11 @@ namespace {
 QJsonArray toJson(const QStringList &texts)
 {
     return QJsonArray::fromStringList(texts);
+}
+
+QByteArray toText(const QJsonObject &board)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("board"), board}}).toJson(QJsonDocument::Compact);
 }
 
 QJsonArray toJson(const QList<bool> &flags)
@@ -65,11 +71,34 @@ QList<ExactDecimal> nextValues(const CountingSession &session)
     return next;
 }
 
-ClassAnswers::ClassAnswers(CountingSession &session, Clock &clock, QObject *parent)
-    : QObject(parent), m_session(session), m_server(clock, *this)
+// The server keeps time of its own, on its own thread.
+ClassAnswers::ClassAnswers(CountingSession &session, Clock & /*clock*/, QObject *parent)
+    : QObject(parent), m_session(session)
 {
     connect(&m_server, &AnswerServer::devicesChanged, this, &ClassAnswers::devicesChanged);
     connect(&m_server, &AnswerServer::codeChanged, this, &ClassAnswers::codeChanged);
+    connect(&m_server, &AnswerServer::joined, this, [this](const QString &device, bool returning) {
+        m_present.insert(device);
+        if (returning)
+            deviceBack(device);
+        if (!boardIsShared())
+            m_server.sendTo(device, boardText(device));
+    });
+    connect(&m_server, &AnswerServer::left, this, [this](const QString &device) {
+        m_present.remove(device);
+        deviceLeft(device);
+    });
+    connect(&m_server, &AnswerServer::answerGiven, this, [this](const QString &device, const QStringList &answers) {
+        const QString refusal = takeAnswer(device, answers);
+        if (refusal.isEmpty())
+            m_server.sendTo(device, boardText(device));
+        else
+            m_server.refuseTo(device, refusal, "answer");
+    });
+    connect(&m_server, &AnswerServer::nameGiven, this, [this](const QString &device, const QString &name) {
+        takeName(device, name);
+        m_server.sendTo(device, boardText(device));
+    });
 }
 
 ClassAnswers::~ClassAnswers()
@@ -111,7 +140,7 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
             const int index = counter->property("counterIndex").toInt();
             if (m_hidden[index] != counter->isMasked()) {
                 m_hidden[index] = counter->isMasked();
-                m_server.sendBoards(true);
+                sendBoards(true);
             }
         }
     }
@@ -121,6 +150,8 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
 bool ClassAnswers::turnOn()
 {
     const bool started = m_server.start({m_listenAddress});
+    if (started)
+        sendBoards(true);
     if (!started && m_prompter)
         m_prompter->showMessage(notStarted());
     if (m_toggle)
@@ -132,6 +163,7 @@ bool ClassAnswers::turnOn()
 void ClassAnswers::turnOff()
 {
     m_server.stop();
+    m_present.clear();
     m_question = ClassQuestion();
     m_away.clear();
     m_names.clear();
@@ -150,14 +182,14 @@ QString ClassAnswers::pageAddress() const
 void ClassAnswers::setPhase(Phase phase)
 {
     m_phase = phase;
-    m_server.sendBoards(true);
+    sendBoards(true);
 }
 
 void ClassAnswers::countersShown(const QString &counter1, const QString *counter2)
 {
     m_numbers = counter2 ? QStringList{counter1, *counter2} : QStringList{counter1};
     if (isOn())
-        m_server.sendBoards();
+        sendBoards(false);
 }
 
 void ClassAnswers::runningChanged(bool running)
@@ -199,14 +231,14 @@ void ClassAnswers::reveal()
     if (m_question.isRevealed())
         return;
     m_question.reveal();
-    m_server.sendBoards(true);
+    sendBoards(true);
     emit questionChanged();
 }
 
 void ClassAnswers::setAsksForNames(bool asks)
 {
     m_asksForNames = asks;
-    m_server.sendBoards(true);
+    sendBoards(true);
 }
 
 QStringList ClassAnswers::namesAnswered() const
@@ -247,6 +279,26 @@ QJsonObject ClassAnswers::boardFor(const QString &device) const
         board.insert(QStringLiteral("question"), question);
     }
     return board;
+}
+
+QByteArray ClassAnswers::boardText(const QString &device) const
+{
+    return toText(boardFor(device));
+}
+
+void ClassAnswers::sendBoards(bool atOnce)
+{
+    if (!isOn())
+        return;
+    PupilBoards boards;
+    if (boardIsShared()) {
+        boards.shared = boardText({});
+    } else {
+        boards.others = boardText({});
+        for (const QString &device : std::as_const(m_present))
+            boards.byDevice.insert(device, boardText(device));
+    }
+    m_server.setBoards(boards, atOnce);
 }
 
 bool ClassAnswers::boardIsShared() const

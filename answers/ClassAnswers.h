@@ -13,20 +13,20 @@
 #include "answers/AnswerServer.h"
 #include "answers/ClassQuestion.h"
 #include "answers/JoinCard.h"
-#include "answers/PupilDesk.h"
 #include "engine/CountingSession.h"
 
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class Clock;
 class Prompter;
 class QAbstractButton;
 class QWidget;
 
-class ClassAnswers : public QObject, public PupilDesk {
+class ClassAnswers : public QObject {
     Q_OBJECT
 public:
     enum class Phase { Idle, Counting, Paused };
@@ -69,12 +69,22 @@ public:
     // The first names of the devices that have answered, sorted.
     QStringList namesAnswered() const;
 
-    QJsonObject boardFor(const QString &device) const override;
-    bool boardIsShared() const override;
-    QString takeAnswer(const QString &device, const QStringList &answers) override;
-    void takeName(const QString &device, const QString &name) override;
-    void deviceLeft(const QString &device) override;
-    void deviceBack(const QString &device) override;
+    // Everything a device's page shows now.
+    QJsonObject boardFor(const QString &device) const;
+    // True while every device is shown the same board, as while counting.
+    bool boardIsShared() const;
+    // Takes the device's answer, one text per counter: empty when taken,
+    // otherwise the refusal to show on the page.
+    QString takeAnswer(const QString &device, const QStringList &answers);
+    void takeName(const QString &device, const QString &name);
+    // A device's connection is gone: its answer no longer counts, until it
+    // comes back with its token.
+    void deviceLeft(const QString &device);
+    void deviceBack(const QString &device);
+    // Hands every page's board to the server: at once for a pause, a hide or
+    // a reveal, at most ten times a second for the counts.
+    void sendBoards(bool atOnce);
+    QByteArray boardText(const QString &device) const;
 
 signals:
     void switched(bool on);
@@ -103,6 +113,7 @@ private:
     bool m_asksForNames = false;
     QHash<QString, QString> m_names;  // by device
     QHash<QString, QStringList> m_away;  // this question's answers of devices gone
+    QSet<QString> m_present;  // the devices joined now
 };
 
 // The next value of each counter in use, as the run will show it.

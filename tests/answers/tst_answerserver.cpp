@@ -246,7 +246,7 @@ void AnswerServerTest::badInputRefused()
         QTRY_COMPARE(rig.answers.deviceCount(), 2);
         for (int count = 0; count < 20000 && rig.answers.deviceCount() == 2; ++count) {
             rig.answers.countersShown(QString::number(count), nullptr);
-            rig.answers.server().sendBoards(true);
+            rig.answers.sendBoards(true);
             if (count % 100 == 0)
                 QCoreApplication::processEvents();
         }
