@@ -44,21 +44,11 @@ Message notStarted()
             Messages::programTitle, MessageIcon::Warning};
 }
 
-// The address of this computer on the school's network.
-std::optional<QHostAddress> networkAddress()
+QString pageUrl(const QHostAddress &address, quint16 port)
 {
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        const auto flags = interface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning)
-            || flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
-            const QHostAddress address = entry.ip();
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && isLocalNetworkAddress(address))
-                return address;
-        }
-    }
-    return std::nullopt;
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]").arg(address.toString())
+                                                                             : address.toString();
+    return QStringLiteral("http://%1:%2").arg(host).arg(port);
 }
 
 } // namespace
@@ -149,7 +139,8 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
 
 bool ClassAnswers::turnOn()
 {
-    const bool started = m_server.start({m_listenAddress});
+    m_network = m_givenNetwork ? *m_givenNetwork : schoolNetwork();
+    const bool started = m_server.start(m_network.listen);
     if (started)
         sendBoards(true);
     if (!started && m_prompter)
@@ -175,8 +166,15 @@ void ClassAnswers::turnOff()
 
 QString ClassAnswers::pageAddress() const
 {
-    const QHostAddress address = networkAddress().value_or(QHostAddress(QHostAddress::LocalHost));
-    return QStringLiteral("http://%1:%2").arg(address.toString()).arg(m_server.port());
+    return m_network.shown.isEmpty() ? QString() : pageUrl(m_network.shown.first(), m_server.port());
+}
+
+QStringList ClassAnswers::otherPageAddresses() const
+{
+    QStringList others;
+    for (const QHostAddress &address : m_network.shown.mid(1))
+        others << pageUrl(address, m_server.port());
+    return others;
 }
 
 void ClassAnswers::setPhase(Phase phase)

@@ -13,6 +13,7 @@
 #include "answers/AnswerServer.h"
 #include "answers/ClassQuestion.h"
 #include "answers/JoinCard.h"
+#include "answers/LocalNetwork.h"
 #include "engine/CountingSession.h"
 
 #include <QHash>
@@ -20,6 +21,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
+
+#include <optional>
 
 class Clock;
 class Prompter;
@@ -44,13 +47,18 @@ public:
     bool turnOn();
     void turnOff();
     bool isOn() const { return m_server.isListening(); }
-    // The address pupils type, as http://192.168.1.23:8080.
+    // The address pupils type, as http://192.168.1.23:8080, on the network
+    // of the default route; empty when this computer is on no school network.
     QString pageAddress() const;
+    // The same computer's other addresses on that network.
+    QStringList otherPageAddresses() const;
     QString joinCode() const { return m_server.joinCode(); }
     int deviceCount() const { return m_server.deviceCount(); }
     AnswerServer &server() { return m_server; }
-    // Every address of this computer unless set; tests keep to loopback.
-    void setListenAddress(const QHostAddress &address) { m_listenAddress = address; }
+    // The school network's addresses and loopback unless set; tests keep to
+    // loopback, and show it as the address.
+    void setListenAddress(const QHostAddress &address) { m_givenNetwork = SchoolNetwork{{address}, {address}}; }
+    void setNetwork(const SchoolNetwork &network) { m_givenNetwork = network; }
 
     // What the pages follow.
     void countersShown(const QString &counter1, const QString *counter2);
@@ -101,7 +109,8 @@ private:
 
     CountingSession &m_session;
     AnswerServer m_server;
-    QHostAddress m_listenAddress{QHostAddress::Any};
+    std::optional<SchoolNetwork> m_givenNetwork;
+    SchoolNetwork m_network;
     Prompter *m_prompter = nullptr;
     QPointer<JoinCard> m_card;
     QPointer<QAbstractButton> m_toggle;

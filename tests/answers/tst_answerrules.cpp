@@ -8,6 +8,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(ClassQuestion::Refusal)
+Q_DECLARE_METATYPE(QList<NetworkInterfaceInfo>)
 
 // The rules a pupil's device meets before anything reaches the teacher:
 // which addresses are answered, the join code's wait, and which answers
@@ -18,6 +19,8 @@ private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
     void localNetworkOnly_data();
     void localNetworkOnly();
+    void schoolNetworkChosen_data();
+    void schoolNetworkChosen();
     void codeChangesAfterThirtyWrongCodes();
     void answersTaken_data();
     void answersTaken();
@@ -90,6 +93,53 @@ void AnswerRulesTest::codeChangesAfterThirtyWrongCodes()
     QVERIFY(gate.code() != before);
     QCOMPARE(gate.check(before), JoinGate::Verdict::WrongCode);  // the old code no longer joins
     QCOMPARE(gate.check(gate.code()), JoinGate::Verdict::Joined);
+}
+
+namespace {
+NetworkInterfaceInfo up(const QString &name, const QStringList &addresses, bool isUp = true)
+{
+    NetworkInterfaceInfo interface{name, isUp, name == QLatin1String("lo"), {}};
+    for (const QString &address : addresses)
+        interface.addresses << QHostAddress(address);
+    return interface;
+}
+} // namespace
+
+void AnswerRulesTest::schoolNetworkChosen_data()
+{
+    QTest::addColumn<QList<NetworkInterfaceInfo>>("interfaces");
+    QTest::addColumn<QStringList>("defaultRoutes");
+    QTest::addColumn<QStringList>("shown");  // listened on too, with 127.0.0.1
+    const NetworkInterfaceInfo lo = up("lo", {"127.0.0.1", "::1"});
+    QTest::newRow("Wi-Fi with the default route, beside a docker bridge")
+        << QList{lo, up("docker0", {"172.17.0.1"}), up("wlan0", {"192.168.1.23", "fe80::1"})} << QStringList{"wlan0"}
+        << QStringList{"192.168.1.23"};
+    QTest::newRow("no private address on the default route")
+        << QList{lo, up("eth0", {"203.0.113.5"}), up("virbr0", {"192.168.122.1"})} << QStringList{"eth0"} << QStringList{};
+    QTest::newRow("no default route") << QList{lo, up("eth0", {"10.1.2.3"})} << QStringList{} << QStringList{};
+    QTest::newRow("its interface down") << QList{lo, up("eth0", {"10.1.2.3"}, false)} << QStringList{"eth0"}
+                                        << QStringList{};
+    QTest::newRow("IPv6 only: unique-local, not link-local")
+        << QList{lo, up("eth0", {"fe80::2", "fd00::2", "2001:db8::2"})} << QStringList{"eth0"} << QStringList{"fd00::2"};
+    QTest::newRow("several addresses, IPv4 first")
+        << QList{lo, up("eth0", {"fd00::5", "10.0.0.5", "10.0.0.6"})} << QStringList{"eth0"}
+        << QStringList{"10.0.0.5", "10.0.0.6", "fd00::5"};
+    QTest::newRow("IPv4 route without a private address, IPv6 route with one")
+        << QList{lo, up("eth0", {"192.0.2.2"}), up("wg0", {"fd00::9"})} << QStringList{"eth0", "wg0"}
+        << QStringList{"fd00::9"};
+}
+
+void AnswerRulesTest::schoolNetworkChosen()
+{
+    QFETCH(QList<NetworkInterfaceInfo>, interfaces);
+    QFETCH(QStringList, defaultRoutes);
+    QFETCH(QStringList, shown);
+    const SchoolNetwork network = chooseSchoolNetwork(interfaces, defaultRoutes);
+    QStringList chosen;
+    for (const QHostAddress &address : network.shown)
+        chosen << address.toString();
+    QCOMPARE(chosen, shown);
+    QCOMPARE(network.listen, QList<QHostAddress>{QHostAddress(QHostAddress::LocalHost)} + network.shown);
 }
 
 void AnswerRulesTest::answersTaken_data()
