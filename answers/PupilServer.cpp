@@ -198,7 +198,6 @@ void PupilServer::accept(QTcpServer *listener)
         m_connections = int(m_pupils.size());
         ++m_perAddress[address];
         connect(socket, &QTcpSocket::readyRead, pupil, [this, pupil] { read(pupil); });
-        connect(socket, &QTcpSocket::bytesWritten, pupil, [this, pupil] { write(pupil); });
         // Later, so that no list of pupils changes while it is gone through.
         connect(socket, &QTcpSocket::disconnected, pupil, [this, pupil] { drop(pupil); }, Qt::QueuedConnection);
         connect(socket, &QTcpSocket::errorOccurred, pupil, [this, pupil] { drop(pupil); }, Qt::QueuedConnection);
