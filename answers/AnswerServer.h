@@ -1,74 +1,57 @@
 #pragma once
 
-// The class-answers server: the pupils' page over HTTP and one WebSocket per
-// device, on the user-interface thread's event loop with Qt's asynchronous
-// sockets, so nothing ever waits on a device.
+// The class-answers server as the lesson sees it. The network runs on a
+// thread of its own (PupilServer), so that a slow or hostile device never
+// delays a count: the lesson only hands over the pages' board texts and
+// takes what the devices send, both through queued signals.
 //
-// device ──HTTP──> GuardedTcpServer (address, headers, idle) ──> QHttpServer
-//        ──WebSocket──> Pupil: join code, size and rate limits ──> PupilDesk
-//
-// A device joins with the code on the board and gets an id, with which its
-// page rejoins after losing the connection. Every message in either
-// direction is one small JSON object.
+// lesson ──boards, replies──> AnswerServer ══thread══> PupilServer ──> devices
+// lesson <──joined, left, answers, names── AnswerServer <══ PupilServer <── devices
 
-#include "answers/GuardedTcpServer.h"
-#include "answers/JoinGate.h"
-#include "engine/Clock.h"
+#include "answers/PupilServer.h"
 
 #include <QHostAddress>
-#include <QJsonObject>
 #include <QObject>
-#include <QTimer>
-
-#include <memory>
-
-class PupilDesk;
-class QHttpServer;
-class QWebSocket;
+#include <QThread>
 
 class AnswerServer : public QObject {
     Q_OBJECT
 public:
-    AnswerServer(Clock &clock, PupilDesk &desk, QObject *parent = nullptr);
+    explicit AnswerServer(QObject *parent = nullptr);
     ~AnswerServer() override;
 
-    // Listens on the first free port from 8080 to 8099; false when none is.
-    bool start(const QHostAddress &address);
-    // Closes every connection and the server.
+    // Listens on each address on the first port from 8080 to 8099 free on
+    // all of them; false when none is. Both wait for the network's thread.
+    bool start(const QList<QHostAddress> &addresses);
+    // Closes every connection and the server, and forgets every device.
     void stop();
-    bool isListening() const { return m_listener != nullptr; }
-    quint16 port() const;
-    QString joinCode() const { return m_gate.code(); }
-    int deviceCount() const;
-    // Which addresses are answered; the local network unless set.
-    void setAddressCheck(GuardedTcpServer::AddressCheck check) { m_addressCheck = std::move(check); }
+    bool isListening() const { return m_port != 0; }
+    quint16 port() const { return m_port; }
+    QString joinCode() const { return m_code; }
+    int deviceCount() const { return m_devices; }
+    int connectionCount() const { return m_server->connectionCount(); }
+    // Which peers are answered; the local network unless set. Set while stopped.
+    void setAddressCheck(PupilServer::AddressCheck check) { m_server->setAddressCheck(std::move(check)); }
+    void setMaxPerAddress(int connections) { m_server->setMaxPerAddress(connections); }
 
-public slots:
-    // Sends every joined device its page's state again.
-    void sendBoards();
+    // Every joined page's state: at once, or at most ten times a second
+    // with the newest state.
+    void setBoards(const PupilBoards &boards, bool atOnce);
+    void sendTo(const QString &device, const QByteArray &text);
+    void refuseTo(const QString &device, const QString &text, const char *about);
 
 signals:
     void devicesChanged(int devices);
+    void codeChanged(const QString &code);
+    void joined(const QString &device, bool returning);
+    void left(const QString &device);
+    void answerGiven(const QString &device, const QStringList &answers);
+    void nameGiven(const QString &device, const QString &name);
 
 private:
-    class Pupil;
-
-    void routePage();
-    void acceptWebSockets();
-    void onMessage(Pupil *pupil, const QString &text);
-    void join(Pupil *pupil, const QJsonObject &message);
-    void refuse(Pupil *pupil, const QString &text, const char *about = "other");
-    void send(Pupil *pupil, const QJsonObject &message);
-    void sendText(Pupil *pupil, const QString &text);
-    void sendBoard(Pupil *pupil);
-    void drop(Pupil *pupil);
-
-    Clock &m_clock;
-    PupilDesk &m_desk;
-    JoinGate m_gate;
-    GuardedTcpServer::AddressCheck m_addressCheck;
-    std::unique_ptr<QHttpServer> m_http;
-    GuardedTcpServer *m_listener = nullptr;  // owned by m_http
-    QList<Pupil *> m_pupils;
-    QTimer m_pings;
+    QThread m_thread;
+    PupilServer *m_server;  // lives on m_thread
+    quint16 m_port = 0;
+    QString m_code;
+    int m_devices = 0;
 };

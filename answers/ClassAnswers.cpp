@@ -7,11 +7,13 @@
 #include "answers/PupilTexts.h"
 #include "engine/Prediction.h"
 #include "engine/Prompter.h"
+#include "lessons/LessonPlan.h"
 #include "windows/main/CounterLabel.h"
 
 #include <QAbstractButton>
 #include <QEvent>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QNetworkInterface>
 
 namespace {
@@ -19,6 +21,11 @@ namespace {
 QJsonArray toJson(const QStringList &texts)
 {
     return QJsonArray::fromStringList(texts);
+}
+
+QByteArray toText(const QJsonObject &board)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("board"), board}}).toJson(QJsonDocument::Compact);
 }
 
 QJsonArray toJson(const QList<bool> &flags)
@@ -37,21 +44,11 @@ Message notStarted()
             Messages::programTitle, MessageIcon::Warning};
 }
 
-// The address of this computer on the school's network.
-std::optional<QHostAddress> networkAddress()
+QString pageUrl(const QHostAddress &address, quint16 port)
 {
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        const auto flags = interface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning)
-            || flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
-            const QHostAddress address = entry.ip();
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && isLocalNetworkAddress(address))
-                return address;
-        }
-    }
-    return std::nullopt;
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]").arg(address.toString())
+                                                                             : address.toString();
+    return QStringLiteral("http://%1:%2").arg(host).arg(port);
 }
 
 } // namespace
@@ -64,10 +61,34 @@ QList<ExactDecimal> nextValues(const CountingSession &session)
     return next;
 }
 
-ClassAnswers::ClassAnswers(CountingSession &session, Clock &clock, QObject *parent)
-    : QObject(parent), m_session(session), m_server(clock, *this)
+// The server keeps time of its own, on its own thread.
+ClassAnswers::ClassAnswers(CountingSession &session, Clock & /*clock*/, QObject *parent)
+    : QObject(parent), m_session(session)
 {
     connect(&m_server, &AnswerServer::devicesChanged, this, &ClassAnswers::devicesChanged);
+    connect(&m_server, &AnswerServer::codeChanged, this, &ClassAnswers::codeChanged);
+    connect(&m_server, &AnswerServer::joined, this, [this](const QString &device, bool returning) {
+        m_present.insert(device);
+        if (returning)
+            deviceBack(device);
+        if (!boardIsShared())
+            m_server.sendTo(device, boardText(device));
+    });
+    connect(&m_server, &AnswerServer::left, this, [this](const QString &device) {
+        m_present.remove(device);
+        deviceLeft(device);
+    });
+    connect(&m_server, &AnswerServer::answerGiven, this, [this](const QString &device, const QStringList &answers) {
+        const QString refusal = takeAnswer(device, answers);
+        if (refusal.isEmpty())
+            m_server.sendTo(device, boardText(device));
+        else
+            m_server.refuseTo(device, refusal, "answer");
+    });
+    connect(&m_server, &AnswerServer::nameGiven, this, [this](const QString &device, const QString &name) {
+        takeName(device, name);
+        m_server.sendTo(device, boardText(device));
+    });
 }
 
 ClassAnswers::~ClassAnswers()
@@ -109,7 +130,7 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
             const int index = counter->property("counterIndex").toInt();
             if (m_hidden[index] != counter->isMasked()) {
                 m_hidden[index] = counter->isMasked();
-                m_server.sendBoards();
+                sendBoards(true);
             }
         }
     }
@@ -118,7 +139,10 @@ bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
 
 bool ClassAnswers::turnOn()
 {
-    const bool started = m_server.start(m_listenAddress);
+    m_network = m_givenNetwork ? *m_givenNetwork : schoolNetwork();
+    const bool started = m_server.start(m_network.listen);
+    if (started)
+        sendBoards(true);
     if (!started && m_prompter)
         m_prompter->showMessage(notStarted());
     if (m_toggle)
@@ -130,7 +154,9 @@ bool ClassAnswers::turnOn()
 void ClassAnswers::turnOff()
 {
     m_server.stop();
+    m_present.clear();
     m_question = ClassQuestion();
+    m_away.clear();
     m_names.clear();
     m_asksForNames = false;
     if (m_toggle)
@@ -140,21 +166,28 @@ void ClassAnswers::turnOff()
 
 QString ClassAnswers::pageAddress() const
 {
-    const QHostAddress address = networkAddress().value_or(QHostAddress(QHostAddress::LocalHost));
-    return QStringLiteral("http://%1:%2").arg(address.toString()).arg(m_server.port());
+    return m_network.shown.isEmpty() ? QString() : pageUrl(m_network.shown.first(), m_server.port());
+}
+
+QStringList ClassAnswers::otherPageAddresses() const
+{
+    QStringList others;
+    for (const QHostAddress &address : m_network.shown.mid(1))
+        others << pageUrl(address, m_server.port());
+    return others;
 }
 
 void ClassAnswers::setPhase(Phase phase)
 {
     m_phase = phase;
-    m_server.sendBoards();
+    sendBoards(true);
 }
 
 void ClassAnswers::countersShown(const QString &counter1, const QString *counter2)
 {
     m_numbers = counter2 ? QStringList{counter1, *counter2} : QStringList{counter1};
     if (isOn())
-        m_server.sendBoards();
+        sendBoards(false);
 }
 
 void ClassAnswers::runningChanged(bool running)
@@ -167,6 +200,7 @@ void ClassAnswers::pauseShown()
     if (m_phase == Phase::Paused)
         return;
     m_question = ClassQuestion(nextValues(m_session));
+    m_away.clear();
     setPhase(Phase::Paused);
     emit questionChanged();
 }
@@ -195,14 +229,14 @@ void ClassAnswers::reveal()
     if (m_question.isRevealed())
         return;
     m_question.reveal();
-    m_server.sendBoards();
+    sendBoards(true);
     emit questionChanged();
 }
 
 void ClassAnswers::setAsksForNames(bool asks)
 {
     m_asksForNames = asks;
-    m_server.sendBoards();
+    sendBoards(true);
 }
 
 QStringList ClassAnswers::namesAnswered() const
@@ -218,9 +252,14 @@ QStringList ClassAnswers::namesAnswered() const
 QJsonObject ClassAnswers::boardFor(const QString &device) const
 {
     static const char *const phases[] = {"idle", "counting", "paused"};
+    // A hidden counter's number never leaves the program, not even unshown.
+    QStringList numbers = m_numbers;
+    for (qsizetype i = 0; i < numbers.size() && i < m_hidden.size(); ++i)
+        if (m_hidden[i])
+            numbers[i].clear();
     QJsonObject board{
         {QStringLiteral("phase"), QLatin1String(phases[int(m_phase)])},
-        {QStringLiteral("numbers"), toJson(m_numbers)},
+        {QStringLiteral("numbers"), toJson(numbers)},
         {QStringLiteral("hidden"), toJson(m_hidden.mid(0, m_numbers.size()))},
     };
     if (m_asksForNames)
@@ -238,6 +277,26 @@ QJsonObject ClassAnswers::boardFor(const QString &device) const
         board.insert(QStringLiteral("question"), question);
     }
     return board;
+}
+
+QByteArray ClassAnswers::boardText(const QString &device) const
+{
+    return toText(boardFor(device));
+}
+
+void ClassAnswers::sendBoards(bool atOnce)
+{
+    if (!isOn())
+        return;
+    PupilBoards boards;
+    if (boardIsShared()) {
+        boards.shared = boardText({});
+    } else {
+        boards.others = boardText({});
+        for (const QString &device : std::as_const(m_present))
+            boards.byDevice.insert(device, boardText(device));
+    }
+    m_server.setBoards(boards, atOnce);
 }
 
 bool ClassAnswers::boardIsShared() const
@@ -265,6 +324,22 @@ void ClassAnswers::takeName(const QString &device, const QString &name)
 {
     if (!m_asksForNames)
         return;
-    m_names.insert(device, name.left(AnswerLimits::maxNameCharacters));
+    m_names.insert(device, cleanName(name, AnswerLimits::maxNameCharacters));
     emit questionChanged();
+}
+
+void ClassAnswers::deviceLeft(const QString &device)
+{
+    if (const auto answer = m_question.withdraw(device)) {
+        m_away.insert(device, *answer);
+        emit questionChanged();
+    }
+}
+
+void ClassAnswers::deviceBack(const QString &device)
+{
+    if (m_away.contains(device)) {
+        m_question.restore(device, m_away.take(device));
+        emit questionChanged();
+    }
 }

@@ -13,20 +13,23 @@
 #include "answers/AnswerServer.h"
 #include "answers/ClassQuestion.h"
 #include "answers/JoinCard.h"
-#include "answers/PupilDesk.h"
+#include "answers/LocalNetwork.h"
 #include "engine/CountingSession.h"
 
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
+
+#include <optional>
 
 class Clock;
 class Prompter;
 class QAbstractButton;
 class QWidget;
 
-class ClassAnswers : public QObject, public PupilDesk {
+class ClassAnswers : public QObject {
     Q_OBJECT
 public:
     enum class Phase { Idle, Counting, Paused };
@@ -44,13 +47,18 @@ public:
     bool turnOn();
     void turnOff();
     bool isOn() const { return m_server.isListening(); }
-    // The address pupils type, as http://192.168.1.23:8080.
+    // The address pupils type, as http://192.168.1.23:8080, on the network
+    // of the default route; empty when this computer is on no school network.
     QString pageAddress() const;
+    // The same computer's other addresses on that network.
+    QStringList otherPageAddresses() const;
     QString joinCode() const { return m_server.joinCode(); }
     int deviceCount() const { return m_server.deviceCount(); }
     AnswerServer &server() { return m_server; }
-    // Every address of this computer unless set; tests keep to loopback.
-    void setListenAddress(const QHostAddress &address) { m_listenAddress = address; }
+    // The school network's addresses and loopback unless set; tests keep to
+    // loopback, and show it as the address.
+    void setListenAddress(const QHostAddress &address) { m_givenNetwork = SchoolNetwork{{address}, {address}}; }
+    void setNetwork(const SchoolNetwork &network) { m_givenNetwork = network; }
 
     // What the pages follow.
     void countersShown(const QString &counter1, const QString *counter2);
@@ -69,14 +77,28 @@ public:
     // The first names of the devices that have answered, sorted.
     QStringList namesAnswered() const;
 
-    QJsonObject boardFor(const QString &device) const override;
-    bool boardIsShared() const override;
-    QString takeAnswer(const QString &device, const QStringList &answers) override;
-    void takeName(const QString &device, const QString &name) override;
+    // Everything a device's page shows now.
+    QJsonObject boardFor(const QString &device) const;
+    // True while every device is shown the same board, as while counting.
+    bool boardIsShared() const;
+    // Takes the device's answer, one text per counter: empty when taken,
+    // otherwise the refusal to show on the page.
+    QString takeAnswer(const QString &device, const QStringList &answers);
+    void takeName(const QString &device, const QString &name);
+    // A device's connection is gone: its answer no longer counts, until it
+    // comes back with its token.
+    void deviceLeft(const QString &device);
+    void deviceBack(const QString &device);
+    // Hands every page's board to the server: at once for a pause, a hide or
+    // a reveal, at most ten times a second for the counts.
+    void sendBoards(bool atOnce);
+    QByteArray boardText(const QString &device) const;
 
 signals:
     void switched(bool on);
     void devicesChanged(int devices);
+    // Too many wrong codes drew a new join code.
+    void codeChanged(const QString &code);
     // An answer or a first name came in, or the answers were revealed.
     void questionChanged();
 
@@ -87,7 +109,8 @@ private:
 
     CountingSession &m_session;
     AnswerServer m_server;
-    QHostAddress m_listenAddress{QHostAddress::Any};
+    std::optional<SchoolNetwork> m_givenNetwork;
+    SchoolNetwork m_network;
     Prompter *m_prompter = nullptr;
     QPointer<JoinCard> m_card;
     QPointer<QAbstractButton> m_toggle;
@@ -98,6 +121,8 @@ private:
     ClassQuestion m_question;
     bool m_asksForNames = false;
     QHash<QString, QString> m_names;  // by device
+    QHash<QString, QStringList> m_away;  // this question's answers of devices gone
+    QSet<QString> m_present;  // the devices joined now
 };
 
 // The next value of each counter in use, as the run will show it.

@@ -10,8 +10,7 @@
 
 bool readsWholeAsNumber(const QString &text)
 {
-    QString compact = text;
-    compact.remove(QRegularExpression(QStringLiteral("[ \\t\\n]")));
+    const QString compact = text.trimmed();
     const QString separators = QRegularExpression::escape(QStringLiteral(".") + decimalSeparator());
     static const QString pattern = QStringLiteral("^[+-]?(\\d+([%1]\\d*)?|[%1]\\d+)([eEdD][+-]?\\d+)?$");
     return QRegularExpression(pattern.arg(separators)).match(compact).hasMatch() && readNumber(text).inRange;
@@ -19,6 +18,13 @@ bool readsWholeAsNumber(const QString &text)
 
 ClassQuestion::ClassQuestion(QList<ExactDecimal> nextValues) : m_next(std::move(nextValues))
 {
+}
+
+std::optional<QStringList> ClassQuestion::withdraw(const QString &device)
+{
+    if (!m_answers.contains(device))
+        return std::nullopt;
+    return m_answers.take(device);
 }
 
 ClassQuestion::Refusal ClassQuestion::answer(const QString &device, const QStringList &answers)

@@ -36,6 +36,10 @@ public:
     Refusal answer(const QString &device, const QStringList &answers);
     void reveal() { m_revealed = !m_next.isEmpty(); }
 
+    // Takes a device's answer out of the count, and puts one back.
+    std::optional<QStringList> withdraw(const QString &device);
+    void restore(const QString &device, const QStringList &answers) { m_answers.insert(device, answers); }
+
     int answeredCount() const { return int(m_answers.size()); }
     std::optional<QStringList> answerOf(const QString &device) const;
     // Right or not, per counter; empty while unrevealed or unanswered.
@@ -54,5 +58,6 @@ private:
 
 // Whether a pupil's text is a number the program reads whole: an optional
 // sign, digits with at most one decimal separator ("." or the region's), an
-// optional exponent, blanks anywhere, and within range.
+// optional exponent, blanks around it, and within range: "6 8" is two
+// numbers, not 68.
 bool readsWholeAsNumber(const QString &text);

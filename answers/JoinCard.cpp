@@ -53,6 +53,14 @@ JoinCard::JoinCard(ClassAnswers &answers, QWidget *parent) : QFrame(parent), m_a
     details->addWidget(m_code, 1, 2);
     details->setRowStretch(2, 1);
 
+    // The computer's other addresses on the school's network, shown on a
+    // tap on the address.
+    m_others = new QLabel(m_details);
+    m_others->setObjectName(QStringLiteral("joinOtherAddresses"));
+    m_others->setTextFormat(Qt::PlainText);
+    m_others->hide();
+    details->addWidget(m_others, 3, 1, 1, 2);
+
     m_devices = cardLabel("joinDevices", 12, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_details);
@@ -62,6 +70,7 @@ JoinCard::JoinCard(ClassAnswers &answers, QWidget *parent) : QFrame(parent), m_a
     setToolTip(tr("Tap to fold or unfold"));
     connect(&answers, &ClassAnswers::devicesChanged, this, &JoinCard::showDevices);
     connect(&answers, &ClassAnswers::switched, this, &JoinCard::follow);
+    connect(&answers, &ClassAnswers::codeChanged, m_code, &QLabel::setText);
     follow(answers.isOn());
 }
 
@@ -69,10 +78,15 @@ void JoinCard::follow(bool on)
 {
     if (on) {
         const QString address = m_answers.pageAddress();
-        m_address->setText(address);
+        // Never 127.0.0.1 and its QR code as if pupils could use them.
+        m_address->setText(address.isEmpty() ? tr("No school network found: pupils cannot join") : address);
+        m_address->setWordWrap(address.isEmpty());
         m_code->setText(m_answers.joinCode());
-        const QImage code = qrCodeImage(address);
+        const QImage code = address.isEmpty() ? QImage() : qrCodeImage(address);
         m_qrCode->setPixmap(QPixmap::fromImage(code.scaled(code.size() * qrModulePixels)));
+        m_qrCode->setVisible(!address.isEmpty());
+        m_others->setText(m_answers.otherPageAddresses().join(QLatin1Char('\n')));
+        m_others->hide();
         setFolded(false);
     }
     showDevices(m_answers.deviceCount());
@@ -95,7 +109,12 @@ void JoinCard::setFolded(bool folded)
 
 void JoinCard::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && childAt(at) == m_address && !m_others->text().isEmpty()) {
+        m_others->setVisible(!m_others->isVisible());
+        adjustSize();
+    } else if (event->button() == Qt::LeftButton && rect().contains(at)) {
         setFolded(!m_folded);
+    }
     QFrame::mouseReleaseEvent(event);
 }

@@ -3,7 +3,8 @@
 // The card on the main window while Class Answers is on: the address to
 // type, the join code, the address as a QR code and the number of devices
 // joined. A tap folds it to a small tab showing only the number of devices,
-// and the next tap brings it back.
+// and the next tap brings it back; a tap on the address lists this
+// computer's other addresses on the school's network, if it has any.
 
 #include <QFrame>
 
@@ -30,6 +31,7 @@ private:
     QLabel *m_code;
     QLabel *m_qrCode;
     QLabel *m_devices;
+    QLabel *m_others;
     QWidget *m_details;
     bool m_folded = false;
 };

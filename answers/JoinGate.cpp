@@ -11,23 +11,23 @@ JoinGate::JoinGate(Clock &clock) : m_clock(clock)
 
 void JoinGate::renew()
 {
-    m_code = QStringLiteral("%1").arg(QRandomGenerator::system()->bounded(10000), 4, 10, QLatin1Char('0'));
-    m_attempts.clear();
+    const QString old = m_code;
+    do
+        m_code = QStringLiteral("%1").arg(QRandomGenerator::system()->bounded(10000), 4, 10, QLatin1Char('0'));
+    while (m_code == old);
+    m_wrong.clear();
 }
 
-JoinGate::Verdict JoinGate::check(const QHostAddress &from, const QString &code)
+JoinGate::Verdict JoinGate::check(const QString &code)
 {
-    Attempts &attempts = m_attempts[from.toString()];
-    const double now = m_clock.now();
-    if (now < attempts.waitUntil)
-        return Verdict::Waiting;
-    if (code == m_code) {
-        m_attempts.remove(from.toString());
+    if (code == m_code)
         return Verdict::Joined;
-    }
-    if (++attempts.wrong < AnswerLimits::wrongCodesAllowed)
+    const double now = m_clock.now();
+    while (!m_wrong.isEmpty() && now - m_wrong.first() >= 60)
+        m_wrong.removeFirst();
+    m_wrong << now;
+    if (m_wrong.size() < AnswerLimits::wrongCodesPerMinute)
         return Verdict::WrongCode;
-    attempts.wrong = 0;
-    attempts.waitUntil = now + AnswerLimits::wrongCodeWaitSeconds;
-    return Verdict::Waiting;
+    renew();
+    return Verdict::CodeChanged;
 }

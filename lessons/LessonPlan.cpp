@@ -26,15 +26,20 @@ bool keptInName(char32_t c)
 
 QString cleanLessonName(const QString &name)
 {
+    return cleanName(name, longestLessonName);
+}
+
+QString cleanName(const QString &name, int longest)
+{
     QString clean;
-    clean.reserve(std::min(name.size(), qsizetype(4 * longestLessonName)));
+    clean.reserve(std::min(name.size(), qsizetype(4 * longest)));
     int characters = 0;
     // Blanks at the start are left out here and at the end below; a long
     // name stops being read once it is long enough.
     for (const char32_t c : QStringView(name).toUcs4()) {
         if (!keptInName(c) || (clean.isEmpty() && QChar::isSpace(c)))
             continue;
-        if (characters++ == longestLessonName)
+        if (characters++ == longest)
             break;
         if (QChar::requiresSurrogates(c))
             clean.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));

@@ -49,6 +49,9 @@ struct LessonPlan {
 // at most 80 characters.
 inline constexpr int longestLessonName = 80;  // characters
 QString cleanLessonName(const QString &name);
+// Any name shown as text in the program's windows, such as a pupil's first
+// name, cleaned the same way to at most the given number of characters.
+QString cleanName(const QString &name, int longest);
 
 // The first few numbers counter 1 shows, "1, 4, 9, 16 …" (with "; " between
 // them where the decimal separator is a comma).

@@ -22,39 +22,49 @@ function send(message) {
     socket.send(JSON.stringify(message));
 }
 
-function connect() {
+// The socket is opened only with something to say: a code typed, or the
+// token of a device that has joined before. A connection that has not
+// joined within seconds is closed by the program.
+function connect(first) {
   const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
   socket = new WebSocket(scheme + location.host + '/answers');
   socket.onopen = () => {
     retries = 0;
     showMessage('');
-    const code = store.getItem('code');
-    if (code)
-      send({ join: code, device: store.getItem('device') || '' });
+    const device = store.getItem('device');
+    send(first || { rejoin: device });
     render();
   };
   socket.onmessage = (event) => receive(JSON.parse(event.data));
   socket.onclose = (event) => {
     socket = null;
     joined = false;
-    showMessage(event.code === 1009 ? texts.messageTooLong : (event.reason || texts.reconnecting));
+    if (event.code === 1009)
+      showMessage(texts.messageTooLong);
+    if (store.getItem('device')) {
+      if (event.code !== 1009)
+        showMessage(event.reason || texts.reconnecting);
+      setTimeout(() => connect(), Math.min(500 * 2 ** retries++, 5000));
+    }
     render();
-    setTimeout(connect, Math.min(500 * 2 ** retries++, 5000));
   };
 }
+
+// Says every 20 seconds that the page is still open, as the program asks
+// of a joined device.
+setInterval(() => { if (joined) send({ here: true }); }, 20000);
 
 function receive(message) {
   if (message.joined) {
     joined = true;
     store.setItem('device', message.joined);
-    store.setItem('code', typed.code || store.getItem('code'));
     typed.code = '';
     showMessage('');
   } else if (message.refused) {
     showMessage(message.refused);
     if (message.about === 'code') {
       joined = false;
-      store.removeItem('code');
+      store.removeItem('device');
       typed.code = '';
     }
   } else if (message.board) {
@@ -157,8 +167,10 @@ function type(key) {
       typed.code += key;
     else if (key === 'delete')
       typed.code = typed.code.slice(0, -1);
-    else if (key === 'send' && typed.code.length > 0)
-      send({ join: typed.code, device: store.getItem('device') || '' });
+    else if (key === 'send' && typed.code.length > 0 && socket && socket.readyState === WebSocket.OPEN)
+      send({ join: typed.code });
+    else if (key === 'send' && typed.code.length > 0 && !socket)
+      connect({ join: typed.code });
   } else if (key === 'send') {
     const counters = board.question.counters;
     const empty = typed.answers.slice(0, counters).findIndex((a) => a === '');
@@ -238,4 +250,5 @@ byId('namePrompt').textContent = texts.namePrompt;
 byId('nameSend').textContent = texts.send;
 buildKeypad();
 render();
-connect();
+if (store.getItem('device'))
+  connect();

@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
     std::vector<std::unique_ptr<QWebSocket>> pupils;
     int joined = 0;
     for (int i = 0; i < count; ++i) {
-        pupils.push_back(std::make_unique<QWebSocket>());
+        // The page's own origin, as a browser sends it.
+        pupils.push_back(std::make_unique<QWebSocket>(QStringLiteral("http://127.0.0.1:%1").arg(QString::fromLatin1(argv[1]))));
         QWebSocket *socket = pupils.back().get();
         auto asking = std::make_shared<bool>(false);
         QObject::connect(socket, &QWebSocket::connected, socket, [socket, code] {

@@ -106,6 +106,8 @@ int measure(int counters, bool withPupils = false)
     QProcess class_;
     if (withPupils) {
         lesson.classAnswers().setListenAddress(QHostAddress::LocalHost);
+        // The class on loopback comes from one address.
+        lesson.classAnswers().server().setMaxPerAddress(pupils);
         lesson.mainWindow().findChild<QPushButton *>("cmdClassAnswers")->click();
         class_.start(QStringLiteral(BENCH_PUPILS), {QString::number(lesson.classAnswers().server().port()),
                                                     lesson.classAnswers().joinCode(), QString::number(pupils)});

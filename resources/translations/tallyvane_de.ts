@@ -447,6 +447,10 @@
         <source>Devices joined: %1</source>
         <translation>Beigetretene Geräte: %1</translation>
     </message>
+    <message>
+        <source>No school network found: pupils cannot join</source>
+        <translation>Kein Schulnetz gefunden: Schüler können nicht beitreten</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>

@@ -447,6 +447,10 @@
         <source>Devices joined: %1</source>
         <translation>Dispositivos unidos: %1</translation>
     </message>
+    <message>
+        <source>No school network found: pupils cannot join</source>
+        <translation>No se encontró la red del centro: los alumnos no pueden unirse</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>

@@ -447,6 +447,10 @@
         <source>Devices joined: %1</source>
         <translation>Appareils connectés : %1</translation>
     </message>
+    <message>
+        <source>No school network found: pupils cannot join</source>
+        <translation>Aucun réseau d&apos;école trouvé : les élèves ne peuvent pas rejoindre</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>

@@ -3,7 +3,9 @@
 // (start, pause, predict, show, close, stop, quit). It reports on standard
 // output: "ready <address> <code>" once listening, "paused" whenever the
 // pause dialog comes up, "window" when the "Class Answers" window opens and
-// "answered <n>" whenever that window's count changes.
+// "answered <n>" whenever that window's count changes. With
+// --school-network it listens where a classroom's program would, not on
+// loopback alone, and reports the card's address.
 
 #include "answers/ClassAnswers.h"
 #include "answers/ClassAnswersWindow.h"
@@ -72,14 +74,16 @@ int main(int argc, char *argv[])
     app.installEventFilter(&reporter);
 
     ClassAnswers &answers = lesson.classAnswers();
-    answers.setListenAddress(QHostAddress::LocalHost);
+    const bool schoolNetwork = app.arguments().contains(QStringLiteral("--school-network"));
+    if (!schoolNetwork)
+        answers.setListenAddress(QHostAddress::LocalHost);
     named<QPushButton>(lesson.mainWindow(), "cmdClassAnswers")->click();
     if (!answers.isOn())
         return 1;
     QObject::connect(&answers, &ClassAnswers::questionChanged, &app, [&answers] {
         report(QStringLiteral("answered %1").arg(answers.question().answeredCount()));
     });
-    report(QStringLiteral("ready http://127.0.0.1:%1/ %2").arg(answers.server().port()).arg(answers.joinCode()));
+    report(QStringLiteral("ready %1/ %2").arg(answers.pageAddress(), answers.joinCode()));
 
     QSocketNotifier input(0, QSocketNotifier::Read);
     const auto perform = [&lesson](const std::string &command) {

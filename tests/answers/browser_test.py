@@ -4,10 +4,15 @@ joins with the code, sees the board's number change while counting, answers
 at the pause and is told "Right!" once the teacher shows the answers, and the
 teacher's window has counted the answer.
 
-Usage: browser_test.py <answers_host program>"""
+Usage: browser_test.py <answers_host program> [its arguments]
 
+With EXPECTED_ADDRESS set, the card's address must start with it; with
+REFUSED_ADDRESS set, nothing may listen there on the card's port."""
+
+import os
 import queue
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -34,8 +39,8 @@ TIMEOUT = 30
 class Host:
     """The program, worked through its standard input."""
 
-    def __init__(self, program):
-        self.process = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    def __init__(self, command):
+        self.process = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
 
@@ -73,8 +78,15 @@ def main():
     if not shutil.which(CHROMIUM) or not shutil.which(CHROMEDRIVER):
         print("chromium or chromium-driver is not installed", file=sys.stderr)
         return SKIP
-    host = Host(sys.argv[1])
+    host = Host(sys.argv[1:])
     _, address, code = host.expect("ready").split()
+    if not address.startswith(os.environ.get("EXPECTED_ADDRESS", "http")):
+        raise AssertionError(f"the card shows {address}")
+    if os.environ.get("REFUSED_ADDRESS"):
+        port = int(address.rsplit(":", 1)[1].strip("/"))
+        with socket.socket() as probe:
+            if probe.connect_ex((os.environ["REFUSED_ADDRESS"], port)) == 0:
+                raise AssertionError(f"the server listens on {os.environ['REFUSED_ADDRESS']}")
     profile = tempfile.mkdtemp(prefix="tallyvane-browser-")
     driver = browser(profile)
     wait = WebDriverWait(driver, TIMEOUT)

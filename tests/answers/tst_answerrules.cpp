@@ -4,9 +4,11 @@
 #include "tests/support/FakeClock.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(ClassQuestion::Refusal)
+Q_DECLARE_METATYPE(QList<NetworkInterfaceInfo>)
 
 // The rules a pupil's device meets before anything reaches the teacher:
 // which addresses are answered, the join code's wait, and which answers
@@ -17,7 +19,9 @@ private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
     void localNetworkOnly_data();
     void localNetworkOnly();
-    void waitAfterFiveWrongCodes();
+    void schoolNetworkChosen_data();
+    void schoolNetworkChosen();
+    void codeChangesAfterThirtyWrongCodes();
     void answersTaken_data();
     void answersTaken();
     void spreadAndVerdicts();
@@ -69,25 +73,73 @@ QList<ExactDecimal> exactly(const QList<double> &values)
 }
 } // namespace
 
-void AnswerRulesTest::waitAfterFiveWrongCodes()
+// Wrong codes from all devices together: the 30th within a minute draws a
+// new code; those older than a minute no longer count.
+void AnswerRulesTest::codeChangesAfterThirtyWrongCodes()
 {
     FakeClock clock;
     JoinGate gate(clock);
-    const QHostAddress pupil(QStringLiteral("192.168.1.40"));
-    const QHostAddress neighbour(QStringLiteral("192.168.1.41"));
-    const QString wrong = gate.code() == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000");
     QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{4}$")).match(gate.code()).hasMatch());
+    const auto wrong = [&] { return gate.code() == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000"); };
 
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(gate.check(pupil, wrong), JoinGate::Verdict::WrongCode);
-    QCOMPARE(gate.check(pupil, wrong), JoinGate::Verdict::Waiting);
-    // While it waits even the right code is refused; another device is not held up.
-    QCOMPARE(gate.check(pupil, gate.code()), JoinGate::Verdict::Waiting);
-    QCOMPARE(gate.check(neighbour, gate.code()), JoinGate::Verdict::Joined);
-    clock.advanceBy(29.9);
-    QCOMPARE(gate.check(pupil, gate.code()), JoinGate::Verdict::Waiting);
-    clock.advanceBy(0.2);
-    QCOMPARE(gate.check(pupil, gate.code()), JoinGate::Verdict::Joined);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(gate.check(wrong()), JoinGate::Verdict::WrongCode);
+    clock.advanceBy(60);
+    for (int i = 0; i < 29; ++i)
+        QCOMPARE(gate.check(wrong()), JoinGate::Verdict::WrongCode);
+    QCOMPARE(gate.check(gate.code()), JoinGate::Verdict::Joined);
+    const QString before = gate.code();
+    QCOMPARE(gate.check(wrong()), JoinGate::Verdict::CodeChanged);
+    QVERIFY(gate.code() != before);
+    QCOMPARE(gate.check(before), JoinGate::Verdict::WrongCode);  // the old code no longer joins
+    QCOMPARE(gate.check(gate.code()), JoinGate::Verdict::Joined);
+}
+
+namespace {
+NetworkInterfaceInfo up(const QString &name, const QStringList &addresses, bool isUp = true)
+{
+    NetworkInterfaceInfo interface{name, isUp, name == QLatin1String("lo"), {}};
+    for (const QString &address : addresses)
+        interface.addresses << QHostAddress(address);
+    return interface;
+}
+} // namespace
+
+void AnswerRulesTest::schoolNetworkChosen_data()
+{
+    QTest::addColumn<QList<NetworkInterfaceInfo>>("interfaces");
+    QTest::addColumn<QStringList>("defaultRoutes");
+    QTest::addColumn<QStringList>("shown");  // listened on too, with 127.0.0.1
+    const NetworkInterfaceInfo lo = up("lo", {"127.0.0.1", "::1"});
+    QTest::newRow("Wi-Fi with the default route, beside a docker bridge")
+        << QList{lo, up("docker0", {"172.17.0.1"}), up("wlan0", {"192.168.1.23", "fe80::1"})} << QStringList{"wlan0"}
+        << QStringList{"192.168.1.23"};
+    QTest::newRow("no private address on the default route")
+        << QList{lo, up("eth0", {"203.0.113.5"}), up("virbr0", {"192.168.122.1"})} << QStringList{"eth0"} << QStringList{};
+    QTest::newRow("no default route") << QList{lo, up("eth0", {"10.1.2.3"})} << QStringList{} << QStringList{};
+    QTest::newRow("its interface down") << QList{lo, up("eth0", {"10.1.2.3"}, false)} << QStringList{"eth0"}
+                                        << QStringList{};
+    QTest::newRow("IPv6 only: unique-local, not link-local")
+        << QList{lo, up("eth0", {"fe80::2", "fd00::2", "2001:db8::2"})} << QStringList{"eth0"} << QStringList{"fd00::2"};
+    QTest::newRow("several addresses, IPv4 first")
+        << QList{lo, up("eth0", {"fd00::5", "10.0.0.5", "10.0.0.6"})} << QStringList{"eth0"}
+        << QStringList{"10.0.0.5", "10.0.0.6", "fd00::5"};
+    QTest::newRow("IPv4 route without a private address, IPv6 route with one")
+        << QList{lo, up("eth0", {"192.0.2.2"}), up("wg0", {"fd00::9"})} << QStringList{"eth0", "wg0"}
+        << QStringList{"fd00::9"};
+}
+
+void AnswerRulesTest::schoolNetworkChosen()
+{
+    QFETCH(QList<NetworkInterfaceInfo>, interfaces);
+    QFETCH(QStringList, defaultRoutes);
+    QFETCH(QStringList, shown);
+    const SchoolNetwork network = chooseSchoolNetwork(interfaces, defaultRoutes);
+    QStringList chosen;
+    for (const QHostAddress &address : network.shown)
+        chosen << address.toString();
+    QCOMPARE(chosen, shown);
+    QCOMPARE(network.listen, QList<QHostAddress>{QHostAddress(QHostAddress::LocalHost)} + network.shown);
 }
 
 void AnswerRulesTest::answersTaken_data()
@@ -100,7 +152,9 @@ void AnswerRulesTest::answersTaken_data()
     const QList<double> eleven{11};
     QTest::newRow("right") << eleven << QStringList{"11"} << R::None << QList<bool>{true};
     QTest::newRow("wrong") << eleven << QStringList{"12"} << R::None << QList<bool>{false};
-    QTest::newRow("blank inside, as the input box reads it") << eleven << QStringList{"1 1"} << R::None << QList<bool>{true};
+    QTest::newRow("blanks around") << eleven << QStringList{" 11 "} << R::None << QList<bool>{true};
+    QTest::newRow("blank inside: two numbers, not one") << eleven << QStringList{"1 1"} << R::NotANumber << QList<bool>{};
+    QTest::newRow("6 8") << QList<double>{68} << QStringList{"6 8"} << R::NotANumber << QList<bool>{};
     QTest::newRow("tenths") << QList<double>{0.3} << QStringList{"0.3"} << R::None << QList<bool>{true};
     QTest::newRow("negative") << QList<double>{-2.5} << QStringList{"-2.5"} << R::None << QList<bool>{true};
     QTest::newRow("exponent") << QList<double>{1e20} << QStringList{"1E+20"} << R::None << QList<bool>{true};

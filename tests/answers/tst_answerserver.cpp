@@ -3,6 +3,8 @@
 #include "tests/support/AnswersRig.h"
 #include "tests/support/Pupil.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -16,8 +18,9 @@ class AnswerServerTest : public QObject {
     Q_OBJECT
 public:
     enum class BadInput {
-        WrongCode, SixthWrongCode, NonNumericAnswer, MegabyteFrame, Device201, FiftyMessages, NeverReads,
-        OutsideAddress, HugeHeaders, AnswerBeforeJoining
+        WrongCode, FiveWrongCodes, NonNumericAnswer, MegabyteFrame, Device201, FiftyMessages, NeverReads,
+        OutsideAddress, HugeHeaders, AnswerBeforeJoining, PingFlood, NeverJoin, SlowConnections, JoinAnswerLeave,
+        RawRequest, UnmaskedFrame, WrongCodesFromAddresses, StaleRejoins, NameWithOverride
     };
     Q_ENUM(BadInput)
 
@@ -36,6 +39,7 @@ void AnswerServerTest::pageServed_data()
     QTest::addColumn<QByteArray>("status");
     QTest::addColumn<QByteArray>("type");
     QTest::newRow("page") << QByteArray("/") << QByteArray("200") << QByteArray("text/html; charset=utf-8");
+    QTest::newRow("page with a query") << QByteArray("/?from=qr") << QByteArray("200") << QByteArray("text/html; charset=utf-8");
     QTest::newRow("script") << QByteArray("/page.js") << QByteArray("200") << QByteArray("text/javascript; charset=utf-8");
     QTest::newRow("style") << QByteArray("/page.css") << QByteArray("200") << QByteArray("text/css; charset=utf-8");
     QTest::newRow("socket's address without upgrade") << QByteArray("/answers") << QByteArray("426") << QByteArray();
@@ -50,13 +54,13 @@ void AnswerServerTest::pageServed()
     QFETCH(QByteArray, status);
     QFETCH(QByteArray, type);
     AnswersRig rig;
-    const QByteArray reply = rawRequest(rig.port(), "GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    const QByteArray reply = rawRequest(rig.port(), "GET " + path + " HTTP/1.1\r\nHost: " + rig.host() + "\r\n\r\n");
     QVERIFY2(reply.startsWith("HTTP/1.1 " + status), reply.left(80));
     if (!type.isEmpty()) {
         QVERIFY(reply.contains("Content-Type: " + type + "\r\n"));
         QVERIFY(reply.contains("Content-Security-Policy: default-src 'self'\r\n"));
     }
-    if (path == "/") {
+    if (path.startsWith("/?") || path == "/") {
         QVERIFY(reply.contains("\"codePrompt\":\"Type the code on the board\""));
         QVERIFY(!reply.contains("{{"));
         QCOMPARE(reply.count("</script>"), 2);
@@ -68,41 +72,107 @@ void AnswerServerTest::badInputRefused_data()
     QTest::addColumn<BadInput>("input");
     QTest::addColumn<QString>("refusal");
     QTest::addColumn<int>("taken");  // answers of the bad device the teacher counts
-    QTest::newRow("wrong code") << BadInput::WrongCode << PupilTexts::wrongCode() << 0;
-    QTest::newRow("sixth wrong code") << BadInput::SixthWrongCode << PupilTexts::waitAfterWrongCodes() << 0;
-    QTest::newRow("non-numeric answer") << BadInput::NonNumericAnswer << PupilTexts::notANumber() << 0;
-    QTest::newRow("answer before joining") << BadInput::AnswerBeforeJoining << PupilTexts::joinFirst() << 0;
-    QTest::newRow("1 MB frame") << BadInput::MegabyteFrame << QString() << 0;
-    QTest::newRow("201st device") << BadInput::Device201 << PupilTexts::classFull() << 0;
+    QTest::addColumn<QByteArray>("request");  // of a raw request, with {host} for ours
+    QTest::newRow("wrong code") << BadInput::WrongCode << PupilTexts::wrongCode() << 0 << QByteArray();
+    QTest::newRow("five wrong codes from one device, another joins from its address")
+        << BadInput::FiveWrongCodes << PupilTexts::waitAfterWrongCodes() << 0 << QByteArray();
+    QTest::newRow("non-numeric answer") << BadInput::NonNumericAnswer << PupilTexts::notANumber() << 0 << QByteArray();
+    QTest::newRow("answer before joining") << BadInput::AnswerBeforeJoining << PupilTexts::joinFirst() << 0 << QByteArray();
+    QTest::newRow("1 MB frame") << BadInput::MegabyteFrame << QString() << 0 << QByteArray();
+    QTest::newRow("201st device") << BadInput::Device201 << PupilTexts::classFull() << 0 << QByteArray();
     // The answers within the rate count, as the device's one answer.
-    QTest::newRow("50 messages in a second") << BadInput::FiftyMessages << PupilTexts::tooManyMessages() << 1;
-    QTest::newRow("a device that never reads") << BadInput::NeverReads << QString() << 0;
-    QTest::newRow("address outside the local network") << BadInput::OutsideAddress << PupilTexts::outsideNetwork() << 0;
-    QTest::newRow("request headers over 8 kB") << BadInput::HugeHeaders << PupilTexts::headersTooLarge() << 0;
+    QTest::newRow("50 messages in a second") << BadInput::FiftyMessages << PupilTexts::tooManyMessages() << 1 << QByteArray();
+    QTest::newRow("a device that never reads") << BadInput::NeverReads << QString() << 0 << QByteArray();
+    QTest::newRow("ping flood that never reads") << BadInput::PingFlood << QString() << 0 << QByteArray();
+    QTest::newRow("250 sockets from one address") << BadInput::NeverJoin << PupilTexts::classFull() << 0 << QByteArray();
+    QTest::newRow("250 slow connections that never join") << BadInput::SlowConnections << QString() << 0 << QByteArray();
+    QTest::newRow("join, answer, leave 300 times") << BadInput::JoinAnswerLeave << QString() << 0 << QByteArray();
+    QTest::newRow("unmasked frame") << BadInput::UnmaskedFrame << QString() << 0 << QByteArray();
+    QTest::newRow("31 wrong codes from 31 addresses") << BadInput::WrongCodesFromAddresses << PupilTexts::wrongCode() << 0
+                                                      << QByteArray();
+    QTest::newRow("rejoins with unknown tokens") << BadInput::StaleRejoins << PupilTexts::joinFirst() << 0 << QByteArray();
+    QTest::newRow("name with a right-to-left override") << BadInput::NameWithOverride << QString() << 1 << QByteArray();
+    QTest::newRow("address outside the local network") << BadInput::OutsideAddress << PupilTexts::outsideNetwork() << 0
+                                                        << QByteArray();
+    QTest::newRow("request headers over 8 kB") << BadInput::HugeHeaders << PupilTexts::headersTooLarge() << 0 << QByteArray();
+
+    const auto raw = [](const char *name, const QString &refusal, const QByteArray &request) {
+        QTest::newRow(name) << BadInput::RawRequest << refusal << 0 << request;
+    };
+    const QByteArray upgrade = "GET /answers HTTP/1.1\r\nHost: {host}\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                               "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n";
+    raw("403: WebSocket from another site's page", PupilTexts::outsideNetwork(),
+        upgrade + "Origin: http://evil.example\r\n\r\n");
+    raw("403: WebSocket without an origin", PupilTexts::outsideNetwork(), upgrade + "\r\n");
+    raw("403: Host of another site", PupilTexts::outsideNetwork(), "GET / HTTP/1.1\r\nHost: evil.example\r\n\r\n");
+    raw("403: Host without our port", PupilTexts::outsideNetwork(), "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    raw("431: pipelined request with 70 kB of headers", PupilTexts::headersTooLarge(),
+        "GET / HTTP/1.1\r\nHost: {host}\r\n\r\nGET / HTTP/1.1\r\nHost: {host}\r\nX-Filler: " + QByteArray(70 * 1024, 'x')
+            + "\r\n\r\n");
+    raw("405: POST", PupilTexts::unreadable(), "POST / HTTP/1.1\r\nHost: {host}\r\nContent-Length: 0\r\n\r\n");
+    raw("405: DELETE", PupilTexts::unreadable(), "DELETE / HTTP/1.1\r\nHost: {host}\r\n\r\n");
+    raw("400: Content-Length with Transfer-Encoding", PupilTexts::unreadable(),
+        "GET / HTTP/1.1\r\nHost: {host}\r\nContent-Length: 5\r\nTransfer-Encoding: chunked\r\n\r\n0\r\n\r\n");
+    raw("HEAD: headers without the page", QString(), "HEAD / HTTP/1.1\r\nHost: {host}\r\nConnection: close\r\n\r\n");
 }
 
 namespace {
 
-// A WebSocket client written by hand, which joins and then never reads a
-// byte of what it is sent.
-std::unique_ptr<QTcpSocket> deafPupil(quint16 port, const QString &code)
+// A device written by hand, from a loopback address of its own, speaking
+// as much WebSocket as a row needs; a deaf one never reads a byte.
+struct RawDevice {
+    QTcpSocket socket;
+
+    RawDevice(quint16 port, const QString &from, bool deaf = false)
+    {
+        if (deaf)
+            socket.setReadBufferSize(1);
+        socket.bind(QHostAddress(from));
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        // The server on this thread takes the connection meanwhile.
+        (void)QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::ConnectedState; });
+        if (deaf)
+            socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    }
+    // Opens the WebSocket as the page does, and waits for the consent.
+    bool upgrade(const QByteArray &host)
+    {
+        socket.write("GET /answers HTTP/1.1\r\nHost: " + host + "\r\nOrigin: http://" + host
+                     + "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                       "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+        return QTest::qWaitFor([&] { return socket.bytesAvailable() > 0 || socket.state() != QAbstractSocket::ConnectedState; });
+    }
+    // A zero mask leaves the payload as it is.
+    void frame(char opcode, const QByteArray &payload, bool masked = true)
+    {
+        socket.write(QByteArray(1, char(0x80 | opcode)) + char((masked ? 0x80 : 0) | payload.size())
+                     + QByteArray(masked ? 4 : 0, '\0') + payload);
+    }
+    bool closed()
+    {
+        return QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 12000);
+    }
+};
+
+QByteArray joinMessage(const QString &code)
 {
-    auto socket = std::make_unique<QTcpSocket>();
-    socket->setReadBufferSize(1);
-    socket->connectToHost(QHostAddress::LocalHost, port);
-    socket->waitForConnected(5000);
-    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
-    socket->write("GET /answers HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                  "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
-    // The server's consent, of which one byte is read (the server runs on
-    // this thread's event loop).
-    (void)QTest::qWaitFor([&] { return socket->bytesAvailable() > 0; });
-    const QByteArray join = "{\"join\":\"" + code.toLatin1() + "\"}";
-    QByteArray frame{"\x81"};
-    frame += char(0x80 | join.size());
-    frame += QByteArray(4, '\0');  // a zero mask leaves the text as it is
-    socket->write(frame + join);
-    return socket;
+    return "{\"join\":\"" + code.toLatin1() + "\"}";
+}
+
+QString wrongFor(const QString &code)
+{
+    return code == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000");
+}
+
+qint64 residentBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return 0;
 }
 
 } // namespace
@@ -112,33 +182,33 @@ void AnswerServerTest::badInputRefused()
     QFETCH(BadInput, input);
     QFETCH(QString, refusal);
     QFETCH(int, taken);
+    QFETCH(QByteArray, request);
     AnswersRig rig;
+    const qint64 residentBefore = residentBytes();
     const QString code = rig.answers.joinCode();
-    const QString wrong = code == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000");
+    const QString wrong = wrongFor(code);
     Pupil good(rig.port());
     QVERIFY(good.waitConnected() && good.join(code));
     rig.pauseAt(7, 4);
     Pupil bad(rig.port());
     std::vector<std::unique_ptr<Pupil>> crowd;
-    std::unique_ptr<QTcpSocket> deaf;
-    if (input != BadInput::OutsideAddress && input != BadInput::HugeHeaders)
+    std::vector<std::unique_ptr<RawDevice>> raw;
+    if (input != BadInput::OutsideAddress && input != BadInput::HugeHeaders && input != BadInput::RawRequest)
         QVERIFY(bad.waitConnected());
 
     switch (input) {
     case BadInput::WrongCode:
         bad.send({{"join", wrong}});
         break;
-    case BadInput::SixthWrongCode:
-        // From one address, each on a connection of its own (each within its rate).
-        for (int i = 0; i < 5; ++i) {
-            crowd.push_back(std::make_unique<Pupil>(rig.port(), wrong));
-            QTRY_VERIFY(!crowd.back()->lastRefusal().isEmpty());
-        }
-        bad.send({{"join", wrong}});
-        QTRY_COMPARE(bad.lastRefusal(), refusal);
-        bad.send({{"join", code}});  // the right code waits its 30 seconds too
-        QTRY_COMPARE(bad.received.size(), 2);
+    case BadInput::FiveWrongCodes: {
+        for (int i = 0; i < AnswerLimits::wrongCodesAllowed; ++i)
+            bad.send({{"join", wrong}});
+        QTRY_COMPARE(bad.socket->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(bad.received.count(QJsonObject{{"refused", PupilTexts::wrongCode()}, {"about", "code"}}), 4);
+        Pupil neighbour(rig.port(), code);
+        QTRY_VERIFY(!neighbour.last("joined").isEmpty());
         break;
+    }
     case BadInput::NonNumericAnswer:
         QVERIFY(bad.join(code));
         bad.answer({"eleven"});
@@ -153,6 +223,8 @@ void AnswerServerTest::badInputRefused()
         QCOMPARE(bad.socket->closeCode(), QWebSocketProtocol::CloseCodeTooMuchData);
         break;
     case BadInput::Device201:
+        // A class of 200 from loopback, one address where a classroom has many.
+        rig.answers.server().setMaxPerAddress(AnswerLimits::maxConnections);
         for (int i = 0; i < AnswerLimits::maxDevices - 1; ++i)
             crowd.push_back(std::make_unique<Pupil>(rig.port(), code));
         QTRY_COMPARE_WITH_TIMEOUT(rig.answers.deviceCount(), AnswerLimits::maxDevices, 20000);
@@ -167,22 +239,111 @@ void AnswerServerTest::badInputRefused()
         QTest::qWait(200);
         QCOMPARE(bad.received.count(QJsonObject{{"refused", refusal}, {"about", "other"}}), 1);
         break;
-    case BadInput::NeverReads:
-        deaf = deafPupil(rig.port(), code);
+    case BadInput::NeverReads: {
+        RawDevice deaf(rig.port(), QStringLiteral("127.0.0.2"), true);
+        QVERIFY(deaf.upgrade(rig.host()));
+        deaf.frame(1, joinMessage(code));
         QTRY_COMPARE(rig.answers.deviceCount(), 2);
         for (int count = 0; count < 20000 && rig.answers.deviceCount() == 2; ++count) {
             rig.answers.countersShown(QString::number(count), nullptr);
+            rig.answers.sendBoards(true);
             if (count % 100 == 0)
                 QCoreApplication::processEvents();
         }
         QTRY_COMPARE(rig.answers.deviceCount(), 1);
+        break;
+    }
+    case BadInput::PingFlood: {
+        // Pings are answered only within the rate, and the budget ends the flood.
+        RawDevice deaf(rig.port(), QStringLiteral("127.0.0.2"), true);
+        QVERIFY(deaf.upgrade(rig.host()));
+        QElapsedTimer flooding;
+        flooding.start();
+        while (deaf.socket.state() == QAbstractSocket::ConnectedState && flooding.elapsed() < 3000) {
+            for (int i = 0; i < 1000; ++i)
+                deaf.frame(9, QByteArray(125, 'p'));
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(deaf.closed());
+        break;
+    }
+    case BadInput::NeverJoin: {
+        // The good and the bad device are two of this address's 40.
+        int turnedAway = 0;
+        for (int i = 0; i < 250; ++i) {
+            raw.push_back(std::make_unique<RawDevice>(rig.port(), QStringLiteral("127.0.0.1")));
+            if (raw.back()->upgrade(rig.host()) && raw.back()->socket.peek(12) == "HTTP/1.1 503")
+                ++turnedAway;
+        }
+        QCOMPARE(turnedAway, 250 - (AnswerLimits::maxPerAddress - 2));
+        QVERIFY(raw.back()->socket.readAll().endsWith(refusal.toUtf8()));
+        // A device from another address still joins.
+        RawDevice other(rig.port(), QStringLiteral("127.0.0.2"));
+        QVERIFY(other.upgrade(rig.host()));
+        other.frame(1, joinMessage(code));
+        QByteArray seen;
+        QTRY_VERIFY2((seen += other.socket.readAll()).contains("\"joined\""), seen.constData());
+        break;
+    }
+    case BadInput::SlowConnections: {
+        for (int i = 0; i < 250; ++i) {
+            raw.push_back(std::make_unique<RawDevice>(rig.port(), QStringLiteral("127.0.1.%1").arg(1 + i % 200)));
+            raw.back()->socket.write("G");
+        }
+        // A byte now and then is no join: every one is closed at its deadline.
+        QTimer::singleShot(5000, &rig.answers, [&raw] {
+            for (const auto &device : raw)
+                device->socket.write("E");
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(rig.answers.server().connectionCount(), 1, 15000);
+        break;
+    }
+    case BadInput::JoinAnswerLeave:
+        for (int i = 0; i < 300; ++i) {
+            Pupil passing(rig.port(), code);
+            QVERIFY(QTest::qWaitFor([&] { return !passing.last("joined").isEmpty(); }));
+            passing.answer({"11"});
+            QVERIFY(QTest::qWaitFor([&] { return passing.board().value("question").toObject().contains("answer"); }));
+            QVERIFY(rig.answers.question().answeredCount() <= rig.answers.deviceCount());
+            passing.socket->abort();
+        }
+        QTRY_COMPARE(rig.answers.deviceCount(), 1);
+        break;
+    case BadInput::UnmaskedFrame: {
+        RawDevice device(rig.port(), QStringLiteral("127.0.0.2"));
+        QVERIFY(device.upgrade(rig.host()));
+        device.frame(1, joinMessage(code), false);
+        QVERIFY(device.closed());
+        QCOMPARE(rig.answers.deviceCount(), 1);
+        break;
+    }
+    case BadInput::WrongCodesFromAddresses:
+    case BadInput::StaleRejoins:
+        for (int i = 0; i <= AnswerLimits::wrongCodesPerMinute; ++i) {
+            raw.push_back(std::make_unique<RawDevice>(rig.port(), QStringLiteral("127.0.2.%1").arg(i + 1)));
+            QVERIFY(raw.back()->upgrade(rig.host()));
+            raw.back()->socket.readAll();
+            raw.back()->frame(1, input == BadInput::StaleRejoins ? QByteArray("{\"rejoin\":\"") + QByteArray(32, 'a') + "\"}"
+                                                                  : joinMessage(wrongFor(rig.answers.joinCode())));
+            QVERIFY(QTest::qWaitFor([&] { return raw.back()->socket.bytesAvailable() > 0; }));
+            QVERIFY(raw.back()->socket.readAll().contains(refusal.toUtf8()));
+        }
+        // Thirty guesses cost the code; rejoins are no guesses.
+        QCOMPARE(rig.answers.joinCode() != code, input == BadInput::WrongCodesFromAddresses);
+        break;
+    case BadInput::NameWithOverride:
+        rig.answers.setAsksForNames(true);
+        QVERIFY(bad.join(code));
+        bad.send({{"name", QString::fromUtf8("\u202Eevil\u0007 Ann\u2066")}});
+        bad.answer({"11"});
+        QTRY_COMPARE(rig.answers.namesAnswered(), QStringList{"evil Ann"});
         break;
     case BadInput::OutsideAddress: {
         // The same server, taking loopback for an outside address.
         rig.answers.turnOff();
         rig.answers.server().setAddressCheck([](const QHostAddress &) { return false; });
         QVERIFY(rig.answers.turnOn());
-        const QByteArray reply = rawRequest(rig.port(), "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+        const QByteArray reply = rawRequest(rig.port(), "GET / HTTP/1.1\r\nHost: " + rig.host() + "\r\n\r\n");
         QVERIFY(reply.startsWith("HTTP/1.1 403 Forbidden\r\n"));
         QVERIFY(reply.endsWith(refusal.toUtf8()));
         Pupil outsider(rig.port());
@@ -191,18 +352,36 @@ void AnswerServerTest::badInputRefused()
         return;
     }
     case BadInput::HugeHeaders: {
-        const QByteArray reply = rawRequest(rig.port(), "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Filler: "
+        const QByteArray reply = rawRequest(rig.port(), "GET / HTTP/1.1\r\nHost: " + rig.host() + "\r\nX-Filler: "
                                                             + QByteArray(AnswerLimits::maxHeaderBytes, 'x') + "\r\n\r\n");
         QVERIFY(reply.startsWith("HTTP/1.1 431 "));
         QVERIFY(reply.endsWith(refusal.toUtf8()));
         break;
     }
+    case BadInput::RawRequest: {
+        const QByteArray reply = rawRequest(rig.port(), QByteArray(request).replace("{host}", rig.host()), true);
+        const qsizetype last = reply.lastIndexOf("HTTP/1.1 ");
+        QVERIFY2(last >= 0, reply.left(80));
+        if (refusal.isEmpty()) {  // HEAD: the headers of the page, and nothing after them
+            QVERIFY(reply.startsWith("HTTP/1.1 200 OK\r\n") && reply.endsWith("\r\n\r\n"));
+            QVERIFY(!reply.contains("Content-Length: 0\r\n"));
+        } else {
+            QVERIFY2(reply.endsWith(refusal.toUtf8()), reply.mid(last, 80));
+            QVERIFY(!reply.contains("101 Switching"));
+        }
+        break;
     }
-    if (!refusal.isEmpty() && input != BadInput::HugeHeaders)
+    }
+    // The rows of raw devices have checked their refusal themselves.
+    const bool byBadPupil = input != BadInput::HugeHeaders && input != BadInput::RawRequest && input != BadInput::NeverJoin
+        && input != BadInput::WrongCodesFromAddresses && input != BadInput::StaleRejoins;
+    if (!refusal.isEmpty() && byBadPupil)
         QTRY_COMPARE(bad.lastRefusal(), refusal);
 
-    // Nothing of it reached the teacher, and the lesson goes on.
+    // Nothing of it reached the teacher, memory stayed bounded, and the
+    // lesson goes on.
     QCOMPARE(rig.answers.question().answeredCount(), taken);
+    QVERIFY2(residentBytes() - residentBefore < 20 * 1024 * 1024, qPrintable(QString::number(residentBytes() - residentBefore)));
     good.answer({"11"});
     QTRY_COMPARE(rig.answers.question().answeredCount(), taken + 1);
     QCOMPARE(good.lastRefusal(), QString());
@@ -214,6 +393,7 @@ void AnswerServerTest::sixtyPupilsAnswerAtOnce()
 {
     constexpr int pupils = 60;
     AnswersRig rig;
+    rig.answers.server().setMaxPerAddress(pupils);
     std::vector<std::unique_ptr<Pupil>> pupilList;
     for (int i = 0; i < pupils; ++i)
         pupilList.push_back(std::make_unique<Pupil>(rig.port(), rig.answers.joinCode()));

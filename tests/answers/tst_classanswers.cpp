@@ -73,6 +73,8 @@ private slots:
     void spreadRevealed_data();
     void spreadRevealed();
     void joinCardFollowsTheButton();
+    void cardOnEveryNetwork_data();
+    void cardOnEveryNetwork();
     void pagesFollowTheBoard();
     void leavingClosesEveryConnection();
 
@@ -252,6 +254,41 @@ void ClassAnswersTest::joinCardFollowsTheButton()
     QTRY_COMPARE(pupil.socket->state(), QAbstractSocket::UnconnectedState);
 }
 
+void ClassAnswersTest::cardOnEveryNetwork_data()
+{
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("no school network") << QStringList{};
+    QTest::newRow("one address") << QStringList{"127.0.0.1"};
+    QTest::newRow("three addresses") << QStringList{"127.0.0.1", "127.0.0.2", "127.0.0.3"};
+}
+
+// With no school network the card says so instead of an address pupils
+// could not use, and still shows the code; a tap on the address lists the
+// others, if any, and does not fold the card.
+void ClassAnswersTest::cardOnEveryNetwork()
+{
+    QFETCH(QStringList, shown);
+    SchoolNetwork network{{QHostAddress(QHostAddress::LocalHost)}, {}};
+    for (const QString &address : shown)
+        network.shown << QHostAddress(address);
+    network.listen = network.shown.isEmpty() ? network.listen : network.shown;
+    answers().setNetwork(network);
+    m_rig->button("cmdClassAnswers")->click();
+    JoinCard *card = answers().joinCard();
+    auto *address = named<QLabel>(*card, "joinAddress");
+    const QString url = QStringLiteral("http://%1:%2").arg(shown.value(0)).arg(answers().server().port());
+    QCOMPARE(address->text(), shown.isEmpty() ? QStringLiteral("No school network found: pupils cannot join") : url);
+    QCOMPARE(named<QLabel>(*card, "joinQrCode")->isVisible(), !shown.isEmpty());
+    QCOMPARE(named<QLabel>(*card, "joinCode")->text(), answers().joinCode());
+
+    QTest::mouseClick(address, Qt::LeftButton);
+    auto *others = named<QLabel>(*card, "joinOtherAddresses");
+    QCOMPARE(others->isVisible(), shown.size() > 1);
+    QCOMPARE(card->isFolded(), shown.size() <= 1);
+    if (shown.size() > 1)
+        QVERIFY(others->text().endsWith(QStringLiteral("http://127.0.0.3:%1").arg(answers().server().port())));
+}
+
 // While counting the pages show the numbers on the board, hide what the
 // teacher hides, and ask only at a pause.
 void ClassAnswersTest::pagesFollowTheBoard()
@@ -263,8 +300,11 @@ void ClassAnswersTest::pagesFollowTheBoard()
     m_rig->pump.beforePump = [&] {
         const QString onBoard = named<CounterLabel>(m_rig->lesson.mainWindow(), "lblCounter1")->text();
         const auto board = [&] { return pupil.board(); };
+        // A hidden number is not sent at all.
         const auto counting = [&] {
-            return board().value("numbers") == QJsonArray{onBoard} && board().value("phase") == QLatin1String("counting");
+            const bool hidden = board().value("hidden").toArray().first().toBool();
+            return board().value("numbers") == QJsonArray{hidden ? QString() : onBoard}
+                && board().value("phase") == QLatin1String("counting");
         };
         if (seen.size() > 3 || !QTest::qWaitFor(counting))
             return;

@@ -22,6 +22,8 @@ struct AnswersRig {
             qFatal("Class Answers found no free port");
     }
     quint16 port() { return answers.server().port(); }
+    // The Host and Origin a browser gives for the page.
+    QByteArray host() { return "127.0.0.1:" + QByteArray::number(port()); }
     // The count paused with the given number on the board and the step to the next.
     void pauseAt(double current, double step)
     {
@@ -33,8 +35,9 @@ struct AnswersRig {
 };
 
 // One raw request to the server on loopback, and its reply: all the server
-// sent until it closed, or until the body its Content-Length names.
-inline QByteArray rawRequest(quint16 port, const QByteArray &request)
+// sent until it closed, or (unless told to wait for the close) until the
+// body its first Content-Length names.
+inline QByteArray rawRequest(quint16 port, const QByteArray &request, bool untilClosed = false)
 {
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, port);
@@ -51,7 +54,7 @@ inline QByteArray rawRequest(quint16 port, const QByteArray &request)
     };
     (void)QTest::qWaitFor([&] {
         reply += socket.readAll();
-        return socket.state() == QAbstractSocket::UnconnectedState || whole();
+        return socket.state() == QAbstractSocket::UnconnectedState || (!untilClosed && whole());
     });
     return reply;
 }

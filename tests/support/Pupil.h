@@ -13,11 +13,13 @@
 #include <memory>
 
 struct Pupil {
-    std::unique_ptr<QWebSocket> socket = std::make_unique<QWebSocket>();
+    std::unique_ptr<QWebSocket> socket;
     QList<QJsonObject> received;
 
-    // Joins with the code as soon as it is connected, when one is given.
-    explicit Pupil(quint16 port, const QString &code = QString())
+    // Joins with the code as soon as it is connected, when one is given. The
+    // page's own origin, as a browser gives it, unless another is given.
+    explicit Pupil(quint16 port, const QString &code = QString(), const QString &origin = QString())
+        : socket(std::make_unique<QWebSocket>(origin.isNull() ? QStringLiteral("http://127.0.0.1:%1").arg(port) : origin))
     {
         if (!code.isEmpty())
             QObject::connect(socket.get(), &QWebSocket::connected, socket.get(), [this, code] {
