@@ -7,12 +7,16 @@
 # Usage: browser_network_test.sh <answers_host program>; skips (77) unless root.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-if [[ $EUID -ne 0 ]] || ! command -v ip >/dev/null; then
-    echo "needs root and ip to make a network namespace" >&2
+# Told as QtTest tells a skip, so that scripts/skip-report lists it.
+skip() {
+    echo "SKIP   : BrowserNetwork $1"
     exit 77
+}
+if [[ $EUID -ne 0 ]] || ! command -v ip >/dev/null; then
+    skip "needs root and ip to make a network namespace"
 fi
 space="tallyvane-answers-$$"
-ip netns add "$space" || { echo "no network namespaces here" >&2; exit 77; }
+ip netns add "$space" || skip "cannot make a network namespace here"
 trap 'ip netns delete "$space"' EXIT
 in_space() { ip netns exec "$space" "$@"; }
 in_space ip link set lo up
