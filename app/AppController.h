@@ -44,6 +44,7 @@ public:
     void quit();
 
     CountingSession &session() { return m_session; }
+    CountModel &countModel() { return m_countModel; }
     WindowMemory &windowMemory() { return m_memory; }
     MainWindow &mainWindow() { return m_main; }
     WindowView &view() { return m_view; }
@@ -58,6 +59,7 @@ private:
     void followRoutine();
 
     CountingSession m_session;
+    CountModel m_countModel;
     WindowMemory m_memory;
     Dialogs &m_dialogs;
     Clock &m_clock;

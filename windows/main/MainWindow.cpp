@@ -46,6 +46,8 @@ MainWindow::MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &
         label->setBackgroundColour(backgroundColour());
         label->setTextColour(palette().color(QPalette::WindowText));
     }
+    connect(m_counter1, &CounterLabel::coloursChanged, this, [this] { tellCounterLook(1); });
+    connect(m_counter2, &CounterLabel::coloursChanged, this, [this] { tellCounterLook(2); });
     m_counter1->setText(QStringLiteral("0"));
     m_counter1->installEventFilter(this);
     m_counter2->installEventFilter(this);
@@ -490,6 +492,18 @@ void MainWindow::stepCounterFont(double points, double twips)
     m_counter1->setHeightTwips(m_counter1->heightTwips() + twips);
     m_counter2->setHeightTwips(m_counter2->heightTwips() + twips);
     m_counter2->setTopTwips(m_counter1->heightTwips() + counterGap);
+}
+
+void MainWindow::tellCounterLooks()
+{
+    tellCounterLook(1);
+    tellCounterLook(2);
+}
+
+void MainWindow::tellCounterLook(int counter)
+{
+    const CounterLabel *label = counter == 1 ? m_counter1 : m_counter2;
+    emit counterLookChanged(counter, label->textColour(), backgroundColour(), label->isMasked());
 }
 
 LessonLook MainWindow::look() const
