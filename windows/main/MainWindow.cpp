@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "widgets/PresenterKeys.h"
 #include "windows/main/TitleScreen.h"
+#include "widgets/Icons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ MainWindow::MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tallyvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
+    setWindowIcon(programIcon());
     setAutoFillBackground(true);
     resize(twipsSize(interiorWidth, interiorHeight));
 
