@@ -29,7 +29,9 @@ void RunLoop::quit()
 void RunLoop::requestPause()
 {
     m_session.stopRequested = true;
-    if (m_holdingInput)
+    // The dialog comes at the end of the count's wait: until then the button
+    // shows the press was taken, with one counter as with two.
+    if (m_running)
         m_view.showPauseTaken();
 }
 
@@ -216,9 +218,7 @@ bool RunLoop::waitSeconds(Events events, double start, std::optional<float> fixe
             m_view.waitForEvents(deadline);
             handled = true;
         } else {
-            m_holdingInput = true;
             m_view.holdInputUntil(deadline, longWait ? HeldWait::Long : HeldWait::Paced);
-            m_holdingInput = false;
         }
     }
     if (!handled)

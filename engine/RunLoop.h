@@ -62,5 +62,4 @@ private:
     double m_shownAt = 0;
     bool m_running = false;
     bool m_quitting = false;
-    bool m_holdingInput = false;
 };
