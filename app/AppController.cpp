@@ -106,7 +106,7 @@ void AppController::start()
 void AppController::setSpeaker(HelperSpeaker *speaker)
 {
     m_speaker = speaker;
-    m_runLoop.setSpeaker(speaker);
+    m_countAloud.setSpeaker(speaker);
     followRoutine();
 }
 

@@ -5,6 +5,7 @@
 
 #include "answers/ClassAnswers.h"
 #include "app/WindowView.h"
+#include "engine/CountAloud.h"
 #include "engine/CountingSession.h"
 #include "engine/RunLoop.h"
 #include "help/HelpViewer.h"
@@ -60,6 +61,7 @@ private:
 
     CountingSession m_session;
     CountModel m_countModel;
+    CountAloud m_countAloud{m_session, m_countModel};
     WindowMemory m_memory;
     Dialogs &m_dialogs;
     Clock &m_clock;

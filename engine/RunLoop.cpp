@@ -101,22 +101,6 @@ void RunLoop::showCurrentValues(bool twoCounters)
     };
     const QString text2 = twoCounters ? shownText(*s.history2) : QString();
     m_view.showCounters(shownText(*s.history1), twoCounters ? &text2 : nullptr);
-    if (!hushed)
-        speakCurrentValues(twoCounters);
-}
-
-// Only when the number before has been said in full: at a fast pace the
-// class hears the numbers there is time for.
-void RunLoop::speakCurrentValues(bool twoCounters)
-{
-    const CountingSession &s = m_session;
-    if (!s.routine.countAloud || !m_speaker || !m_speaker->hasVoice() || m_speaker->isSpeaking())
-        return;
-    const std::size_t k = std::size_t(s.countIndex);
-    QString words = spokenNumber(s.history1->shown(k));
-    if (twoCounters)
-        words += QStringLiteral(", ") + spokenNumber(s.history2->shown(k));
-    m_speaker->say(words);
 }
 
 // As if Pause had been pressed during the count's wait.
