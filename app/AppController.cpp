@@ -28,17 +28,30 @@ void placeOverMainWindow(QWidget &window, const QWidget &main)
 
 AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, std::function<void()> endProgram)
     : m_dialogs(dialogs), m_clock(clock), m_pump(pump), m_main(m_session, m_memory, dialogs),
-      m_prompter(dialogs, &m_main), m_view(m_main, m_session, m_memory, clock, pump),
+      m_prompter(dialogs, &m_main), m_view(m_main, m_session, m_countModel, m_memory, clock, pump),
       m_runLoop(m_session, m_view, clock, m_prompter), m_lists{m_session, m_memory, dialogs, m_printer, &m_main},
       m_graphs(m_session, m_memory, dialogs, m_pagePrinter, m_main), m_classAnswers(m_session, clock),
-      m_countBoards(m_session, m_memory, dialogs, m_pagePrinter),
+      m_countBoards(m_session, m_countModel, m_memory, dialogs, m_pagePrinter),
       m_endProgram(std::move(endProgram))
 {
     m_classAnswers.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
     m_main.setCornerCard(m_classAnswers.joinCard());
     m_view.setClassAnswers(&m_classAnswers);
+    QObject::connect(&m_countModel, &CountModel::countsAppended, &m_classAnswers, [this] {
+        const QString counter2 = m_countModel.shown(2);
+        m_classAnswers.countersShown(m_countModel.shown(1), m_countModel.twoCounters() ? &counter2 : nullptr);
+    });
     m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
     m_view.setCountBoards(&m_countBoards);
+    // The counters' colours reach the board, and whether they are hidden the count model.
+    QObject::connect(&m_main, &MainWindow::counterLookChanged, &m_countBoards,
+                     [this](int counter, const QColor &text, const QColor &background, bool hidden) {
+                         m_countModel.setHidden(counter, hidden);
+                         m_countBoards.setColours(counter, text, background);
+                     });
+    QObject::connect(&m_main, &MainWindow::fullScreenChanged, &m_countBoards, &CountBoards::place);
+    QObject::connect(&m_countBoards, &CountBoards::fullScreenBoardChanged, &m_main, &MainWindow::setFullScreenBoard);
+    m_main.tellCounterLooks();
     m_countBoards.setHushed([this](int countIndex) { return m_session.routine.hushes(countIndex); });
     // What the pause dialog kept from the other windows: it marks or scrolls
     // the board, or a press continues from the full-screen counters.
@@ -93,7 +106,7 @@ void AppController::start()
 void AppController::setSpeaker(HelperSpeaker *speaker)
 {
     m_speaker = speaker;
-    m_runLoop.setSpeaker(speaker);
+    m_countAloud.setSpeaker(speaker);
     followRoutine();
 }
 

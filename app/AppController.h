@@ -5,6 +5,7 @@
 
 #include "answers/ClassAnswers.h"
 #include "app/WindowView.h"
+#include "engine/CountAloud.h"
 #include "engine/CountingSession.h"
 #include "engine/RunLoop.h"
 #include "help/HelpViewer.h"
@@ -44,6 +45,7 @@ public:
     void quit();
 
     CountingSession &session() { return m_session; }
+    CountModel &countModel() { return m_countModel; }
     WindowMemory &windowMemory() { return m_memory; }
     MainWindow &mainWindow() { return m_main; }
     WindowView &view() { return m_view; }
@@ -58,6 +60,8 @@ private:
     void followRoutine();
 
     CountingSession m_session;
+    CountModel m_countModel;
+    CountAloud m_countAloud{m_session, m_countModel};
     WindowMemory m_memory;
     Dialogs &m_dialogs;
     Clock &m_clock;

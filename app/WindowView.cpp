@@ -13,9 +13,9 @@ namespace {
 constexpr double firstPauseOffset = 400;  // twips
 } // namespace
 
-WindowView::WindowView(MainWindow &mainWindow, CountingSession &session, WindowMemory &memory, Clock &clock,
-                       EventPump &pump)
-    : m_main(mainWindow), m_session(session), m_memory(memory), m_clock(clock), m_pump(pump)
+WindowView::WindowView(MainWindow &mainWindow, CountingSession &session, CountModel &model, WindowMemory &memory,
+                       Clock &clock, EventPump &pump)
+    : m_main(mainWindow), m_session(session), m_model(model), m_memory(memory), m_clock(clock), m_pump(pump)
 {
 }
 
@@ -28,10 +28,7 @@ WindowView::~WindowView()
 void WindowView::showCounters(const QString &counter1, const QString *counter2)
 {
     m_main.showCounters(counter1, counter2);
-    if (m_classAnswers)
-        m_classAnswers->countersShown(counter1, counter2);
-    if (m_countBoards)
-        m_countBoards->countShown(counter1, counter2);
+    m_model.append(m_session.countIndex, counter1, counter2 ? std::optional(*counter2) : std::nullopt);
 }
 
 void WindowView::setRunning(bool running)

@@ -4,6 +4,7 @@
 // buttons, the event pump, the pause dialogs, the list and graph windows and
 // the count board.
 
+#include "engine/CountModel.h"
 #include "engine/RunView.h"
 #include "platform/EventPump.h"
 #include "windows/WindowMemory.h"
@@ -20,7 +21,8 @@ class CountBoards;
 
 class WindowView : public RunView {
 public:
-    WindowView(MainWindow &mainWindow, CountingSession &session, WindowMemory &memory, Clock &clock, EventPump &pump);
+    WindowView(MainWindow &mainWindow, CountingSession &session, CountModel &model, WindowMemory &memory, Clock &clock,
+               EventPump &pump);
     ~WindowView() override;
 
     void setListAction(std::function<void()> action) { m_showList = std::move(action); }
@@ -36,7 +38,7 @@ public:
     void showList() override;
     void showGraph() override;
     bool showClassAnswers() override;
-    // The pages of Class Answers follow the run through this view.
+    // The pages of Class Answers follow the run's pauses through this view.
     void setClassAnswers(ClassAnswers *answers) { m_classAnswers = answers; }
     // So does the count board.
     void setCountBoards(CountBoards *boards) { m_countBoards = boards; }
@@ -51,6 +53,7 @@ private:
 
     MainWindow &m_main;
     CountingSession &m_session;
+    CountModel &m_model;
     WindowMemory &m_memory;
     Clock &m_clock;
     EventPump &m_pump;

@@ -29,7 +29,9 @@ void RunLoop::quit()
 void RunLoop::requestPause()
 {
     m_session.stopRequested = true;
-    if (m_holdingInput)
+    // The dialog comes at the end of the count's wait: until then the button
+    // shows the press was taken, with one counter as with two.
+    if (m_running)
         m_view.showPauseTaken();
 }
 
@@ -99,22 +101,6 @@ void RunLoop::showCurrentValues(bool twoCounters)
     };
     const QString text2 = twoCounters ? shownText(*s.history2) : QString();
     m_view.showCounters(shownText(*s.history1), twoCounters ? &text2 : nullptr);
-    if (!hushed)
-        speakCurrentValues(twoCounters);
-}
-
-// Only when the number before has been said in full: at a fast pace the
-// class hears the numbers there is time for.
-void RunLoop::speakCurrentValues(bool twoCounters)
-{
-    const CountingSession &s = m_session;
-    if (!s.routine.countAloud || !m_speaker || !m_speaker->hasVoice() || m_speaker->isSpeaking())
-        return;
-    const std::size_t k = std::size_t(s.countIndex);
-    QString words = spokenNumber(s.history1->shown(k));
-    if (twoCounters)
-        words += QStringLiteral(", ") + spokenNumber(s.history2->shown(k));
-    m_speaker->say(words);
 }
 
 // As if Pause had been pressed during the count's wait.
@@ -216,9 +202,7 @@ bool RunLoop::waitSeconds(Events events, double start, std::optional<float> fixe
             m_view.waitForEvents(deadline);
             handled = true;
         } else {
-            m_holdingInput = true;
             m_view.holdInputUntil(deadline, longWait ? HeldWait::Long : HeldWait::Paced);
-            m_holdingInput = false;
         }
     }
     if (!handled)

@@ -7,13 +7,13 @@
 // and comes back to the dialog. The loop runs synchronously inside Start's
 // click handler and reaches the windows only through RunView, time only
 // through Clock and the teacher's dialogs only through Prompter. The
-// session's routine pauses the run by itself, hushes numbers and speaks them.
+// session's routine pauses the run by itself and hushes numbers; what is
+// shown is said by CountAloud, which follows the count model.
 
 #include "engine/Clock.h"
 #include "engine/CountingSession.h"
 #include "engine/Prompter.h"
 #include "engine/RunView.h"
-#include "engine/Speaker.h"
 
 #include <optional>
 
@@ -36,15 +36,12 @@ public:
     void requestPause();
     void faster();
     void slower();
-    // The voice the routine counts aloud with; none leaves the run silent.
-    void setSpeaker(Speaker *speaker) { m_speaker = speaker; }
 
 private:
     enum class Events { DuringWait, AfterWait };
 
     void run(bool twoCounters);
     void showCurrentValues(bool twoCounters);
-    void speakCurrentValues(bool twoCounters);
     void pauseIfPlanned(bool twoCounters);
     bool count(bool twoCounters);
     bool pause(bool twoCounters);
@@ -56,11 +53,9 @@ private:
     RunView &m_view;
     Clock &m_clock;
     Prompter &m_prompter;
-    Speaker *m_speaker = nullptr;
     ExactDecimal m_stepChange1;
     ExactDecimal m_stepChange2;
     double m_shownAt = 0;
     bool m_running = false;
     bool m_quitting = false;
-    bool m_holdingInput = false;
 };

@@ -1,6 +1,7 @@
 #include "widgets/IconButton.h"
 
 #include "platform/Twips.h"
+#include "widgets/Icons.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -47,7 +48,7 @@ QPushButton *makeIconButton(QWidget *parent, const QString &name, const QString 
     const QString translated = QCoreApplication::translate("IconButton", tooltip.toUtf8().constData());
     button->setToolTip(translated);
     button->setAccessibleName(translated);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIcon(sharedIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     button->setIconSize(QSize(iconButtonIconPixels, iconButtonIconPixels));
     button->setGeometry(geometry);
     return button;

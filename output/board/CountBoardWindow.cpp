@@ -2,6 +2,7 @@
 
 #include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
+#include "widgets/Icons.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -20,7 +21,7 @@ CountBoardWindow::CountBoardWindow(WindowMemory &memory, QWidget &mainWindow)
 {
     setObjectName(QStringLiteral("frmCountBoard"));
     setWindowTitle(tr("Count Board"));
-    setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
+    setWindowIcon(programIcon());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 }

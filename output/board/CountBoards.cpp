@@ -3,16 +3,14 @@
 #include "engine/NumberText.h"
 #include "output/board/CountBoardPanel.h"
 #include "output/board/CountBoardWindow.h"
-#include "windows/main/CounterLabel.h"
-#include "windows/main/MainWindow.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 
 #include <limits>
 
-CountBoards::CountBoards(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer)
-    : m_session(session), m_memory(memory), m_dialogs(dialogs), m_printer(printer)
+CountBoards::CountBoards(const CountingSession &session, const CountModel &model, WindowMemory &memory,
+                         Dialogs &dialogs, PagePrinter &printer)
+    : m_session(session), m_model(model), m_memory(memory), m_dialogs(dialogs), m_printer(printer)
 {
 }
 
@@ -22,7 +20,7 @@ CountBoards::~CountBoards()
     delete m_panel;
 }
 
-void CountBoards::attach(MainWindow &mainWindow, QAbstractButton &toggle)
+void CountBoards::attach(QWidget &mainWindow, QAbstractButton &toggle)
 {
     m_main = &mainWindow;
     m_toggle = &toggle;
@@ -32,16 +30,11 @@ void CountBoards::attach(MainWindow &mainWindow, QAbstractButton &toggle)
     toggle.setCheckable(true);
     connect(&toggle, &QAbstractButton::clicked, this, [this](bool on) { setShown(on); });
     connect(m_window, &CountBoardWindow::closed, this, [this] { setShown(false); });
-    connect(&mainWindow, &MainWindow::fullScreenChanged, this, [this] { place(); });
-    mainWindow.installEventFilter(this);
-    for (const char *name : {"lblCounter1", "lblCounter2"}) {
-        auto *counter = mainWindow.findChild<CounterLabel *>(QLatin1String(name));
-        m_counters << counter;
-        if (counter)
-            counter->installEventFilter(this);
-    }
-    followCounter(0);
-    followCounter(1);
+    connect(&m_model, &CountModel::countsAppended, this, &CountBoards::countShown);
+    // A hidden counter's board hides its newest number.
+    connect(&m_model, &CountModel::counterHiddenChanged, this, [this](int counter, bool hidden) {
+        m_panel->board(counter - 1)->setNewestHidden(hidden);
+    });
 }
 
 void CountBoards::setShown(bool shown)
@@ -59,7 +52,7 @@ void CountBoards::place()
         return;
     const bool fullScreen = m_shown && m_main->isFullScreen();
     if (!fullScreen) {
-        m_main->setFullScreenBoard(nullptr);
+        emit fullScreenBoardChanged(nullptr);
         m_window->takePanel(m_panel);
     }
     if (m_shown && !fullScreen) {
@@ -69,17 +62,14 @@ void CountBoards::place()
     m_window->hide();
     if (fullScreen) {
         m_panel->setParent(m_main);
-        m_main->setFullScreenBoard(m_panel);
+        emit fullScreenBoardChanged(m_panel);
         m_panel->show();
     }
 }
 
-void CountBoards::countShown(const QString &counter1, const QString *counter2)
+void CountBoards::countShown(int k)
 {
-    if (!m_panel)
-        return;
-    const int k = m_session.countIndex;
-    const bool twoCounters = counter2 != nullptr;
+    const bool twoCounters = m_model.twoCounters();
     if (k == 0) {
         m_panel->setTwoBoards(twoCounters);
         revealThrough(-1);
@@ -93,7 +83,7 @@ void CountBoards::countShown(const QString &counter1, const QString *counter2)
         while (board->count() < k)
             board->append(history.shown(std::size_t(board->count())).text(decimalSeparator()));
         if (board->count() == k)
-            board->append(index == 0 ? counter1 : *counter2);
+            board->append(m_model.shown(index + 1));
     }
 }
 
@@ -140,25 +130,10 @@ void CountBoards::setHushed(const CountBoard::Hushed &hushed)
     m_panel->board(1)->setHushed(hushed);
 }
 
-// A board takes its counter's colours on the window's background, and hides
-// its newest number while the counter is hidden: a hidden counter is drawn
-// in its text colour all over.
-void CountBoards::followCounter(int index)
+// A hidden counter is drawn in its text colour all over: its board keeps
+// the text colour, and hides its newest number (counterHiddenChanged).
+void CountBoards::setColours(int counter, const QColor &text, const QColor &background)
 {
-    const CounterLabel *counter = m_counters.value(index);
-    if (!counter || !m_panel || !m_main)
-        return;
-    CountBoard *board = m_panel->board(index);
-    board->setColours(counter->textColour(), m_main->backgroundColour());
-    board->setNewestHidden(counter->isMasked());
-}
-
-bool CountBoards::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange) {
-        for (int index = 0; index < m_counters.size(); ++index)
-            if (watched == m_main || watched == m_counters[index])
-                followCounter(index);
-    }
-    return false;
+    if (m_panel)
+        m_panel->board(counter - 1)->setColours(text, background);
 }

@@ -2,8 +2,8 @@
 
 // The count board as the lesson runs it.
 //
-// the run (each count shown, pauses, a new run) ──> CountBoards ──> one CountBoard per counter
-// the counters (hidden, colours) and full screen ──> CountBoards ──> the board's place and look
+// the count model (each count shown, a counter hidden) ──> CountBoards ──> one CountBoard per counter
+// the run (pauses, a new run), the counters' colours and full screen ──> CountBoards ──> the board's place and look
 //
 // The toolbar's Count Board button shows and hides it, also while the class
 // counts. In a window the board stands in its own window beside the main
@@ -11,6 +11,7 @@
 // board reads every number from the run's history, so it is complete
 // however late it is opened, and a new run clears it.
 
+#include "engine/CountModel.h"
 #include "engine/CountingSession.h"
 #include "output/board/CountBoard.h"
 #include "output/board/CountBoardPanel.h"
@@ -20,30 +21,26 @@
 #include <QObject>
 #include <QPointer>
 
-class CounterLabel;
 class Dialogs;
-class MainWindow;
 class PagePrinter;
 class QAbstractButton;
 
 class CountBoards : public QObject {
     Q_OBJECT
 public:
-    CountBoards(const CountingSession &session, WindowMemory &memory, Dialogs &dialogs, PagePrinter &printer);
+    CountBoards(const CountingSession &session, const CountModel &model, WindowMemory &memory, Dialogs &dialogs,
+                PagePrinter &printer);
     ~CountBoards() override;
 
-    // Lets the toggle show and hide the board and follows the main window's
-    // counters and full screen.
-    void attach(MainWindow &mainWindow, QAbstractButton &toggle);
+    // Lets the toggle show and hide the board, beside the main window or,
+    // while that is full screen, in it (fullScreenBoardChanged).
+    void attach(QWidget &mainWindow, QAbstractButton &toggle);
 
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
     CountBoardPanel *panel() const { return m_panel; }
     CountBoardWindow *window() const { return m_window; }
 
-    // What the board follows: the run has shown count countIndex, as the
-    // counters' texts (counter 2's only when in use).
-    void countShown(const QString &counter1, const QString *counter2);
     void runningChanged(bool running);
     void pauseShown();
 
@@ -54,20 +51,28 @@ public:
     // The counts that are hushed until the run pauses; none unless set.
     void setHushed(const CountBoard::Hushed &hushed);
 
-private:
+public slots:
+    // The board of counter 1 or 2 in its counter's colours on the window's.
+    void setColours(int counter, const QColor &text, const QColor &background);
+    // The main window entered or left full screen.
     void place();
+
+signals:
+    // The panel the main window shows below its counters in full screen; none in a window.
+    void fullScreenBoardChanged(QWidget *panel);
+
+private:
+    void countShown(int countIndex);
     void revealThrough(int k);
-    void followCounter(int index);
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     const CountingSession &m_session;
+    const CountModel &m_model;
     WindowMemory &m_memory;
     Dialogs &m_dialogs;
     PagePrinter &m_printer;
-    QPointer<MainWindow> m_main;
+    QPointer<QWidget> m_main;
     QPointer<QAbstractButton> m_toggle;
     QPointer<CountBoardPanel> m_panel;
     QPointer<CountBoardWindow> m_window;
-    QList<QPointer<CounterLabel>> m_counters;
     bool m_shown = false;
 };

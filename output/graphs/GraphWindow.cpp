@@ -7,6 +7,7 @@
 #include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 #include "widgets/IconButton.h"
+#include "widgets/Icons.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -28,7 +29,7 @@ GraphWindow::GraphWindow(const CountingSession &session, WindowMemory &memory, D
 {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(tr("Tallyvane Graph"));
-    setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
+    setWindowIcon(programIcon());
     setMinimumSize(twipsSize(smallestSide, smallestSide));
 
     strip = new QWidget(this);

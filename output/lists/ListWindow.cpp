@@ -7,6 +7,7 @@
 #include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 #include "widgets/IconButton.h"
+#include "widgets/Icons.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -21,7 +22,7 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Number List"));
-    setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
+    setWindowIcon(programIcon());
     setModal(true);
 
     strip = new QWidget(this);

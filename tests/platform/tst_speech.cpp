@@ -1,3 +1,4 @@
+#include "engine/CountAloud.h"
 #include "engine/CountingSession.h"
 #include "engine/RunLoop.h"
 #include "platform/EventPump.h"
@@ -35,6 +36,7 @@ public:
     void showCounters(const QString &counter1, const QString *) override
     {
         shown.append({counter1, m_clock.now(), m_speaker.isSpeaking()});
+        model.append(m_session.countIndex, counter1, std::nullopt);
         if (onShown)
             onShown(int(shown.size()));
     }
@@ -52,6 +54,7 @@ public:
     void showGraph() override {}
 
     QList<Shown> shown;
+    CountModel model;
     std::function<void(int)> onShown;
 
 private:
@@ -101,7 +104,8 @@ void SpeechTest::count(HelperSpeaker &speaker, TimedView &view, CountingSession 
     QTRY_VERIFY_WITH_TIMEOUT(speaker.voices().has_value(), 30000);
     ScriptedDialogs dialogs;
     RunLoop loop(session, view, clock, dialogs);
-    loop.setSpeaker(&speaker);
+    CountAloud aloud(session, view.model);
+    aloud.setSpeaker(&speaker);
     loop.startRun();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The real run loop on fake time, with a view that records what the windows
-// would show.
+// would show and hands each count to a count model, as the windows' view does.
 
+#include "engine/CountModel.h"
 #include "engine/RunLoop.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -32,6 +33,7 @@ public:
     void showCounters(const QString &c1, const QString *c2) override
     {
         shown.append({c1, c2 ? std::optional<QString>(*c2) : std::nullopt, m_clock.now()});
+        model.append(m_session.countIndex, c1, shown.last().counter2);
         if (onShown)
             onShown();
     }
@@ -96,6 +98,7 @@ public:
     QList<double> pausedAt;
     QList<double> inputHandledAt;
     QList<PauseChoice> choices;
+    CountModel model;
     std::function<void()> onEvents;
     std::function<void()> onShown;
     std::function<void()> onHeldInput;

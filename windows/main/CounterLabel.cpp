@@ -149,6 +149,7 @@ void CounterLabel::setTextColour(const QColor &colour)
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);
     setPalette(p);
+    emit coloursChanged();
 }
 
 void CounterLabel::setBackgroundColour(const QColor &colour)
@@ -156,6 +157,7 @@ void CounterLabel::setBackgroundColour(const QColor &colour)
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
+    emit coloursChanged();
 }
 
 void toggleCounterMask(CounterLabel *label, const QColor &windowBackground)

@@ -47,6 +47,10 @@ public:
     void setBackgroundColour(const QColor &colour);
     bool isMasked() const { return textColour() == backgroundColour(); }
 
+signals:
+    // Its text or background colour was set, which may have hidden or shown it.
+    void coloursChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

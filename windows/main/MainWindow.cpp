@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "widgets/PresenterKeys.h"
 #include "windows/main/TitleScreen.h"
+#include "widgets/Icons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ MainWindow::MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tallyvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/tallyvane.svg")));
+    setWindowIcon(programIcon());
     setAutoFillBackground(true);
     resize(twipsSize(interiorWidth, interiorHeight));
 
@@ -46,6 +47,8 @@ MainWindow::MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &
         label->setBackgroundColour(backgroundColour());
         label->setTextColour(palette().color(QPalette::WindowText));
     }
+    connect(m_counter1, &CounterLabel::coloursChanged, this, [this] { tellCounterLook(1); });
+    connect(m_counter2, &CounterLabel::coloursChanged, this, [this] { tellCounterLook(2); });
     m_counter1->setText(QStringLiteral("0"));
     m_counter1->installEventFilter(this);
     m_counter2->installEventFilter(this);
@@ -490,6 +493,18 @@ void MainWindow::stepCounterFont(double points, double twips)
     m_counter1->setHeightTwips(m_counter1->heightTwips() + twips);
     m_counter2->setHeightTwips(m_counter2->heightTwips() + twips);
     m_counter2->setTopTwips(m_counter1->heightTwips() + counterGap);
+}
+
+void MainWindow::tellCounterLooks()
+{
+    tellCounterLook(1);
+    tellCounterLook(2);
+}
+
+void MainWindow::tellCounterLook(int counter)
+{
+    const CounterLabel *label = counter == 1 ? m_counter1 : m_counter2;
+    emit counterLookChanged(counter, label->textColour(), backgroundColour(), label->isMasked());
 }
 
 LessonLook MainWindow::look() const

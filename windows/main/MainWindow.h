@@ -46,6 +46,8 @@ public:
     // button; afterwards enables it again and gives the focus to Start.
     void setRunning(bool running);
     bool isRunning() const { return m_running; }
+    // Tells counterLookChanged of both counters as they are now.
+    void tellCounterLooks();
     void setTwoCounterMode(bool twoCounters);
     void setCounterCaptions(const QString &counter1, const QString &counter2);
     QColor backgroundColour() const;
@@ -87,6 +89,8 @@ signals:
     void quitRequested();
     // Entered or left, by the program or by the window manager.
     void fullScreenChanged(bool fullScreen);
+    // Counter 1 or 2 took new colours, or was hidden or shown by them.
+    void counterLookChanged(int counter, const QColor &text, const QColor &background, bool hidden);
     void countersTappedUnderDialog();
 
 public slots:
@@ -115,6 +119,7 @@ private:
     void layoutCounterDefaults();
     void stepCounterFont(double points, double twips);
     void toggleCounterMask(CounterLabel *label);
+    void tellCounterLook(int counter);
     void bindKeys();
     QPushButton *maskEveryCounterButton() const;
     void followWindowState();

@@ -3,6 +3,7 @@
 #include "platform/TabOrder.h"
 #include "platform/Twips.h"
 #include "widgets/IconButton.h"
+#include "widgets/Icons.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -88,7 +89,7 @@ void Toolbar::showFullScreenState(bool fullScreen)
                                        : QCoreApplication::translate("IconButton", "Full Screen");
     b->setToolTip(tooltip);
     b->setAccessibleName(tooltip);
-    b->setIcon(QIcon(fullScreen ? QStringLiteral(":/icons/leave_full_screen.svg") : QStringLiteral(":/icons/full_screen.svg")));
+    b->setIcon(sharedIcon(fullScreen ? QStringLiteral(":/icons/leave_full_screen.svg") : QStringLiteral(":/icons/full_screen.svg")));
 }
 
 void Toolbar::placeButtons(ToolbarPosition position)

@@ -4,6 +4,7 @@
 #include "widgets/KeypadEntry.h"
 #include "widgets/KeypadKey.h"
 #include "windows/settings/SettingsFont.h"
+#include "widgets/Icons.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -74,7 +75,7 @@ Keypad::Keypad(QWidget *parent) : QFrame(parent)
     moveKeypadKey->setObjectName(QStringLiteral("cmdSwitch"));
     moveKeypadKey->setToolTip(tr("Move Keypad"));
     moveKeypadKey->setAccessibleName(moveKeypadKey->toolTip());
-    moveKeypadKey->setIcon(QIcon(QStringLiteral(":/icons/move_keypad.svg")));
+    moveKeypadKey->setIcon(sharedIcon(QStringLiteral(":/icons/move_keypad.svg")));
     moveKeypadKey->setIconSize(switchPicture);
     moveKeypadKey->setAutoDefault(false);
     moveKeypadKey->setGeometry(twipsRect(600, 4440, 1335, keySize));
