@@ -1,17 +1,13 @@
 #include "answers/ClassAnswers.h"
 
 #include "answers/AnswerLimits.h"
-#include "answers/ClassAnswersWindow.h"
-#include "answers/JoinCard.h"
 #include "answers/LocalNetwork.h"
 #include "answers/PupilTexts.h"
 #include "engine/Prediction.h"
 #include "engine/Prompter.h"
 #include "lessons/LessonPlan.h"
-#include "windows/main/CounterLabel.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkInterface>
@@ -62,9 +58,18 @@ QList<ExactDecimal> nextValues(const CountingSession &session)
 }
 
 // The server keeps time of its own, on its own thread.
-ClassAnswers::ClassAnswers(CountingSession &session, Clock & /*clock*/, QObject *parent)
+ClassAnswers::ClassAnswers(CountingSession &session, const CountModel &model, QObject *parent)
     : QObject(parent), m_session(session)
 {
+    connect(&model, &CountModel::countsAppended, this, [this, &model] {
+        m_numbers = model.twoCounters() ? QStringList{model.shown(1), model.shown(2)} : QStringList{model.shown(1)};
+        if (isOn())
+            sendBoards(false);
+    });
+    connect(&model, &CountModel::counterHiddenChanged, this, [this](int counter, bool hidden) {
+        m_hidden[counter - 1] = hidden;
+        sendBoards(true);
+    });
     connect(&m_server, &AnswerServer::devicesChanged, this, &ClassAnswers::devicesChanged);
     connect(&m_server, &AnswerServer::codeChanged, this, &ClassAnswers::codeChanged);
     connect(&m_server, &AnswerServer::joined, this, [this](const QString &device, bool returning) {
@@ -96,7 +101,7 @@ ClassAnswers::~ClassAnswers()
     m_server.stop();
 }
 
-void ClassAnswers::attach(QWidget &mainWindow, QAbstractButton &toggle, Prompter &prompter)
+void ClassAnswers::attach(QAbstractButton &toggle, Prompter &prompter)
 {
     m_prompter = &prompter;
     m_toggle = &toggle;
@@ -107,34 +112,6 @@ void ClassAnswers::attach(QWidget &mainWindow, QAbstractButton &toggle, Prompter
         else
             turnOff();
     });
-    m_card = new JoinCard(*this, &mainWindow);
-    watchCounter(mainWindow, "lblCounter1", 0);
-    watchCounter(mainWindow, "lblCounter2", 1);
-}
-
-// A counter is hidden by its colours, whoever hides it: the main window's
-// buttons or the pause dialog's.
-void ClassAnswers::watchCounter(QWidget &mainWindow, const char *name, int index)
-{
-    if (auto *counter = mainWindow.findChild<CounterLabel *>(QLatin1String(name))) {
-        counter->installEventFilter(this);
-        counter->setProperty("counterIndex", index);
-        m_hidden[index] = counter->isMasked();
-    }
-}
-
-bool ClassAnswers::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange) {
-        if (auto *counter = qobject_cast<CounterLabel *>(watched)) {
-            const int index = counter->property("counterIndex").toInt();
-            if (m_hidden[index] != counter->isMasked()) {
-                m_hidden[index] = counter->isMasked();
-                sendBoards(true);
-            }
-        }
-    }
-    return false;
 }
 
 bool ClassAnswers::turnOn()
@@ -183,13 +160,6 @@ void ClassAnswers::setPhase(Phase phase)
     sendBoards(true);
 }
 
-void ClassAnswers::countersShown(const QString &counter1, const QString *counter2)
-{
-    m_numbers = counter2 ? QStringList{counter1, *counter2} : QStringList{counter1};
-    if (isOn())
-        sendBoards(false);
-}
-
 void ClassAnswers::runningChanged(bool running)
 {
     setPhase(running ? Phase::Counting : Phase::Idle);
@@ -211,17 +181,10 @@ void ClassAnswers::pauseLeft(PauseChoice choice)
         setPhase(Phase::Counting);
 }
 
-bool ClassAnswers::showAnswersWindow(QWidget *parent)
+void ClassAnswers::typeAnswer()
 {
-    if (!isOn())
-        return false;
-    ClassAnswersWindow window(*this, parent);
-    connect(&window, &ClassAnswersWindow::typeAnswerRequested, this, [this] {
-        if (m_prompter)
-            predictNext(m_session, *m_prompter);
-    });
-    window.exec();
-    return true;
+    if (m_prompter)
+        predictNext(m_session, *m_prompter);
 }
 
 void ClassAnswers::reveal()

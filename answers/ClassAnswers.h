@@ -12,8 +12,8 @@
 
 #include "answers/AnswerServer.h"
 #include "answers/ClassQuestion.h"
-#include "answers/JoinCard.h"
 #include "answers/LocalNetwork.h"
+#include "engine/CountModel.h"
 #include "engine/CountingSession.h"
 
 #include <QHash>
@@ -24,24 +24,21 @@
 
 #include <optional>
 
-class Clock;
 class Prompter;
 class QAbstractButton;
-class QWidget;
 
 class ClassAnswers : public QObject {
     Q_OBJECT
 public:
     enum class Phase { Idle, Counting, Paused };
 
-    ClassAnswers(CountingSession &session, Clock &clock, QObject *parent = nullptr);
+    // The pages follow the count model: each count, and whether a counter is hidden.
+    ClassAnswers(CountingSession &session, const CountModel &model, QObject *parent = nullptr);
     ~ClassAnswers() override;
 
-    // Puts the join card on the main window, follows its counters' hiding
-    // and lets the toggle turn Class Answers on and off. Type an Answer asks
+    // Lets the toggle turn Class Answers on and off. Type an Answer asks
     // through the prompter.
-    void attach(QWidget &mainWindow, QAbstractButton &toggle, Prompter &prompter);
-    JoinCard *joinCard() const { return m_card; }
+    void attach(QAbstractButton &toggle, Prompter &prompter);
 
     // Starts the server; false, with the teacher told why, when it cannot.
     bool turnOn();
@@ -61,15 +58,14 @@ public:
     void setNetwork(const SchoolNetwork &network) { m_givenNetwork = network; }
 
     // What the pages follow.
-    void countersShown(const QString &counter1, const QString *counter2);
     void runningChanged(bool running);
     // The pause dialog is up; the first time in a pause opens a question.
     void pauseShown();
     void pauseLeft(PauseChoice choice);
 
-    // Shows the "Class Answers" window over the parent, modally; false when
-    // Class Answers is off.
-    bool showAnswersWindow(QWidget *parent);
+    // Type an Answer in the "Class Answers" window: the input box, as Predict
+    // opens it with Class Answers off.
+    void typeAnswer();
     const ClassQuestion &question() const { return m_question; }
     void reveal();
     bool asksForNames() const { return m_asksForNames; }
@@ -103,16 +99,13 @@ signals:
     void questionChanged();
 
 private:
-    void watchCounter(QWidget &mainWindow, const char *name, int index);
     void setPhase(Phase phase);
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     CountingSession &m_session;
     AnswerServer m_server;
     std::optional<SchoolNetwork> m_givenNetwork;
     SchoolNetwork m_network;
     Prompter *m_prompter = nullptr;
-    QPointer<JoinCard> m_card;
     QPointer<QAbstractButton> m_toggle;
     QList<QPointer<QWidget>> m_counters;
     Phase m_phase = Phase::Idle;

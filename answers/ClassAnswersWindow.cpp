@@ -99,3 +99,13 @@ void ClassAnswersWindow::showQuestion()
     if (question.isRevealed())
         resize(sizeHint().expandedTo(size()));
 }
+
+bool showAnswersWindow(ClassAnswers &answers, QWidget *parent)
+{
+    if (!answers.isOn())
+        return false;
+    ClassAnswersWindow window(answers, parent);
+    QObject::connect(&window, &ClassAnswersWindow::typeAnswerRequested, &answers, &ClassAnswers::typeAnswer);
+    window.exec();
+    return true;
+}

@@ -32,3 +32,7 @@ private:
     QList<AnswerChart *> m_charts;
     QPushButton *m_showAnswers;
 };
+
+// Shows the "Class Answers" window over the parent, modally; false when
+// Class Answers is off.
+bool showAnswersWindow(ClassAnswers &answers, QWidget *parent);

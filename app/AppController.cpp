@@ -30,17 +30,14 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     : m_dialogs(dialogs), m_clock(clock), m_pump(pump), m_main(m_session, m_memory, dialogs),
       m_prompter(dialogs, &m_main), m_view(m_main, m_session, m_countModel, m_memory, clock, pump),
       m_runLoop(m_session, m_view, clock, m_prompter), m_lists{m_session, m_memory, dialogs, m_printer, &m_main},
-      m_graphs(m_session, m_memory, dialogs, m_pagePrinter, m_main), m_classAnswers(m_session, clock),
+      m_graphs(m_session, m_memory, dialogs, m_pagePrinter, m_main), m_classAnswers(m_session, m_countModel),
       m_countBoards(m_session, m_countModel, m_memory, dialogs, m_pagePrinter),
       m_endProgram(std::move(endProgram))
 {
-    m_classAnswers.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
-    m_main.setCornerCard(m_classAnswers.joinCard());
+    m_classAnswers.attach(*m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
+    m_joinCard = new JoinCard(m_classAnswers, &m_main);
+    m_main.setCornerCard(m_joinCard);
     m_view.setClassAnswers(&m_classAnswers);
-    QObject::connect(&m_countModel, &CountModel::countsAppended, &m_classAnswers, [this] {
-        const QString counter2 = m_countModel.shown(2);
-        m_classAnswers.countersShown(m_countModel.shown(1), m_countModel.twoCounters() ? &counter2 : nullptr);
-    });
     m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
     m_view.setCountBoards(&m_countBoards);
     // The counters' colours reach the board, and whether they are hidden the count model.

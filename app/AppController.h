@@ -4,6 +4,7 @@
 // the main window, the run loop and the windows it opens at a pause.
 
 #include "answers/ClassAnswers.h"
+#include "answers/JoinCard.h"
 #include "app/WindowView.h"
 #include "engine/CountAloud.h"
 #include "engine/CountingSession.h"
@@ -51,6 +52,7 @@ public:
     WindowView &view() { return m_view; }
     Graphs &graphs() { return m_graphs; }
     ClassAnswers &classAnswers() { return m_classAnswers; }
+    JoinCard *joinCard() const { return m_joinCard; }
     CountBoards &countBoards() { return m_countBoards; }
 
 private:
@@ -81,6 +83,7 @@ private:
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
     ClassAnswers m_classAnswers;
+    QPointer<JoinCard> m_joinCard;  // the main window's
     HelperSpeaker *m_speaker = nullptr;
     CountBoards m_countBoards;
     BlockedPresses m_blockedPresses;

@@ -1,6 +1,7 @@
 #include "app/WindowView.h"
 
 #include "answers/ClassAnswers.h"
+#include "answers/ClassAnswersWindow.h"
 #include "engine/Clock.h"
 #include "output/board/CountBoards.h"
 #include "platform/ScreenPlacement.h"
@@ -144,7 +145,7 @@ void WindowView::showList()
 
 bool WindowView::showClassAnswers()
 {
-    return m_classAnswers && m_classAnswers->showAnswersWindow(&m_main);
+    return m_classAnswers && showAnswersWindow(*m_classAnswers, &m_main);
 }
 
 void WindowView::showGraph()

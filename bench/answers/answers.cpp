@@ -5,7 +5,6 @@
 
 #include "answers/ClassAnswers.h"
 #include "answers/ClassAnswersWindow.h"
-#include "platform/SteadyClock.h"
 
 #include "bench/Percentile.h"
 
@@ -37,8 +36,8 @@ long long monotonicNanoseconds()
 int measure(int pupils)
 {
     CountingSession session;
-    SteadyClock clock;
-    ClassAnswers answers(session, clock);
+    CountModel model;
+    ClassAnswers answers(session, model);
     answers.setListenAddress(QHostAddress::LocalHost);
     answers.server().setMaxPerAddress(pupils);
     if (!answers.turnOn()) {

@@ -245,7 +245,7 @@ void AnswerServerTest::badInputRefused()
         deaf.frame(1, joinMessage(code));
         QTRY_COMPARE(rig.answers.deviceCount(), 2);
         for (int count = 0; count < 20000 && rig.answers.deviceCount() == 2; ++count) {
-            rig.answers.countersShown(QString::number(count), nullptr);
+            rig.model.append(count, QString::number(count), std::nullopt);
             rig.answers.sendBoards(true);
             if (count % 100 == 0)
                 QCoreApplication::processEvents();

@@ -218,7 +218,7 @@ void ClassAnswersTest::spreadRevealed()
 void ClassAnswersTest::joinCardFollowsTheButton()
 {
     MainWindow &main = m_rig->lesson.mainWindow();
-    JoinCard *card = answers().joinCard();
+    JoinCard *card = m_rig->lesson.joinCard();
     QVERIFY(!card->isVisible());
     turnOn();
     QVERIFY(card->isVisible());
@@ -274,7 +274,7 @@ void ClassAnswersTest::cardOnEveryNetwork()
     network.listen = network.shown.isEmpty() ? network.listen : network.shown;
     answers().setNetwork(network);
     m_rig->button("cmdClassAnswers")->click();
-    JoinCard *card = answers().joinCard();
+    JoinCard *card = m_rig->lesson.joinCard();
     auto *address = named<QLabel>(*card, "joinAddress");
     const QString url = QStringLiteral("http://%1:%2").arg(shown.value(0)).arg(answers().server().port());
     QCOMPARE(address->text(), shown.isEmpty() ? QStringLiteral("No school network found: pupils cannot join") : url);

@@ -4,7 +4,6 @@
 // sockets are real), with no windows: the ground for the server's tests.
 
 #include "answers/ClassAnswers.h"
-#include "platform/SteadyClock.h"
 
 #include <QRegularExpression>
 #include <QTcpSocket>
@@ -12,8 +11,8 @@
 
 struct AnswersRig {
     CountingSession session;
-    SteadyClock clock;
-    ClassAnswers answers{session, clock};
+    CountModel model;
+    ClassAnswers answers{session, model};
 
     AnswersRig()
     {
