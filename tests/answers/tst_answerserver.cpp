@@ -164,6 +164,21 @@ QString wrongFor(const QString &code)
     return code == QLatin1String("0000") ? QStringLiteral("0001") : QStringLiteral("0000");
 }
 
+// AddressSanitizer keeps freed memory aside and shadows all of it, so there
+// the program's size says nothing of what the server holds: the bound is
+// checked in the other builds.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool residentSizeTells = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool residentSizeTells = false;
+#else
+constexpr bool residentSizeTells = true;
+#endif
+#else
+constexpr bool residentSizeTells = true;
+#endif
+
 qint64 residentBytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -381,7 +396,9 @@ void AnswerServerTest::badInputRefused()
     // Nothing of it reached the teacher, memory stayed bounded, and the
     // lesson goes on.
     QCOMPARE(rig.answers.question().answeredCount(), taken);
-    QVERIFY2(residentBytes() - residentBefore < 20 * 1024 * 1024, qPrintable(QString::number(residentBytes() - residentBefore)));
+    if (residentSizeTells)
+        QVERIFY2(residentBytes() - residentBefore < 20 * 1024 * 1024,
+                 qPrintable(QString::number(residentBytes() - residentBefore)));
     good.answer({"11"});
     QTRY_COMPARE(rig.answers.question().answeredCount(), taken + 1);
     QCOMPARE(good.lastRefusal(), QString());
