@@ -34,11 +34,11 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
       m_countBoards(m_session, m_countModel, m_memory, dialogs, m_pagePrinter),
       m_endProgram(std::move(endProgram))
 {
-    m_classAnswers.attach(*m_main.findChild<QPushButton *>(QStringLiteral("cmdClassAnswers")), m_prompter);
+    m_classAnswers.attach(m_main.classAnswersToggle(), m_prompter);
     m_joinCard = new JoinCard(m_classAnswers, &m_main);
     m_main.setCornerCard(m_joinCard);
     m_view.setClassAnswers(&m_classAnswers);
-    m_countBoards.attach(m_main, *m_main.findChild<QPushButton *>(QStringLiteral("cmdCountBoard")));
+    m_countBoards.attach(m_main, m_main.countBoardToggle());
     m_view.setCountBoards(&m_countBoards);
     // The counters' colours reach the board, and whether they are hidden the count model.
     QObject::connect(&m_main, &MainWindow::counterLookChanged, &m_countBoards,

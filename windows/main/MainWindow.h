@@ -48,6 +48,9 @@ public:
     bool isRunning() const { return m_running; }
     // Tells counterLookChanged of both counters as they are now.
     void tellCounterLooks();
+    // The toolbar's toggles of what the program adds around the count.
+    QAbstractButton &classAnswersToggle() const { return *button(ToolbarCommand::ClassAnswers); }
+    QAbstractButton &countBoardToggle() const { return *button(ToolbarCommand::CountBoard); }
     void setTwoCounterMode(bool twoCounters);
     void setCounterCaptions(const QString &counter1, const QString &counter2);
     QColor backgroundColour() const;
