@@ -36,11 +36,11 @@ bool SoundOut::play(const Sound &sound)
         m_stream = nullptr;
     }
     if (!m_stream) {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(sound.rate), 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(sound.rate), 1};
         const auto bytes = uint32_t(sound.rate * 2 * bufferMs / 1000);
         const pa_buffer_attr buffer{uint32_t(-1), bytes, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
         int error = 0;
-        m_stream = pa_simple_new(nullptr, "Tallyvane", PA_STREAM_PLAYBACK, nullptr, "Counting aloud", &spec, nullptr,
+        m_stream = pa_simple_new(nullptr, "Tallyvane", PA_STREAM_PLAYBACK, nullptr, "Counting aloud", &format, nullptr,
                                  &buffer, &error);
         if (!m_stream)
             return false;
