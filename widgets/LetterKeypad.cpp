@@ -37,10 +37,11 @@ LetterKeypad::LetterKeypad(QLineEdit &box, QWidget *parent) : QFrame(parent), m_
             connect(key, &QPushButton::clicked, this, [this, letter] { type(letter); });
         }
     }
-    m_shift = addKey(QStringLiteral("shiftKey"), QStringLiteral("\u21E7"), 3, 0);
+    m_shift = addKey(QStringLiteral("shiftKey"), QStringLiteral("\u21E7"), 3, 0, 1, KeyColour::sign);
     m_shift->setCheckable(true);
     m_shift->setAccessibleName(QCoreApplication::translate("Keypad", "Capital"));
-    QPushButton *del = addKey(QStringLiteral("deleteKey"), QCoreApplication::translate("Keypad", "DEL"), 3, 9);
+    QPushButton *del = addKey(QStringLiteral("deleteKey"), QCoreApplication::translate("Keypad", "DEL"), 3, 9, 1,
+                              KeyColour::remove);
     del->setToolTip(QCoreApplication::translate("Keypad", "Delete"));
     connect(del, &QPushButton::clicked, &m_box, &QLineEdit::backspace);
     QPushButton *space = addKey(QStringLiteral("spaceKey"), QString(), 4, 2, 6);
@@ -60,9 +61,10 @@ bool LetterKeypad::wanted(const QWidget *over)
     return std::none_of(devices.begin(), devices.end(), isRealKeyboard);
 }
 
-QPushButton *LetterKeypad::addKey(const QString &name, const QString &caption, int row, int column, int columnSpan)
+QPushButton *LetterKeypad::addKey(const QString &name, const QString &caption, int row, int column, int columnSpan,
+                                  const QColor &colour)
 {
-    QPushButton *key = makeKeypadKey(this, qPrintable(name), caption, KeyColour::digit);
+    QPushButton *key = makeKeypadKey(this, qPrintable(name), caption, colour);
     key->setFocusPolicy(Qt::NoFocus);
     static_cast<QGridLayout *>(layout())->addWidget(key, row, column, 1, columnSpan);
     return key;

@@ -5,6 +5,8 @@
 // The keys take no focus, so the box keeps it and a real keyboard goes on
 // typing where the keys left off. Shift makes the next letter a capital.
 
+#include "widgets/KeypadKey.h"
+
 #include <QFrame>
 
 class QLineEdit;
@@ -21,7 +23,8 @@ public:
     static bool wanted(const QWidget *over);
 
 private:
-    QPushButton *addKey(const QString &name, const QString &caption, int row, int column, int columnSpan = 1);
+    QPushButton *addKey(const QString &name, const QString &caption, int row, int column, int columnSpan = 1,
+                        const QColor &colour = KeyColour::digit);
     void type(const QString &letter);
 
     QLineEdit &m_box;
