@@ -14,7 +14,7 @@ namespace {
 constexpr double longestNumber = 10;  // seconds
 constexpr double firstRetry = 1;
 constexpr double longestRetry = 8;
-// Opening speech-dispatcher takes a few seconds; far longer, it is stuck.
+// The voices open in well under a second; far longer, the helper is stuck.
 constexpr int longestOpeningMs = 30'000;
 
 } // namespace
