@@ -2,41 +2,19 @@
 // and every time after, and what opening it costs the program: memory,
 // threads and open files, while the voices are looked for by the helper.
 
+#include "bench/ProcessFigures.h"
 #include "platform/QtDialogs.h"
 #include "platform/SteadyClock.h"
 #include "platform/speech/HelperSpeaker.h"
 #include "windows/settings/SettingsDialog.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
 #include <cstdio>
-
-namespace {
-
-// A line of /proc/self/status, such as VmRSS, as a number.
-long status(const char *field)
-{
-    QFile file(QStringLiteral("/proc/self/status"));
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qsizetype(qstrlen(field)) + 1).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-long openFiles()
-{
-    return long(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::System).size());
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -52,8 +30,8 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     auto *routineButton = settings.findChild<QPushButton *>(QStringLiteral("cmdRoutine"));
 
-    const long rssBefore = status("VmRSS:");
-    const long threadsBefore = status("Threads:");
+    const long rssBefore = processFigure("/proc/self/status", "VmRSS:");
+    const long threadsBefore = processFigure("/proc/self/status", "Threads:");
     const long filesBefore = openFiles();
     QList<double> opening;
     for (int i = 0; i < 20; ++i) {
@@ -79,8 +57,8 @@ int main(int argc, char *argv[])
     std::printf("routine_later_openings_median: %.1f ms\n", opening[opening.size() / 2]);
     std::printf("routine_slowest_opening: %.1f ms\n", *std::max_element(opening.begin(), opening.end()));
     std::printf("voices_known_after_openings: %.1f ms\n", voicesMs);
-    std::printf("routine_memory_added: %ld kB\n", status("VmRSS:") - rssBefore);
-    std::printf("routine_threads_added: %ld\n", status("Threads:") - threadsBefore);
+    std::printf("routine_memory_added: %ld kB\n", processFigure("/proc/self/status", "VmRSS:") - rssBefore);
+    std::printf("routine_threads_added: %ld\n", processFigure("/proc/self/status", "Threads:") - threadsBefore);
     std::printf("routine_open_files_added: %ld\n", openFiles() - filesBefore);
     return 0;
 }

@@ -3,31 +3,14 @@
 // the first opening of each and after the hundredth.
 
 #include "app/AppController.h"
+#include "bench/ProcessFigures.h"
 #include "platform/QtDialogs.h"
 #include "platform/SteadyClock.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-// Private_Clean and Private_Dirty of /proc/self/smaps_rollup, in kB.
-long privateKilobytes()
-{
-    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    long total = 0;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith("Private_"))
-            total += line.mid(line.indexOf(':') + 1).trimmed().split(' ').first().toLong();
-    return total;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -54,9 +37,9 @@ int main(int argc, char *argv[])
         lesson.view().showList();
         lesson.view().showGraph();
         if (i == 1)
-            afterFirst = privateKilobytes();
+            afterFirst = processFigure("/proc/self/smaps_rollup", "Private_");
     }
-    const long afterHundred = privateKilobytes();
+    const long afterHundred = processFigure("/proc/self/smaps_rollup", "Private_");
     std::printf("private_memory_after_first_opening: %ld kB\n", afterFirst);
     std::printf("private_memory_after_100_openings: %ld kB\n", afterHundred);
     std::printf("private_memory_growth_over_99_openings: %ld kB\n", afterHundred - afterFirst);

@@ -146,8 +146,6 @@ void HelperSpeaker::readHelper()
             if (std::exchange(m_soundLost, false))
                 emit voicesChanged();
             break;
-        case VoiceLines::Kind::Lost:
-        case VoiceLines::Kind::Speaking:
         case VoiceLines::Kind::Say:
         case VoiceLines::Kind::Unknown:
             break;

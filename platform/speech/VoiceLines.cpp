@@ -7,8 +7,8 @@ namespace VoiceLines {
 
 namespace {
 
-constexpr std::array<std::pair<Kind, const char *>, 5> words{{
-    {Kind::Say, "say"}, {Kind::Voices, "voices"}, {Kind::Speaking, "speaking"}, {Kind::Done, "done"}, {Kind::Lost, "lost"},
+constexpr std::array<std::pair<Kind, const char *>, 3> words{{
+    {Kind::Say, "say"}, {Kind::Voices, "voices"}, {Kind::Done, "done"},
 }};
 
 QByteArray word(Kind kind)

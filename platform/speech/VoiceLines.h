@@ -5,10 +5,9 @@
 //
 //   program → helper   say <words>
 //   helper → program   voices <1|0: one speaks the program's language> <language>…
-//                      speaking | done | lost
+//                      done   (the number has been heard in full)
 //
-// The helper ends when its input closes; "lost" means the sound has gone
-// and the helper ends with it.
+// The helper ends when its input closes, and by itself when the sound has gone.
 
 #include <QByteArray>
 #include <QList>
@@ -17,7 +16,7 @@
 
 namespace VoiceLines {
 
-enum class Kind { Say, Voices, Speaking, Done, Lost, Unknown };
+enum class Kind { Say, Voices, Done, Unknown };
 
 struct Line {
     Kind kind = Kind::Unknown;

@@ -92,11 +92,8 @@ int main(int argc, char *argv[])
     for (;;) {
         const QString words = nextWords(buffer);
         if (voice) {
-            send(VoiceLines::event(VoiceLines::Kind::Speaking));
-            if (!sound.play(voice->say(words))) {
-                send(VoiceLines::event(VoiceLines::Kind::Lost));
-                end(3);
-            }
+            if (!sound.play(voice->say(words)))
+                end(3);  // the sound has gone
         }
         send(VoiceLines::event(VoiceLines::Kind::Done));
     }

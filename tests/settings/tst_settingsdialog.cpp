@@ -496,6 +496,7 @@ void SettingsDialogTest::routineDialog()
     QCOMPARE(named<QLabel>(dialog, "lblVoices")->text(), told);
     QCOMPARE(named<QLabel>(dialog, "lblAloudPace")->isVisible(), tooFast);
     QCOMPARE(named<QCheckBox>(dialog, "chkAloud")->isEnabled(), !voices || voices->speaksProgramLanguage);
+    QVERIFY(!named<QWidget>(dialog, "pauseAtKeypad")->isEnabled());  // until a value is paused at
     for (QWidget *control : dialog.findChildren<QWidget *>()) {
         if (control->isVisible() && control->focusPolicy() != Qt::NoFocus && !control->objectName().startsWith("qt_")
             && !control->inherits("QGroupBox"))
