@@ -213,7 +213,9 @@ QJsonObject unknownMembers(const QJsonObject &lesson, bool routineRead, bool loo
     };
     if (knownOnly())
         return {};
-    QJsonObject unknown = lesson;
+    // Settled first: a key that reads back as a known one ("\uFEFFcounter2")
+    // is then left out with it, rather than written over it.
+    QJsonObject unknown = settled(lesson).toObject();
     for (const QString &key : {nameKey, speedKey, twoCountersKey})
         unknown.remove(key);
     for (const auto &[key, members] : groups) {
@@ -227,7 +229,7 @@ QJsonObject unknownMembers(const QJsonObject &lesson, bool routineRead, bool loo
         else
             unknown[key] = group;
     }
-    return unknown.isEmpty() ? unknown : settled(unknown).toObject();
+    return unknown;
 }
 
 std::optional<LessonPlan> readLesson(const QJsonValue &value)

@@ -154,6 +154,10 @@ void tst_LessonLibrary::fileReadTolerantly_data()
     QTest::newRow("a number beyond a double, then a comma missing")
         << fileOf(odd + R"(, "speed": 1e999}, )" + odd + R"(, "speed": 1} )" + odd + R"(, "speed": 2})")
         << QStringList{"Odd", "Odd"} << false;
+    QTest::newRow("a member whose name begins with U+FEFF and then names a known one")
+        << fileOf(R"({"name": "Odd", "speed": 1, "counter1": {"firstNumber": 1, "firstStep": 2, "stepChange": 0, "x": 1}, )"
+                  "\"\xEF\xBB\xBF" R"(counter2": {"firstNumber": 5}})")
+        << QStringList{"Odd"} << true;
 }
 
 void tst_LessonLibrary::fileReadTolerantly()
@@ -164,6 +168,14 @@ void tst_LessonLibrary::fileReadTolerantly()
     const LessonFile::Contents read = LessonFile::read(file);
     QCOMPARE(namesOf(read.lessons), names);
     QCOMPARE(read.whole, whole);
+    // What was read is written so that it reads back alike, and then written the same.
+    const QByteArray written = LessonFile::write(read);
+    const LessonFile::Contents again = LessonFile::read(written);
+    QCOMPARE(namesOf(again.lessons), names);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        QVERIFY2(again.lessons[i].countsLike(read.lessons[i])
+                     && again.lessons[i].unknownMembers == read.lessons[i].unknownMembers, written.constData());
+    QCOMPARE(LessonFile::write(again), written);
 }
 
 void tst_LessonLibrary::changesSurviveARestart_data()
