@@ -12,7 +12,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <sys/socket.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <utility>
 
@@ -27,6 +30,22 @@ QByteArray resource(const QString &name)
 {
     QFile file(QStringLiteral(":/pupils/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// How much of the bytes the system took at once, or -1 when the connection
+// has failed. Qt's own write turns the socket's write notifier on and off
+// again for every message, each time waking the thread's event loop, which
+// then polls every pupil's socket: a board to 60 pupils cost 180 system
+// calls and 60 polls instead of 60 sends.
+qint64 sendNow(QTcpSocket &socket, const QByteArray &bytes)
+{
+    if (socket.bytesToWrite() > 0 || socket.state() != QAbstractSocket::ConnectedState)
+        return 0;
+    const ssize_t sent = ::send(int(socket.socketDescriptor()), bytes.constData(), size_t(bytes.size()),
+                                MSG_DONTWAIT | MSG_NOSIGNAL);
+    if (sent >= 0)
+        return sent;
+    return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? 0 : -1;
 }
 
 // The page with its texts in the program's language. The texts go in as a
@@ -226,7 +245,10 @@ void PupilServer::write(Pupil *pupil)
     const QByteArray output = pupil->link.takeOutput();
     // Written now, without another turn of the loop: the system takes it or
     // it stays queued, where the limit below sees it.
-    if (!output.isEmpty() && pupil->socket->write(output) > 0)
+    const qint64 sent = output.isEmpty() ? 0 : sendNow(*pupil->socket, output);
+    if (sent < 0)
+        return pupil->socket->abort();
+    if (sent < output.size() && pupil->socket->write(output.sliced(sent)) > 0)
         pupil->socket->flush();
     if (pupil->socket->bytesToWrite() > AnswerLimits::maxUnreadBytes)
         return pupil->socket->abort();
