@@ -7,7 +7,7 @@
 #include "engine/Prompter.h"
 #include "lessons/LessonPlan.h"
 
-#include <QAbstractButton>
+#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkInterface>
@@ -101,12 +101,12 @@ ClassAnswers::~ClassAnswers()
     m_server.stop();
 }
 
-void ClassAnswers::attach(QAbstractButton &toggle, Prompter &prompter)
+void ClassAnswers::attach(QAction &toggle, Prompter &prompter)
 {
     m_prompter = &prompter;
     m_toggle = &toggle;
     toggle.setCheckable(true);
-    connect(&toggle, &QAbstractButton::clicked, this, [this](bool on) {
+    connect(&toggle, &QAction::triggered, this, [this](bool on) {
         if (on)
             turnOn();
         else

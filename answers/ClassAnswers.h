@@ -25,7 +25,7 @@
 #include <optional>
 
 class Prompter;
-class QAbstractButton;
+class QAction;
 
 class ClassAnswers : public QObject {
     Q_OBJECT
@@ -38,7 +38,7 @@ public:
 
     // Lets the toggle turn Class Answers on and off. Type an Answer asks
     // through the prompter.
-    void attach(QAbstractButton &toggle, Prompter &prompter);
+    void attach(QAction &toggle, Prompter &prompter);
 
     // Starts the server; false, with the teacher told why, when it cannot.
     bool turnOn();
@@ -106,7 +106,7 @@ private:
     std::optional<SchoolNetwork> m_givenNetwork;
     SchoolNetwork m_network;
     Prompter *m_prompter = nullptr;
-    QPointer<QAbstractButton> m_toggle;
+    QPointer<QAction> m_toggle;
     QList<QPointer<QWidget>> m_counters;
     Phase m_phase = Phase::Idle;
     QStringList m_numbers{QStringLiteral("0")};

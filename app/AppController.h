@@ -19,6 +19,7 @@
 #include "platform/Printer.h"
 #include "platform/QtPagePrinter.h"
 #include "windows/WindowMemory.h"
+#include "widgets/ActionButton.h"
 #include "widgets/ApplicationKey.h"
 #include "windows/main/MainWindow.h"
 
@@ -75,11 +76,8 @@ private:
     QtPrinter m_printer;
     ListServices m_lists;
     QPointer<HelpViewer> m_help;
-    // F1 follows the Help button, which a run disables.
-    ApplicationKey m_helpKey{Qt::Key_F1, [this] {
-        if (!m_main.isRunning())
-            showHelp();
-    }};
+    // F1 gives the Help command, which a run disables.
+    ApplicationKey m_helpKey{Qt::Key_F1, [this] { triggerIfAvailable(m_main.action(ToolbarCommand::Help)); }};
     QtPagePrinter m_pagePrinter;
     Graphs m_graphs;
     ClassAnswers m_classAnswers;

@@ -91,7 +91,7 @@ Dialog *WindowView::wired(Dialog *dialog)
     // question it has opened.
     QObject::connect(&m_main, &MainWindow::countersTappedUnderDialog, dialog, [dialog] {
         if (QApplication::activeModalWidget() == dialog)
-            dialog->button("cmdContinue")->click();
+            dialog->action(PauseDialog::Command::Continue)->trigger();
     });
     QObject::connect(dialog, &PauseDialog::leaveFullScreenRequested, &m_main, [this, dialog] {
         m_main.setFullScreen(false);

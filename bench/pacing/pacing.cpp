@@ -4,6 +4,7 @@
 // every count and answer at a pause halfway. That pause is reported apart,
 // its CPU and time left out of the pace's.
 
+#include "tests/support/Named.h"
 #include "app/AppController.h"
 #include "bench/Percentile.h"
 #include "platform/QtDialogs.h"
@@ -81,7 +82,7 @@ protected:
                 QTimer::singleShot(0, dialog, [this, dialog] { continueOnceAnswered(dialog); });
             }
             else
-                QTimer::singleShot(0, dialog, [dialog] { dialog->button("cmdStopit")->click(); });
+                QTimer::singleShot(0, dialog, [dialog] { named<QPushButton>(*dialog, "cmdStopit")->click(); });
         }
         return false;
     }
@@ -92,7 +93,7 @@ private:
         if (!QTest::qWaitFor([this] { return m_lesson.classAnswers().question().answeredCount() == pupils; }))
             std::fputs("Not every pupil answered.\n", stderr);
         continuedAt = paints.size();
-        dialog->button("cmdContinue")->click();
+        named<QPushButton>(*dialog, "cmdContinue")->click();
     }
 
     AppController &m_lesson;
@@ -122,7 +123,7 @@ int measure(int counters, bool withPupils = false)
         lesson.classAnswers().setListenAddress(QHostAddress::LocalHost);
         // The class on loopback comes from one address.
         lesson.classAnswers().server().setMaxPerAddress(pupils);
-        lesson.mainWindow().findChild<QPushButton *>("cmdClassAnswers")->click();
+        lesson.mainWindow().findChild<QPushButton *>("classAnswersButton")->click();
         class_.start(QStringLiteral(BENCH_PUPILS), {QString::number(lesson.classAnswers().server().port()),
                                                     lesson.classAnswers().joinCode(), QString::number(pupils)});
         if (!QTest::qWaitFor([&] { return lesson.classAnswers().deviceCount() == pupils; }, 20000)) {

@@ -4,7 +4,7 @@
 #include "output/board/CountBoardPanel.h"
 #include "output/board/CountBoardWindow.h"
 
-#include <QAbstractButton>
+#include <QAction>
 
 #include <limits>
 
@@ -20,7 +20,7 @@ CountBoards::~CountBoards()
     delete m_panel;
 }
 
-void CountBoards::attach(QWidget &mainWindow, QAbstractButton &toggle)
+void CountBoards::attach(QWidget &mainWindow, QAction &toggle)
 {
     m_main = &mainWindow;
     m_toggle = &toggle;
@@ -28,7 +28,7 @@ void CountBoards::attach(QWidget &mainWindow, QAbstractButton &toggle)
     m_panel = new CountBoardPanel(m_memory, m_dialogs, m_printer);
     m_window->takePanel(m_panel);
     toggle.setCheckable(true);
-    connect(&toggle, &QAbstractButton::clicked, this, [this](bool on) { setShown(on); });
+    connect(&toggle, &QAction::triggered, this, [this](bool on) { setShown(on); });
     connect(m_window, &CountBoardWindow::closed, this, [this] { setShown(false); });
     connect(&m_model, &CountModel::countsAppended, this, &CountBoards::countShown);
     // A hidden counter's board hides its newest number.

@@ -23,7 +23,7 @@
 
 class Dialogs;
 class PagePrinter;
-class QAbstractButton;
+class QAction;
 
 class CountBoards : public QObject {
     Q_OBJECT
@@ -34,7 +34,7 @@ public:
 
     // Lets the toggle show and hide the board, beside the main window or,
     // while that is full screen, in it (fullScreenBoardChanged).
-    void attach(QWidget &mainWindow, QAbstractButton &toggle);
+    void attach(QWidget &mainWindow, QAction &toggle);
 
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
@@ -71,7 +71,7 @@ private:
     Dialogs &m_dialogs;
     PagePrinter &m_printer;
     QPointer<QWidget> m_main;
-    QPointer<QAbstractButton> m_toggle;
+    QPointer<QAction> m_toggle;
     QPointer<CountBoardPanel> m_panel;
     QPointer<CountBoardWindow> m_window;
     bool m_shown = false;

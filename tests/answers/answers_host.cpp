@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     const bool schoolNetwork = app.arguments().contains(QStringLiteral("--school-network"));
     if (!schoolNetwork)
         answers.setListenAddress(QHostAddress::LocalHost);
-    named<QPushButton>(lesson.mainWindow(), "cmdClassAnswers")->click();
+    named<QPushButton>(lesson.mainWindow(), "classAnswersButton")->click();
     if (!answers.isOn())
         return 1;
     QObject::connect(&answers, &ClassAnswers::questionChanged, &app, [&answers] {

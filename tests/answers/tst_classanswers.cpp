@@ -107,7 +107,7 @@ void ClassAnswersTest::cleanup()
 void ClassAnswersTest::turnOn()
 {
     answers().setListenAddress(QHostAddress::LocalHost);
-    m_rig->button("cmdClassAnswers")->click();
+    m_rig->button("classAnswersButton")->click();
     QVERIFY(answers().isOn());
 }
 
@@ -249,7 +249,7 @@ void ClassAnswersTest::joinCardFollowsTheButton()
     QTest::mouseClick(card, Qt::LeftButton);
     QVERIFY(!card->isFolded() && named<QLabel>(*card, "joinCode")->isVisible());
 
-    m_rig->button("cmdClassAnswers")->click();
+    m_rig->button("classAnswersButton")->click();
     QVERIFY(!answers().isOn() && !card->isVisible());
     QTRY_COMPARE(pupil.socket->state(), QAbstractSocket::UnconnectedState);
 }
@@ -273,7 +273,7 @@ void ClassAnswersTest::cardOnEveryNetwork()
         network.shown << QHostAddress(address);
     network.listen = network.shown.isEmpty() ? network.listen : network.shown;
     answers().setNetwork(network);
-    m_rig->button("cmdClassAnswers")->click();
+    m_rig->button("classAnswersButton")->click();
     JoinCard *card = m_rig->lesson.joinCard();
     auto *address = named<QLabel>(*card, "joinAddress");
     const QString url = QStringLiteral("http://%1:%2").arg(shown.value(0)).arg(answers().server().port());

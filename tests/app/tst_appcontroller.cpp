@@ -134,7 +134,7 @@ void LessonTest::hiddenCounterKeepsCountingFromPauseDialog()
     m_teacher->presses << "cmdContinue" << "cmdStopit";
     m_teacher->onShown = [&](PauseDialog *dialog) {
         if (m_teacher->dialogsSeen.size() == 1) {
-            QTest::mouseClick(dialog->button("cmdMaskC1"), Qt::LeftButton);  // then the scripted press
+            QTest::mouseClick(named<QPushButton>(*dialog, "cmdMaskC1"), Qt::LeftButton);  // then the scripted press
             pressPauseWhenShowing("5");
         }
     };

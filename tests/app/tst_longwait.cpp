@@ -32,7 +32,7 @@ protected:
         if (auto *dialog = qobject_cast<PauseDialog *>(watched); dialog && event->type() == QEvent::Show) {
             m_dialogAt = m_clock.elapsed();
             m_shownAtPause = named<CounterLabel>(*m_main, "lblCounter1")->text();
-            QTimer::singleShot(0, dialog, [dialog] { dialog->button("cmdStopit")->click(); });
+            QTimer::singleShot(0, dialog, [dialog] { named<QPushButton>(*dialog, "cmdStopit")->click(); });
         }
         return false;
     }

@@ -1,3 +1,4 @@
+#include "tests/support/Named.h"
 #include "output/board/CountBoardPanel.h"
 #include "output/board/CountBoardWindow.h"
 #include "tests/support/AppRig.h"
@@ -69,7 +70,7 @@ void CountBoardTest::cleanup()
 void CountBoardTest::hiddenNewestNumberIsNotDrawn()
 {
     MainWindow &main = m_rig->lesson.mainWindow();
-    QTest::mouseClick(m_rig->button("cmdCountBoard"), Qt::LeftButton);
+    QTest::mouseClick(m_rig->button("countBoardButton"), Qt::LeftButton);
     QVERIFY(m_rig->lesson.countBoards().window()->isVisible());
     m_rig->lesson.countBoards().setHushed([](int k) { return k % 3 == 2; });
     m_rig->lesson.session().speed = 0;
@@ -90,7 +91,7 @@ void CountBoardTest::hiddenNewestNumberIsNotDrawn()
     teacher.onShown = [&](PauseDialog *dialog) {
         hidden = {board()->shownText(5), board()->shownText(6), board()->shownText(7)};
         hiddenNotDrawn = drawn(6) && !drawn(7);
-        QTest::mouseClick(dialog->button("cmdMaskC1"), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(*dialog, "cmdMaskC1"), Qt::LeftButton);
         shown = {board()->shownText(7)};
         shownDrawn = drawn(7);
     };
@@ -236,7 +237,7 @@ void CountBoardTest::fullScreenSharesTheScreen()
     QVERIFY(!panel->geometry().intersects(counter) && !panel->geometry().intersects(toolbar));
     QVERIFY(counter.height() >= (main.height() - toolbar.height()) / 3);
     QCOMPARE(panel->geometry().bottom(), main.rect().bottom());
-    QCOMPARE(m_rig->button("cmdCountBoard")->isChecked(), true);
+    QCOMPARE(m_rig->button("countBoardButton")->isChecked(), true);
 
     main.setFullScreen(false);
     QTRY_VERIFY(!main.isFullScreen());
@@ -244,9 +245,9 @@ void CountBoardTest::fullScreenSharesTheScreen()
     QVERIFY(boards.window()->isVisible());
     QVERIFY(named<CounterLabel>(main, "lblCounter1")->geometry().height() < counter.height());
 
-    QTest::mouseClick(m_rig->button("cmdCountBoard"), Qt::LeftButton);
+    QTest::mouseClick(m_rig->button("countBoardButton"), Qt::LeftButton);
     QVERIFY(!boards.window()->isVisible());
-    QVERIFY(!m_rig->button("cmdCountBoard")->isChecked());
+    QVERIFY(!m_rig->button("countBoardButton")->isChecked());
 }
 
 void CountBoardTest::keep_data()

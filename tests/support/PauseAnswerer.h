@@ -3,6 +3,7 @@
 // Plays the teacher at the pause dialog: whenever a pause dialog comes up, it
 // presses the next scripted button, once the dialog is really on screen.
 
+#include "tests/support/Named.h"
 #include "windows/pause/PauseDialog.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ protected:
             QTimer::singleShot(0, dialog, [this, dialog, press] {
                 if (onShown)
                     onShown(dialog);
-                QTest::mouseClick(dialog->button(press.constData()), Qt::LeftButton);
+                QTest::mouseClick(named<QPushButton>(*dialog, press.constData()), Qt::LeftButton);
             });
         }
         return false;

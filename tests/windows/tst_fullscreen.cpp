@@ -284,9 +284,9 @@ void FullScreenTest::remoteKeys()
     if (setup == QLatin1String("stopped"))
         m_main->setRunning(false);
     if (setup == QLatin1String("greyed Start"))
-        button("cmdStart")->setEnabled(false);
+        m_main->action(ToolbarCommand::Start)->setEnabled(false);
     if (setup == QLatin1String("hidden hide/show"))
-        button("cmdMaskC1")->hide();
+        m_main->action(ToolbarCommand::MaskCounter)->setVisible(false);
     QSignalSpy started(m_main.get(), &MainWindow::startRequested);
     QSignalSpy paused(m_main.get(), &MainWindow::pauseRequested);
     QSignalSpy continued(m_main.get(), &MainWindow::countersTappedUnderDialog);

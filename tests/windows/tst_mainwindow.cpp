@@ -89,8 +89,8 @@ void MainWindowTest::toolbarButtons_data()
     QTest::newRow("help") << "cmdHelp" << "Help" << 7800 << true;
     QTest::newRow("exit") << "cmdExit" << "Exit" << 8400 << true;
     QTest::newRow("full screen") << "cmdFullScreen" << "Full Screen" << 9000 << true;
-    QTest::newRow("count board") << "cmdCountBoard" << "Count Board" << 9600 << true;
-    QTest::newRow("class answers") << "cmdClassAnswers" << "Class Answers" << 10200 << true;
+    QTest::newRow("count board") << "countBoardButton" << "Count Board" << 9600 << true;
+    QTest::newRow("class answers") << "classAnswersButton" << "Class Answers" << 10200 << true;
 }
 
 void MainWindowTest::toolbarButtons()
@@ -114,7 +114,7 @@ void MainWindowTest::tabOrderSkipsHideShowButtons()
 {
     const QStringList expected = {"cmdStart", "cmdStop", "cmdFaster", "cmdSlower", "cmdSettings", "cmdFontInc",
                                   "cmdFontDec", "cmdFontCol", "cmdBackCol", "cmdToolbar", "cmdHelp", "cmdExit",
-                                  "cmdFullScreen", "cmdCountBoard", "cmdClassAnswers"};
+                                  "cmdFullScreen", "countBoardButton", "classAnswersButton"};
     named<QPushButton>(*m_main, "cmdStart")->setFocus();
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {

@@ -30,7 +30,7 @@ public:
             const QStringList presses = m_answers.isEmpty() ? QStringList{"cmdStopit"} : m_answers.takeFirst();
             ++pauses;
             for (const QString &name : presses)
-                dialog->button(name.toLatin1().constData())->click();
+                named<QPushButton>(*dialog, name.toLatin1().constData())->click();
         });
         m_poll.start(0);
     }
@@ -110,7 +110,7 @@ void MaskingTest::press(const QString &where)
     }
     PauseDialog *dialog = m_lesson->view().pauseDialog(m_session->counterCount);
     dialog->show();
-    QPushButton *button = dialog->button(name.toLatin1().constData());
+    QPushButton *button = dialog->findChild<QPushButton *>(name);
     QVERIFY2(button, qPrintable(where));
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY2(dialog->isVisible(), "a hide/show button leaves the dialog up");

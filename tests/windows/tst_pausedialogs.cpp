@@ -1,3 +1,4 @@
+#include "tests/support/Named.h"
 #include "platform/Twips.h"
 #include "windows/WindowMemory.h"
 #include "windows/pause/PauseDialog.h"
@@ -73,7 +74,7 @@ void PauseDialogsTest::layout()
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     for (qsizetype i = 0; i < tabOrder.size(); ++i) {
-        QPushButton *b = dialog->button(tabOrder[i].toLatin1());
+        QPushButton *b = named<QPushButton>(*dialog, tabOrder[i].toLatin1().constData());
         QVERIFY2(b, qPrintable(tabOrder[i]));
         QCOMPARE(b->x(), twipsToPixels(lefts[i]));
         QCOMPARE(b->toolTip(), tooltips[i]);
@@ -81,9 +82,9 @@ void PauseDialogsTest::layout()
         QVERIFY(!b->icon().isNull());
         QCOMPARE(b->isDefault(), i == 0);
         if (i > 0)
-            QCOMPARE(dialog->button(tabOrder[i - 1].toLatin1())->nextInFocusChain(), b);
+            QCOMPARE(named<QPushButton>(*dialog, tabOrder[i - 1].toLatin1().constData())->nextInFocusChain(), b);
     }
-    QCOMPARE(dialog->button("cmdContinue")->width(), twipsToPixels(610));
+    QCOMPARE(named<QPushButton>(*dialog, "cmdContinue")->width(), twipsToPixels(610));
 }
 
 void PauseDialogsTest::choiceButtons_data()
@@ -107,7 +108,7 @@ void PauseDialogsTest::choiceButtons()
         const std::unique_ptr<PauseDialog> dialog = pauseDialog(counters, session, memory.pauseDialogPlacement);
         dialog->move(300, 200);
         QSignalSpy made(dialog.get(), &PauseDialog::choiceMade);
-        QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton); });
+        QTimer::singleShot(0, dialog.get(), [&] { QTest::mouseClick(named<QPushButton>(*dialog, name.toLatin1().constData()), Qt::LeftButton); });
         dialog->exec();
         QCOMPARE(session.pauseChoice, choice);
         QCOMPARE(memory.pauseDialogPlacement.topLeft.value(), QPointF(300 * 15, 200 * 15));
@@ -140,7 +141,7 @@ void PauseDialogsTest::hideShowButtonsKeepTheDialog()
     QSignalSpy spy1(dialog.get(), &PauseDialog::maskCounter1);
     QSignalSpy spy2(dialog.get(), &PauseDialog::maskCounter2);
     dialog->show();
-    QTest::mouseClick(dialog->button(name.toLatin1()), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*dialog, name.toLatin1().constData()), Qt::LeftButton);
     QCOMPARE(spy1.size(), counter1);
     QCOMPARE(spy2.size(), counter2);
     QVERIFY(dialog->isVisible());

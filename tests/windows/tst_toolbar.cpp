@@ -15,7 +15,7 @@ const QList<std::pair<const char *, int>> slotTable = {
     {"cmdMaskCounter1", 4},  {"cmdMaskCounter2", 5}, {"cmdMaskC1", 5},      {"cmdMaskBoth", 6},
     {"cmdSettings", 7},      {"cmdFontInc", 8},      {"cmdFontDec", 9},     {"cmdFontCol", 10},
     {"cmdBackCol", 11},      {"cmdToolbar", 12},     {"cmdHelp", 13},       {"cmdExit", 14},
-    {"cmdFullScreen", 15},   {"cmdCountBoard", 16},   {"cmdClassAnswers", 17},
+    {"cmdFullScreen", 15},   {"countBoardButton", 16},   {"classAnswersButton", 17},
 };
 
 const int thickness = twipsToPixels(655);

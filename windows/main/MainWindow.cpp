@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
+#include "widgets/ActionButton.h"
 #include "widgets/PresenterKeys.h"
 #include "windows/main/TitleScreen.h"
 #include "widgets/Icons.h"
@@ -55,7 +56,7 @@ MainWindow::MainWindow(CountingSession &session, WindowMemory &memory, Dialogs &
     m_toolbar = new Toolbar(this);
 
     const auto onClick = [this](ToolbarCommand command, auto slot) {
-        connect(button(command), &QPushButton::clicked, this, slot);
+        connect(action(command), &QAction::triggered, this, slot);
     };
     onClick(ToolbarCommand::Start, &MainWindow::startRequested);
     onClick(ToolbarCommand::Pause, &MainWindow::pauseRequested);
@@ -110,8 +111,8 @@ void MainWindow::bindKeys()
 {
     // Start when idle and Pause while counting, also after a run has left
     // Pause as the default button.
-    bindPresenterKeys(*this, [this] { return button(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start); },
-                      [this] { return maskEveryCounterButton(); });
+    bindPresenterKeys(*this, [this] { return action(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start); },
+                      [this] { return maskEveryCounterAction(); });
     const auto onKey = [this](Qt::Key key, auto action) {
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
     };
@@ -120,11 +121,11 @@ void MainWindow::bindKeys()
     onKey(Qt::Key_Escape, [this] { setFullScreen(false); });
 }
 
-// The button that hides or shows every counter in use.
-QPushButton *MainWindow::maskEveryCounterButton() const
+// The command that hides or shows every counter in use.
+QAction *MainWindow::maskEveryCounterAction() const
 {
-    QPushButton *both = button(ToolbarCommand::MaskBoth);
-    return both->isVisible() ? both : button(ToolbarCommand::MaskCounter);
+    QAction *both = action(ToolbarCommand::MaskBoth);
+    return both->isVisible() ? both : action(ToolbarCommand::MaskCounter);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -302,7 +303,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     const bool onCounter = watched == m_counter1 || watched == m_counter2;
     if (onCounter && type == QEvent::MouseButtonPress && isFullScreen()
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        pressIfAvailable(button(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start));
+        triggerIfAvailable(action(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start));
         return true;
     }
     if (watched == m_cornerCard && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
@@ -390,7 +391,7 @@ void MainWindow::setRunning(bool running)
     m_running = running;
     using enum ToolbarCommand;
     for (ToolbarCommand command : {Start, Settings, FontBigger, FontSmaller, FontColour, BackColour, Help, Exit, MoveToolbar})
-        button(command)->setEnabled(!running);
+        action(command)->setEnabled(!running);
     if (running) {
         setDefaultButton(button(Pause));
     } else {
@@ -439,20 +440,19 @@ void MainWindow::setPauseTaken(bool taken)
     if (taken == m_pauseTaken)
         return;
     m_pauseTaken = taken;
-    QPushButton *pause = button(ToolbarCommand::Pause);
-    pause->setDown(taken);
-    pause->setEnabled(!taken);
+    action(ToolbarCommand::Pause)->setEnabled(!taken);
+    button(ToolbarCommand::Pause)->setDown(taken);
 }
 
 void MainWindow::setTwoCounterMode(bool twoCounters)
 {
     using enum ToolbarCommand;
     for (ToolbarCommand command : {MaskBoth, MaskTopCounter, MaskBottomCounter}) {
-        button(command)->setVisible(twoCounters);
-        button(command)->setEnabled(twoCounters);
+        action(command)->setVisible(twoCounters);
+        action(command)->setEnabled(twoCounters);
     }
-    button(MaskCounter)->setVisible(!twoCounters);
-    button(MaskCounter)->setEnabled(!twoCounters);
+    action(MaskCounter)->setVisible(!twoCounters);
+    action(MaskCounter)->setEnabled(!twoCounters);
     layoutCounters();
 }
 

@@ -48,9 +48,11 @@ public:
     bool isRunning() const { return m_running; }
     // Tells counterLookChanged of both counters as they are now.
     void tellCounterLooks();
+    // The toolbar's commands: a run enables and disables them here.
+    QAction *action(ToolbarCommand command) const { return m_toolbar->action(command); }
     // The toolbar's toggles of what the program adds around the count.
-    QAbstractButton &classAnswersToggle() const { return *button(ToolbarCommand::ClassAnswers); }
-    QAbstractButton &countBoardToggle() const { return *button(ToolbarCommand::CountBoard); }
+    QAction &classAnswersToggle() const { return *action(ToolbarCommand::ClassAnswers); }
+    QAction &countBoardToggle() const { return *action(ToolbarCommand::CountBoard); }
     void setTwoCounterMode(bool twoCounters);
     void setCounterCaptions(const QString &counter1, const QString &counter2);
     QColor backgroundColour() const;
@@ -124,7 +126,7 @@ private:
     void toggleCounterMask(CounterLabel *label);
     void tellCounterLook(int counter);
     void bindKeys();
-    QPushButton *maskEveryCounterButton() const;
+    QAction *maskEveryCounterAction() const;
     void followWindowState();
     void layoutCounters();
     QRect uncoveredArea() const;

@@ -2,9 +2,11 @@
 
 #include "platform/TabOrder.h"
 #include "platform/Twips.h"
+#include "widgets/ActionButton.h"
 #include "widgets/IconButton.h"
 #include "widgets/Icons.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QIcon>
 
@@ -41,8 +43,8 @@ constexpr ButtonEntry buttonTable[] = {
     {ToolbarCommand::Help, "cmdHelp", QT_TRANSLATE_NOOP("IconButton", "Help"), "help", 13, true},
     {ToolbarCommand::Exit, "cmdExit", QT_TRANSLATE_NOOP("IconButton", "Exit"), "exit", 14, true},
     {ToolbarCommand::FullScreen, "cmdFullScreen", QT_TRANSLATE_NOOP("IconButton", "Full Screen"), "full_screen", 15, true},
-    {ToolbarCommand::ClassAnswers, "cmdClassAnswers", QT_TRANSLATE_NOOP("IconButton", "Class Answers"), "class_answers", 17, true},
-    {ToolbarCommand::CountBoard, "cmdCountBoard", QT_TRANSLATE_NOOP("IconButton", "Count Board"), "count_board", 16, true},
+    {ToolbarCommand::ClassAnswers, "classAnswersButton", QT_TRANSLATE_NOOP("IconButton", "Class Answers"), "class_answers", 17, true},
+    {ToolbarCommand::CountBoard, "countBoardButton", QT_TRANSLATE_NOOP("IconButton", "Count Board"), "count_board", 16, true},
 };
 
 } // namespace
@@ -66,7 +68,10 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
         b->setFocusPolicy(entry.tabStop ? Qt::StrongFocus : Qt::NoFocus);
         if (entry.tabStop)
             tabStops.append({entry.slot, b});
+        auto *action = new QAction(b->toolTip(), this);
+        bindToAction(*b, *action);
         m_buttons << b;
+        m_actions << action;
         m_slots << entry.slot;
     }
     // Tab goes along the slots, whatever the order of the table.
@@ -76,8 +81,8 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
         tabOrder << stop.second;
     setTabOrderOf(tabOrder);
     for (ToolbarCommand mask : {ToolbarCommand::MaskTopCounter, ToolbarCommand::MaskBottomCounter, ToolbarCommand::MaskBoth}) {
-        button(mask)->setVisible(false);
-        button(mask)->setEnabled(false);
+        action(mask)->setVisible(false);
+        action(mask)->setEnabled(false);
     }
     placeButtons(ToolbarPosition::Top);
 }
@@ -89,6 +94,7 @@ void Toolbar::showFullScreenState(bool fullScreen)
                                        : QCoreApplication::translate("IconButton", "Full Screen");
     b->setToolTip(tooltip);
     b->setAccessibleName(tooltip);
+    action(ToolbarCommand::FullScreen)->setText(tooltip);
     b->setIcon(sharedIcon(fullScreen ? QStringLiteral(":/icons/leave_full_screen.svg") : QStringLiteral(":/icons/full_screen.svg")));
 }
 

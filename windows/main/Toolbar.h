@@ -2,10 +2,12 @@
 
 // The main window's toolbar panel: square picture buttons in fixed slots,
 // laid out in a row when docked at the top and in a column when docked at a
-// side. The main window reaches a button by the command it gives.
+// side. Each button gives its command's action; the main window reaches both
+// by the command.
 
 #include "windows/WindowMemory.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QWidget>
 
@@ -25,6 +27,8 @@ public:
     explicit Toolbar(QWidget *parent);
 
     QPushButton *button(ToolbarCommand command) const { return m_buttons.at(int(command)); }
+    // What the button gives: whether it is enabled, shown and checked is set here.
+    QAction *action(ToolbarCommand command) const { return m_actions.at(int(command)); }
     // Docks the panel at its edge of the given interior (pixels) and places
     // every button, shown or not, at its slot for that side.
     void dock(ToolbarPosition position, QSize interior);
@@ -37,6 +41,7 @@ private:
     void placeButtons(ToolbarPosition position);
 
     QList<QPushButton *> m_buttons;  // in ToolbarCommand order
+    QList<QAction *> m_actions;      // in ToolbarCommand order
     QList<int> m_slots;
     ToolbarPosition m_edge = ToolbarPosition::Top;
 };

@@ -4,6 +4,7 @@
 #include "platform/TabOrder.h"
 #include "platform/Twips.h"
 #include "platform/WindowManagerHints.h"
+#include "widgets/ActionButton.h"
 #include "widgets/IconButton.h"
 #include "widgets/PresenterKeys.h"
 
@@ -19,7 +20,7 @@ constexpr double continueWidth = 610;   // twips
 // Where a button stands in the window's strip.
 QRect windowGeometry(const PauseDialog::ButtonPlace &place)
 {
-    const bool isContinue = qstrcmp(place.name, "cmdContinue") == 0;
+    const bool isContinue = place.command == PauseDialog::Command::Continue;
     return QRect(twipsPoint(place.left, 0), twipsSize(isContinue ? continueWidth : buttonSize, buttonSize));
 }
 } // namespace
@@ -27,48 +28,53 @@ QRect windowGeometry(const PauseDialog::ButtonPlace &place)
 PauseDialog::PauseDialog(const char *name, double clientWidth, CountingSession &session, WindowPlacement &placement,
                          const QList<ButtonPlace> &buttons, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session),
-      m_placement(placement), m_buttons(buttons), m_windowSize(twipsSize(clientWidth, clientHeight))
+      m_placement(placement), m_windowSize(twipsSize(clientWidth, clientHeight))
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(tr("Paused Counting"));
     setFixedSize(m_windowSize);
-    // Left to right as they stand in the window.
-    std::sort(m_buttons.begin(), m_buttons.end(),
-              [](const ButtonPlace &a, const ButtonPlace &b) { return a.left < b.left; });
     setModal(true);
 
     QList<QWidget *> tabOrder;
     for (const ButtonPlace &place : buttons) {
-        const bool isContinue = qstrcmp(place.name, "cmdContinue") == 0;
+        const bool isContinue = place.command == Command::Continue;
         QPushButton *b = makeIconButton(this, QString::fromLatin1(place.name), QString::fromLatin1(place.tooltip),
-                                        QString::fromLatin1(place.icon),
-                                        windowGeometry(place));
+                                        QString::fromLatin1(place.icon), windowGeometry(place));
         b->setAutoDefault(isContinue);
         b->setDefault(isContinue);
+        auto *action = new QAction(b->toolTip(), this);
+        bindToAction(*b, *action);
+        m_buttons.append({place, b, action});
         tabOrder << b;
     }
     setTabOrderOf(tabOrder);
+    // Left to right as they stand in the window.
+    std::sort(m_buttons.begin(), m_buttons.end(),
+              [](const Button &a, const Button &b) { return a.place.left < b.place.left; });
 
-    const auto onClick = [this](const char *name, auto slot) {
-        if (QPushButton *b = button(name))
-            connect(b, &QPushButton::clicked, this, slot);
+    const auto onTrigger = [this](Command command, auto slot) {
+        if (QAction *a = action(command))
+            connect(a, &QAction::triggered, this, slot);
     };
-    onClick("cmdStopit", [this] { choose(PauseChoice::Stop); });
-    onClick("cmdContinue", [this] { choose(PauseChoice::Continue); });
-    onClick("cmdPredict", [this] { choose(PauseChoice::Predict); });
-    onClick("cmdList", [this] { choose(PauseChoice::List); });
-    onClick("cmdGraph", [this] { choose(PauseChoice::Graph); });
-    onClick("cmdMaskC1", [this] { emit maskCounter1(); });
-    onClick("cmdMaskCounter1", [this] { emit maskCounter1(); });
-    onClick("cmdMaskCounter2", [this] { emit maskCounter2(); });
+    onTrigger(Command::Stop, [this] { choose(PauseChoice::Stop); });
+    onTrigger(Command::Continue, [this] { choose(PauseChoice::Continue); });
+    onTrigger(Command::Predict, [this] { choose(PauseChoice::Predict); });
+    onTrigger(Command::List, [this] { choose(PauseChoice::List); });
+    onTrigger(Command::Graph, [this] { choose(PauseChoice::Graph); });
+    onTrigger(Command::MaskCounter, [this] { emit maskCounter1(); });
+    onTrigger(Command::MaskTopCounter, [this] { emit maskCounter1(); });
+    onTrigger(Command::MaskBottomCounter, [this] { emit maskCounter2(); });
 
-    bindPresenterKeys(*this, [this] { return button("cmdContinue"); },
-                      [this] { return button("cmdMaskBoth") ? button("cmdMaskBoth") : button("cmdMaskC1"); });
+    bindPresenterKeys(*this, [this] { return action(Command::Continue); },
+                      [this] { return action(Command::MaskBoth) ? action(Command::MaskBoth) : action(Command::MaskCounter); });
 }
 
-QPushButton *PauseDialog::button(const char *name) const
+QAction *PauseDialog::action(Command command) const
 {
-    return findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    for (const Button &b : m_buttons)
+        if (b.place.command == command)
+            return b.action;
+    return nullptr;
 }
 
 void PauseDialog::fitBoard(std::optional<double> scale)
@@ -81,8 +87,9 @@ void PauseDialog::fitBoard(std::optional<double> scale)
         side = std::min(side, (parentWidget()->width() - frameAllowance) / (2 * int(m_buttons.size())));
     int left = 0;
     int height = m_windowSize.height();
-    for (const ButtonPlace &place : std::as_const(m_buttons)) {
-        auto *b = static_cast<IconButton *>(button(place.name));
+    for (const Button &button : std::as_const(m_buttons)) {
+        const ButtonPlace &place = button.place;
+        auto *b = static_cast<IconButton *>(button.button);
         b->setCaptionShown(m_onBoard);
         if (!m_onBoard) {
             b->setIconSize(QSize(iconButtonIconPixels, iconButtonIconPixels));
@@ -139,27 +146,27 @@ void PauseDialog::showEvent(QShowEvent *event)
 
 OneCounterPauseDialog::OneCounterPauseDialog(CountingSession &session, WindowPlacement &placement, QWidget *parent)
     : PauseDialog("frmPaused", 3615, session, placement,
-                  {{"cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
-                   {"cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
-                   {"cmdPredict", 1830, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
-                   {"cmdList", 3050, QT_TRANSLATE_NOOP("IconButton", "Number List"), "list"},
-                   {"cmdGraph", 2440, QT_TRANSLATE_NOOP("IconButton", "Graph"), "graph"},
-                   {"cmdMaskC1", 1220, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Counter"), "pause_mask_one"}},
+                  {{Command::Continue, "cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
+                   {Command::Stop, "cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
+                   {Command::Predict, "cmdPredict", 1830, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
+                   {Command::List, "cmdList", 3050, QT_TRANSLATE_NOOP("IconButton", "Number List"), "list"},
+                   {Command::Graph, "cmdGraph", 2440, QT_TRANSLATE_NOOP("IconButton", "Graph"), "graph"},
+                   {Command::MaskCounter, "cmdMaskC1", 1220, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Counter"), "pause_mask_one"}},
                   parent)
 {
 }
 
 TwoCounterPauseDialog::TwoCounterPauseDialog(CountingSession &session, WindowPlacement &placement, QWidget *parent)
     : PauseDialog("frmPaused2", 4785, session, placement,
-                  {{"cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
-                   {"cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
-                   {"cmdPredict", 3000, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
-                   {"cmdList", 4200, QT_TRANSLATE_NOOP("IconButton", "Number List"), "list"},
-                   {"cmdGraph", 3600, QT_TRANSLATE_NOOP("IconButton", "Graph"), "graph"},
-                   {"cmdMaskCounter1", 1200, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Top Counter"), "pause_mask_top"},
-                   {"cmdMaskCounter2", 1800, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Bottom Counter"), "pause_mask_bottom"},
-                   {"cmdMaskBoth", 2400, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Both Counters"), "pause_mask_both"}},
+                  {{Command::Continue, "cmdContinue", 598, QT_TRANSLATE_NOOP("IconButton", "Continue Counting"), "continue"},
+                   {Command::Stop, "cmdStopit", 0, QT_TRANSLATE_NOOP("IconButton", "Stop Counting"), "stop"},
+                   {Command::Predict, "cmdPredict", 3000, QT_TRANSLATE_NOOP("IconButton", "Predict Next Number"), "predict"},
+                   {Command::List, "cmdList", 4200, QT_TRANSLATE_NOOP("IconButton", "Number List"), "list"},
+                   {Command::Graph, "cmdGraph", 3600, QT_TRANSLATE_NOOP("IconButton", "Graph"), "graph"},
+                   {Command::MaskTopCounter, "cmdMaskCounter1", 1200, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Top Counter"), "pause_mask_top"},
+                   {Command::MaskBottomCounter, "cmdMaskCounter2", 1800, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Bottom Counter"), "pause_mask_bottom"},
+                   {Command::MaskBoth, "cmdMaskBoth", 2400, QT_TRANSLATE_NOOP("IconButton", "Hide/Show Both Counters"), "pause_mask_both"}},
                   parent)
 {
-    connect(button("cmdMaskBoth"), &QPushButton::clicked, this, &TwoCounterPauseDialog::maskBoth);
+    connect(action(Command::MaskBoth), &QAction::triggered, this, &TwoCounterPauseDialog::maskBoth);
 }

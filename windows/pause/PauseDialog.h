@@ -11,6 +11,7 @@
 #include "engine/CountingSession.h"
 #include "platform/ScreenPlacement.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QPushButton>
 
@@ -21,7 +22,10 @@ class PauseDialog : public QDialog {
 public:
     static constexpr double clientHeight = 585;  // twips
 
+    enum class Command { Continue, Stop, Predict, List, Graph, MaskCounter, MaskTopCounter, MaskBottomCounter, MaskBoth };
+
     struct ButtonPlace {
+        Command command;
         const char *name;
         double left;        // twips
         const char *tooltip;
@@ -30,7 +34,8 @@ public:
 
     static constexpr int boardButtonSide = 72;  // pixels on a board of 1080 lines
 
-    QPushButton *button(const char *name) const;
+    // What the dialog's button for the command gives; null when it has none.
+    QAction *action(Command command) const;
 
     // Sized for a full-screen board this many times larger than 1080 lines,
     // or, with nothing, back to its window size.
@@ -57,9 +62,15 @@ protected:
 private:
     void choose(PauseChoice choice);
 
+    struct Button {
+        ButtonPlace place;
+        QPushButton *button;
+        QAction *action;
+    };
+
     CountingSession &m_session;
     WindowPlacement &m_placement;  // shared by both pause dialogs
-    QList<ButtonPlace> m_buttons;
+    QList<Button> m_buttons;       // left to right
     QSize m_windowSize;
     bool m_onBoard = false;
 };
