@@ -45,11 +45,13 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
         {"Rule", QT_TRANSLATE_NOOP("IconButton", "Show the Rule"), "show_rule", 3600, &ListWindow::showRule},
         {"Copy", QT_TRANSLATE_NOOP("IconButton", "Copy"), "copy", 4200, &ListWindow::copyList},
     };
-    for (const auto &b : buttons)
-        connect(addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
-                               QString::fromLatin1(b.icon), b.left),
-                &QPushButton::clicked, this, b.click);
-    m_stepsButton = button(prefix + QLatin1String("Steps"));
+    for (const auto &b : buttons) {
+        QPushButton *made = addStripButton(strip, prefix + QLatin1String(b.suffix), QString::fromLatin1(b.tooltip),
+                                           QString::fromLatin1(b.icon), b.left);
+        connect(made, &QPushButton::clicked, this, b.click);
+        if (b.click == &ListWindow::toggleSteps)
+            m_stepsButton = made;
+    }
     m_stepsButton->setCheckable(true);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ListWindow::copyList);
 
@@ -62,11 +64,6 @@ ListWindow::ListWindow(const char *name, ListKind kind, ListServices &services)
     listText->setFocus(Qt::OtherFocusReason);
 
     restoreLook();
-}
-
-QPushButton *ListWindow::button(const QString &name) const
-{
-    return strip->findChild<QPushButton *>(name, Qt::FindDirectChildrenOnly);
 }
 
 void ListWindow::restoreLook()

@@ -28,7 +28,6 @@ public:
     // given or left at: its buttons and a few lines stay in reach.
     static constexpr double smallestOpening = 4800;  // twips
 
-    QPushButton *button(const QString &name) const;
     QWidget *strip;
     ListView *listText;
 
