@@ -16,6 +16,7 @@ let retries = 0;
 let typed = { code: '', answers: ['', ''] };
 let active = 0;          // the answer field the keypad types into
 let nameGiven = false;
+let restoring = false;   // joined anew, and the sent answer not yet shown
 
 function send(message) {
   if (socket && socket.readyState === WebSocket.OPEN)
@@ -57,6 +58,7 @@ setInterval(() => { if (joined) send({ here: true }); }, 20000);
 function receive(message) {
   if (message.joined) {
     joined = true;
+    restoring = true;
     store.setItem('device', message.joined);
     typed.code = '';
     showMessage('');
@@ -74,6 +76,11 @@ function receive(message) {
       typed.answers = ['', ''];
       active = 0;
       showMessage('');
+    }
+    // Reloaded, or joined again: the answer the program holds is shown.
+    if (restoring && asking(board) && board.question.answer) {
+      typed.answers = [...board.question.answer, ''];
+      restoring = false;
     }
   }
   render();
@@ -119,7 +126,10 @@ function renderQuestion(question) {
     entry.addEventListener('click', () => { active = i; render(); });
     fields.append(entry);
   }
-  byId('sent').textContent = question.answer ? texts.sent : '';
+  const sent = byId('sent');
+  sent.classList.toggle('shown', !!question.answer);
+  byId('sentNote').textContent = texts.sent;
+  byId('sentHint').textContent = texts.canChange;
 }
 
 function renderVerdict(question) {
@@ -127,10 +137,16 @@ function renderVerdict(question) {
   const wrong = (question.verdict || []).map((right, i) => right ? null : question.next[i]).filter((n) => n !== null);
   const answered = (question.verdict || []).length > 0;
   verdict.className = answered && wrong.length === 0 ? 'right' : '';
-  if (answered && wrong.length === 0)
+  if (answered && wrong.length === 0) {
     verdict.textContent = texts.right;
-  else
-    verdict.textContent = question.next.map((n) => texts.next.replace('%1', n)).join(' ');
+    return;
+  }
+  // What the pupil said beside what comes next, counter by counter.
+  const lines = question.next.map((n, i) => {
+    const said = answered && !question.verdict[i] ? texts.youSaid.replace('%1', question.answer[i]) + ' ' : '';
+    return said + texts.next.replace('%1', n);
+  });
+  verdict.textContent = lines.join(' ');
 }
 
 function render() {

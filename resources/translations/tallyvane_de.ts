@@ -851,6 +851,37 @@
     </message>
 </context>
 <context>
+    <name>Mistake</name>
+    <message>
+        <source>the number on the board</source>
+        <translation>die Zahl an der Tafel</translation>
+    </message>
+    <message>
+        <source>counter %1&apos;s number</source>
+        <translation>die Zahl von Zähler %1</translation>
+    </message>
+    <message>
+        <source>the same step again</source>
+        <translation>derselbe Schritt noch einmal</translation>
+    </message>
+    <message>
+        <source>one step too many</source>
+        <translation>ein Schritt zu viel</translation>
+    </message>
+    <message>
+        <source>one step too few</source>
+        <translation>ein Schritt zu wenig</translation>
+    </message>
+    <message>
+        <source>the step in the wrong direction</source>
+        <translation>der Schritt in die falsche Richtung</translation>
+    </message>
+    <message>
+        <source>a slip of place value</source>
+        <translation>eine Stelle verrutscht</translation>
+    </message>
+</context>
+<context>
     <name>PauseDialog</name>
     <message>
         <source>Paused Counting</source>
@@ -882,10 +913,6 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Sent. You can change it until the answers are shown.</source>
-        <translation>Gesendet. Du kannst sie ändern, bis die Antworten gezeigt werden.</translation>
     </message>
     <message>
         <source>Watch the board.</source>
@@ -963,6 +990,18 @@
     <message>
         <source>Class Answers has been turned off.</source>
         <translation>Klassenantworten wurde ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Sent.</source>
+        <translation>Gesendet.</translation>
+    </message>
+    <message>
+        <source>You can change it until the answers are shown.</source>
+        <translation>Du kannst sie ändern, bis die Antworten gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>You said %1.</source>
+        <translation>Du hast %1 gesagt.</translation>
     </message>
 </context>
 <context>

@@ -851,6 +851,37 @@
     </message>
 </context>
 <context>
+    <name>Mistake</name>
+    <message>
+        <source>the number on the board</source>
+        <translation>el número de la pizarra</translation>
+    </message>
+    <message>
+        <source>counter %1&apos;s number</source>
+        <translation>el número del contador %1</translation>
+    </message>
+    <message>
+        <source>the same step again</source>
+        <translation>el mismo paso otra vez</translation>
+    </message>
+    <message>
+        <source>one step too many</source>
+        <translation>un paso de más</translation>
+    </message>
+    <message>
+        <source>one step too few</source>
+        <translation>un paso de menos</translation>
+    </message>
+    <message>
+        <source>the step in the wrong direction</source>
+        <translation>el paso en la dirección contraria</translation>
+    </message>
+    <message>
+        <source>a slip of place value</source>
+        <translation>un error de valor posicional</translation>
+    </message>
+</context>
+<context>
     <name>PauseDialog</name>
     <message>
         <source>Paused Counting</source>
@@ -882,10 +913,6 @@
     <message>
         <source>Delete</source>
         <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Sent. You can change it until the answers are shown.</source>
-        <translation>Enviada. Puedes cambiarla hasta que se muestren las respuestas.</translation>
     </message>
     <message>
         <source>Watch the board.</source>
@@ -963,6 +990,18 @@
     <message>
         <source>Class Answers has been turned off.</source>
         <translation>Se han desactivado las Respuestas de la clase.</translation>
+    </message>
+    <message>
+        <source>Sent.</source>
+        <translation>Enviada.</translation>
+    </message>
+    <message>
+        <source>You can change it until the answers are shown.</source>
+        <translation>Puedes cambiarla hasta que se muestren las respuestas.</translation>
+    </message>
+    <message>
+        <source>You said %1.</source>
+        <translation>Dijiste %1.</translation>
     </message>
 </context>
 <context>

@@ -851,6 +851,37 @@
     </message>
 </context>
 <context>
+    <name>Mistake</name>
+    <message>
+        <source>the number on the board</source>
+        <translation>le nombre au tableau</translation>
+    </message>
+    <message>
+        <source>counter %1&apos;s number</source>
+        <translation>le nombre du compteur %1</translation>
+    </message>
+    <message>
+        <source>the same step again</source>
+        <translation>le même pas encore une fois</translation>
+    </message>
+    <message>
+        <source>one step too many</source>
+        <translation>un pas de trop</translation>
+    </message>
+    <message>
+        <source>one step too few</source>
+        <translation>un pas de moins</translation>
+    </message>
+    <message>
+        <source>the step in the wrong direction</source>
+        <translation>le pas dans le mauvais sens</translation>
+    </message>
+    <message>
+        <source>a slip of place value</source>
+        <translation>une erreur de position des chiffres</translation>
+    </message>
+</context>
+<context>
     <name>PauseDialog</name>
     <message>
         <source>Paused Counting</source>
@@ -882,10 +913,6 @@
     <message>
         <source>Delete</source>
         <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Sent. You can change it until the answers are shown.</source>
-        <translation>Envoyé. Tu peux la changer jusqu&apos;à ce que les réponses soient montrées.</translation>
     </message>
     <message>
         <source>Watch the board.</source>
@@ -963,6 +990,18 @@
     <message>
         <source>Class Answers has been turned off.</source>
         <translation>Les Réponses de la classe ont été désactivées.</translation>
+    </message>
+    <message>
+        <source>Sent.</source>
+        <translation>Envoyé.</translation>
+    </message>
+    <message>
+        <source>You can change it until the answers are shown.</source>
+        <translation>Tu peux la changer jusqu&apos;à ce que les réponses soient montrées.</translation>
+    </message>
+    <message>
+        <source>You said %1.</source>
+        <translation>Tu as dit %1.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <string>
 
@@ -86,9 +87,17 @@ int main(int argc, char *argv[])
     report(QStringLiteral("ready %1/ %2").arg(answers.pageAddress(), answers.joinCode()));
 
     QSocketNotifier input(0, QSocketNotifier::Read);
-    const auto perform = [&lesson](const std::string &command) {
+    // Pressed once the run before has ended and given Start back.
+    std::function<void()> start = [&] {
+        auto *button = named<QPushButton>(lesson.mainWindow(), "cmdStart");
+        if (button->isEnabled())
+            button->click();
+        else
+            QTimer::singleShot(20, &app, start);
+    };
+    const auto perform = [&lesson, &start](const std::string &command) {
         if (command == "start")
-            named<QPushButton>(lesson.mainWindow(), "cmdStart")->click();
+            start();
         else if (command == "pause")
             emit lesson.mainWindow().pauseRequested();
         else if (command == "predict")

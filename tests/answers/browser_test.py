@@ -105,15 +105,35 @@ def main():
         first = wait.until(lambda d: number(d) not in ("", "0") and number(d))
         wait.until(lambda d: number(d) != first)
 
-        host.send("pause")
-        host.expect("paused")
-        wait.until(lambda d: d.find_element(By.ID, "question").is_displayed())
-        on_board = int(number(driver))
-        for digit in str(on_board + 1):
-            driver.find_element(By.ID, f"key-{digit}").click()
-        driver.find_element(By.ID, "send").click()
-        wait.until(lambda d: d.find_element(By.ID, "sent").text != "")
+        def answer_at_a_pause(answer_of):
+            host.send("pause")
+            host.expect("paused")
+            wait.until(lambda d: d.find_element(By.ID, "question").is_displayed())
+            on_board = int(number(driver))
+            for digit in str(answer_of(on_board)):
+                driver.find_element(By.ID, f"key-{digit}").click()
+            driver.find_element(By.ID, "send").click()
+            wait.until(lambda d: d.find_element(By.ID, "sent").text != "")
+            return on_board
 
+        # A wrong answer, kept through a reload, and told beside the right one.
+        on_board = answer_at_a_pause(lambda n: n + 2)
+        driver.refresh()
+        wait.until(lambda d: d.find_element(By.ID, "answer1").text == str(on_board + 2))
+        wait.until(lambda d: d.find_element(By.ID, "sent").text.startswith("Sent."))
+        host.send("predict")
+        host.expect("window")
+        host.expect("answered 1")
+        host.send("show")
+        told = f"You said {on_board + 2}. The next number is {on_board + 1}."
+        wait.until(lambda d: d.find_element(By.ID, "verdict").text == told)
+        host.send("close")
+        host.expect("paused")
+        host.send("stop")
+
+        host.send("start")
+        wait.until(lambda d: d.execute_script("return board && board.phase") == "counting")
+        on_board = answer_at_a_pause(lambda n: n + 1)
         host.send("predict")
         host.expect("window")
         host.expect("answered 1")
