@@ -146,6 +146,12 @@ QString ClassAnswers::pageAddress() const
     return m_network.shown.isEmpty() ? QString() : pageUrl(m_network.shown.first(), m_server.port());
 }
 
+QString ClassAnswers::joinAddress() const
+{
+    const QString page = pageAddress();
+    return page.isEmpty() ? page : page + QStringLiteral("/#") + joinCode();
+}
+
 QStringList ClassAnswers::otherPageAddresses() const
 {
     QStringList others;

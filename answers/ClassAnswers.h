@@ -50,6 +50,10 @@ public:
     // The same computer's other addresses on that network.
     QStringList otherPageAddresses() const;
     QString joinCode() const { return m_server.joinCode(); }
+    // The page's address with the code after "#", for the QR code: scanned,
+    // it joins without typing, and the code, in the part of an address a
+    // browser never sends, is written in no one's log. Empty with no network.
+    QString joinAddress() const;
     int deviceCount() const { return m_server.deviceCount(); }
     AnswerServer &server() { return m_server; }
     // The school network's addresses and loopback unless set; tests keep to

@@ -70,7 +70,7 @@ JoinCard::JoinCard(ClassAnswers &answers, QWidget *parent) : QFrame(parent), m_a
     setToolTip(tr("Tap to fold or unfold"));
     connect(&answers, &ClassAnswers::devicesChanged, this, &JoinCard::showDevices);
     connect(&answers, &ClassAnswers::switched, this, &JoinCard::follow);
-    connect(&answers, &ClassAnswers::codeChanged, m_code, &QLabel::setText);
+    connect(&answers, &ClassAnswers::codeChanged, this, &JoinCard::showCode);
     follow(answers.isOn());
 }
 
@@ -81,10 +81,7 @@ void JoinCard::follow(bool on)
         // Never 127.0.0.1 and its QR code as if pupils could use them.
         m_address->setText(address.isEmpty() ? tr("No school network found: pupils cannot join") : address);
         m_address->setWordWrap(address.isEmpty());
-        m_code->setText(m_answers.joinCode());
-        const QImage code = address.isEmpty() ? QImage() : qrCodeImage(address);
-        m_qrCode->setPixmap(QPixmap::fromImage(code.scaled(code.size() * qrModulePixels)));
-        m_qrCode->setVisible(!address.isEmpty());
+        showCode();
         m_others->setText(m_answers.otherPageAddresses().join(QLatin1Char('\n')));
         m_others->hide();
         setFolded(false);
@@ -92,6 +89,15 @@ void JoinCard::follow(bool on)
     showDevices(m_answers.deviceCount());
     setVisible(on);
     raise();
+}
+
+void JoinCard::showCode()
+{
+    m_code->setText(m_answers.joinCode());
+    const QString address = m_answers.joinAddress();
+    const QImage code = address.isEmpty() ? QImage() : qrCodeImage(address);
+    m_qrCode->setPixmap(QPixmap::fromImage(code.scaled(code.size() * qrModulePixels)));
+    m_qrCode->setVisible(!address.isEmpty());
 }
 
 void JoinCard::showDevices(int devices)

@@ -24,6 +24,8 @@ protected:
 
 private:
     void showDevices(int devices);
+    // The code, and the QR code that carries it.
+    void showCode();
     void follow(bool on);
 
     ClassAnswers &m_answers;

@@ -266,5 +266,13 @@ byId('namePrompt').textContent = texts.namePrompt;
 byId('nameSend').textContent = texts.send;
 buildKeypad();
 render();
+// The QR code on the board ends its address with "#" and the code: the page
+// joins with it at once, and takes it out of the address bar, where a reload
+// would find a code the board may have changed since.
+const codeInAddress = /^#([0-9]{4})$/.exec(location.hash);
+if (codeInAddress)
+  history.replaceState(null, '', location.pathname + location.search);
 if (store.getItem('device'))
   connect();
+else if (codeInAddress)
+  connect({ join: codeInAddress[1] });

@@ -144,6 +144,14 @@ def main():
         host.send("close")
         host.expect("paused")
         host.send("stop")
+
+        # Another device joins by the QR code's address, typing nothing, and
+        # the code leaves its address bar.
+        driver.switch_to.new_window("tab")
+        driver.get(f"{address}#{code}")
+        wait.until(lambda d: d.find_element(By.ID, "board").is_displayed())
+        if "#" in driver.current_url:
+            raise AssertionError(f"the code stayed in the address: {driver.current_url}")
         host.send("quit")
         return host.process.wait(timeout=TIMEOUT)
     finally:

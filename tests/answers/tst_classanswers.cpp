@@ -2,6 +2,7 @@
 #include "answers/ClassAnswers.h"
 #include "answers/ClassAnswersWindow.h"
 #include "answers/JoinCard.h"
+#include "answers/QrCode.h"
 #include "tests/support/AppRig.h"
 #include "tests/support/Ink.h"
 #include "tests/support/PauseAnswerer.h"
@@ -224,7 +225,10 @@ void ClassAnswersTest::joinCardFollowsTheButton()
     QVERIFY(card->isVisible());
     QCOMPARE(named<QLabel>(*card, "joinCode")->text(), answers().joinCode());
     QVERIFY(named<QLabel>(*card, "joinAddress")->text().endsWith(QStringLiteral(":%1").arg(answers().server().port())));
-    QVERIFY(!named<QLabel>(*card, "joinQrCode")->pixmap().isNull());
+    // The QR code carries the code too.
+    QCOMPARE(answers().joinAddress(), answers().pageAddress() + "/#" + answers().joinCode());
+    const QPixmap qr = named<QLabel>(*card, "joinQrCode")->pixmap();
+    QCOMPARE(qr.toImage(), QPixmap::fromImage(qrCodeImage(answers().joinAddress()).scaled(qr.size())).toImage());
     QCOMPARE(named<QLabel>(*card, "joinDevices")->text(), QStringLiteral("Devices joined: 0"));
     Pupil pupil(answers().server().port());
     QVERIFY(pupil.waitConnected() && pupil.join(answers().joinCode()));
