@@ -169,6 +169,8 @@ void ClassAnswers::setPhase(Phase phase)
 void ClassAnswers::runningChanged(bool running)
 {
     setPhase(running ? Phase::Counting : Phase::Idle);
+    if (running)
+        emit countStarted();
 }
 
 void ClassAnswers::pauseShown()

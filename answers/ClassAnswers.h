@@ -101,6 +101,7 @@ signals:
     void codeChanged(const QString &code);
     // An answer or a first name came in, or the answers were revealed.
     void questionChanged();
+    void countStarted();
 
 private:
     void setPhase(Phase phase);

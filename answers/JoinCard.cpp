@@ -84,7 +84,6 @@ void JoinCard::follow(bool on)
         showCode();
         m_others->setText(m_answers.otherPageAddresses().join(QLatin1Char('\n')));
         m_others->hide();
-        setFolded(false);
     }
     showDevices(m_answers.deviceCount());
     setVisible(on);
@@ -106,13 +105,6 @@ void JoinCard::showDevices(int devices)
     adjustSize();
 }
 
-void JoinCard::setFolded(bool folded)
-{
-    m_folded = folded;
-    m_details->setVisible(!folded);
-    adjustSize();
-}
-
 void JoinCard::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
@@ -120,7 +112,7 @@ void JoinCard::mouseReleaseEvent(QMouseEvent *event)
         m_others->setVisible(!m_others->isVisible());
         adjustSize();
     } else if (event->button() == Qt::LeftButton && rect().contains(at)) {
-        setFolded(!m_folded);
+        emit tapped();
     }
     QFrame::mouseReleaseEvent(event);
 }

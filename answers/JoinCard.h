@@ -1,10 +1,10 @@
 #pragma once
 
 // The card on the main window while Class Answers is on: the address to
-// type, the join code, the address as a QR code and the number of devices
-// joined. A tap folds it to a small tab showing only the number of devices,
-// and the next tap brings it back; a tap on the address lists this
-// computer's other addresses on the school's network, if it has any.
+// type, the join code, a QR code that carries both and the number of devices
+// joined. A tap on it asks for the join screen again; a tap on the address
+// lists this computer's other addresses on the school's network, if it has
+// any.
 
 #include <QFrame>
 
@@ -16,8 +16,8 @@ class JoinCard : public QFrame {
 public:
     JoinCard(ClassAnswers &answers, QWidget *parent);
 
-    bool isFolded() const { return m_folded; }
-    void setFolded(bool folded);
+signals:
+    void tapped();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -35,5 +35,4 @@ private:
     QLabel *m_devices;
     QLabel *m_others;
     QWidget *m_details;
-    bool m_folded = false;
 };

@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 
+#include "answers/JoinScreen.h"
 #include "output/lists/NumberList.h"
 #include "platform/Dialogs.h"
 #include "platform/speech/HelperSpeaker.h"
@@ -37,6 +38,9 @@ AppController::AppController(Dialogs &dialogs, Clock &clock, EventPump &pump, st
     m_classAnswers.attach(m_main.classAnswersToggle(), m_prompter);
     m_joinCard = new JoinCard(m_classAnswers, &m_main);
     m_main.setCornerCard(m_joinCard);
+    auto *joinScreen = new JoinScreen(m_classAnswers, &m_main);
+    m_main.setBoardCover(joinScreen);
+    QObject::connect(m_joinCard, &JoinCard::tapped, joinScreen, &QWidget::show);
     m_view.setClassAnswers(&m_classAnswers);
     m_countBoards.attach(m_main, m_main.countBoardToggle());
     m_view.setCountBoards(&m_countBoards);

@@ -248,10 +248,22 @@ void ClassAnswersTest::joinCardFollowsTheButton()
         const QRect digits = inkBox(*counter, counter->rect(), counter->backgroundColour());
         QVERIFY(digits.isValid() && !digits.intersects(cardOnCounter));
     }
+    // The join screen over the board goes at a tap, and a tap on the card brings it back.
+    auto *screen = named<QWidget>(main, "joinScreen");
+    QTest::mouseClick(screen, Qt::LeftButton);
+    QVERIFY(!screen->isVisible() && card->isVisible());
     QTest::mouseClick(card, Qt::LeftButton);
-    QVERIFY(card->isFolded() && !named<QLabel>(*card, "joinCode")->isVisible());
-    QTest::mouseClick(card, Qt::LeftButton);
-    QVERIFY(!card->isFolded() && named<QLabel>(*card, "joinCode")->isVisible());
+    QTRY_VERIFY(screen->isVisible());
+    QCOMPARE(named<QLabel>(*screen, "joinScreenCode")->text(), answers().joinCode());
+    // Read from the back row of a board of 1080 lines: the code's digits
+    // at least 130 pixels tall, the address at least a third of that.
+    main.setFullScreen(false);
+    main.resize(1920, 1080);
+    QTRY_COMPARE(screen->height(), main.height() - named<QWidget>(main, "Picture1")->height());
+    for (const auto &[name, tallest] : {std::pair("joinScreenCode", 130), std::pair("joinScreenAddress", 45)}) {
+        auto *label = named<QLabel>(*screen, name);
+        QTRY_VERIFY2(inkBox(*label, label->rect(), Qt::white).height() >= tallest, name);
+    }
 
     m_rig->button("classAnswersButton")->click();
     QVERIFY(!answers().isOn() && !card->isVisible());
@@ -268,7 +280,7 @@ void ClassAnswersTest::cardOnEveryNetwork_data()
 
 // With no school network the card says so instead of an address pupils
 // could not use, and still shows the code; a tap on the address lists the
-// others, if any, and does not fold the card.
+// others, if any, and brings the join screen back only when there are none.
 void ClassAnswersTest::cardOnEveryNetwork()
 {
     QFETCH(QStringList, shown);
@@ -284,11 +296,15 @@ void ClassAnswersTest::cardOnEveryNetwork()
     QCOMPARE(address->text(), shown.isEmpty() ? QStringLiteral("No school network found: pupils cannot join") : url);
     QCOMPARE(named<QLabel>(*card, "joinQrCode")->isVisible(), !shown.isEmpty());
     QCOMPARE(named<QLabel>(*card, "joinCode")->text(), answers().joinCode());
+    auto *screen = named<QWidget>(m_rig->lesson.mainWindow(), "joinScreen");
+    QCOMPARE(named<QLabel>(*screen, "joinScreenAddress")->text(), address->text());
+    QCOMPARE(named<QLabel>(*screen, "joinScreenQrCode")->isVisible(), !shown.isEmpty());
+    QTest::mouseClick(screen, Qt::LeftButton);
 
     QTest::mouseClick(address, Qt::LeftButton);
     auto *others = named<QLabel>(*card, "joinOtherAddresses");
     QCOMPARE(others->isVisible(), shown.size() > 1);
-    QCOMPARE(card->isFolded(), shown.size() <= 1);
+    QCOMPARE(screen->isVisible(), shown.size() <= 1);
     if (shown.size() > 1)
         QVERIFY(others->text().endsWith(QStringLiteral("http://127.0.0.3:%1").arg(answers().server().port())));
 }

@@ -212,6 +212,10 @@ void MainWindow::layoutCounters()
         m_counter2->setWidthTwips(width);
     }
     const QRect card = placeCornerCard(area);
+    if (m_boardCover && !m_boardCover->isHidden()) {
+        m_boardCover->setGeometry(uncoveredArea());
+        m_boardCover->raise();
+    }
     for (CounterLabel *label : {m_counter1, m_counter2}) {
         QRect visible = label->geometry().intersected(area);
         if (visible.intersects(card))
@@ -224,6 +228,13 @@ void MainWindow::setCornerCard(QWidget *card)
 {
     m_cornerCard = card;
     card->installEventFilter(this);
+    layoutCounters();
+}
+
+void MainWindow::setBoardCover(QWidget *cover)
+{
+    m_boardCover = cover;
+    cover->installEventFilter(this);
     layoutCounters();
 }
 
@@ -306,7 +317,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         triggerIfAvailable(action(m_running ? ToolbarCommand::Pause : ToolbarCommand::Start));
         return true;
     }
-    if (watched == m_cornerCard && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
+    if ((watched == m_cornerCard && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
+        || (watched == m_boardCover && type == QEvent::Show))
         layoutCounters();
     return QWidget::eventFilter(watched, event);
 }

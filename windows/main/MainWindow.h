@@ -66,6 +66,9 @@ public:
     // Keeps the card in the bottom corner of the counters' area, in a window
     // and in full screen; the digits stay clear of it.
     void setCornerCard(QWidget *card);
+    // Keeps the widget over the whole of the counters' area while it is shown,
+    // above the corner card: the join screen.
+    void setBoardCover(QWidget *cover);
     // In full screen the dialog stands centred at the foot of the board while
     // it is shown, and the digits make room above it; in a window, nothing.
     void standAtFoot(QWidget &dialog);
@@ -155,6 +158,7 @@ private:
     std::optional<WindowedLook> m_windowed;  // while in full screen
     double m_fullScreenLargest = 0;           // points
     QPointer<QWidget> m_cornerCard;
+    QPointer<QWidget> m_boardCover;
     QPointer<QWidget> m_footDialog;
     int m_footReserve = 0;  // pixels the digits leave free at the board's foot
     QPointer<QWidget> m_fullScreenBoard;
