@@ -131,17 +131,9 @@ Decimal ExactDecimal::shown() const
         if (exact.significantDigits() <= written)
             return exact;
     }
-    const int sign = mpz_sgn(number);
-    std::string digits = text(number);
-    if (sign < 0)
-        digits.erase(0, 1);
-    const int dropped = int(digits.size()) - written;
-    std::int64_t kept = std::stoll(digits.substr(0, std::size_t(written)));
-    const char first = digits[std::size_t(written)];
-    const bool beyondHalf = digits.find_first_not_of('0', std::size_t(written) + 1) != std::string::npos;
-    if (first > '5' || (first == '5' && (beyondHalf || kept % 2 == 1)))
-        ++kept;
-    const Decimal rounded(sign * kept, m_exponent + dropped);
+    const bool negative = mpz_sgn(number) < 0;
+    const std::string digits = text(number);
+    const Decimal rounded = Decimal::fromDigits(negative, std::string_view(digits).substr(negative ? 1 : 0), m_exponent);
     // Rounded up, the largest values would be written past the largest
     // double; there the written value follows the double's own rounding.
     if (std::isinf(rounded.toDouble())) {

@@ -11,6 +11,8 @@ private slots:
     void shownDifference_data();
     void shownDifference();
     void arithmeticBeyondEighteenDigitsGivesNothing();
+    void shortestReadsBackAndRoundsAsShown_data();
+    void shortestReadsBackAndRoundsAsShown();
 };
 
 void DecimalTest::shownDifference_data()
@@ -48,6 +50,35 @@ void DecimalTest::arithmeticBeyondEighteenDigitsGivesNothing()
     QVERIFY(!largest.half());
     QVERIFY(Decimal(3, 0).half() == Decimal(15, -1));
     QVERIFY(Decimal(1, 17).minus(Decimal(1, -1)) == Decimal(999'999'999'999'999'999, -1));
+}
+
+// A lesson's numbers are kept as the shortest decimal of the file's number:
+// written back, the same number; rounded, what the counter shows.
+void DecimalTest::shortestReadsBackAndRoundsAsShown_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("digits");
+    QTest::addColumn<int>("exponent");
+    QTest::newRow("tenth") << 0.1 << qint64(1) << -1;
+    QTest::newRow("zero") << 0.0 << qint64(0) << 0;
+    QTest::newRow("negative zero") << -0.0 << qint64(0) << 0;
+    QTest::newRow("third, sixteen digits") << 1.0 / 3 << qint64(3333333333333333) << -16;
+    QTest::newRow("negative, small") << -2.5e-7 << qint64(-25) << -8;
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << qint64(17976931348623157) << 292;
+    QTest::newRow("smallest normal") << std::numeric_limits<double>::min() << qint64(22250738585072014) << -324;
+    QTest::newRow("smallest subnormal, as shown") << std::numeric_limits<double>::denorm_min()
+                                                  << qint64(494065645841247) << -338;
+}
+
+void DecimalTest::shortestReadsBackAndRoundsAsShown()
+{
+    QFETCH(double, value);
+    QFETCH(qint64, digits);
+    QFETCH(int, exponent);
+    const Decimal shortest = Decimal::shortest(value);
+    QVERIFY(shortest == Decimal(digits, exponent));
+    QCOMPARE(shortest.toDouble(), value);
+    QVERIFY(shortest.rounded() == Decimal::shown(value));
 }
 
 QTEST_APPLESS_MAIN(DecimalTest)

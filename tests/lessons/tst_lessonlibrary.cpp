@@ -274,7 +274,7 @@ void tst_LessonLibrary::importing_data()
     QTest::newRow("nothing readable") << Lessons{} << false << 1 << QStringList{"Sevens"}
                                       << std::optional(Messages::lessonsNotImported());
     LessonPlan huge = eights;
-    huge.counter1.firstStep = 9;
+    huge.counter1.firstStep = Decimal(9, 0);
     huge.unknownMembers = {{"notes", QString(LessonFile::largest, 'x')}};
     QTest::newRow("too large to keep") << Lessons{eights, huge} << true << 1 << QStringList{"Sevens"}
                                        << std::optional(LessonMessages::libraryFull());
