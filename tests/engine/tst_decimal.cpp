@@ -1,4 +1,5 @@
 #include "engine/Decimal.h"
+#include "engine/ExactDecimal.h"
 
 #include <QTest>
 
@@ -13,6 +14,7 @@ private slots:
     void arithmeticBeyondEighteenDigitsGivesNothing();
     void shortestReadsBackAndRoundsAsShown_data();
     void shortestReadsBackAndRoundsAsShown();
+    void exactDecimalKeepsItsValueThroughCopiesAndMoves();
 };
 
 void DecimalTest::shownDifference_data()
@@ -79,6 +81,22 @@ void DecimalTest::shortestReadsBackAndRoundsAsShown()
     QVERIFY(shortest == Decimal(digits, exponent));
     QCOMPARE(shortest.toDouble(), value);
     QVERIFY(shortest.rounded() == Decimal::shown(value));
+}
+
+void DecimalTest::exactDecimalKeepsItsValueThroughCopiesAndMoves()
+{
+    ExactDecimal big(Decimal(999'999'999'999'999'999, 0));
+    big += ExactDecimal(Decimal(1, -20));  // 38 digits: beyond any machine word
+    const ExactDecimal copy = big;
+    ExactDecimal moved = std::move(big);
+    big = copy;  // a number moved from takes a value again
+    QVERIFY(moved.shown() == Decimal(1, 18));
+    QCOMPARE(copy.toDouble(), 1e18);
+    ExactDecimal doubled;
+    doubled = moved;
+    doubled += doubled;
+    QVERIFY(doubled.shown() == Decimal(2, 18));
+    QVERIFY(big.shown() == copy.shown() && big.exponent() == -20);
 }
 
 QTEST_APPLESS_MAIN(DecimalTest)

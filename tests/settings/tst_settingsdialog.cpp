@@ -355,6 +355,8 @@ void SettingsDialogTest::okReadsBoxes_data()
     QTest::newRow("speed -2") << "txtSpeed" << "-2" << 0.0 << "0";
     QTest::newRow("speed 0") << "txtSpeed" << "0" << 0.0 << "0";
     QTest::newRow("counter 2 first number") << "txtF2" << "-4.5" << -4.5 << "-4.5";
+    QTest::newRow("first step beyond fifteen digits") << "txtS" << "0.12345678901234567890" << 0.123456789012346
+                                                      << "0.123456789012346";
     QTest::newRow("largest first number") << "txtF" << "1.7976931348623157E308" << std::numeric_limits<double>::max()
                                           << "1.79769313486231E+308";
 }
