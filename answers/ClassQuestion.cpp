@@ -79,11 +79,11 @@ QList<ClassQuestion::Bar> ClassQuestion::spread(int counter) const
     QList<Group> groups;
     for (const QStringList &answers : m_answers) {
         const QString &text = answers.at(counter);
-        const double value = textToNumber(text);
-        const QString shown = Decimal::shown(value).text(decimalSeparator());
+        const Decimal value = readNumber(text).value;
+        const QString shown = numberToText(value);
         auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) { return g.bar.answer == shown; });
         if (group == groups.end())
-            group = groups.insert(groups.end(), {value, {shown, 0, isRightAnswer(text, m_next[counter])}});
+            group = groups.insert(groups.end(), {value.toDouble(), {shown, 0, isRightAnswer(text, m_next[counter])}});
         ++group->bar.pupils;
     }
     // Once revealed, the right answer has its bar even when nobody gave it.

@@ -13,12 +13,31 @@
 #include <cstdint>
 #include <memory>
 
+// A counter's settings as the teacher typed them (rounded to the digits the
+// program writes) or as a lesson gave them (the shortest decimal of the
+// file's number).
 struct CounterSettings {
-    double firstNumber = 0;
-    double firstStep = 0;
-    double stepChange = 0;
+    Decimal firstNumber;
+    Decimal firstStep;
+    Decimal stepChange;
+
+    CounterSettings() = default;
+    constexpr CounterSettings(Decimal first, Decimal step, Decimal change)
+        : firstNumber(first), firstStep(step), stepChange(change)
+    {
+    }
+    // Numbers written in the code, taken as a lesson file's numbers are.
+    CounterSettings(double first, double step, double change)
+        : CounterSettings(Decimal::shortest(first), Decimal::shortest(step), Decimal::shortest(change))
+    {
+    }
     friend bool operator==(const CounterSettings &, const CounterSettings &) = default;
 };
+
+// A counter starts from its settings as they are written, and adds them
+// exactly from then on: all three in the finest of their exponents, so each
+// count is a whole-number addition.
+void startCounter(const CounterSettings &settings, ExactDecimal &value, ExactDecimal &step, ExactDecimal &change);
 
 enum class PauseChoice : std::int16_t {
     None = 0,
@@ -32,8 +51,8 @@ enum class PauseChoice : std::int16_t {
 // The start-of-program values, in one place: a new session starts with them
 // and applyDefaults puts them back.
 namespace SessionDefaults {
-inline constexpr CounterSettings counter1{0, 1, 0};
-inline constexpr CounterSettings counter2{0, 0, 0};
+inline constexpr CounterSettings counter1{Decimal(0, 0), Decimal(1, 0), Decimal(0, 0)};
+inline constexpr CounterSettings counter2{Decimal(0, 0), Decimal(0, 0), Decimal(0, 0)};
 inline constexpr float speed = 1.0f;
 inline constexpr std::int16_t counterCount = 1;
 } // namespace SessionDefaults
@@ -72,9 +91,9 @@ struct CountingSession {
     Routine routine;
 
     ExactDecimal currentValue1;
-    ExactDecimal currentStep1 = ExactDecimal::fromShown(SessionDefaults::counter1.firstStep);
+    ExactDecimal currentStep1 = ExactDecimal(SessionDefaults::counter1.firstStep);
     ExactDecimal currentValue2;
-    ExactDecimal currentStep2 = ExactDecimal::fromShown(SessionDefaults::counter2.firstStep);
+    ExactDecimal currentStep2 = ExactDecimal(SessionDefaults::counter2.firstStep);
     std::int16_t countIndex = 0;
     std::unique_ptr<CountHistory> history1 = std::make_unique<CountHistory>();
     std::unique_ptr<CountHistory> history2 = std::make_unique<CountHistory>();

@@ -42,18 +42,27 @@ int largestExponent(Precision precision)
 
 } // namespace
 
+// The decimal of a number written as to_chars writes it in scientific form
+// ("-1.25e-07").
+Decimal Decimal::fromScientific(const char *buffer)
+{
+    const char *e = std::strchr(buffer, 'e');
+    const int exponent = std::atoi(e + 1);
+    std::int64_t digits = 0;
+    int place = exponent + 1;  // of the digit after the last one read
+    for (const char *c = buffer; c < e; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            digits = digits * 10 + (*c - '0');
+            --place;
+        }
+    }
+    return Decimal(buffer[0] == '-' ? -digits : digits, place);
+}
+
 double readCLiteral(const char *literal)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     return strtod_l(literal, nullptr, cLocale);
-}
-
-Decimal::Decimal(std::int64_t digits, int exponent) : m_digits(digits), m_exponent(digits == 0 ? 0 : exponent)
-{
-    while (m_digits != 0 && m_digits % 10 == 0) {
-        m_digits /= 10;
-        ++m_exponent;
-    }
 }
 
 Decimal Decimal::shown(double value, Precision precision)
@@ -79,25 +88,46 @@ Decimal Decimal::shown(double value, Precision precision)
                               significant - 1)
                     .ptr;
     *end = '\0';
-    const char *e = std::strchr(buffer, 'e');
-    const int exponent = std::atoi(e + 1);
-    const char *last = e - 1;
-    while (*last == '0')
-        --last;
-    std::int64_t digits = 0;
-    int place = exponent + 1;  // of the digit after the last one read
-    for (const char *c = buffer; c <= last; ++c) {
-        if (*c >= '0' && *c <= '9') {
-            digits = digits * 10 + (*c - '0');
-            --place;
-        }
-    }
+    const Decimal written = fromScientific(buffer);
     // Rounded up, the largest doubles would be written as 1.79769313486232E+308,
     // beyond the range, and read back as infinity: at the very top the last
     // digit is rounded toward zero instead (it is never a 0 there).
-    if (exponent == largestExponent(precision) && std::fabs(readCLiteral(buffer)) > largest(precision))
-        --digits;
-    return Decimal(value < 0 ? -digits : digits, place);
+    if (std::atoi(std::strchr(buffer, 'e') + 1) == largestExponent(precision)
+        && std::fabs(readCLiteral(buffer)) > largest(precision))
+        return Decimal(written.digits() + (value < 0 ? 1 : -1), written.exponent());
+    return written;
+}
+
+Decimal Decimal::shortest(double value)
+{
+    if (!std::isfinite(value))
+        return shown(value);
+    // Below the normal range a double holds fewer digits than the program
+    // writes, and a shorter decimal may read back as it: there the written
+    // value is taken where it reads back as the same double.
+    if (value != 0 && std::fabs(value) < std::numeric_limits<double>::min()) {
+        const Decimal written = shown(value);
+        if (written.toDouble() == value)
+            return written;
+    }
+    char buffer[32];
+    *std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific).ptr = '\0';
+    return fromScientific(buffer);
+}
+
+Decimal Decimal::fromDigits(bool negative, std::string_view digits, long exponent)
+{
+    constexpr std::size_t written = std::size_t(Precision::Double);
+    const std::size_t kept = std::min(digits.size(), written);
+    std::int64_t magnitude = 0;
+    std::from_chars(digits.data(), digits.data() + kept, magnitude);
+    if (digits.size() > written) {
+        const char first = digits[written];
+        const bool beyondHalf = digits.find_first_not_of('0', written + 1) != std::string_view::npos;
+        if (first > '5' || (first == '5' && (beyondHalf || magnitude % 2 == 1)))
+            ++magnitude;
+    }
+    return Decimal(negative ? -magnitude : magnitude, int(exponent + long(digits.size() - kept)));
 }
 
 int Decimal::significantDigits() const

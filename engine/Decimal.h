@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 // Reads a number written with "." and an optional exponent, whatever the
 // locale; overflow gives infinity.
@@ -23,11 +24,24 @@ class Decimal {
 public:
     Decimal() = default;
     // Trailing zeros of the digits move into the exponent.
-    Decimal(std::int64_t digits, int exponent);
+    constexpr Decimal(std::int64_t digits, int exponent) : m_digits(digits), m_exponent(digits == 0 ? 0 : exponent)
+    {
+        while (m_digits != 0 && m_digits % 10 == 0) {
+            m_digits /= 10;
+            ++m_exponent;
+        }
+    }
 
     // A finite value rounded to the precision's significant digits, the way
     // the program writes it (infinities as the largest value, NaN as 0).
     static Decimal shown(double value, Precision precision = Precision::Double);
+    // The shortest decimal that reads back as the value: the value as a JSON
+    // number writes it, 0.1 for the double nearest 0.1, up to 17 digits;
+    // rounded, it is the value as shown. Infinities and NaN as shown.
+    static Decimal shortest(double value);
+    // ±digits × 10^exponent, the digits written out in full without leading
+    // zeros, rounded to 15 significant digits, ties to even.
+    static Decimal fromDigits(bool negative, std::string_view digits, long exponent);
 
     std::int64_t digits() const { return m_digits; }
     int exponent() const { return m_exponent; }
@@ -57,6 +71,8 @@ public:
     friend bool operator==(const Decimal &, const Decimal &) = default;
 
 private:
+    static Decimal fromScientific(const char *buffer);
+
     std::int64_t m_digits = 0;
     int m_exponent = 0;
 };

@@ -8,14 +8,17 @@
 
 #include "engine/Decimal.h"
 
-#include <gmpxx.h>
-
 class ExactDecimal {
 public:
-    ExactDecimal() = default;
+    ExactDecimal();
     explicit ExactDecimal(Decimal decimal);
     // The decimal the program writes for a value, held exactly from then on.
     static ExactDecimal fromShown(double value) { return ExactDecimal(Decimal::shown(value)); }
+    ExactDecimal(const ExactDecimal &other);
+    ExactDecimal(ExactDecimal &&other) noexcept;
+    ExactDecimal &operator=(const ExactDecimal &other);
+    ExactDecimal &operator=(ExactDecimal &&other) noexcept;
+    ~ExactDecimal();
 
     // Written with more digits after the point, the same value: numbers that
     // share an exponent add as whole numbers.
@@ -31,6 +34,12 @@ public:
     double toDouble() const;
 
 private:
-    mpz_class m_digits;
+    // Room for the arbitrary-precision whole number, which only the
+    // implementation handles, so that what includes this needs none of that
+    // library's headers.
+    struct Storage {
+        alignas(void *) unsigned char bytes[16];
+    };
+    Storage m_digits;
     int m_exponent = 0;
 };

@@ -2,7 +2,10 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <charconv>
 #include <clocale>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -24,13 +27,19 @@ QString numberToText(double value, Precision precision)
     return Decimal::shown(value, precision).text(decimalSeparator(), precision);
 }
 
+QString numberToText(const Decimal &value)
+{
+    return value.text(decimalSeparator());
+}
+
 namespace {
 
 class LeadingNumberReader {
 public:
     explicit LeadingNumberReader(const QString &text) : m_text(text) {}
 
-    ReadNumber read()
+    // The leading number as a C literal ("-12.5e3"); "0" where there is none.
+    std::string read()
     {
         if (peek() == QChar('&')) {
             const QChar kind = peekAfterAmpersand();
@@ -72,10 +81,12 @@ private:
     }
     static bool isDigit(QChar c) { return c >= QChar('0') && c <= QChar('9'); }
 
-    ReadNumber readInteger(int base)
+    std::string readInteger(int base)
     {
         take();  // '&'
         take();  // 'H' or 'O'
+        std::uint64_t whole = 0;
+        bool fits = true;
         double value = 0;
         for (QChar c = peek(); !c.isNull(); c = peek()) {
             const int digit = QString(c).toInt(nullptr, 16);
@@ -83,13 +94,22 @@ private:
                 && digit < base && c.unicode() < 128;
             if (!valid)
                 break;
+            fits = fits && !__builtin_mul_overflow(whole, std::uint64_t(base), &whole)
+                && !__builtin_add_overflow(whole, std::uint64_t(digit), &whole);
             value = value * base + digit;
             take();
         }
-        return {value, std::isfinite(value)};
+        if (fits)
+            return std::to_string(whole);
+        // Beyond 64 bits no one counts with it: the nearest double will do.
+        if (!std::isfinite(value))
+            return "1e99999";
+        char literal[32];
+        *std::to_chars(literal, literal + sizeof literal - 1, value).ptr = '\0';
+        return literal;
     }
 
-    ReadNumber readDecimal()
+    std::string readDecimal()
     {
         const QChar regional = decimalSeparator();
         std::string literal;
@@ -110,7 +130,7 @@ private:
             take();
         }
         if (!digits)
-            return {0, true};
+            return "0";
         const QChar e = peek().toUpper();
         if (e == QChar('E') || e == QChar('D')) {
             const qsizetype saved = m_pos;
@@ -128,19 +148,69 @@ private:
             else
                 m_pos = saved;
         }
-        const double value = readCLiteral(literal.c_str());
-        return {value, std::isfinite(value)};
+        return literal;
     }
 
     const QString &m_text;
     qsizetype m_pos = 0;
 };
 
+// The value of a C literal rounded to the digits the program writes, ties to
+// even. Near the ends of the doubles' range (below 1E-307, where they run out
+// of precision, and beyond 1E+307, where they end) the number is the nearest
+// double, as the rest of the program meets it.
+ReadNumber decimalOf(const std::string &literal)
+{
+    constexpr long farthestExponent = 1'000'000;  // of any number a double reaches, with room
+    std::size_t at = 0;
+    const bool negative = literal[at] == '-';
+    if (literal[at] == '-' || literal[at] == '+')
+        ++at;
+    // The value is 0.digits × 10^scale.
+    std::string digits;
+    long scale = 0;
+    bool pointSeen = false;
+    for (; at < literal.size() && literal[at] != 'e'; ++at) {
+        const char c = literal[at];
+        if (c == '.')
+            pointSeen = true;
+        else if (digits.empty() && c == '0')
+            scale -= pointSeen ? 1 : 0;
+        else {
+            digits += c;
+            scale += pointSeen ? 0 : 1;
+        }
+    }
+    if (at < literal.size()) {
+        const bool negativeExponent = literal[++at] == '-';
+        if (literal[at] == '-' || literal[at] == '+')
+            ++at;
+        long exponent = 0;
+        for (; at < literal.size(); ++at)
+            exponent = std::min(exponent * 10 + (literal[at] - '0'), farthestExponent);
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    if (digits.empty())
+        return {Decimal(), true};
+    const long firstDigit = scale - 1;
+    if (firstDigit > std::numeric_limits<double>::max_exponent10 - 1
+        || firstDigit < std::numeric_limits<double>::min_exponent10) {
+        const double value = readCLiteral(literal.c_str());
+        return {Decimal::shortest(value), std::isfinite(value)};
+    }
+    return {Decimal::fromDigits(negative, digits, scale - long(digits.size())), true};
+}
+
 } // namespace
 
 ReadNumber readNumber(const QString &text)
 {
-    return LeadingNumberReader(text).read();
+    return decimalOf(LeadingNumberReader(text).read());
+}
+
+double textToNumber(const QString &text)
+{
+    return readCLiteral(LeadingNumberReader(text).read().c_str());
 }
 
 bool fitsSingle(double value)

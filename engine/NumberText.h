@@ -2,7 +2,8 @@
 
 // The two number conversions every window uses: a value to the text the
 // teacher sees (counters, settings boxes, lists, files), and typed text back
-// to a value by the leading-number rule (settings boxes, pupils' answers).
+// to a number by the leading-number rule (settings boxes, values paused at,
+// pupils' answers).
 
 #include "engine/Decimal.h"
 
@@ -16,9 +17,12 @@ QChar decimalSeparator();
 // decimal separator of the current locale.
 QString numberToText(double value, Precision precision = Precision::Double);
 inline QString numberToText(float value) { return numberToText(double(value), Precision::Single); }
+QString numberToText(const Decimal &value);
 
 struct ReadNumber {
-    double value = 0;
+    // Rounded to the 15 significant digits the program writes; near the ends
+    // of the doubles' range, the nearest double as Decimal::shortest gives it.
+    Decimal value;
     bool inRange = true;  // false when the written number lies outside the 64-bit range
 };
 
@@ -27,7 +31,8 @@ struct ReadNumber {
 // separator ("." or the locale's), an optional exponent (E or D); &H and &O
 // read hexadecimal and octal integers. No readable number gives 0.
 ReadNumber readNumber(const QString &text);
-inline double textToNumber(const QString &text) { return readNumber(text).value; }
+// The same leading number as the nearest double, which the speed is kept as.
+double textToNumber(const QString &text);
 
 // The text of a float field (the speed) must fit the 32-bit range as well.
 bool fitsSingle(double value);

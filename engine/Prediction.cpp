@@ -26,10 +26,10 @@ bool askUntilRight(Prompter &prompter, const Question &question, const ExactDeci
 bool isRightAnswer(const QString &answer, const ExactDecimal &nextValue)
 {
     // Beyond the largest number the run ends instead of showing it.
-    const double answered = textToNumber(answer);
-    if (!std::isfinite(nextValue.toDouble()) || !std::isfinite(answered))
+    const ReadNumber answered = readNumber(answer);
+    if (!std::isfinite(nextValue.toDouble()) || !answered.inRange)
         return false;
-    return Decimal::shown(answered) == nextValue.shown();
+    return answered.value.rounded() == nextValue.shown();
 }
 
 void predictOneCounter(const CountingSession &session, Prompter &prompter)

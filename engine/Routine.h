@@ -13,7 +13,12 @@
 // counter shows it, so 0.3 is reached however it was counted to.
 struct PlannedValue {
     int counter = 1;  // 1 or 2
-    double value = 0;
+    Decimal value;
+
+    PlannedValue() = default;
+    PlannedValue(int counter, Decimal value) : counter(counter), value(value) {}
+    // A number written in the code, taken as a lesson file's numbers are.
+    PlannedValue(int counter, double value) : PlannedValue(counter, Decimal::shortest(value)) {}
     friend bool operator==(const PlannedValue &, const PlannedValue &) = default;
 };
 
@@ -45,6 +50,6 @@ struct Routine {
         if (!pauseAt)
             return false;
         const std::optional<Decimal> shown = pauseAt->counter == 2 ? counter2 : std::optional(counter1);
-        return shown && *shown == Decimal::shown(pauseAt->value);
+        return shown && *shown == pauseAt->value.rounded();
     }
 };

@@ -47,19 +47,6 @@ void RunLoop::slower()
         m_session.speed += speedStep;
 }
 
-// A counter starts from its settings as they are written, and adds them
-// exactly from then on: all three in the finest of their exponents, so each
-// count is a whole-number addition.
-static void startCounter(const CounterSettings &settings, ExactDecimal &value, ExactDecimal &step, ExactDecimal &change)
-{
-    value = ExactDecimal::fromShown(settings.firstNumber);
-    step = ExactDecimal::fromShown(settings.firstStep);
-    change = ExactDecimal::fromShown(settings.stepChange);
-    const int finest = std::min({value.exponent(), step.exponent(), change.exponent()});
-    for (ExactDecimal *number : {&value, &step, &change})
-        number->refineTo(finest);
-}
-
 void RunLoop::run(bool twoCounters)
 {
     CountingSession &s = m_session;

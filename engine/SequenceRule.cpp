@@ -36,17 +36,19 @@ QString termText(Decimal magnitude, int power, QChar separator)
 
 QString stepRuleInWords(const CounterSettings &settings)
 {
+    const auto magnitude = [](Decimal value) { return value.isNegative() ? value.negated() : value; };
     const QString start =
         QCoreApplication::translate("SequenceRule", "Start at %1.").arg(numberToText(settings.firstNumber));
-    const QString step = numberToText(std::fabs(settings.firstStep));
+    const QString step = numberToText(magnitude(settings.firstStep));
     QString rule;
-    if (Decimal::shown(settings.stepChange).isZero()) {
-        rule = settings.firstStep < 0 ? QCoreApplication::translate("SequenceRule", "Take away %1 every time.").arg(step)
-                                      : QCoreApplication::translate("SequenceRule", "Add %1 every time.").arg(step);
+    if (settings.stepChange.isZero()) {
+        rule = settings.firstStep.isNegative()
+            ? QCoreApplication::translate("SequenceRule", "Take away %1 every time.").arg(step)
+            : QCoreApplication::translate("SequenceRule", "Add %1 every time.").arg(step);
     } else {
         const QString first = numberToText(settings.firstStep);
-        const QString change = numberToText(std::fabs(settings.stepChange));
-        rule = settings.stepChange < 0
+        const QString change = numberToText(magnitude(settings.stepChange));
+        rule = settings.stepChange.isNegative()
             ? QCoreApplication::translate("SequenceRule",
                                           "The first step is %1, and the step shrinks by %2 after every count.")
                   .arg(first, change)
@@ -59,9 +61,9 @@ QString stepRuleInWords(const CounterSettings &settings)
 
 NthNumberRule::NthNumberRule(const CounterSettings &settings)
 {
-    const Decimal a = Decimal::shown(settings.firstNumber);
-    const Decimal s = Decimal::shown(settings.firstStep);
-    const Decimal c = Decimal::shown(settings.stepChange);
+    const Decimal a = settings.firstNumber.rounded();
+    const Decimal s = settings.firstStep.rounded();
+    const Decimal c = settings.stepChange.rounded();
 
     const std::optional<Decimal> squared = c.half();
     const std::optional<Decimal> threeHalves = squared ? squared->times(3) : std::nullopt;

@@ -57,12 +57,19 @@ double shortestDouble(float value)
     return fitsSingle(shortest) ? shortest : double(value);
 }
 
+// A counter's number is a JSON number in the file: the decimal is the
+// shortest one that reads as that number, so it is written back the same.
+QJsonValue jsonNumber(Decimal number)
+{
+    return number.toDouble();
+}
+
 // The counter's own members over those it was read with.
 QJsonObject counterObject(QJsonObject object, const CounterSettings &counter)
 {
-    object[firstNumberKey] = counter.firstNumber;
-    object[firstStepKey] = counter.firstStep;
-    object[stepChangeKey] = counter.stepChange;
+    object[firstNumberKey] = jsonNumber(counter.firstNumber);
+    object[firstStepKey] = jsonNumber(counter.firstStep);
+    object[stepChangeKey] = jsonNumber(counter.stepChange);
     return object;
 }
 
@@ -73,12 +80,18 @@ std::optional<double> finiteNumber(const QJsonValue &value)
     return value.toDouble();
 }
 
+std::optional<Decimal> decimalNumber(const QJsonValue &value)
+{
+    const std::optional<double> number = finiteNumber(value);
+    return number ? std::optional(Decimal::shortest(*number)) : std::nullopt;
+}
+
 std::optional<CounterSettings> readCounter(const QJsonValue &value)
 {
     const QJsonObject counter = value.toObject();
-    const auto first = finiteNumber(counter[firstNumberKey]);
-    const auto step = finiteNumber(counter[firstStepKey]);
-    const auto change = finiteNumber(counter[stepChangeKey]);
+    const auto first = decimalNumber(counter[firstNumberKey]);
+    const auto step = decimalNumber(counter[firstStepKey]);
+    const auto change = decimalNumber(counter[stepChangeKey]);
     if (!first || !step || !change)
         return std::nullopt;
     return CounterSettings{*first, *step, *change};
@@ -109,7 +122,7 @@ std::optional<Routine> readRoutine(const QJsonValue &value)
         return std::nullopt;
     Routine routine{*pauseEvery, std::nullopt, *hushEvery, countAloud.toBool()};
     if (!counter.isUndefined()) {
-        const auto at = finiteNumber(object[pauseAtValueKey]);
+        const auto at = decimalNumber(object[pauseAtValueKey]);
         if (!at || (counter.toInteger() != 1 && counter.toInteger() != 2))
             return std::nullopt;
         routine.pauseAt = PlannedValue{int(counter.toInteger()), *at};
@@ -126,7 +139,7 @@ QJsonObject routineObject(QJsonObject object, const Routine &routine)
     object.remove(pauseAtValueKey);
     if (routine.pauseAt) {
         object[pauseAtCounterKey] = routine.pauseAt->counter;
-        object[pauseAtValueKey] = routine.pauseAt->value;
+        object[pauseAtValueKey] = jsonNumber(routine.pauseAt->value);
     }
     return object;
 }
@@ -242,7 +255,7 @@ std::optional<LessonPlan> readLesson(const QJsonValue &value)
     const QJsonValue counter2 = lesson[counter2Key];
     // A one-counter lesson may leave counter 2 out.
     const bool counter2Needed = twoCounters.toBool() || !counter2.isUndefined();
-    const auto readCounter2 = counter2Needed ? readCounter(counter2) : CounterSettings{0, 0, 0};
+    const auto readCounter2 = counter2Needed ? readCounter(counter2) : CounterSettings();
     if (name.isEmpty() || !counter1 || !speed || !fitsSingle(*speed) || !readCounter2
         || !(twoCounters.isUndefined() || twoCounters.isBool()))
         return std::nullopt;
@@ -318,6 +331,11 @@ void appendNumber(QByteArray &json, double number)
 {
     char text[32];
     json.append(text, std::to_chars(std::begin(text), std::end(text), number).ptr - text);
+}
+
+void appendNumber(QByteArray &json, Decimal number)
+{
+    appendNumber(json, number.toDouble());
 }
 
 void appendString(QByteArray &json, const QString &string)

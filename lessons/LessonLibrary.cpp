@@ -44,10 +44,11 @@ QString numbered(const QString &base, int number)
 // The same counting under the same name, whatever its case, as a key.
 QByteArray countingKey(const QString &name, const LessonPlan &lesson)
 {
-    const std::array<double, 7> numbers = {lesson.counter1.firstNumber, lesson.counter1.firstStep,
-                                           lesson.counter1.stepChange,  lesson.counter2.firstNumber,
-                                           lesson.counter2.firstStep,   lesson.counter2.stepChange,
-                                           double(lesson.speed) + (lesson.twoCounters ? 0.5 : 0)};
+    const std::array<double, 7> numbers = {
+        lesson.counter1.firstNumber.toDouble(), lesson.counter1.firstStep.toDouble(),
+        lesson.counter1.stepChange.toDouble(),  lesson.counter2.firstNumber.toDouble(),
+        lesson.counter2.firstStep.toDouble(),   lesson.counter2.stepChange.toDouble(),
+        double(lesson.speed) + (lesson.twoCounters ? 0.5 : 0)};
     QByteArray key;
     for (double number : numbers) {
         number += 0.0;  // -0 counts like 0

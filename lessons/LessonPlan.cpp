@@ -65,12 +65,12 @@ QString firstNumbersOf(const LessonPlan &plan)
 {
     constexpr int shown = 4;
     QStringList numbers;
-    double value = plan.counter1.firstNumber;
-    double step = plan.counter1.firstStep;
+    ExactDecimal value, step, change;
+    startCounter(plan.counter1, value, step, change);
     for (int k = 0; k < shown; ++k) {
-        numbers << numberToText(value);
+        numbers << numberToText(value.shown());
         value += step;
-        step += plan.counter1.stepChange;
+        step += change;
     }
     const bool commaDecimals = QLocale().decimalPoint() == QStringLiteral(",");
     return numbers.join(commaDecimals ? QStringLiteral("; ") : QStringLiteral(", ")) + QStringLiteral(" …");

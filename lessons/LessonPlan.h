@@ -27,7 +27,7 @@ struct LessonLook {
 struct LessonPlan {
     QString name;
     QString description;  // only the built-in lessons have one
-    CounterSettings counter1{0, 1, 0};
+    CounterSettings counter1 = SessionDefaults::counter1;
     float speed = 1.0f;
     bool twoCounters = false;
     CounterSettings counter2;

@@ -78,7 +78,8 @@ ListTable listLines(const CountingSession &session, ListKind kind)
         return lines;
     }
     int columnGap = startingColumnGap;
-    double previousWidth = displayWidth(history2[0]);
+    char first2[Decimal::longestText];
+    double previousWidth = displayWidth(history2[0], QLatin1StringView(first2, history2.shown(0).write(first2)));
     for (int k = 0; k < lineCount(session); ++k) {
         const Decimal number2 = history2.shown(std::size_t(k));
         char text2[Decimal::longestText];

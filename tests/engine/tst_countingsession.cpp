@@ -35,7 +35,7 @@ Q_DECLARE_METATYPE(Change)
 namespace {
 QString text(const CounterSettings &c)
 {
-    return QStringLiteral("%1 %2 %3").arg(c.firstNumber).arg(c.firstStep).arg(c.stepChange);
+    return QStringLiteral("%1 %2 %3").arg(c.firstNumber.toDouble()).arg(c.firstStep.toDouble()).arg(c.stepChange.toDouble());
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "engine/Decimal.h"
+#include "engine/ExactDecimal.h"
 
 #include <QTest>
 
@@ -11,6 +12,9 @@ private slots:
     void shownDifference_data();
     void shownDifference();
     void arithmeticBeyondEighteenDigitsGivesNothing();
+    void shortestReadsBackAndRoundsAsShown_data();
+    void shortestReadsBackAndRoundsAsShown();
+    void exactDecimalKeepsItsValueThroughCopiesAndMoves();
 };
 
 void DecimalTest::shownDifference_data()
@@ -48,6 +52,51 @@ void DecimalTest::arithmeticBeyondEighteenDigitsGivesNothing()
     QVERIFY(!largest.half());
     QVERIFY(Decimal(3, 0).half() == Decimal(15, -1));
     QVERIFY(Decimal(1, 17).minus(Decimal(1, -1)) == Decimal(999'999'999'999'999'999, -1));
+}
+
+// A lesson's numbers are kept as the shortest decimal of the file's number:
+// written back, the same number; rounded, what the counter shows.
+void DecimalTest::shortestReadsBackAndRoundsAsShown_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("digits");
+    QTest::addColumn<int>("exponent");
+    QTest::newRow("tenth") << 0.1 << qint64(1) << -1;
+    QTest::newRow("zero") << 0.0 << qint64(0) << 0;
+    QTest::newRow("negative zero") << -0.0 << qint64(0) << 0;
+    QTest::newRow("third, sixteen digits") << 1.0 / 3 << qint64(3333333333333333) << -16;
+    QTest::newRow("negative, small") << -2.5e-7 << qint64(-25) << -8;
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << qint64(17976931348623157) << 292;
+    QTest::newRow("smallest normal") << std::numeric_limits<double>::min() << qint64(22250738585072014) << -324;
+    QTest::newRow("smallest subnormal, as shown") << std::numeric_limits<double>::denorm_min()
+                                                  << qint64(494065645841247) << -338;
+}
+
+void DecimalTest::shortestReadsBackAndRoundsAsShown()
+{
+    QFETCH(double, value);
+    QFETCH(qint64, digits);
+    QFETCH(int, exponent);
+    const Decimal shortest = Decimal::shortest(value);
+    QVERIFY(shortest == Decimal(digits, exponent));
+    QCOMPARE(shortest.toDouble(), value);
+    QVERIFY(shortest.rounded() == Decimal::shown(value));
+}
+
+void DecimalTest::exactDecimalKeepsItsValueThroughCopiesAndMoves()
+{
+    ExactDecimal big(Decimal(999'999'999'999'999'999, 0));
+    big += ExactDecimal(Decimal(1, -20));  // 38 digits: beyond any machine word
+    const ExactDecimal copy = big;
+    ExactDecimal moved = std::move(big);
+    big = copy;  // a number moved from takes a value again
+    QVERIFY(moved.shown() == Decimal(1, 18));
+    QCOMPARE(copy.toDouble(), 1e18);
+    ExactDecimal doubled;
+    doubled = moved;
+    doubled += doubled;
+    QVERIFY(doubled.shown() == Decimal(2, 18));
+    QVERIFY(big.shown() == copy.shown() && big.exponent() == -20);
 }
 
 QTEST_APPLESS_MAIN(DecimalTest)

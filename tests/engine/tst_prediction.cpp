@@ -58,6 +58,8 @@ void PredictionTest::judgesOneCounter_data()
                                                    << QStringList{"1.7976931348623157E308"} << QStringList{"Well done!"}
                                                    << 1;
     // Past the largest number the run ends instead of counting, so no answer is right.
+    QTest::newRow("tiny answer reads as zero") << 0.0 << 0.0 << QStringList{"1E-400"} << QStringList{"Well done!"} << 1;
+    QTest::newRow("hex answer") << 7.0 << 4.0 << QStringList{"&HB"} << QStringList{"Well done!"} << 1;
     QTest::newRow("next beyond range, zero") << 1e308 << 1e308 << QStringList{"0", ""} << QStringList{"Try again."} << 2;
     QTest::newRow("next beyond range, huge answer") << 1e308 << 1e308 << QStringList{"1E999", ""}
                                                     << QStringList{"Try again."} << 2;

@@ -459,7 +459,7 @@ void RunLoopTest::showsTheExactSumOfTypedDecimals()
         for (int d = decimals; d < 6; ++d)
             millionths *= 10;
         const QString text = QStringLiteral("%1E-%2").arg(qint64(millionths)).arg(6);
-        return std::pair{millionths, textToNumber(text)};
+        return std::pair{millionths, readNumber(text).value};
     };
     CountingRig rig;
     for (int run = 0; run < 120; ++run) {

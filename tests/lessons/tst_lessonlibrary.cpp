@@ -1,3 +1,4 @@
+#include "engine/NumberText.h"
 #include "lessons/LessonLibrary.h"
 #include "lessons/LessonMessages.h"
 #include "tests/support/DataFolder.h"
@@ -83,6 +84,13 @@ void tst_LessonLibrary::fileRoundTrip_data()
     QTest::newRow("largest numbers") << plan("Huge", {std::numeric_limits<double>::max(), 5e-324, 0},
                                              std::numeric_limits<float>::max())
                                      << QLocale::c() << QByteArray("1.7976931348623157e+308");
+    QTest::newRow("typed beyond fifteen digits, kept as shown")
+        << plan("Long", {readNumber("0.12345678901234567890").value, Decimal(1, 0), Decimal()}) << QLocale::c()
+        << QByteArray(R"("firstNumber":0.123456789012346,)");
+    LessonPlan tiny = plan("Tiny", {});
+    tiny.routine = Routine{0, PlannedValue{1, 1e-310}, 0, false};
+    QTest::newRow("a pause at a value below the normal doubles") << tiny << QLocale::c()
+                                                                 << QByteArray(R"("pauseAtValue":1e-310)");
     QTest::newRow("two counters, quotes in the name") << LessonPlan{"Élan \"vital\"", {}, {0, 3, 0}, 2, true, {0, 4, 0.5}}
                                                       << german << QByteArray(R"(\"vital\")");
     LessonPlan zeroWidth = plan("Zero width", {});
@@ -274,7 +282,7 @@ void tst_LessonLibrary::importing_data()
     QTest::newRow("nothing readable") << Lessons{} << false << 1 << QStringList{"Sevens"}
                                       << std::optional(Messages::lessonsNotImported());
     LessonPlan huge = eights;
-    huge.counter1.firstStep = 9;
+    huge.counter1.firstStep = Decimal(9, 0);
     huge.unknownMembers = {{"notes", QString(LessonFile::largest, 'x')}};
     QTest::newRow("too large to keep") << Lessons{eights, huge} << true << 1 << QStringList{"Sevens"}
                                        << std::optional(LessonMessages::libraryFull());
@@ -450,6 +458,8 @@ void tst_LessonLibrary::routineIsDescribed_data()
     QTest::newRow("22nd, with a pause at a value") << Routine{0, PlannedValue{2, -0.1}, 22, false}
                                     << "pauses when counter 2 reaches -0.1, hushes every 22nd";
     QTest::newRow("103rd") << Routine{0, std::nullopt, 103, false} << "hushes every 103rd";
+    QTest::newRow("a pause at a third, as shown") << Routine{0, PlannedValue{1, 1.0 / 3}, 0, false}
+                                                  << "pauses when counter 1 reaches 0.333333333333333";
 }
 
 void tst_LessonLibrary::routineIsDescribed()

@@ -100,7 +100,7 @@ void tst_LessonsDialog::choosingFillsTheBoxes()
     QFETCH(bool, counter2On);
     QLocale::setDefault(region);
     Rig rig;
-    rig.session.counter1.firstNumber = 7;
+    rig.session.counter1.firstNumber = Decimal(7, 0);
     QVERIFY(rig.open());
     const auto before = settingsOf(rig.session);
     rig.lessons([&](QDialog *lessons) {

@@ -333,8 +333,8 @@ void SettingsDialogTest::greyedCounter2BoxIsEditedThenDropped()
 
     named<QPushButton>(*rig.dialog, "cmdOK")->click();
     QCOMPARE(rig.session.counterCount, 1);
-    QCOMPARE(rig.session.counter2.firstNumber, 7.0);
-    QCOMPARE(rig.session.counter2.firstStep, 8.0);
+    QCOMPARE(rig.session.counter2.firstNumber.toDouble(), 7.0);
+    QCOMPARE(rig.session.counter2.firstStep.toDouble(), 8.0);
     QCOMPARE(rig.dialog->applied()->counter2Caption, QString());
     QVERIFY(!rig.dialog->applied()->twoCounters);
 }
@@ -355,6 +355,8 @@ void SettingsDialogTest::okReadsBoxes_data()
     QTest::newRow("speed -2") << "txtSpeed" << "-2" << 0.0 << "0";
     QTest::newRow("speed 0") << "txtSpeed" << "0" << 0.0 << "0";
     QTest::newRow("counter 2 first number") << "txtF2" << "-4.5" << -4.5 << "-4.5";
+    QTest::newRow("first step beyond fifteen digits") << "txtS" << "0.12345678901234567890" << 0.123456789012346
+                                                      << "0.123456789012346";
     QTest::newRow("largest first number") << "txtF" << "1.7976931348623157E308" << std::numeric_limits<double>::max()
                                           << "1.79769313486231E+308";
 }
@@ -372,9 +374,10 @@ void SettingsDialogTest::okReadsBoxes()
     named<QPushButton>(*rig.dialog, "cmdOK")->click();
 
     const CountingSession &s = rig.session;
-    const QMap<QString, double> fields = {{"txtF", s.counter1.firstNumber}, {"txtS", s.counter1.firstStep},
-                                          {"txtI", s.counter1.stepChange},  {"txtSpeed", s.speed},
-                                          {"txtF2", s.counter2.firstNumber}};
+    const QMap<QString, double> fields = {
+        {"txtF", s.counter1.firstNumber.toDouble()}, {"txtS", s.counter1.firstStep.toDouble()},
+        {"txtI", s.counter1.stepChange.toDouble()},  {"txtSpeed", s.speed},
+        {"txtF2", s.counter2.firstNumber.toDouble()}};
     QCOMPARE(fields[box], stored);
     const SettingsApplied applied = *rig.dialog->applied();
     QCOMPARE(applied.counter1Caption, named<QLineEdit>(*rig.dialog, "txtF")->text());
@@ -442,7 +445,7 @@ void SettingsDialogTest::tooLargeNumbers()
         QVERIFY(rig.wholeTextSelectedIn(rig.box(box)));
     } else {
         QVERIFY(rig.dialogs.messages.isEmpty());
-        QCOMPARE(rig.session.counter1.firstNumber, 9.0);
+        QCOMPARE(rig.session.counter1.firstNumber.toDouble(), 9.0);
     }
 }
 

@@ -107,7 +107,7 @@ void SettingsLessonTest::okAppliesToMainWindow()
     });
     QVERIFY(stateOf(rig.main()) == expected);
     QCOMPARE(rig.main().focusWidget(), rig.button("cmdStart"));
-    QCOMPARE(rig.lesson.session().counter1.firstNumber, 7.0);
+    QCOMPARE(rig.lesson.session().counter1.firstNumber.toDouble(), 7.0);
     QVERIFY(rig.script.unexpected.isEmpty());
 }
 

@@ -156,7 +156,7 @@ RoutineDialog::RoutineDialog(const Routine &routine, double speed, const std::op
     pauseEveryCheck->setChecked(routine.pauseEvery > 0);
     pauseAtCheck->setChecked(routine.pauseAt.has_value());
     pauseCounterCombo->setCurrentIndex(routine.pauseAt && routine.pauseAt->counter == 2 ? 1 : 0);
-    pauseValueEdit->setText(numberToText(routine.pauseAt ? routine.pauseAt->value : 0));
+    pauseValueEdit->setText(numberToText(routine.pauseAt ? routine.pauseAt->value : Decimal()));
     hushCheck->setChecked(routine.hushEvery > 0);
     aloudCheck->setChecked(routine.countAloud);
     if (voices)

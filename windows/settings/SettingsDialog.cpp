@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
+#include <cmath>
+
 namespace {
 
 constexpr double formPoints = 8.25;
@@ -202,8 +204,10 @@ void SettingsDialog::counter2Toggled()
 
 bool SettingsDialog::readsInRange(const QLineEdit *box) const
 {
-    const ReadNumber number = readNumber(box->text());
-    return number.inRange && (box != speedEdit || (fitsSingle(number.value) && number.value <= slowestTypedSpeed));
+    if (box != speedEdit)
+        return readNumber(box->text()).inRange;
+    const double speed = textToNumber(box->text());
+    return fitsSingle(speed) && speed <= slowestTypedSpeed;
 }
 
 // A number the session cannot hold is refused before anything is written,
@@ -231,9 +235,11 @@ LessonPlan SettingsDialog::boxesAsLesson() const
 {
     const auto number = [](const QLineEdit *box) {
         const ReadNumber read = readNumber(box->text());
-        return read.inRange ? read.value : 0.0;
+        return read.inRange ? read.value : Decimal();
     };
-    return {QString(), QString(), {number(firstNumberEdit), number(firstStepEdit), number(stepChangeEdit)}, float(number(speedEdit)),
+    const double speed = textToNumber(speedEdit->text());
+    return {QString(), QString(), {number(firstNumberEdit), number(firstStepEdit), number(stepChangeEdit)},
+            float(std::isfinite(speed) ? speed : 0.0),
             counter2Check->isChecked(), {number(firstNumber2Edit), number(firstStep2Edit), number(stepChange2Edit)}, {},
             m_routine, m_chosenLook ? m_chosenLook : m_room.look};
 }
@@ -290,7 +296,7 @@ void SettingsDialog::changeRoutine()
 {
     VoiceCatalog *catalog = m_room.voices;
     const std::optional<Voices> known = catalog ? catalog->voices() : std::optional(Voices{});
-    auto *dialog = new RoutineDialog(m_routine, readNumber(speedEdit->text()).value, known, m_dialogs, this);
+    auto *dialog = new RoutineDialog(m_routine, textToNumber(speedEdit->text()), known, m_dialogs, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (catalog) {
         connect(catalog, &VoiceCatalog::voicesChanged, dialog, [dialog, catalog] { dialog->showVoices(*catalog->voices()); });
