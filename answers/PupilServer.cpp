@@ -243,6 +243,9 @@ void PupilServer::read(Pupil *pupil)
 void PupilServer::write(Pupil *pupil)
 {
     const QByteArray output = pupil->link.takeOutput();
+    // A connection already cut takes nothing more.
+    if (!pupil->socket->isOpen())
+        return;
     // Written now, without another turn of the loop: the system takes it or
     // it stays queued, where the limit below sees it.
     const qint64 sent = output.isEmpty() ? 0 : sendNow(*pupil->socket, output);
