@@ -3,6 +3,8 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -10,6 +12,8 @@
 
 namespace {
 constexpr int axisPoints = 16;
+constexpr int mistakePoints = 13;
+const QColor mistakeColour(60, 60, 60);
 const QColor rightColour(0, 150, 60);
 const QColor otherColour(70, 110, 200);
 } // namespace
@@ -72,4 +76,48 @@ void AnswerChart::showSpread(const QString &title, const QList<ClassQuestion::Ba
     QChart *old = this->chart();
     setChart(chart);
     delete old;
+    nameMistakes(bars, series);
+}
+
+// A wrong answer that fits a common mistake carries its name above its bar,
+// wrapped to the bar's width rather than cut.
+void AnswerChart::nameMistakes(const QList<ClassQuestion::Bar> &bars, QAbstractBarSeries *series)
+{
+    m_mistakes.clear();
+    QStringList described;
+    QFont font = chart()->titleFont();
+    font.setPointSize(mistakePoints);
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        if (bars[i].mistake.isEmpty())
+            continue;
+        auto *label = new QGraphicsTextItem(bars[i].mistake, chart());
+        label->setFont(font);
+        label->setDefaultTextColor(mistakeColour);
+        QTextOption centred = label->document()->defaultTextOption();
+        centred.setAlignment(Qt::AlignHCenter);
+        label->document()->setDefaultTextOption(centred);
+        m_mistakes.append({int(i), bars[i].pupils, label});
+        described << bars[i].answer + QStringLiteral(": ") + bars[i].mistake;
+    }
+    setAccessibleDescription(described.join(QLatin1Char('\n')));
+    const auto place = [this, series, count = bars.size()] {
+        const QRectF plot = chart()->plotArea();
+        const qreal across = count > 0 ? plot.width() / qreal(count) : plot.width();
+        for (const MistakeLabel &m : std::as_const(m_mistakes)) {
+            m.label->setTextWidth(std::max<qreal>(across - 4, 1));
+            const QPointF top = chart()->mapToPosition(QPointF(m.bar, m.pupils), series);
+            const qreal y = std::max(plot.top(), top.y() - m.label->boundingRect().height());
+            m.label->setPos(top.x() - m.label->textWidth() / 2, y);
+        }
+    };
+    connect(chart(), &QChart::plotAreaChanged, this, place);
+    place();
+}
+
+QString AnswerChart::mistakeShownAt(int bar) const
+{
+    for (const MistakeLabel &m : m_mistakes)
+        if (m.bar == bar)
+            return m.label->toPlainText();
+    return {};
 }

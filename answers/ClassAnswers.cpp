@@ -57,6 +57,22 @@ QList<ExactDecimal> nextValues(const CountingSession &session)
     return next;
 }
 
+QList<CountAtPause> countsAtPause(const CountingSession &session)
+{
+    const QList<ExactDecimal> next = nextValues(session);
+    const std::size_t k = std::size_t(session.countIndex);
+    const auto countOf = [&](const CountHistory &history, const ExactDecimal &step, const CounterSettings &settings,
+                             qsizetype other) {
+        const auto lastStep = k > 0 ? std::optional(shownDifference(history.shown(k), history.shown(k - 1))) : std::nullopt;
+        const auto otherNext = other < next.size() ? std::optional(next[other].shown()) : std::nullopt;
+        return CountAtPause{history.shown(k), step.shown(), settings.stepChange, lastStep, otherNext};
+    };
+    QList<CountAtPause> counts{countOf(*session.history1, session.currentStep1, session.counter1, 1)};
+    if (session.counterCount == 2)
+        counts << countOf(*session.history2, session.currentStep2, session.counter2, 0);
+    return counts;
+}
+
 // The server keeps time of its own, on its own thread.
 ClassAnswers::ClassAnswers(CountingSession &session, const CountModel &model, QObject *parent)
     : QObject(parent), m_session(session)
@@ -177,7 +193,7 @@ void ClassAnswers::pauseShown()
 {
     if (m_phase == Phase::Paused)
         return;
-    m_question = ClassQuestion(nextValues(m_session));
+    m_question = ClassQuestion(nextValues(m_session), countsAtPause(m_session));
     m_away.clear();
     setPhase(Phase::Paused);
     emit questionChanged();

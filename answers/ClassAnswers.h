@@ -125,3 +125,5 @@ private:
 
 // The next value of each counter in use, as the run will show it.
 QList<ExactDecimal> nextValues(const CountingSession &session);
+// Each counter in use as the pause finds it.
+QList<CountAtPause> countsAtPause(const CountingSession &session);

@@ -16,7 +16,8 @@ bool readsWholeAsNumber(const QString &text)
     return QRegularExpression(pattern.arg(separators)).match(compact).hasMatch() && readNumber(text).inRange;
 }
 
-ClassQuestion::ClassQuestion(QList<ExactDecimal> nextValues) : m_next(std::move(nextValues))
+ClassQuestion::ClassQuestion(QList<ExactDecimal> nextValues, QList<CountAtPause> counts)
+    : m_next(std::move(nextValues)), m_counts(std::move(counts))
 {
 }
 
@@ -82,13 +83,17 @@ QList<ClassQuestion::Bar> ClassQuestion::spread(int counter) const
         const Decimal value = readNumber(text).value;
         const QString shown = numberToText(value);
         auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) { return g.bar.answer == shown; });
-        if (group == groups.end())
-            group = groups.insert(groups.end(), {value.toDouble(), {shown, 0, isRightAnswer(text, m_next[counter])}});
+        if (group == groups.end()) {
+            const bool right = isRightAnswer(text, m_next[counter]);
+            const QString mistake = m_revealed && !right && counter < m_counts.size()
+                ? mistakeName(mistakeOf(m_counts[counter], value), 2 - counter) : QString();
+            group = groups.insert(groups.end(), {value.toDouble(), {shown, 0, right, mistake}});
+        }
         ++group->bar.pupils;
     }
     // Once revealed, the right answer has its bar even when nobody gave it.
     if (m_revealed && std::none_of(groups.cbegin(), groups.cend(), [](const Group &g) { return g.bar.right; }))
-        groups.append({m_next[counter].toDouble(), {m_next[counter].shown().text(decimalSeparator()), 0, true}});
+        groups.append({m_next[counter].toDouble(), {m_next[counter].shown().text(decimalSeparator()), 0, true, {}}});
     std::sort(groups.begin(), groups.end(), [](const Group &a, const Group &b) { return a.value < b.value; });
     QList<Bar> bars;
     for (const Group &g : groups)

@@ -5,6 +5,7 @@
 // until the teacher reveals; answers are judged as the input box judges
 // them, and the spread groups them as the board would show them.
 
+#include "engine/CommonMistakes.h"
 #include "engine/ExactDecimal.h"
 
 #include <QHash>
@@ -22,12 +23,14 @@ public:
         QString answer;  // as the board shows the number
         int pupils = 0;
         bool right = false;
+        QString mistake;  // once revealed, the common mistake a wrong answer fits, if any
     };
 
     // A closed question, which takes no answers.
     ClassQuestion() = default;
-    // One next value per counter in use.
-    explicit ClassQuestion(QList<ExactDecimal> nextValues);
+    // One next value per counter in use; with each counter as the pause
+    // found it, revealed wrong answers are named by the common mistake they fit.
+    explicit ClassQuestion(QList<ExactDecimal> nextValues, QList<CountAtPause> counts = {});
 
     int counters() const { return int(m_next.size()); }
     bool isOpen() const { return !m_next.isEmpty() && !m_revealed; }
@@ -52,6 +55,7 @@ public:
 
 private:
     QList<ExactDecimal> m_next;
+    QList<CountAtPause> m_counts;
     bool m_revealed = false;
     QHash<QString, QStringList> m_answers;  // by device
 };

@@ -453,6 +453,29 @@
     </message>
 </context>
 <context>
+    <name>JoinScreen</name>
+    <message>
+        <source>Join Class Answers</source>
+        <translation>Klassenantworten beitreten</translation>
+    </message>
+    <message>
+        <source>Tap to see the board</source>
+        <translation>Tippen, um die Tafel zu sehen</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>No school network found: pupils cannot join</source>
+        <translation>Kein Schulnetz gefunden: Schüler können nicht beitreten</translation>
+    </message>
+    <message>
+        <source>Devices joined: %1</source>
+        <translation>Beigetretene Geräte: %1</translation>
+    </message>
+</context>
+<context>
     <name>Keypad</name>
     <message>
         <source>Point</source>

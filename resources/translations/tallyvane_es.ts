@@ -453,6 +453,29 @@
     </message>
 </context>
 <context>
+    <name>JoinScreen</name>
+    <message>
+        <source>Join Class Answers</source>
+        <translation>Unirse a las respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Tap to see the board</source>
+        <translation>Toca para ver la pizarra</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>No school network found: pupils cannot join</source>
+        <translation>No se encontró la red del centro: los alumnos no pueden unirse</translation>
+    </message>
+    <message>
+        <source>Devices joined: %1</source>
+        <translation>Dispositivos unidos: %1</translation>
+    </message>
+</context>
+<context>
     <name>Keypad</name>
     <message>
         <source>Point</source>

@@ -453,6 +453,29 @@
     </message>
 </context>
 <context>
+    <name>JoinScreen</name>
+    <message>
+        <source>Join Class Answers</source>
+        <translation>Rejoindre les réponses de la classe</translation>
+    </message>
+    <message>
+        <source>Tap to see the board</source>
+        <translation>Touchez pour voir le tableau</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code :</translation>
+    </message>
+    <message>
+        <source>No school network found: pupils cannot join</source>
+        <translation>Aucun réseau d&apos;école trouvé : les élèves ne peuvent pas rejoindre</translation>
+    </message>
+    <message>
+        <source>Devices joined: %1</source>
+        <translation>Appareils connectés : %1</translation>
+    </message>
+</context>
+<context>
     <name>Keypad</name>
     <message>
         <source>Point</source>

@@ -54,7 +54,9 @@ QStringList barsOf(AnswerChart *chart)
     for (int i = 0; series && i < axis->count(); ++i) {
         const int right = int(series->barSets().at(0)->at(i));
         const int others = int(series->barSets().at(1)->at(i));
-        bars << QStringLiteral("%1:%2%3").arg(axis->at(i)).arg(right + others).arg(right ? " green" : "");
+        const QString mistake = chart->mistakeShownAt(i);
+        bars << QStringLiteral("%1%2:%3%4").arg(axis->at(i), mistake.isEmpty() ? QString() : "\n" + mistake)
+                    .arg(right + others).arg(right ? " green" : "");
     }
     return bars;
 }
@@ -153,10 +155,13 @@ void ClassAnswersTest::spreadRevealed_data()
     QTest::addColumn<QStringList>("bars1");
     QTest::addColumn<QStringList>("bars2");
     QTest::newRow("one counter") << 1 << QList<QStringList>{{"4"}, {"4"}, {"5"}}
-                                 << QStringList{"4 ✓:2 green", "5:1"} << QStringList{};
+                                 << QStringList{"4 ✓:2 green", "5\none step too many:1"} << QStringList{};
     QTest::newRow("nobody right") << 1 << QList<QStringList>{{"9"}} << QStringList{"4 ✓:0", "9:1"} << QStringList{};
     QTest::newRow("two counters") << 2 << QList<QStringList>{{"4", "-2"}, {"4", "6"}} << QStringList{"4 ✓:2 green"}
                                   << QStringList{"-2 ✓:1 green", "6:1"};
+    QTest::newRow("mistakes named") << 2 << QList<QStringList>{{"3", "4"}}
+                                    << QStringList{"3\nthe number on the board:1", "4 ✓:0"}
+                                    << QStringList{"-2 ✓:0", "4\ncounter 1's number:1"};
 }
 
 // Pupils answer while the window is open; Show Answers draws each counter's
