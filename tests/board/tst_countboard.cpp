@@ -238,6 +238,11 @@ void CountBoardTest::fullScreenSharesTheScreen()
     QVERIFY(counter.height() >= (main.height() - toolbar.height()) / 3);
     QCOMPARE(panel->geometry().bottom(), main.rect().bottom());
     QCOMPARE(m_rig->button("countBoardButton")->isChecked(), true);
+    // A board that is not drawn keeps no room: the counters have it all.
+    panel->hide();
+    QTRY_VERIFY(named<CounterLabel>(main, "lblCounter1")->geometry().bottom() > counter.bottom());
+    panel->show();
+    QTRY_COMPARE(named<CounterLabel>(main, "lblCounter1")->geometry(), counter);
 
     main.setFullScreen(false);
     QTRY_VERIFY(!main.isFullScreen());

@@ -188,7 +188,8 @@ MainWindow::WindowedLook MainWindow::windowedLook(const QRect &geometry) const
 void MainWindow::layoutCounters()
 {
     QRect area = uncoveredArea();
-    if (isFullScreen() && m_fullScreenBoard) {
+    // Room is kept only for a board that is shown.
+    if (isFullScreen() && m_fullScreenBoard && !m_fullScreenBoard->isHidden()) {
         const int countersHeight = area.height() / 3;
         m_fullScreenBoard->setGeometry(area.left(), area.top() + countersHeight, area.width(),
                                        area.height() - countersHeight);
@@ -243,6 +244,8 @@ void MainWindow::setFullScreenBoard(QWidget *board)
     if (board == m_fullScreenBoard)
         return;
     m_fullScreenBoard = board;
+    if (board)
+        board->installEventFilter(this);
     layoutCounters();
 }
 
@@ -318,7 +321,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if ((watched == m_cornerCard && (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
-        || (watched == m_boardCover && type == QEvent::Show))
+        || (watched == m_boardCover && type == QEvent::Show)
+        || (watched == m_fullScreenBoard && (type == QEvent::Show || type == QEvent::Hide)))
         layoutCounters();
     return QWidget::eventFilter(watched, event);
 }
