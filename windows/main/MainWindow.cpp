@@ -399,7 +399,10 @@ void MainWindow::showCounters(const QString &counter1, const QString *counter2)
     m_counter1->setText(counter1);
     if (counter2)
         m_counter2->setText(*counter2);
-    repaint();
+    // Only the counters: the toolbar and the card have not changed.
+    m_counter1->repaint();
+    if (counter2)
+        m_counter2->repaint();
 }
 
 void MainWindow::setRunning(bool running)
